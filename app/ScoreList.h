@@ -1,0 +1,50 @@
+// The score list: every finished leg as a row of 28 text cells (row text, "Out", turns 1 to 25,
+// "Gemiddelde"). This model is the one store of the rows; the grid ListView1 is a view on it,
+// and the files, statistics, editor and reports all read and write through it.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QVector>
+#include <array>
+
+namespace vx {
+
+class ScoreListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 28;
+    static constexpr int kTurnColumns = 25;
+    using Row = std::array<QString, kColumns>;
+
+    explicit ScoreListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Cell c of row r, 0-based: column 0 is the row text, column k the sub-item k.
+    const QString& cell(int row, int column) const { return m_rows[row][column]; }
+    const Row& row(int r) const { return m_rows[r]; }
+    int count() const { return static_cast<int>(m_rows.size()); }
+
+    void appendRow(const Row& row);
+    void setCell(int row, int column, const QString& text);
+    void removeRowAt(int row);
+    void clear();
+    void replaceAll(QVector<Row> rows);
+
+    // The first column's header follows the player at the board, or "Naam Speler".
+    void setFirstHeader(const QString& text);
+    QString headerText(int column) const;
+
+    // "N Items", the text of the row counter.
+    QString itemsText() const;
+
+private:
+    QVector<Row> m_rows;
+    QString m_firstHeader;
+};
+
+} // namespace vx

@@ -1,0 +1,40 @@
+#include "app/Services.h"
+
+#include <QDir>
+
+namespace vx {
+
+namespace {
+
+class SilentPrompts final : public Prompts {
+public:
+    void message(const QString&, const QString&) override {}
+    bool question(const QString&, const QString&) override { return false; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+};
+
+SilentPrompts g_silent;
+Prompts* g_prompts = &g_silent;
+const Clock g_systemClock;
+const Clock* g_clock = &g_systemClock;
+Folders g_folders;
+
+} // namespace
+
+Prompts& prompts() { return *g_prompts; }
+void setPrompts(Prompts* service) { g_prompts = service ? service : &g_silent; }
+void showMessage(const QString& text) { prompts().message(text, kAppTitle); }
+
+const Clock& clock() { return *g_clock; }
+void setClock(const Clock* source) { g_clock = source ? source : &g_systemClock; }
+
+QString Folders::dataFile(const QString& name) const { return QDir(dataDir).filePath(name); }
+QString Folders::teamsDir() const { return QDir(homeDir).filePath(QStringLiteral("Teams")); }
+QString Folders::settingsFile() const { return QDir(homeDir).filePath(QStringLiteral("Vorlentix.ini")); }
+
+const Folders& folders() { return g_folders; }
+void setFolders(const Folders& where) { g_folders = where; }
+
+} // namespace vx

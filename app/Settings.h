@@ -1,0 +1,23 @@
+// The settings file Vorlentix.ini: three quoted values, one a line, Windows-1252, CR LF.
+// Line 1 is a title, line 2 a rule of hyphens, line 3 the footer text of the printed pages.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace vx {
+
+// The footer text from the file, or nothing when the file is missing, unreadable or holds
+// fewer than three values. A value that could not be written back whole (see below) counts
+// as unreadable too, so what is in memory can always be stored again.
+std::optional<QString> ReadSettingsFooter(const QString& path);
+
+// Writes the settings file. False when it could not be written; the old file is then kept.
+bool WriteSettings(const QString& path, const QString& footerText);
+
+// The quoted convention has no escape for a double quote, and the file holds one byte per
+// character in one line: a footer text is storable only without quotes, line breaks and
+// characters outside Windows-1252. Texts that are not are refused where they are typed.
+bool IsStorableFooter(const QString& text);
+
+} // namespace vx

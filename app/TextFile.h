@@ -1,0 +1,35 @@
+// Windows-1252 text with CR LF line ends: the one format every file of the program uses.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace vx {
+
+// Decodes Windows-1252 bytes. Never fails: the five bytes the code page leaves undefined
+// come through as their C1 control characters.
+QString DecodeCp1252(const QByteArray& bytes);
+
+// Encodes to Windows-1252. Returns false (and leaves `out` unspecified) when a character has
+// no place in the code page: the caller must then refuse, never write an altered text.
+bool EncodeCp1252(const QString& text, QByteArray* out);
+bool FitsCp1252(const QString& text);
+
+// Splits decoded text into lines: CR LF, CR alone and LF alone each end a line. A final line
+// without a line end still counts; a file that ends with a line end has no empty last line.
+QStringList SplitLines(const QString& text);
+
+// Reads a whole file as lines. Returns false when the file cannot be opened or read.
+bool ReadTextLines(const QString& path, QStringList* lines);
+
+// Joins lines, each one followed by CR LF, and encodes them. Fails on a line that holds a
+// line break of its own or a character the code page cannot hold.
+bool EncodeLines(const QStringList& lines, QByteArray* out);
+
+// Writes the lines as a complete new file and only then replaces the old one, so a failure
+// (a full disk, a read-only folder, an unencodable text) leaves the old file exactly as it was.
+// On failure `error` gets a short Dutch description.
+bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+} // namespace vx

@@ -1,0 +1,165 @@
+// The shared helpers and the settings file.
+#include "app/Algemeen.h"
+#include "app/Settings.h"
+#include "app/TextFile.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTest>
+
+using namespace vx;
+
+class CoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void val_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "60" << 60.0;
+        QTest::newRow("comma stops") << "60,T20 D20" << 60.0;
+        QTest::newRow("letter stops") << "2,D1" << 2.0;
+        QTest::newRow("leading blanks") << "  17x" << 17.0;
+        QTest::newRow("negative") << "-25" << -25.0;
+        QTest::newRow("fraction") << "33.4" << 33.4;
+        QTest::newRow("dutch comma is not a fraction") << "33,4" << 33.0;
+        QTest::newRow("no number") << "Koos" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("dash") << "-" << 0.0;
+        QTest::newRow("huge stays finite") << QString(400, u'9') << 0.0;
+    }
+    void val() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Val(text), value);
+    }
+
+    void rounding() {
+        QCOMPARE(RoundHalfEven(2.5), 2);
+        QCOMPARE(RoundHalfEven(3.5), 4);
+        QCOMPARE(RoundHalfEven(-2.5), -2);
+        QCOMPARE(RoundHalfAway(2.5), 3);
+        QCOMPARE(RoundHalfAway(-2.5), -3);
+        QCOMPARE(TwipsToPixels(4065), 271);
+        QCOMPARE(TwipsToPixels(17200), 1147);
+    }
+
+    void formatFixed_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("average of 301 in 3 turns") << 301.0 / 3 / 3 << 1 << "33.4";
+        QTest::newRow("leading zero") << 0.25 << 1 << "0.3";
+        QTest::newRow("zero") << 0.0 << 1 << "0.0";
+        QTest::newRow("two decimals") << 140.0 << 2 << "140.00";
+        QTest::newRow("half up") << 22.75 << 1 << "22.8";
+        QTest::newRow("decimal half") << 33.45 << 1 << "33.5";
+        QTest::newRow("negative") << -1.25 << 1 << "-1.3";
+    }
+    void formatFixed() {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QCOMPARE(FormatFixed(value, decimals), text);
+    }
+
+    void formatFixedUsesTheUserSeparator() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+        QCOMPARE(FormatFixed(301.0 / 9, 1), QStringLiteral("33,4"));
+        QLocale::setDefault(before);
+    }
+
+    void cp1252RoundTrip() {
+        const QString text = QStringLiteral("Jan ® € Š é");
+        QByteArray bytes;
+        QVERIFY(EncodeCp1252(text, &bytes));
+        QCOMPARE(bytes, QByteArray("Jan \xAE \x80 \x8A \xE9"));
+        QCOMPARE(DecodeCp1252(bytes), text);
+        QVERIFY(!FitsCp1252(QStringLiteral("Łukasz")));
+        // every byte decodes to something and encodes back to itself
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(static_cast<char>(b));
+        QByteArray back;
+        QVERIFY(EncodeCp1252(DecodeCp1252(all), &back));
+        QCOMPARE(back, all);
+    }
+
+    void splitLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+        QTest::newRow("cr alone") << "a\rb\r" << QStringList{"a", "b"};
+        QTest::newRow("lf alone") << "a\nb" << QStringList{"a", "b"};
+        QTest::newRow("trailing empty line") << "a\r\n\r\n" << QStringList{"a", ""};
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("no final end") << "a\r\nb" << QStringList{"a", "b"};
+    }
+    void splitLines() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(SplitLines(text), lines);
+    }
+
+    void atomicWriteRefusesAlteredText() {
+        vxtest::TempHome home;
+        home.write("x.txt", "old\r\n");
+        QString error;
+        QVERIFY(!WriteTextLinesAtomic(home.file("x.txt"), {QStringLiteral("Łukasz")}, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!WriteTextLinesAtomic(home.file("x.txt"), {QStringLiteral("a\r\nb")}));
+        QCOMPARE(home.read("x.txt"), QByteArray("old\r\n"));
+        QVERIFY(WriteTextLinesAtomic(home.file("x.txt"), {"a", ""}));
+        QCOMPARE(home.read("x.txt"), QByteArray("a\r\n\r\n"));
+    }
+
+    void settingsFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("footer");
+        QTest::newRow("as written") << QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Club\"\r\n")
+                                    << true << "Club";
+        QTest::newRow("comma inside") << QByteArray("\"x\"\r\n\"-\"\r\n\"De Pijl, Utrecht\"\r\n") << true
+                                      << "De Pijl, Utrecht";
+        QTest::newRow("lines 1 and 2 unchecked") << QByteArray("whatever\r\nelse\r\n\"Club\"\r\n") << true << "Club";
+        QTest::newRow("unquoted value") << QByteArray("a\r\nb\r\n  Club 180\r\n") << true << "Club 180";
+        QTest::newRow("only two lines") << QByteArray("\"x\"\r\n\"-\"\r\n") << false << "";
+        QTest::newRow("empty file") << QByteArray() << false << "";
+        QTest::newRow("truncated quote") << QByteArray("\"x\"\r\n\"-\"\r\n\"Clu") << true << "Clu";
+        QTest::newRow("binary") << QByteArray("\x00\xff\x81\"\x00,\x90", 7) << false << "";
+        QTest::newRow("stray quote unquoted") << QByteArray("a\r\nb\r\nab\"c\r\n") << false << "";
+        QTest::newRow("empty footer") << QByteArray("\"x\"\r\n\"-\"\r\n\"\"\r\n") << true << "";
+        QTest::newRow("cp1252") << QByteArray("\"x\"\r\n\"-\"\r\n\"Caf\xe9 \x80\"\r\n") << true
+                                << QStringLiteral("Café €");
+    }
+    void settingsFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, found);
+        QFETCH(QString, footer);
+        vxtest::TempHome home;
+        home.write("Vorlentix.ini", bytes);
+        const auto read = ReadSettingsFooter(home.file("Vorlentix.ini"));
+        QCOMPARE(read.has_value(), found);
+        if (found)
+            QCOMPARE(*read, footer);
+    }
+
+    void settingsWriteIsByteExactAndReadsBack() {
+        vxtest::TempHome home;
+        const QString path = home.file("Vorlentix.ini");
+        QVERIFY(!ReadSettingsFooter(path).has_value());
+        QVERIFY(WriteSettings(path, QStringLiteral("Café, de Pijl")));
+        QCOMPARE(home.read("Vorlentix.ini"),
+                 QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Caf\xe9, de Pijl\"\r\n"));
+        QCOMPARE(ReadSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
+        // texts the file cannot hold whole are refused and the old file kept
+        QVERIFY(!WriteSettings(path, QStringLiteral("say \"hi\"")));
+        QVERIFY(!WriteSettings(path, QStringLiteral("Łódź")));
+        QCOMPARE(ReadSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
+        QVERIFY(!WriteSettings(home.file("missing/dir/Vorlentix.ini"), "x"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "test_core.moc"
