@@ -12,7 +12,7 @@ namespace vx {
 inline const QString kAppTitle = QStringLiteral("Vorlentix");
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     // A plain message with only an OK button.
     virtual void message(const QString& text, const QString& title) = 0;
@@ -32,7 +32,7 @@ void setPrompts(Prompts* service); // not owned; nullptr restores the silent def
 void showMessage(const QString& text);
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const { return QDateTime::currentDateTime(); }
 };
@@ -50,6 +50,12 @@ struct Folders {
     QString teamsDir() const;
     QString settingsFile() const;
 };
+
+// Where the files of a program started from `exeDir` live. Data/ beside the executable, or the
+// installed data folder (<prefix>/share/vorlentix/Data) for an installed program. The home
+// folder is `homeOverride` when given, else the executable's folder while the program can write
+// there and is not installed, else the user's own data folder. The home folder is created.
+Folders FoldersForExecutable(const QString& exeDir, const QString& homeOverride);
 
 const Folders& folders();
 void setFolders(const Folders& where);

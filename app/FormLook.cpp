@@ -1,0 +1,65 @@
+#include "app/FormLook.h"
+
+#include "app/Algemeen.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QPainter>
+#include <QWidget>
+
+namespace vx {
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void PlaceTwips(QWidget* widget, int left, int top) {
+    widget->adjustSize();
+    widget->move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void SizeTwips(QWidget* window, int width, int height) {
+    window->setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void SetBackColor(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Button, colour);
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+    if (auto* view = qobject_cast<QAbstractItemView*>(widget)) view->viewport()->setAutoFillBackground(true);
+}
+
+void SetForeColor(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Text, colour);
+    pal.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(pal);
+}
+
+QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line) {
+    QPixmap pixmap(qMax(1, widthPx), qMax(1, heightPx));
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(line);
+    // every 30 twips from the top, the last at the largest multiple not below the bottom
+    for (int twips = 0; TwipsToPixels(twips) < heightPx; twips += 30)
+        painter.drawLine(0, TwipsToPixels(twips), widthPx, TwipsToPixels(twips));
+    return pixmap;
+}
+
+void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap) {
+    QPalette pal = widget->palette();
+    pal.setBrush(QPalette::Window, QBrush(pixmap));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+QPixmap UiPicture(const QString& name) {
+    return QPixmap(QStringLiteral(":/ui/") + name);
+}
+
+} // namespace vx

@@ -1,0 +1,30 @@
+// The few layout and look helpers every window shares: positions in twips, colours as the
+// forms set them, the ruled dialog background and the pictures compiled into the program.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace vx {
+
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+// Places a widget that sizes itself to its contents (an auto-sized label).
+void PlaceTwips(QWidget* widget, int left, int top);
+// Sizes a top-level window's client area.
+void SizeTwips(QWidget* window, int width, int height);
+
+void SetBackColor(QWidget* widget, const QColor& colour);
+void SetForeColor(QWidget* widget, const QColor& colour);
+
+// A background of `colour` ruled with horizontal lines every 30 twips (2 pixels), as the
+// dialogs are drawn.
+QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line);
+void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
+
+// A picture compiled into the program; a null pixmap when it is missing.
+QPixmap UiPicture(const QString& name);
+
+} // namespace vx

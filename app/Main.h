@@ -1,0 +1,154 @@
+// The main window: the scoreboard with the dart-button board, the team and duo panels, the
+// menu strip, the score list and the help panel. The controls carry the names the rest of the
+// program and the tests know them by; the rules behind them live in GUI-free units.
+#pragma once
+
+#include "app/MatchState.h"
+#include "app/ScoreList.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QScrollBar;
+class QTableView;
+class QTimer;
+
+namespace vx {
+
+class VistaButton;
+
+class Main : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the start-up sequence: start values, checkout table, help text, settings file.
+    explicit Main(QWidget* parent = nullptr);
+    ~Main() override;
+
+    // Every modal dialog of the main window is run through this, so tests can step in.
+    static std::function<int(QDialog&)> runDialog;
+    int showDialog(QDialog& dialog);
+
+    MatchState state;
+    ScoreListModel scoreList;
+
+    // True while the duo panel is shown: the match type is never stored, only seen.
+    bool isDuoMatch() const;
+    // Sets Label19 to the number of score list rows followed by " Items".
+    void ShowRowCount();
+
+    // Dart-button board (Frame1)
+    QFrame* Frame1 = nullptr;
+    std::array<VistaButton*, 21> Knop1{}; // index 1..20
+    std::array<VistaButton*, 21> Knop2{};
+    std::array<VistaButton*, 21> Knop3{};
+    VistaButton* Bull25 = nullptr;
+    VistaButton* Bull50 = nullptr;
+    VistaButton* ZeroKnop = nullptr;
+    VistaButton* CorrectieKnop = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::array<QLabel*, 4> Label5{}; // index 1..3: the dart slots
+    QLabel* Label6 = nullptr;
+    QLabel* UitgooiLabel = nullptr;
+    QListWidget* UitgooiList = nullptr; // never shown: the checkout table
+    VistaButton* AddKnop = nullptr;
+
+    // Team panel (Frame4)
+    QFrame* Frame4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label21 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* PicLabel = nullptr;
+    QLabel* Pic = nullptr; // the dartboard picture; its markers are drawn into picImage
+    QImage picImage;
+    QImage boardImage;
+    QListWidget* SpelersList = nullptr;
+    VistaButton* NextPlayerKnop = nullptr;
+
+    // Duo panel (DuoFrame), arrays index 1 and 2
+    QFrame* DuoFrame = nullptr;
+    std::array<QLabel*, 3> ScoreLabel{};
+    std::array<QLabel*, 3> SpelerLabel{};
+    std::array<QListWidget*, 3> ListSpeler{};
+    std::array<VistaButton*, 3> AddKnopDuo{};
+    std::array<QLabel*, 3> UitgooiSpeler{};
+    std::array<QLabel*, 3> PuntenLabel{};
+    std::array<QLabel*, 3> StartBol{};
+    std::array<QLabel*, 3> GemidLabel{};
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label17 = nullptr;
+    VistaButton* NextKnop = nullptr;
+    QFrame* Frame5 = nullptr;
+    std::array<QLabel*, 3> NaamLabel{};
+    std::array<QLabel*, 3> SetsLabel{};
+    std::array<QLabel*, 3> LegsLabel{};
+
+    // Menu strip (Frame3)
+    QFrame* Frame3 = nullptr;
+    std::array<VistaButton*, 9> MenuKnop{}; // index 0..8
+    QLabel* KlokLabel = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Score list (Frame2) and the row counter
+    QFrame* Frame2 = nullptr;
+    QTableView* ListView1 = nullptr;
+    QLabel* Label19 = nullptr;
+
+    // Help panel
+    QFrame* HelpFrame = nullptr;
+    QFrame* PicCont = nullptr;
+    QLabel* SlidePic = nullptr;
+    QLabel* SlideBackPic = nullptr; // never shown: holds the whole help page
+    QImage slideBackImage;
+    QLabel* Label20 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QListWidget* HelpList = nullptr; // never shown: the help text lines
+    std::array<QLabel*, 6> Image{};  // Image1..Image5: the help page illustrations
+
+    // Drop-down menus and the pop-up menu
+    QAction* FileExit = nullptr;
+    QAction* EditUndo = nullptr;
+    std::array<QAction*, 3> SpelersInvoer{}; // index 1..2
+    QAction* ToolsConfig = nullptr;
+    QAction* HelpUitleg = nullptr;
+    QAction* HelpMeerSoftware = nullptr;
+    QAction* Streep1 = nullptr;
+    QAction* HelpCheckout = nullptr;
+    QAction* HelpSpelregels = nullptr;
+    QAction* Scheiding = nullptr;
+    QAction* NaamBestand = nullptr;
+    QMenu* AlleItems = nullptr;
+    std::array<QAction*, 3> SoortItem{}; // index 1..2
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenus();
+    void LoadCheckoutTable();
+    void LoadHelpText();
+    void ReadSettingsFile();
+    void WriteSettingsFile(bool reportFailure);
+    bool m_shutDown = false;
+};
+
+} // namespace vx

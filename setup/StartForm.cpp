@@ -1,0 +1,86 @@
+#include "setup/StartForm.h"
+
+#include "app/FormLook.h"
+#include "app/Main.h"
+#include "app/Services.h"
+#include "setup/ScreenMod.h"
+#include "shell/VistaButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace vx {
+
+StartForm::StartForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("StartForm"));
+    setWindowTitle(kAppTitle);
+    SizeTwips(this, 6900, 4200);
+    const QColor dark(30, 30, 30);
+    SetBackColor(this, dark);
+    // The background picture covers the top of the dialog; the rest stays dark.
+    QPixmap background(width(), height());
+    background.fill(dark);
+    {
+        QPainter painter(&background);
+        painter.drawPixmap(0, 0, UiPicture(QStringLiteral("startform.png")));
+    }
+    SetBackgroundPixmap(this, background);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setText(QStringLiteral("Maak een keuze uit onderstaande\ntwee Dart Matches."));
+    Label1->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SetForeColor(Label1, QColor(230, 230, 200));
+    PlaceTwips(Label1, 210, 240, 4500, 900);
+
+    const QFont optionFont(QStringLiteral("Arial"), 10, QFont::Bold); // 9.75 pt
+    const std::array<QString, 3> captions = {QString(), QStringLiteral("Duo Match"),
+                                             QStringLiteral("Team Match")};
+    const std::array<QString, 3> tips = {QString(), QStringLiteral(" Match tussen 2 spelers "),
+                                         QStringLiteral(" Match met een team van maximaal 10 spelers ")};
+    for (int i = 1; i <= 2; ++i) {
+        Option1[i] = new QRadioButton(captions[i], this);
+        Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        Option1[i]->setToolTip(tips[i]);
+        Option1[i]->setFont(optionFont);
+        SetBackColor(Option1[i], dark);
+        SetForeColor(Option1[i], QColor(230, 230, 230));
+        PlaceTwips(Option1[i], 450, i == 1 ? 1200 : 1590, 1500, 300);
+        Option1[i]->adjustSize();
+    }
+    Option1[1]->setChecked(true);
+
+    CancelKnop = new VistaButton(this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setText(QStringLiteral("Exit"));
+    PlaceTwips(CancelKnop, 4560, 3120, 990, 360);
+    connect(CancelKnop, &VistaButton::clicked, this, &QDialog::reject);
+
+    OkKnop = new VistaButton(this);
+    OkKnop->setObjectName(QStringLiteral("OkKnop"));
+    OkKnop->setText(QStringLiteral("Open"));
+    OkKnop->setToolTip(QStringLiteral(" Programma Starten "));
+    PlaceTwips(OkKnop, 5610, 3120, 990, 360);
+    connect(OkKnop, &VistaButton::clicked, this, &StartForm::OkKnop_Click);
+}
+
+void StartForm::OkKnop_Click() {
+    if (m_main) {
+        m_main->raise();
+        m_main->activateWindow();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_main = new Main; // start-up runs here
+    ComposeMainWindow(*m_main, Option1[1]->isChecked());
+    QApplication::restoreOverrideCursor();
+    // Modal to the start dialog, without a nested event loop: the start dialog is usable
+    // again as soon as the main window is closed (it deletes itself then).
+    m_main->setWindowModality(Qt::ApplicationModal);
+    m_main->show();
+}
+
+} // namespace vx

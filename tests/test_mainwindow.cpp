@@ -1,0 +1,316 @@
+// The start dialog, the main window's start-up and shutdown, its data files and its composition
+// for both kinds of match.
+#include "app/Algemeen.h"
+#include "app/Main.h"
+#include "setup/ScreenMod.h"
+#include "setup/StartForm.h"
+#include "shell/VistaButton.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTest>
+
+using namespace vx;
+
+namespace {
+
+const QByteArray kDefaultIni =
+    "\"Vorlentix\"\r\n\"--------------------------\"\r\n\"" + kDefaultFooterText.toLatin1() + "\"\r\n";
+
+// A home whose Data folder is a copy the test can change.
+struct OwnData {
+    vxtest::TempHome home;
+    OwnData() {
+        Folders where = folders();
+        where.dataDir = home.file("Data");
+        QDir().mkpath(where.dataDir);
+        setFolders(where);
+    }
+    QStringList checkoutEntries() {
+        Main m;
+        QStringList out;
+        for (int i = 0; i < m.UitgooiList->count(); ++i)
+            out.append(m.UitgooiList->item(i)->text());
+        return out;
+    }
+    QStringList helpEntries() {
+        Main m;
+        QStringList out;
+        for (int i = 0; i < m.HelpList->count(); ++i)
+            out.append(m.HelpList->item(i)->text());
+        return out;
+    }
+};
+
+QColor backColor(const QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void firstRunWritesTheSettingsFile() {
+        vxtest::TempHome home;
+        QVERIFY(home.read("Vorlentix.ini").isEmpty());
+        {
+            Main m;
+            QCOMPARE(m.state.FooterText, kDefaultFooterText);
+            QCOMPARE(home.read("Vorlentix.ini"), kDefaultIni);
+        }
+    }
+
+    void settingsFileAtStartup_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("footer");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("two lines only") << QByteArray("\"a\"\r\n\"b\"\r\n") << kDefaultFooterText << true;
+        QTest::newRow("first line differs")
+            << QByteArray("\"Other program\"\r\n\"x\"\r\n\"Club, Oost\"\r\n") << "Club, Oost" << false;
+        QTest::newRow("empty") << QByteArray() << kDefaultFooterText << true;
+        QTest::newRow("binary") << QByteArray("\x01\x02\xff\x00\x81\r\x9d", 7) << kDefaultFooterText << true;
+        QTest::newRow("long first line") << QByteArray(3 * 1024 * 1024, 'x') << kDefaultFooterText << true;
+    }
+    void settingsFileAtStartup() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, footer);
+        QFETCH(bool, rewritten);
+        vxtest::TempHome home;
+        home.write("Vorlentix.ini", bytes);
+        Main m;
+        QCOMPARE(m.state.FooterText, footer);
+        QCOMPARE(home.read("Vorlentix.ini") == kDefaultIni, rewritten);
+        if (!rewritten) QCOMPARE(home.read("Vorlentix.ini"), bytes);
+    }
+
+    void closingAsksAboutUnsavedListAndWritesSettings() {
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        prompts.answers = {false};
+        auto* m = new Main;
+        m->state.ScoreListChanged = true;
+        m->state.FooterText = QStringLiteral("De Pijl, Utrecht");
+        m->close();
+        QCOMPARE(prompts.seen.size(), 1);
+        QCOMPARE(prompts.seen[0].kind, vxtest::Prompt::Question);
+        QCOMPARE(prompts.seen[0].text, QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"));
+        QCOMPARE(prompts.seen[0].title, QStringLiteral(" Change"));
+        QCOMPARE(home.read("Vorlentix.ini"),
+                 QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n\"De Pijl, Utrecht\"\r\n"));
+        QVERIFY(!QDir(home.file("Teams")).exists());
+    }
+
+    void failedSettingsWriteIsReportedNotCrashed() {
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        auto* m = new Main;
+        // A folder where the file should be: no write can succeed, also not as root.
+        QFile::remove(home.file("Vorlentix.ini"));
+        QDir().mkpath(home.file("Vorlentix.ini"));
+        m->close();
+        QCOMPARE(prompts.seen.size(), 1);
+        QVERIFY(
+            prompts.seen[0].text.startsWith(QStringLiteral("De instellingen konden niet worden opgeslagen")));
+    }
+
+    void checkoutTableFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("three lines in order")
+            << QByteArray("40,D20\r\n2,D1\r\n50,Bull\r\n") << QStringList{"40,D20", "2,D1", "50,Bull"};
+        QTest::newRow("empty line kept")
+            << QByteArray("40,D20\r\n\r\n2,D1\r\n") << QStringList{"40,D20", "", "2,D1"};
+        QTest::newRow("title line kept")
+            << QByteArray("Uitgooi tabel\r\n40,D20\r\n") << QStringList{"Uitgooi tabel", "40,D20"};
+        QTest::newRow("cr alone") << QByteArray("40,D20\r2,D1") << QStringList{"40,D20", "2,D1"};
+        QTest::newRow("no trimming") << QByteArray(" 40 ,D20 \r\n") << QStringList{" 40 ,D20 "};
+    }
+    void checkoutTableFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        OwnData data;
+        data.home.write("Data/Uitgooiscore.lib", bytes);
+        QCOMPARE(data.checkoutEntries(), entries);
+    }
+
+    void helpTextFile() {
+        OwnData data;
+        data.home.write("Data/Help.lib", "Regel 1\r\n\r\nCaf\xe9\r\n\r\n");
+        QCOMPARE(data.helpEntries(), (QStringList{"Regel 1", "", QStringLiteral("Café"), ""}));
+    }
+
+    void missingOrBadDataFilesNeverStopStartUp() {
+        OwnData data;
+        QVERIFY(data.checkoutEntries().isEmpty());
+        QVERIFY(data.helpEntries().isEmpty());
+        QRandomGenerator random(7);
+        QByteArray noise(200000, Qt::Uninitialized);
+        for (char& c : noise)
+            c = static_cast<char>(random.bounded(256));
+        data.home.write("Data/Uitgooiscore.lib", noise);
+        QByteArray longLine(4 * 1024 * 1024, 'a');
+        longLine += "\r\nend\r\n";
+        data.home.write("Data/Help.lib", longLine);
+        vxtest::ScriptedPrompts prompts;
+        auto* m = new Main;
+        ComposeMainWindow(*m, false);
+        QVERIFY(m->UitgooiList->count() > 0);
+        QCOMPARE(m->HelpList->count(), 2);
+        QCOMPARE(m->HelpList->item(1)->text(), QStringLiteral("end"));
+        m->close();
+        QVERIFY(prompts.seen.isEmpty());
+    }
+
+    void composedForEachMatch_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<QColor>("screen");
+        QTest::addColumn<QColor>("clock");
+        QTest::newRow("duo") << true << QColor(230, 230, 180) << QColor(180, 180, 180);
+        QTest::newRow("team") << false << QColor(170, 200, 170) << QColor(150, 150, 150);
+    }
+    void composedForEachMatch() {
+        QFETCH(bool, duo);
+        QFETCH(QColor, screen);
+        QFETCH(QColor, clock);
+        vxtest::TempHome home;
+        auto* m = new Main;
+        ComposeMainWindow(*m, duo);
+        QCOMPARE(m->isDuoMatch(), duo);
+        QCOMPARE(m->DuoFrame->isHidden(), !duo);
+        QCOMPARE(m->Frame4->isHidden(), duo);
+        QCOMPARE(m->DuoFrame->geometry(), m->Frame4->geometry());
+        QCOMPARE(m->AddKnop->isEnabled(), !duo);
+        QCOMPARE(m->UitgooiLabel->isHidden(), duo);
+        QCOMPARE(m->state.ScreenColor, screen);
+        QCOMPARE(backColor(m->centralWidget()), screen);
+        QCOMPARE(backColor(m->Frame1), screen);
+        QCOMPARE(backColor(m->Frame5), screen);
+        QCOMPARE(m->KlokLabel->palette().color(QPalette::WindowText), clock);
+        QCOMPARE(backColor(m->Label5[2]), QColor(120, 255, 255));
+        QCOMPARE(backColor(m->ListSpeler[1]), QColor(150, 250, 120));
+        QCOMPARE(backColor(m->ListSpeler[2]), QColor(250, 250, 220));
+
+        // every dart button disabled until a match is set up; Correctie is not a dart button
+        for (int i = 1; i <= 20; ++i) {
+            for (auto* row : {&m->Knop1, &m->Knop2, &m->Knop3}) {
+                QVERIFY(!(*row)[i]->isEnabled());
+                QCOMPARE((*row)[i]->text(), QString::number(i));
+            }
+        }
+        QVERIFY(!m->Bull25->isEnabled() && !m->Bull50->isEnabled() && !m->ZeroKnop->isEnabled());
+        QVERIFY(m->CorrectieKnop->isEnabled());
+        QVERIFY(!m->NextKnop->isEnabled());
+        QVERIFY(!m->AddKnopDuo[1]->isEnabled() && !m->AddKnopDuo[2]->isEnabled());
+
+        // a sample of positions and sizes, in twips / 15
+        QCOMPARE(m->findChild<QWidget*>("Knop1(20)")->geometry(),
+                 QRect(TwipsToPixels(180 + 450 * 19), 20, 28, 28));
+        QCOMPARE(m->findChild<QWidget*>("Knop3(1)")->geometry(), QRect(12, 92, 28, 28));
+        QCOMPARE(m->findChild<QWidget*>("Label5(3)")->geometry(), QRect(TwipsToPixels(10680), 164, 40, 26));
+        QCOMPARE(m->AddKnop->geometry(), QRect(TwipsToPixels(11690), 11, 32, 192));
+        QCOMPARE(m->findChild<QWidget*>("MenuKnop(8)")->geometry(),
+                 QRect(TwipsToPixels(135 + 675 * 8), 16, 40, 40));
+        QCOMPARE(m->findChild<QWidget*>("AddKnopDuo(2)")->geometry(), QRect(206, 316, 91, 24));
+        QCOMPARE(m->Pic->geometry(), QRect(20, 229, 271, 271));
+        QCOMPARE(m->findChild<QWidget*>("HelpFrame")->geometry(), m->Frame2->geometry());
+
+        // captions and tooltips with their blanks
+        QCOMPARE(m->ZeroKnop->toolTip(), QStringLiteral(" Misser / Buiten de ring "));
+        QCOMPARE(m->AddKnopDuo[2]->toolTip(), QStringLiteral(" Score toevoegen aan Speler 2 "));
+        QCOMPARE(m->Label4->text(), QStringLiteral("Bull           Bull's Eye     Zero"));
+        QCOMPARE(m->Label16->text(), QStringLiteral("Naam Spelers                     Sets    Legs"));
+        QCOMPARE(m->Label17->text(), QStringLiteral("First to 3 Sets"));
+        QCOMPARE(m->Label12->text(), QStringLiteral("?"));
+        QCOMPARE(m->Label9->text(), QStringLiteral("?"));
+        QCOMPARE(m->Label19->text(), QStringLiteral("0 Items"));
+        QCOMPARE(m->KlokLabel->text(), QStringLiteral("00:00:00"));
+        QVERIFY(m->StartBol[1]->isHidden() && m->StartBol[2]->isHidden());
+
+        // the score list grid: 28 columns with their headers and widths
+        QCOMPARE(m->ListView1->model()->columnCount(), 28);
+        QHeaderView* header = m->ListView1->horizontalHeader();
+        QCOMPARE(m->scoreList.headerText(0), QStringLiteral("Naam Speler"));
+        QCOMPARE(m->scoreList.headerText(1), QStringLiteral("Out"));
+        QCOMPARE(m->scoreList.headerText(2), QStringLiteral("D.1"));
+        QCOMPARE(m->scoreList.headerText(26), QStringLiteral("D.25"));
+        QCOMPARE(m->scoreList.headerText(27), QStringLiteral("Gemiddelde"));
+        QCOMPARE(header->sectionSize(0), 130);
+        QCOMPARE(header->sectionSize(1), 50);
+        QCOMPARE(header->sectionSize(14), 40);
+        QCOMPARE(header->sectionSize(27), 80);
+        m->close();
+    }
+
+    void helpPageIsPainted() {
+        OwnData data;
+        data.home.write("Data/Help.lib", "eerste\r\n\r\n");
+        auto* m = new Main;
+        ComposeMainWindow(*m, true);
+        const QImage page = m->slideBackImage;
+        QCOMPARE(page.size(), QSize(753, 650));
+        QCOMPARE(page.pixelColor(700, 20), QColor(0, 30, 0));
+        auto hasColourInBand = [&](int topTwips, const QColor& colour) {
+            for (int y = TwipsToPixels(topTwips); y < TwipsToPixels(topTwips) + 14; ++y)
+                for (int x = 10; x < 300; ++x)
+                    // text is anti-aliased: look for a stroke pixel close to the colour
+                    if (qAbs(page.pixelColor(x, y).red() - colour.red()) < 70 &&
+                        qAbs(page.pixelColor(x, y).green() - colour.green()) < 70 &&
+                        qAbs(page.pixelColor(x, y).blue() - colour.blue()) < 70)
+                        return true;
+            return false;
+        };
+        QVERIFY(hasColourInBand(150, QColor(230, 230, 30)));   // title
+        QVERIFY(hasColourInBand(540, QColor(230, 230, 230)));  // first help line
+        QVERIFY(!hasColourInBand(780, QColor(230, 230, 230))); // second line is empty
+        QVERIFY(hasColourInBand(9000, QColor(230, 230, 30)));  // closing line
+        m->close();
+    }
+
+    void startDialogOpensAndClosesTheMainWindowTwice() {
+        vxtest::TempHome home;
+        StartForm start;
+        QCOMPARE(start.windowTitle(), QStringLiteral("Vorlentix"));
+        QVERIFY(start.Option1[1]->isChecked());
+        QCOMPARE(start.Option1[2]->toolTip(), QStringLiteral(" Match met een team van maximaal 10 spelers "));
+        start.show();
+
+        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        QPointer<Main> first = start.mainWindow();
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QVERIFY(first->isDuoMatch());
+        first->close();
+        QTRY_VERIFY(!first);
+        QVERIFY(!home.read("Vorlentix.ini").isEmpty());
+
+        start.Option1[2]->setChecked(true);
+        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        QPointer<Main> second = start.mainWindow();
+        QVERIFY(second);
+        QVERIFY(!second->isDuoMatch());
+        QCOMPARE(backColor(second->centralWidget()), QColor(170, 200, 170));
+        second->close();
+        QTRY_VERIFY(!second);
+
+        start.Option1[1]->setChecked(true);
+        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        QVERIFY(start.mainWindow()->isDuoMatch());
+        QCOMPARE(backColor(start.mainWindow()->centralWidget()), QColor(230, 230, 180));
+        start.mainWindow()->close();
+
+        QTest::mouseClick(start.CancelKnop, Qt::LeftButton);
+        QCOMPARE(start.result(), int(QDialog::Rejected));
+        QVERIFY(!start.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
