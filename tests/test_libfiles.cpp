@@ -1,0 +1,476 @@
+// The score list files: exact bytes, reading what others wrote, saves that never lose the old
+// file, team folders and listings, refused names, and readers that survive any bytes at all.
+#include "app/TextFile.h"
+#include "files/LibFiles.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace vx;
+using Row = ScoreListModel::Row;
+
+namespace {
+
+const QByteArray kSep = "----------------------------";
+
+Row MakeRow(const QString& first, int seed) {
+    Row row;
+    row[0] = first;
+    row[1] = seed % 2 ? QStringLiteral("v") : QString();
+    for (int c = 2; c < 27; ++c)
+        row[c] = c - 2 < seed ? QString::number(seed * 7 + c) : QStringLiteral("-");
+    row[27] = QStringLiteral("%1.5").arg(seed);
+    return row;
+}
+
+QVector<Row> Rows(const ScoreListModel& model) {
+    QVector<Row> rows;
+    for (int r = 0; r < model.count(); ++r)
+        rows.append(model.row(r));
+    return rows;
+}
+
+QByteArray Header(const QByteArray& name) {
+    return "Vorlentix scorelijst\r\n" + name + "\r\n" + kSep + "\r\n";
+}
+
+// One record of the file: the given field lines, then the separator.
+QByteArray Record(const QByteArrayList& fields) {
+    QByteArray out;
+    for (int i = 0; i < 28; ++i)
+        out += (i < fields.size() ? fields[i] : QByteArray()) + "\r\n";
+    return out + kSep + "\r\n";
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Files larger than the limit cannot be written, whoever runs the test (root included): the
+// way to make a save fail part-way, as a full disk does.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+  private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class LibFilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void threeRowsAre90LinesByteExact() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("07-03-2024 / 9:05:03"), 3));
+        model.appendRow(MakeRow(QStringLiteral("Jür®gen"), 25));
+        model.appendRow(MakeRow(QStringLiteral("  spaced  "), 0));
+        QVERIFY(SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+
+        QByteArray expected = Header("Jan");
+        for (const Row& row : Rows(model)) {
+            QByteArrayList fields;
+            for (const QString& cell : row) {
+                QByteArray bytes;
+                QVERIFY(EncodeCp1252(cell, &bytes));
+                fields << bytes;
+            }
+            expected += Record(fields);
+        }
+        const QByteArray written = home.read(QStringLiteral("Teams/Club/Jan.lib"));
+        QCOMPARE(written, expected);
+        QCOMPARE(written.count("\r\n"), 90);
+        QCOMPARE(written.count('\n'), 90);
+        QVERIFY(written.contains("J\xFCr\xAEgen"));
+
+        ScoreListModel back;
+        QVERIFY(LoadPlayerList(back, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QCOMPARE(Rows(back), Rows(model));
+        QCOMPARE(back.itemsText(), QStringLiteral("3 Items"));
+    }
+
+    void emptyDuoFileIsHeaderOnlyAndCreatesTeams() {
+        vxtest::TempHome home;
+        QVERIFY(!QFileInfo::exists(home.file(QStringLiteral("Teams"))));
+        ScoreListModel model;
+        QVERIFY(SaveDuoList(model, QStringLiteral("Finale")));
+        QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")), Header("Duomatch"));
+
+        ScoreListModel back;
+        back.appendRow(MakeRow(QStringLiteral("old"), 1));
+        QVERIFY(LoadDuoList(back, QStringLiteral("Finale")));
+        QCOMPARE(back.count(), 0);
+        QCOMPARE(back.itemsText(), QStringLiteral("0 Items"));
+    }
+
+    void reading_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("firstCells");
+        QTest::addColumn<QStringList>("lastRow"); // cells 0, 1, 5 and 27 of the last row
+
+        const QByteArray a = Record({"A", "v", "1", "2", "3", "4"});
+        const QByteArray b = Record({"B", "-", "9"});
+        QTest::newRow("blank first cells skipped")
+            << Header("Jan") + Record({}) + Record({"   ", "x"}) + a + b << true << QStringList{"A", "B"}
+            << QStringList{"B", "-", "", ""};
+        QTest::newRow("other title still loads")
+            << QByteArray("Something else\r\nJan\r\n" + kSep + "\r\n") + a << true << QStringList{"A"}
+            << QStringList{"A", "v", "4", ""};
+        QByteArray crOnly = Header("Jan") + a + b;
+        crOnly.replace("\r\n", "\r");
+        QTest::newRow("CR alone") << crOnly << true << QStringList{"A", "B"} << QStringList{"B", "-", "", ""};
+        QByteArray lfOnly = Header("Jan") + a + b;
+        lfOnly.replace("\r\n", "\n");
+        QTest::newRow("LF alone") << lfOnly << true << QStringList{"A", "B"} << QStringList{"B", "-", "", ""};
+        QByteArray cut = Header("Jan") + a + "C\r\nv\r\n7\r\n8";
+        QTest::newRow("cut short: missing cells stay empty")
+            << cut << true << QStringList{"A", "C"} << QStringList{"C", "v", "", ""};
+        QTest::newRow("no final line end") << QByteArray(Header("Jan") + a).chopped(2) << true
+                                           << QStringList{"A"} << QStringList{"A", "v", "4", ""};
+        QTest::newRow("header only") << Header("Jan") << true << QStringList{} << QStringList{};
+        QTest::newRow("bytes outside the code page")
+            << Header("Jan") + Record({"\x81\x8D\xFF"}) << true
+            << QStringList{QStringView(u"\u0081\u008D\u00FF").toString()}
+            << QStringList{QStringView(u"\u0081\u008D\u00FF").toString(), "", "", ""};
+        QTest::newRow("two header lines")
+            << QByteArray("Vorlentix scorelijst\r\nJan\r\n") << false << QStringList{} << QStringList{};
+        QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QStringList{};
+    }
+    void reading() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ok);
+        QFETCH(QStringList, firstCells);
+        QFETCH(QStringList, lastRow);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/Club/Jan.lib"), bytes);
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("before"), 2));
+        const FileResult result = LoadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
+        QCOMPARE(result.ok, ok);
+        QCOMPARE(result.error.isEmpty(), ok);
+        QStringList cells;
+        for (int r = 0; r < model.count(); ++r)
+            cells << model.cell(r, 0);
+        QCOMPARE(cells, firstCells);
+        if (!lastRow.isEmpty()) {
+            const int last = model.count() - 1;
+            QCOMPARE((QStringList{model.cell(last, 0), model.cell(last, 1), model.cell(last, 5),
+                                  model.cell(last, 27)}),
+                     lastRow);
+        }
+    }
+
+    void missingFileEmptiesTheList() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("kept?"), 1));
+        const FileResult result = LoadDuoList(model, QStringLiteral("Nergens"));
+        QVERIFY(!result);
+        QVERIFY(result.error.contains(QStringLiteral("Nergens.lib")));
+        QCOMPARE(model.count(), 0);
+
+        // Listed, then gone before it is read.
+        home.write(QStringLiteral("Teams/Club/Jan.lib"), Header("Jan") + Record({"A"}));
+        QCOMPARE(ListTeamPlayers(QStringLiteral("Club")), QStringList{"Jan"});
+        QVERIFY(QFile::remove(home.file(QStringLiteral("Teams/Club/Jan.lib"))));
+        model.appendRow(MakeRow(QStringLiteral("kept?"), 1));
+        QVERIFY(!LoadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QCOMPARE(model.count(), 0);
+    }
+
+    // Whatever stops a save, the file that was there stays byte for byte as it was, and the
+    // caller hears about it.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full part-way") << "limit"
+                                            << "geschreven";
+        QTest::newRow("text the code page cannot hold") << "Ł"
+                                                        << "tekens";
+        QTest::newRow("line break in a cell") << "newline"
+                                              << "tekens";
+    }
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("old"), 4));
+        QVERIFY(SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        const QString path = home.file(QStringLiteral("Teams/Club/Jan.lib"));
+        const QByteArray before = ReadBytes(path);
+
+        for (int i = 0; i < 200; ++i)
+            model.appendRow(MakeRow(QStringLiteral("new %1").arg(i), i % 26));
+        if (how == u"Ł") model.setCell(150, 0, QStringLiteral("Łukasz"));
+        if (how == u"newline") model.setCell(150, 3, QStringLiteral("1\r\n2"));
+        FileResult result;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (how == u"limit") limit.emplace(before.size() + 4096);
+            result = SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
+        }
+        QVERIFY(!result);
+        QVERIFY2(result.error.startsWith(QStringLiteral("De scorelijst is niet opgeslagen")) &&
+                     result.error.contains(reason),
+                 qPrintable(result.error));
+        QCOMPARE(ReadBytes(path), before);
+        QCOMPARE(QDir(home.file(QStringLiteral("Teams/Club"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Jan.lib"});
+    }
+
+    void blockedFoldersAreReported() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("A"), 1));
+        home.write(QStringLiteral("Teams"), "a file where the folder should be");
+        FileResult duo = SaveDuoList(model, QStringLiteral("Finale"));
+        QVERIFY(!duo);
+        QVERIFY(duo.error.startsWith(QStringLiteral("De map")));
+        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(!CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")}));
+
+        vxtest::TempHome other;
+        QVERIFY(QDir().mkpath(other.file(QStringLiteral("Teams/Club/Jan.lib"))));
+        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(QFileInfo(other.file(QStringLiteral("Teams/Club/Jan.lib"))).isDir());
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("refusal"); // empty: accepted; else a word of the reason
+        const int team = int(NameKind::Team), player = int(NameKind::Player), duo = int(NameKind::Duo);
+        QTest::newRow("plain") << "Jan" << player << "";
+        QTest::newRow("Windows-1252 letters") << "Jürgen ®" << player << "";
+        QTest::newRow("blanks around") << " Finale " << duo << "";
+        QTest::newRow("empty duo name") << "" << duo << "";
+        QTest::newRow("empty player name") << "" << player << "";
+        QTest::newRow("empty team name") << "" << team << "leeg";
+        QTest::newRow("slash") << "a/b" << player << "/";
+        QTest::newRow("backslash") << "a\\b" << duo << "/";
+        QTest::newRow("up and out") << "../x" << duo << "/";
+        QTest::newRow("dot") << "." << team << "\".\"";
+        QTest::newRow("dot dot") << ".." << team << "\"..\"";
+        QTest::newRow("dot dot player") << ".." << player << "\"..\"";
+        QTest::newRow("tab") << "Jan\tX" << player << "stuurtekens";
+        QTest::newRow("C1 control") << QStringView(u"a\u0081").toString() << player << "stuurtekens";
+        QTest::newRow("Ł") << "Łukasz" << player << "Ł";
+        QTest::newRow("outside the BMP")
+            << QString::fromUtf8("Jan \xF0\x9F\x8E\xAF") << duo << QString::fromUtf8("\xF0\x9F\x8E\xAF");
+        QTest::newRow("colon") << "a:b" << team << "tekens";
+        QTest::newRow("question mark") << "wie?" << duo << "tekens";
+        QTest::newRow("device name") << "con" << player << "gereserveerd";
+        QTest::newRow("device port") << "LPT9" << team << "gereserveerd";
+        QTest::newRow("not a device") << "CONSOLE" << team << "";
+        QTest::newRow("no port 0") << "COM0" << duo << "";
+        QTest::newRow("team ending in a dot") << "Club." << team << "punt";
+        QTest::newRow("player ending in a dot") << "Jan." << player << "";
+        QTest::newRow("longest file name") << QString(251, u'a') << player << "";
+        QTest::newRow("file name too long") << QString(252, u'a') << player << "lang";
+        QTest::newRow("longest folder name") << QString(255, u'a') << team << "";
+        QTest::newRow("too long in bytes") << QString(126, u'é') << duo << "lang";
+    }
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(QString, refusal);
+        const FileResult result = CheckName(name, NameKind(kind));
+        QCOMPARE(result.ok, refusal.isEmpty());
+        QVERIFY2(result.error.contains(refusal), qPrintable(result.error));
+    }
+
+    void refusedNamesWriteNothing() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("A"), 1));
+        QVERIFY(!SaveDuoList(model, QStringLiteral("../uit")));
+        QVERIFY(!SavePlayerList(model, QStringLiteral(".."), QStringLiteral("Jan")));
+        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Łukasz")));
+        QVERIFY(!CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan"), QStringLiteral("a/b")}));
+        QVERIFY(!LoadDuoList(model, QStringLiteral("../uit")));
+        QCOMPARE(model.count(), 0);
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{});
+    }
+
+    void emptyDuoNameRoundTrips() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("A"), 1));
+        QVERIFY(SaveDuoList(model, QString()));
+        QVERIFY(QFileInfo::exists(home.file(QStringLiteral("Teams/.lib"))));
+        QCOMPARE(ListDuoFiles(), QStringList{QString()});
+        ScoreListModel back;
+        QVERIFY(LoadDuoList(back, QString()));
+        QCOMPARE(Rows(back), Rows(model));
+    }
+
+    void listings() {
+        vxtest::TempHome home;
+        QCOMPARE(ListTeams(), QStringList{});
+        QCOMPARE(ListDuoFiles(), QStringList{});
+        QCOMPARE(ListTeamPlayers(QStringLiteral("Club")), QStringList{});
+
+        for (const char* file : {"Teams/beta/Piet.lib", "Teams/beta/Jan.lib", "Teams/beta/notes.txt",
+                                 "Teams/beta/OUD.LIB", "Teams/beta/Jan.lib.bak", "Teams/Alpha/Ann.lib",
+                                 "Teams/Finale.lib", "Teams/anna.lib", "Teams/lees mij.txt"})
+            home.write(QString::fromLatin1(file), Header("x"));
+        QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/Gamma"))));
+        QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/beta/map.lib"))));
+
+        QCOMPARE(ListTeams(), (QStringList{"Alpha", "beta", "Gamma"}));
+        QCOMPARE(ListTeamPlayers(QStringLiteral("beta")), (QStringList{"Jan", "Piet"}));
+        QCOMPARE(ListTeamPlayers(QStringLiteral("Gamma")), QStringList{});
+        QCOMPARE(ListDuoFiles(), (QStringList{"anna", "Finale"}));
+        QCOMPARE(ListTeamPlayers(QStringLiteral("..")), QStringList{});
+    }
+
+    void creatingATeamKeepsExistingRows() {
+        vxtest::TempHome home;
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("leg 1"), 3));
+        model.appendRow(MakeRow(QStringLiteral("leg 2"), 9));
+        QVERIFY(SavePlayerList(model, QStringLiteral("A"), QStringLiteral("Jan")));
+        const QByteArray jan = home.read(QStringLiteral("Teams/A/Jan.lib"));
+        // Written elsewhere: another title and name, LF line ends.
+        QByteArray kees = "Oud\nKees de Oude\n" + kSep + "\n" + Record({"leg K", "v"});
+        kees.replace("\r\n", "\n");
+        home.write(QStringLiteral("Teams/A/Kees.lib"), kees);
+
+        QVERIFY(CreateTeamFiles(QStringLiteral("A"), {"Jan", "Piet", "Kees"}));
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Jan.lib")), jan);
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Piet.lib")), Header("Piet"));
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Kees.lib")), Header("Kees") + Record({"leg K", "v"}));
+        ScoreListModel back;
+        QVERIFY(LoadPlayerList(back, QStringLiteral("A"), QStringLiteral("Jan")));
+        QCOMPARE(Rows(back), Rows(model));
+    }
+
+    void creatingATeamReportsAPlayerItCannotWrite() {
+        vxtest::TempHome home;
+        QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/A/Jan.lib"))));
+        const FileResult result = CreateTeamFiles(QStringLiteral("A"), {"Jan", "Piet"});
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(QStringLiteral("\"Jan\"")), qPrintable(result.error));
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Piet.lib")), Header("Piet"));
+    }
+
+    void hostileFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("10 MB line") << Header("x") + QByteArray(10 * 1024 * 1024, 'x') + "\r\n" << 1;
+        QByteArray separators;
+        for (int i = 0; i < 3 + 29 * 4; ++i)
+            separators += kSep + "\r\n";
+        QTest::newRow("only separators") << separators << 4;
+        QTest::newRow("only line ends") << QByteArray(5000, '\r') << 0;
+        QTest::newRow("NUL bytes") << Header("x") + QByteArray(100, '\0') << 1;
+    }
+    void hostileFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, rows);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/hostile.lib"), bytes);
+        ScoreListModel model;
+        QVERIFY(LoadDuoList(model, QStringLiteral("hostile")));
+        QCOMPARE(model.count(), rows);
+    }
+
+    // Random and mutated files: the reader never crashes or hangs, every row it gives has a
+    // first cell that is not blank and no line break in any cell, and what it read writes out
+    // and reads back the same.
+    void fuzzReaders() {
+        QRandomGenerator random(20240307);
+        ScoreListModel seedModel;
+        for (int i = 0; i < 6; ++i)
+            seedModel.appendRow(MakeRow(QStringLiteral("leg %1").arg(i), i * 5));
+        QByteArray valid;
+        QVERIFY(EncodeLines(ScoreListLines(seedModel, QStringLiteral("Jan")), &valid));
+        const QByteArray alphabet("\r\n-- 0123456789abc\x80\x81\xAE\xFF\t\0", 24);
+
+        vxtest::TempHome home;
+        QElapsedTimer timer;
+        timer.start();
+        constexpr int kCases = 4000;
+        for (int n = 0; n < kCases; ++n) {
+            QByteArray bytes;
+            if (n % 2 == 0) {
+                bytes.resize(random.bounded(0, 3000));
+                for (char& b : bytes)
+                    b = n % 4 == 0 ? char(random.bounded(256)) : alphabet[random.bounded(alphabet.size())];
+            } else {
+                bytes = valid;
+                const int edits = random.bounded(1, 12);
+                for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+                    const int at = random.bounded(bytes.size());
+                    switch (random.bounded(4)) {
+                    case 0:
+                        bytes[at] = char(random.bounded(256));
+                        break;
+                    case 1:
+                        bytes.remove(at, random.bounded(1, 80));
+                        break;
+                    case 2:
+                        bytes.insert(at, alphabet[random.bounded(alphabet.size())]);
+                        break;
+                    default:
+                        bytes.truncate(at);
+                        break;
+                    }
+                }
+            }
+
+            const QStringList lines = SplitLines(DecodeCp1252(bytes));
+            QVector<Row> rows;
+            const bool ok = ParseScoreList(lines, &rows);
+            QCOMPARE(ok, lines.size() >= 3);
+            QVERIFY(rows.size() <= (lines.size() + 28) / 29);
+            for (const Row& row : rows) {
+                QVERIFY(!row[0].isEmpty() && row[0].count(u' ') != row[0].size());
+                for (const QString& cell : row)
+                    QVERIFY(!cell.contains(u'\r') && !cell.contains(u'\n'));
+            }
+            ScoreListModel model;
+            model.replaceAll(rows);
+            QByteArray rewritten;
+            QVERIFY(EncodeLines(ScoreListLines(model, QStringLiteral("x")), &rewritten));
+            QVector<Row> again;
+            QVERIFY(ParseScoreList(SplitLines(DecodeCp1252(rewritten)), &again));
+            QCOMPARE(again, rows);
+
+            if (n % 20 == 0) { // and now and then the whole way through a file
+                home.write(QStringLiteral("Teams/fuzz.lib"), bytes);
+                ScoreListModel loaded;
+                QCOMPARE(LoadDuoList(loaded, QStringLiteral("fuzz")).ok, ok);
+                QCOMPARE(Rows(loaded), rows);
+            }
+        }
+        QVERIFY2(timer.elapsed() < 60000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+    }
+};
+
+QTEST_GUILESS_MAIN(LibFilesTest)
+#include "test_libfiles.moc"
