@@ -5,6 +5,7 @@
 
 #include "app/MatchState.h"
 #include "app/ScoreList.h"
+#include "files/LibFiles.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -43,6 +44,29 @@ class Main : public QMainWindow {
     bool isDuoMatch() const;
     // Sets Label19 to the number of score list rows followed by " Items".
     void ShowRowCount();
+
+    // The score list files of the match in play (MainFiles.cpp). A load replaces the rows and
+    // refreshes the row counter; a load that fails leaves the list empty and the counter as it
+    // was. A save reports whether the file was written, with a Dutch reason when it was not,
+    // and clears ScoreListChanged once the list is safely on disk.
+    FileResult LoadPlayerList(const QString& team, const QString& player);
+    // Writes when the leg's turn list (List1) is not empty or the list has unsaved changes;
+    // never for the "?" player (no team yet). Doing nothing counts as success.
+    FileResult SavePlayerList(const QString& team, const QString& player);
+    FileResult LoadDuoList(const QString& name);
+    FileResult SaveDuoList(const QString& name);
+
+    // The finished leg as score list rows (MainFiles.cpp).
+    void AddTeamLegRow();
+    void AddDuoLegRows();
+
+    // Looks the remaining score up in the checkout table and shows the suggestion: in the team
+    // label for player 0, else in the duo label of that player.
+    void ShowCheckout(int score, int player);
+    QStringList checkoutTable() const;
+
+    // Switches all 63 dart buttons together; add, Correctie and next buttons are not touched.
+    void SetDartButtons(bool enable);
 
     // Dart-button board (Frame1)
     QFrame* Frame1 = nullptr;
