@@ -68,6 +68,10 @@ class Main : public QMainWindow {
     // Switches all 63 dart buttons together; add, Correctie and next buttons are not touched.
     void SetDartButtons(bool enable);
 
+    // Dart input, team play and duo play (MainDarts.cpp, MainTeam.cpp, MainDuo.cpp).
+
+    // The shell: menu buttons, menus, help panel and clock (shell/MainShell.cpp).
+
     // Dart-button board (Frame1)
     QFrame* Frame1 = nullptr;
     std::array<VistaButton*, 21> Knop1{}; // index 1..20
