@@ -45,9 +45,10 @@ double ScoreStatistics::average() const {
     return results > 0 ? total / results : 0.0;
 }
 
-ScoreStatistics GatherStatistics(const ScoreListModel& list, const QString& rowText) {
+ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow) {
     ScoreStatistics stats;
-    if (rowText.isEmpty()) return stats;
+    if (selectedRow < 0 || selectedRow >= list.count()) return stats;
+    const QString& rowText = list.cell(selectedRow, 0);
     for (int r = 0; r < list.count(); ++r)
         if (list.cell(r, 0).compare(rowText, Qt::CaseInsensitive) == 0) addRow(stats, list.row(r));
     return stats;
@@ -91,8 +92,9 @@ QImage DrawBarGraph(const ScoreStatistics& stats) {
     for (int y = 20; y <= 300; y += 10)
         painter.drawLine(42, y, 650, y);
 
+    // 8.25 pt on a 96 dpi screen; in pixels so the picture is the same whatever the screen.
     QFont scaleFont(QStringLiteral("Arial"));
-    scaleFont.setPointSizeF(8.25);
+    scaleFont.setPixelSize(11);
     painter.setFont(scaleFont);
     painter.setPen(Qt::black);
     painter.setRenderHint(QPainter::TextAntialiasing);

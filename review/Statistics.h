@@ -29,9 +29,9 @@ struct ScoreStatistics {
     double average() const;
 };
 
-// The statistics window's figures: the turn cells of every row whose text equals rowText
-// without regard to case. An empty rowText (no selected row) matches nothing.
-ScoreStatistics GatherStatistics(const ScoreListModel& list, const QString& rowText);
+// The statistics window's figures for the selected row (0-based): the turn cells of every row
+// whose text equals that row's text without regard to case. No selection (-1) gathers nothing.
+ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow);
 // The same over every row, whatever its text.
 ScoreStatistics GatherAllStatistics(const ScoreListModel& list);
 

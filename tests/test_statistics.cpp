@@ -35,37 +35,42 @@ class StatisticsTest : public QObject {
   private slots:
     void gathering_data() {
         QTest::addColumn<QList<QStringList>>("rows"); // first entry of each row is its text
-        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("selected");
         QTest::addColumn<int>("results");
         QTest::addColumn<double>("total");
         QTest::addColumn<double>("average");
         QTest::addColumn<QString>("title");
 
         QTest::newRow("Piet and piet together")
-            << QList<QStringList>{{"Piet", "100", "60"}, {"Klaas", "180"}, {"piet", "41"}} << "PIET" << 3
-            << 201.0 << 67.00 << "Speler (PIET) met een gemiddelde van 67.00 per 3 darts";
-        QTest::newRow("180 180 60") << QList<QStringList>{{"Jan", "180", "180", "60"}} << "Jan" << 3 << 420.0
+            << QList<QStringList>{{"Piet", "100", "60"}, {"Klaas", "180"}, {"piet", "41"}} << 2 << 3 << 201.0
+            << 67.00 << "Speler (piet) met een gemiddelde van 67.00 per 3 darts";
+        QTest::newRow("180 180 60") << QList<QStringList>{{"Jan", "180", "180", "60"}} << 0 << 3 << 420.0
                                     << 140.00 << "Speler (Jan) met een gemiddelde van 140.00 per 3 darts";
         QTest::newRow("zero counts and lowers")
-            << QList<QStringList>{{"Jan", "100", "0"}} << "Jan" << 2 << 100.0 << 50.00
+            << QList<QStringList>{{"Jan", "100", "0"}} << 0 << 2 << 100.0 << 50.00
             << "Speler (Jan) met een gemiddelde van 50.00 per 3 darts";
         QTest::newRow("text without number counts as 0")
-            << QList<QStringList>{{"Jan", "90", "abc"}} << "Jan" << 2 << 90.0 << 45.00
+            << QList<QStringList>{{"Jan", "90", "abc"}} << 0 << 2 << 90.0 << 45.00
             << "Speler (Jan) met een gemiddelde van 45.00 per 3 darts";
         QTest::newRow("above 180 counts in total")
-            << QList<QStringList>{{"Jan", "200", "100"}} << "Jan" << 2 << 300.0 << 150.00
+            << QList<QStringList>{{"Jan", "200", "100"}} << 0 << 2 << 300.0 << 150.00
             << "Speler (Jan) met een gemiddelde van 150.00 per 3 darts";
         QTest::newRow("total rounded after each addition")
-            << QList<QStringList>{{"Jan", "10.5", "10.5"}} << "Jan" << 2 << 20.0 << 10.00
+            << QList<QStringList>{{"Jan", "10.5", "10.5"}} << 0 << 2 << 20.0 << 10.00
             << "Speler (Jan) met een gemiddelde van 10.00 per 3 darts";
-        QTest::newRow("no selection matches nothing") << QList<QStringList>{{"", "100"}, {"Jan", "60"}} << ""
+        QTest::newRow("no selection gathers nothing") << QList<QStringList>{{"", "100"}, {"Jan", "60"}} << -1
                                                       << 0 << 0.0 << 0.00 << "Speler () zonder scores";
-        QTest::newRow("only dashes") << QList<QStringList>{{"Jan"}} << "Jan" << 0 << 0.0 << 0.00
+        QTest::newRow("selection past the end gathers nothing")
+            << QList<QStringList>{{"Jan", "60"}} << 1 << 0 << 0.0 << 0.00 << "Speler () zonder scores";
+        QTest::newRow("an empty row text is a text too")
+            << QList<QStringList>{{"", "100"}, {"Jan", "60"}, {"", "50"}} << 0 << 2 << 150.0 << 75.00
+            << "Speler () met een gemiddelde van 75.00 per 3 darts";
+        QTest::newRow("only dashes") << QList<QStringList>{{"Jan"}} << 0 << 0 << 0.0 << 0.00
                                      << "Speler (Jan) zonder scores";
     }
     void gathering() {
         QFETCH(QList<QStringList>, rows);
-        QFETCH(QString, selected);
+        QFETCH(int, selected);
         QFETCH(int, results);
         QFETCH(double, total);
         QFETCH(double, average);
@@ -78,13 +83,14 @@ class StatisticsTest : public QObject {
         QCOMPARE(stats.results, results);
         QCOMPARE(stats.total, total);
         QCOMPARE(stats.average(), average);
-        QCOMPARE(StatisticsTitle(selected, stats), title);
+        const QString rowText = selected >= 0 && selected < list.count() ? list.cell(selected, 0) : QString();
+        QCOMPARE(StatisticsTitle(rowText, stats), title);
     }
 
     void counters() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"180", "180", "60", "0", "-", "181", "-1"}));
-        const ScoreStatistics stats = GatherStatistics(list, "jan");
+        const ScoreStatistics stats = GatherStatistics(list, 0);
         QCOMPARE(stats.counts[180], 2);
         QCOMPARE(stats.counts[60], 1);
         QCOMPARE(stats.counts[0], 1);
@@ -121,7 +127,7 @@ class StatisticsTest : public QObject {
     void barGraph() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"180", "180", "60", "0"}));
-        const QImage graph = DrawBarGraph(GatherStatistics(list, "Jan"));
+        const QImage graph = DrawBarGraph(GatherStatistics(list, 0));
         QCOMPARE(graph.size(), QSize(678, 400));
 
         QCOMPARE(barHeight(graph, 579), 10);
@@ -152,7 +158,7 @@ class StatisticsTest : public QObject {
     void numberTable() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"1"}));
-        const QImage withOne = DrawNumberTable(GatherStatistics(list, "Jan"));
+        const QImage withOne = DrawNumberTable(GatherStatistics(list, 0));
         const QImage empty = DrawNumberTable(ScoreStatistics{});
         QCOMPARE(withOne.size(), QSize(678, 400));
         // Labels in grey in the label column: "1 : " at (90 + 225, 240) twips = pixel (21, 16).
