@@ -1,0 +1,337 @@
+// The delivered data files and pictures: the checkout table, the help text, the board picture
+// against the board geometry and the marker positions, and the sizes of every picture.
+#include "app/Algemeen.h"
+#include "app/DartBoard.h"
+#include "app/TextFile.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <cmath>
+#include <numbers>
+
+using namespace vx;
+
+namespace {
+
+QString DataFile(const QString& name) {
+    return QStringLiteral(VX_DATA_DIR "/") + name;
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// Every line ends with CR LF: no CR or LF on its own anywhere, and a line end after the last.
+bool AllLinesEndCrLf(const QByteArray& bytes) {
+    if (!bytes.endsWith("\r\n")) return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')) return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    }
+    return true;
+}
+
+// Points of one dart as the board names it: "20" single, "D16" double, "T20" treble, "25" the
+// outer bull, "Bull" the bull's eye. 0 for anything that is not a dart.
+int DartPoints(const QString& dart) {
+    if (dart == QLatin1String("Bull")) return 50;
+    if (dart == QLatin1String("25")) return 25;
+    static const QRegularExpression kDart(QStringLiteral("^([DT]?)([1-9]|1[0-9]|20)$"));
+    const auto m = kDart.match(dart);
+    if (!m.hasMatch()) return 0;
+    const int segment = m.captured(2).toInt();
+    return m.captured(1) == QLatin1String("T")   ? 3 * segment
+           : m.captured(1) == QLatin1String("D") ? 2 * segment
+                                                 : segment;
+}
+
+const QSet<int> kNoFinish{159, 162, 163, 165, 166, 168, 169};
+
+QStringList CheckoutLines() {
+    QStringList lines;
+    ReadTextLines(DataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
+    return lines;
+}
+
+QStringList HelpLines() {
+    QStringList lines;
+    ReadTextLines(DataFile(QStringLiteral("Help.lib")), &lines);
+    return lines;
+}
+
+bool Overlaps(int top1, int height1, int top2, int height2) {
+    return top1 < top2 + height2 && top2 < top1 + height1;
+}
+
+// Nearest of the board's four field colours: JPEG shifts colours a little, never from one
+// family into another.
+QColor NearestFieldColour(const QColor& seen) {
+    const QColor families[] = {BoardColour({BoardRing::OuterSingle, 20}),
+                               BoardColour({BoardRing::OuterSingle, 1}), BoardColour({BoardRing::Double, 20}),
+                               BoardColour({BoardRing::Double, 1})};
+    QColor best;
+    int bestDistance = INT_MAX;
+    for (const QColor& c : families) {
+        const int d = (c.red() - seen.red()) * (c.red() - seen.red()) +
+                      (c.green() - seen.green()) * (c.green() - seen.green()) +
+                      (c.blue() - seen.blue()) * (c.blue() - seen.blue());
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = c;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+class DataFilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void checkoutFileBytes() {
+        const QByteArray bytes = ReadBytes(DataFile(QStringLiteral("Uitgooiscore.lib")));
+        QVERIFY(!bytes.isEmpty());
+        QVERIFY(AllLinesEndCrLf(bytes));
+    }
+
+    void checkoutScoresCovered() {
+        // One line per score that three darts can finish, ascending.
+        QList<int> scores;
+        for (const QString& line : CheckoutLines())
+            scores << line.section(u',', 0, 0).toInt();
+        QList<int> expected;
+        for (int score = 2; score <= 170; ++score)
+            if (!kNoFinish.contains(score)) expected << score;
+        QCOMPARE(scores, expected);
+    }
+
+    void checkoutLine_data() {
+        QTest::addColumn<QString>("line");
+        const QStringList lines = CheckoutLines();
+        QVERIFY(!lines.isEmpty());
+        for (const QString& line : lines)
+            QTest::newRow(qPrintable(line)) << line;
+    }
+    void checkoutLine() {
+        QFETCH(QString, line);
+        static const QRegularExpression kLine(QStringLiteral("^(\\d{1,3}),(\\S+(?: \\S+){0,2})$"));
+        const auto m = kLine.match(line);
+        QVERIFY2(m.hasMatch(), "score, comma, one to three darts separated by single blanks");
+        const int score = m.captured(1).toInt();
+        // The lookup reads the score from the first three characters.
+        QCOMPARE(int(Val(line.left(3))), score);
+
+        const QStringList darts = m.captured(2).split(u' ');
+        int total = 0;
+        for (const QString& dart : darts) {
+            QVERIFY2(DartPoints(dart) > 0, qPrintable(dart));
+            total += DartPoints(dart);
+        }
+        QCOMPARE(total, score);
+        const QString last = darts.last();
+        QVERIFY2(last.startsWith(u'D') || last == QLatin1String("Bull"),
+                 "finishes on a double or the bull's eye");
+    }
+
+    void markerPosition_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("ring");
+        QTest::addColumn<int>("segment");
+        for (int segment = 1; segment <= 20; ++segment) {
+            QTest::addRow("E%d", segment)
+                << QStringLiteral("E%1").arg(segment) << int(BoardRing::OuterSingle) << segment;
+            QTest::addRow("D%d", segment)
+                << QStringLiteral("D%1").arg(segment) << int(BoardRing::Double) << segment;
+            QTest::addRow("T%d", segment)
+                << QStringLiteral("T%1").arg(segment) << int(BoardRing::Treble) << segment;
+        }
+        QTest::newRow("B25") << QStringLiteral("B25") << int(BoardRing::OuterBull) << 0;
+        QTest::newRow("B50") << QStringLiteral("B50") << int(BoardRing::BullsEye) << 0;
+    }
+    void markerPosition() {
+        QFETCH(QString, code);
+        QFETCH(int, ring);
+        QFETCH(int, segment);
+        const BoardSpot expected{BoardRing(ring), segment};
+
+        const std::optional<QPoint> at = MarkerPosition(code);
+        QVERIFY(at.has_value());
+        QCOMPARE(BoardSpotAt(*at), expected);
+        QCOMPARE(DartCodeAt(BoardSpotAt(*at)), code);
+
+        // The whole marker, 3 pixels in radius, stays in its field (the outer bull marker
+        // overlaps the bull's eye by design: it sits 6 pixels from the centre).
+        if (expected.ring != BoardRing::OuterBull && expected.ring != BoardRing::BullsEye) {
+            for (int k = 0; k < 16; ++k) {
+                const double a = k * std::numbers::pi / 8;
+                const QPointF edge(at->x() + 3 * std::cos(a), at->y() + 3 * std::sin(a));
+                QCOMPARE(BoardSpotAt(edge), expected);
+            }
+        }
+
+        static const QImage board(DataFile(QStringLiteral("Dartbord.jpg")));
+        QVERIFY(!board.isNull());
+        const QColor seen = board.pixelColor(*at);
+        const QColor wanted = BoardColour(expected);
+        QCOMPARE(NearestFieldColour(seen), wanted);
+        QVERIFY2(
+            std::abs(seen.red() - wanted.red()) < 40 && std::abs(seen.green() - wanted.green()) < 40 &&
+                std::abs(seen.blue() - wanted.blue()) < 40,
+            qPrintable(
+                QStringLiteral("%1 at %2,%3 is %4").arg(code).arg(at->x()).arg(at->y()).arg(seen.name())));
+    }
+
+    void boardAroundTheCentre_data() {
+        // Straight up, right, down and left of the centre lie 20, 6, 3 and 11; the rings follow
+        // one another outwards.
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("up single") << QPointF(136, 136 - 80) << QStringLiteral("E20");
+        QTest::newRow("right treble") << QPointF(136 + 64, 136) << QStringLiteral("T6");
+        QTest::newRow("down double") << QPointF(136, 136 + 105) << QStringLiteral("D3");
+        QTest::newRow("left inner single") << QPointF(136 - 30, 136) << QStringLiteral("E11");
+        QTest::newRow("just clockwise of 20") << QPointF(136 + 80 * std::sin(10 * std::numbers::pi / 180),
+                                                         136 - 80 * std::cos(10 * std::numbers::pi / 180))
+                                              << QStringLiteral("E1");
+        QTest::newRow("just anticlockwise of 20") << QPointF(136 - 80 * std::sin(10 * std::numbers::pi / 180),
+                                                             136 - 80 * std::cos(10 * std::numbers::pi / 180))
+                                                  << QStringLiteral("E5");
+        QTest::newRow("bull's eye edge") << QPointF(136 + BoardRadii::BullsEye, 136) << QStringLiteral("B50");
+        QTest::newRow("outer bull") << QPointF(136, 136 + 8) << QStringLiteral("B25");
+        QTest::newRow("outside the double") << QPointF(136, 136 - 120) << QString();
+    }
+    void boardAroundTheCentre() {
+        QFETCH(QPointF, point);
+        QFETCH(QString, code);
+        QCOMPARE(DartCodeAt(BoardSpotAt(point)), code);
+    }
+
+    void markerPositionRefusesOtherTexts_data() {
+        QTest::addColumn<QString>("code");
+        for (const char* text :
+             {"", "E0", "E21", "E07", "D 5", "e20", "T", "X5", "B", "B0", "B26", "B50 ", "E20x"})
+            QTest::newRow(text[0] ? text : "empty") << QString::fromLatin1(text);
+    }
+    void markerPositionRefusesOtherTexts() {
+        QFETCH(QString, code);
+        QVERIFY(!MarkerPosition(code).has_value());
+    }
+
+    void helpFileBytes() {
+        const QByteArray bytes = ReadBytes(DataFile(QStringLiteral("Help.lib")));
+        QVERIFY(!bytes.isEmpty());
+        QVERIFY(AllLinesEndCrLf(bytes));
+    }
+
+    void helpLinesKeepClearOfThePictures_data() {
+        // The help page: line n at 540 + 240 (n - 1) twips, pictures 570 twips high, the closing
+        // line at 9000. The printed help: line n at 1500 + 255 (n - 1), pictures at their own
+        // places, the closing line at 10500.
+        QTest::addColumn<int>("firstTop");
+        QTest::addColumn<int>("lineHeight");
+        QTest::addColumn<QList<int>>("pictureTops");
+        QTest::addColumn<int>("closingTop");
+        QTest::newRow("help page") << 540 << 240 << QList<int>{1800, 3480, 5140, 6360, 7800} << 9000;
+        QTest::newRow("printed help") << 1500 << 255 << QList<int>{2820, 4590, 6370, 7650, 9180} << 10500;
+    }
+    void helpLinesKeepClearOfThePictures() {
+        QFETCH(int, firstTop);
+        QFETCH(int, lineHeight);
+        QFETCH(QList<int>, pictureTops);
+        QFETCH(int, closingTop);
+        const QStringList lines = HelpLines();
+        QVERIFY(lines.size() >= 10);
+        for (int n = 1; n <= lines.size(); ++n) {
+            if (lines[n - 1].isEmpty()) continue;
+            const int top = firstTop + lineHeight * (n - 1);
+            QVERIFY2(top + lineHeight <= closingTop,
+                     qPrintable(QStringLiteral("line %1 runs into the closing line").arg(n)));
+            for (int pictureTop : pictureTops)
+                QVERIFY2(
+                    !Overlaps(top, lineHeight, pictureTop, 570),
+                    qPrintable(QStringLiteral("line %1 lies on the picture at %2").arg(n).arg(pictureTop)));
+        }
+        // Every band keeps room for its picture: the text does not simply stop before the first.
+        QVERIFY(!lines.last().isEmpty());
+        QVERIFY(firstTop + lineHeight * (lines.size() - 1) > pictureTops.last());
+    }
+
+    void helpLinesFitThePage() {
+        // The page is 11295 twips wide and its lines start at 150: Arial 8 pt must fit.
+        const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 8));
+        const int room = TwipsToPixels(11295 - 150 - 150);
+        for (const QString& line : HelpLines()) {
+            QVERIFY2(line.size() <= 110, qPrintable(line));
+            QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+        }
+    }
+
+    void pictureSizes_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("board") << DataFile(QStringLiteral("Dartbord.jpg")) << QSize(271, 271);
+        QTest::newRow("checkout chart") << DataFile(QStringLiteral("Dart Checkout.jpg")) << QSize(656, 495);
+        QTest::newRow("dimensions") << DataFile(QStringLiteral("Afmetingen.jpg")) << QSize(1500, 990);
+        QTest::newRow("start dialog") << QStringLiteral(":/ui/StartForm.png") << QSize(460, 250);
+        QTest::newRow("start ball") << QStringLiteral(":/ui/StartBol.png") << QSize(40, 40);
+        for (int i = 0; i <= 8; ++i)
+            QTest::addRow("menu button %d", i)
+                << QStringLiteral(":/ui/MenuKnop%1.png").arg(i) << QSize(76, 38);
+        for (int i = 1; i <= 5; ++i)
+            QTest::addRow("help picture %d", i)
+                << QStringLiteral(":/ui/HelpImage%1.png").arg(i) << QSize(38, 38);
+        QTest::newRow("duo dialog") << QStringLiteral(":/ui/DuoForm.png") << QSize(77, 61);
+        QTest::newRow("config dialog") << QStringLiteral(":/ui/ConfigForm.png") << QSize(100, 100);
+        QTest::newRow("about window") << QStringLiteral(":/ui/AboutForm.png") << QSize(150, 150);
+        for (int i = 1; i <= 4; ++i)
+            QTest::addRow("print preview %d", i)
+                << QStringLiteral(":/ui/PicScreen%1.png").arg(i) << QSize(186, 136);
+    }
+    void pictureSizes() {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QCOMPARE(image.size(), size);
+    }
+
+    void menuStrips_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i <= 8; ++i)
+            QTest::addRow("MenuKnop(%d)", i) << i;
+    }
+    void menuStrips() {
+        // Pure green is the transparent colour: the background must be exactly that green and no
+        // drawn pixel may come close to it, or a green fringe shows on the button.
+        QFETCH(int, index);
+        const QImage strip =
+            QImage(QStringLiteral(":/ui/MenuKnop%1.png").arg(index)).convertToFormat(QImage::Format_RGB32);
+        const QColor mask(0, 255, 0);
+        for (int frame = 0; frame < 2; ++frame) {
+            QCOMPARE(strip.pixelColor(38 * frame, 0), mask);
+            QCOMPARE(strip.pixelColor(38 * frame + 37, 37), mask);
+            int drawn = 0;
+            for (int y = 0; y < 38; ++y)
+                for (int x = 38 * frame; x < 38 * frame + 38; ++x) {
+                    const QColor c = strip.pixelColor(x, y);
+                    if (c == mask) continue;
+                    ++drawn;
+                    QVERIFY2(
+                        !(c.green() > 224 && c.red() < 64 && c.blue() < 64),
+                        qPrintable(QStringLiteral("greenish pixel %1 at %2,%3").arg(c.name()).arg(x).arg(y)));
+                    // The disabled frame is grey.
+                    if (frame == 1) QVERIFY(c.red() == c.green() && c.green() == c.blue());
+                }
+            QVERIFY(drawn > 200);
+        }
+    }
+};
+
+QTEST_MAIN(DataFilesTest)
+#include "test_datafiles.moc"

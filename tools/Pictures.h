@@ -1,0 +1,38 @@
+// Every picture the program ships, drawn from code so that a change of the board geometry or
+// of the texts redraws them all alike.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+#include <QString>
+
+namespace vxtools {
+
+// Shared drawing pieces.
+// Radii of the rings: those of the board picture in pixels, or those of a real board in mm.
+struct BoardProportions {
+    double bullsEye, outerBull, trebleInner, trebleOuter, doubleInner, doubleOuter, board;
+};
+BoardProportions PictureProportions();
+BoardProportions RealProportionsMm();
+// A board in the colours of the board picture, centred on `centre`, `scale` pixels per unit.
+void DrawBoard(QPainter& p, QPointF centre, double scale, const BoardProportions& radii, bool numbers = true);
+// A dart stuck in at `tip`, its flight towards `degrees` (0 = to the right, counter-clockwise).
+void DrawDart(QPainter& p, QPointF tip, double degrees, double length, QColor flight);
+QFont ArialFont(double pixelSize, bool bold = false);
+
+// Data/ pictures.
+QImage BoardPicture();      // Dartbord.jpg
+QImage CheckoutChart();     // Dart Checkout.jpg
+QImage DimensionsPicture(); // Afmetingen.jpg
+
+// Pictures compiled into the program as ":/ui/<name>.png".
+struct UiPicture {
+    QString name;
+    QImage image;
+};
+QList<UiPicture> UiPictures();
+
+} // namespace vxtools

@@ -1,0 +1,51 @@
+// Writes the delivered data files and pictures into a source data folder:
+//   makepictures <source>/data
+// Data/ files go into that folder, the pictures compiled into the program into its ui/ folder.
+#include "app/TextFile.h"
+#include "tools/DataTexts.h"
+#include "tools/Pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+    if (image.save(path, format, quality)) return true;
+    QTextStream(stderr) << "cannot write " << path << '\n';
+    return false;
+}
+
+bool Write(const QStringList& lines, const QString& path) {
+    QString error;
+    if (vx::WriteTextLinesAtomic(path, lines, &error)) return true;
+    QTextStream(stderr) << "cannot write " << path << ": " << error << '\n';
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: makepictures <data folder>\n";
+        return 2;
+    }
+    const QDir data(QString::fromLocal8Bit(argv[1]));
+    if (!data.mkpath(QStringLiteral("ui"))) {
+        QTextStream(stderr) << "cannot create " << data.filePath(QStringLiteral("ui")) << '\n';
+        return 1;
+    }
+
+    bool ok = Write(vxtools::CheckoutLines(), data.filePath(QStringLiteral("Uitgooiscore.lib")));
+    ok &= Write(vxtools::HelpLines(), data.filePath(QStringLiteral("Help.lib")));
+    ok &= Save(vxtools::BoardPicture(), data.filePath(QStringLiteral("Dartbord.jpg")), "JPG", 95);
+    ok &= Save(vxtools::CheckoutChart(), data.filePath(QStringLiteral("Dart Checkout.jpg")), "JPG", 92);
+    ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);
+    for (const vxtools::UiPicture& picture : vxtools::UiPictures())
+        ok &= Save(picture.image, data.filePath(QStringLiteral("ui/%1.png").arg(picture.name)), "PNG");
+    return ok ? 0 : 1;
+}
