@@ -75,28 +75,30 @@ QStringList LibFileNames(const QString& folder) {
 } // namespace
 
 FileResult CheckName(const QString& name, NameKind kind) {
-    auto refuse = [](const QString& why) { return FileResult::failure(why); };
     if (kind == NameKind::Team && name.isEmpty())
-        return refuse(QStringLiteral("De naam mag niet leeg zijn."));
+        return FileResult::failure(QStringLiteral("De naam mag niet leeg zijn."));
     if (name == u"." || name == u"..")
-        return refuse(QStringLiteral("De naam mag niet \".\" of \"..\" zijn."));
+        return FileResult::failure(QStringLiteral("De naam mag niet \".\" of \"..\" zijn."));
     for (const QChar c : name) {
-        if (c == u'/' || c == u'\\') return refuse(QStringLiteral("De naam mag geen / of \\ bevatten."));
+        if (c == u'/' || c == u'\\')
+            return FileResult::failure(QStringLiteral("De naam mag geen / of \\ bevatten."));
         if (c.category() == QChar::Other_Control)
-            return refuse(QStringLiteral("De naam mag geen stuurtekens bevatten."));
+            return FileResult::failure(QStringLiteral("De naam mag geen stuurtekens bevatten."));
         if (QStringView(u"<>:\"|?*").contains(c))
-            return refuse(QStringLiteral("De naam mag geen van deze tekens bevatten: < > : \" | ? *"));
+            return FileResult::failure(
+                QStringLiteral("De naam mag geen van deze tekens bevatten: < > : \" | ? *"));
     }
     if (const QString character = FirstUnstorableCharacter(name); !character.isEmpty())
-        return refuse(
+        return FileResult::failure(
             QStringLiteral("Het teken \"%1\" kan niet in een bestand worden bewaard.").arg(character));
     const QString component = kind == NameKind::Team ? name : name + kExtension;
     if (kind == NameKind::Team && (name.endsWith(u'.') || name.endsWith(u' ')))
-        return refuse(QStringLiteral("De naam mag niet op een punt of een spatie eindigen."));
+        return FileResult::failure(QStringLiteral("De naam mag niet op een punt of een spatie eindigen."));
     if (IsReservedDeviceName(component))
-        return refuse(QStringLiteral("De naam \"%1\" is gereserveerd voor het systeem.").arg(name));
+        return FileResult::failure(
+            QStringLiteral("De naam \"%1\" is gereserveerd voor het systeem.").arg(name));
     if (QFile::encodeName(component).size() > kMaxNameBytes)
-        return refuse(QStringLiteral("De naam is te lang."));
+        return FileResult::failure(QStringLiteral("De naam is te lang."));
     return FileResult::success();
 }
 
