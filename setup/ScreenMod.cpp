@@ -145,7 +145,7 @@ void ComposeTeamPanel(Main& m) {
 void ComposeDuoPanel(Main& m) {
     PlaceTwips(m.DuoFrame, 12300, 60, 4665, 8820);
     SetBackColor(m.DuoFrame, m.state.ScreenColor);
-    const QPixmap startBol = UiPicture(QStringLiteral("startbol.png"));
+    const QPixmap startBol = UiPicture(QStringLiteral("StartBol.png"));
     for (int k = 1; k <= 2; ++k) {
         const bool one = k == 1;
         const QString n = QString::number(k);
@@ -220,7 +220,7 @@ void ComposeMenuBar(Main& m) {
     SetBackColor(m.Frame3, m.state.ScreenColor);
     for (int i = 0; i <= 8; ++i) {
         PlaceTwips(m.MenuKnop[i], 135 + 675 * i, 240, 600, 600);
-        m.MenuKnop[i]->setPicture(UiPicture(QStringLiteral("menu%1.png").arg(i)));
+        m.MenuKnop[i]->setPicture(UiPicture(QStringLiteral("MenuKnop%1.png").arg(i)));
         m.MenuKnop[i]->setText(QString());
     }
     m.KlokLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
@@ -289,7 +289,7 @@ void ComposeListAndHelp(Main& m) {
     PlaceTwips(m.SlideBackPic, 0, 0, 11295, 9750);
 
     for (int i = 1; i <= 5; ++i)
-        m.Image[i]->setPixmap(UiPicture(QStringLiteral("help%1.png").arg(i)));
+        m.Image[i]->setPixmap(UiPicture(QStringLiteral("HelpImage%1.png").arg(i)));
     m.slideBackImage = PaintHelpPage(m);
     m.SlideBackPic->setPixmap(QPixmap::fromImage(m.slideBackImage));
 }

@@ -24,7 +24,7 @@ StartForm::StartForm(QWidget* parent) : QDialog(parent) {
     background.fill(dark);
     {
         QPainter painter(&background);
-        painter.drawPixmap(0, 0, UiPicture(QStringLiteral("startform.png")));
+        painter.drawPixmap(0, 0, UiPicture(QStringLiteral("StartForm.png")));
     }
     SetBackgroundPixmap(this, background);
 

@@ -233,6 +233,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(m->Label19->text(), QStringLiteral("0 Items"));
         QCOMPARE(m->KlokLabel->text(), QStringLiteral("00:00:00"));
         QVERIFY(m->StartBol[1]->isHidden() && m->StartBol[2]->isHidden());
+        // the pictures compiled into the program reach their controls
+        QCOMPARE(m->StartBol[1]->pixmap().size(), QSize(40, 40));
+        for (int i = 0; i <= 8; ++i)
+            QCOMPARE(m->MenuKnop[i]->picture().size(), QSize(76, 38));
+        QCOMPARE(m->Image[5]->pixmap().size(), QSize(38, 38));
 
         // the score list grid: 28 columns with their headers and widths
         QCOMPARE(m->ListView1->model()->columnCount(), 28);
