@@ -190,6 +190,9 @@ void VistaButton::buttonDown() {
 void VistaButton::buttonUp(bool inside) {
     m_mouseIsDown = false;
     setState(inside ? Hover : (hasFocus() ? Focused : Normal));
+    // A press can come without a move before it (a window opened under the cursor); the Hover
+    // look it leaves must still end when the cursor goes.
+    if (inside) startHoverTracking();
 }
 
 bool VistaButton::cursorIsOver() const {
@@ -364,8 +367,9 @@ void VistaButton::drawPictureAndCaption(QPainter& p) const {
     const int w = width();
     const int h = height();
     const QString caption = text();
-    const bool hasPicture = !m_preparedPicture.isNull();
-    const int frameWidth = hasPicture ? m_preparedPicture.width() / m_pictures : 0;
+    // A strip narrower than its frame count has no frame to show.
+    const int frameWidth = m_preparedPicture.width() / m_pictures;
+    const bool hasPicture = frameWidth > 0;
     const int pictureHeight = m_preparedPicture.height();
     const bool held = m_mouseIsDown && isEnabled();
 

@@ -88,6 +88,7 @@ class TestVistaButton : public QObject {
     void pictureFrame();
     void maskColour_data();
     void maskColour();
+    void narrowStripShowsNothing();
     void pictureBesideCaption();
     void captionColour_data();
     void captionColour();
@@ -100,6 +101,7 @@ class TestVistaButton : public QObject {
     void hoverInAndOut_data();
     void hoverInAndOut();
     void hoverEndsWithoutLeaveEvent();
+    void hoverEndsAfterClickWithoutMove();
     void focusLook_data();
     void focusLook();
     void disabledLeavesTabOrder_data();
@@ -404,6 +406,16 @@ void TestVistaButton::maskColour() {
     if (!redShown) QVERIFY(near(shot.pixelColor(44 + 1, 14 + 1), grey(235), 10));
 }
 
+void TestVistaButton::narrowStripShowsNothing() {
+    QPixmap narrow(2, 12);
+    narrow.fill(QColor(255, 0, 0));
+    m_button->setPicture(narrow);
+    m_button->setPictures(3);
+    QCOMPARE(inkRows(image(), QColor(255, 0, 0)).first, -1);
+    m_button->setPictures(2);
+    QCOMPARE(inkRows(image(), QColor(255, 0, 0)), qMakePair(14, 25));
+}
+
 void TestVistaButton::pictureBesideCaption() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
@@ -608,6 +620,14 @@ void TestVistaButton::hoverEndsWithoutLeaveEvent() {
     QTRY_COMPARE(m_button->buttonState(), int(Normal));
     QCOMPARE(out.count(), 1);
     m_button->removeEventFilter(&swallow);
+}
+
+// A window can open under a resting cursor: the first thing the button sees is the click.
+void TestVistaButton::hoverEndsAfterClickWithoutMove() {
+    QSignalSpy out(m_button, &VistaButton::mouseOut);
+    QTest::mouseClick(m_button, Qt::LeftButton);
+    QTRY_COMPARE(m_button->buttonState(), int(Focused));
+    QCOMPARE(out.count(), 1);
 }
 
 void TestVistaButton::focusLook_data() {
