@@ -4,7 +4,9 @@
 #include "app/TextFile.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QLocale>
 #include <QTest>
 
@@ -158,6 +160,33 @@ private slots:
         QVERIFY(!WriteSettings(path, QStringLiteral("Łódź")));
         QCOMPARE(ReadSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
         QVERIFY(!WriteSettings(home.file("missing/dir/Vorlentix.ini"), "x"));
+    }
+
+    void foldersOfAnExecutable() {
+        vxtest::TempHome root;
+        QDir(root.path()).mkpath("build/bin/Data");
+        QDir(root.path()).mkpath("prefix/bin");
+        QDir(root.path()).mkpath("prefix/share/vorlentix/Data");
+        QStandardPaths::setTestModeEnabled(true);
+
+        // beside the executable: Data/ there, the user's files there too
+        Folders built = FoldersForExecutable(root.file("build/bin"), QString());
+        QCOMPARE(built.dataDir, root.file("build/bin/Data"));
+        QCOMPARE(QDir(built.homeDir), QDir(root.file("build/bin")));
+        QCOMPARE(built.settingsFile(), QDir(root.file("build/bin")).filePath("Vorlentix.ini"));
+        QCOMPARE(built.teamsDir(), QDir(root.file("build/bin")).filePath("Teams"));
+
+        // installed: Data/ from the share folder, the user's files in the per-user folder
+        Folders installed = FoldersForExecutable(root.file("prefix/bin"), QString());
+        QCOMPARE(QDir(installed.dataDir), QDir(root.file("prefix/share/vorlentix/Data")));
+        QCOMPARE(installed.homeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(QDir(installed.homeDir).exists());
+
+        // --home wins, and is created
+        Folders moved = FoldersForExecutable(root.file("prefix/bin"), root.file("club/home"));
+        QCOMPARE(moved.homeDir, root.file("club/home"));
+        QVERIFY(QDir(moved.homeDir).exists());
+        QStandardPaths::setTestModeEnabled(false);
     }
 };
 
