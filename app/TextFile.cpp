@@ -31,9 +31,13 @@ QString DecodeCp1252(const QByteArray& bytes) {
     return text;
 }
 
-bool EncodeCp1252(const QString& text, QByteArray* out) {
-    out->resize(text.size());
-    char* dst = out->data();
+namespace {
+
+// Appends the encoded text; false at the first character the code page cannot hold.
+bool AppendCp1252(QStringView text, QByteArray& out) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dst = out.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
@@ -52,6 +56,13 @@ bool EncodeCp1252(const QString& text, QByteArray* out) {
         dst[i] = static_cast<char>(0x80 + found);
     }
     return true;
+}
+
+} // namespace
+
+bool EncodeCp1252(const QString& text, QByteArray* out) {
+    out->clear();
+    return AppendCp1252(text, *out);
 }
 
 bool FitsCp1252(const QString& text) {
@@ -94,12 +105,10 @@ bool EncodeLines(const QStringList& lines, QByteArray* out) {
     for (const QString& line : lines)
         total += line.size() + 2;
     out->reserve(total);
-    QByteArray encoded;
     for (const QString& line : lines) {
         // A line break inside a field would shift every field after it when read back.
-        if (line.contains(u'\r') || line.contains(u'\n') || !EncodeCp1252(line, &encoded))
+        if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, *out))
             return false;
-        out->append(encoded);
         out->append("\r\n", 2);
     }
     return true;
