@@ -69,6 +69,7 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     LoadCheckoutTable();
     LoadHelpText();
     ReadSettingsFile();
+    connectPlay();
 }
 
 Main::~Main() = default;

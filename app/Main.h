@@ -70,6 +70,35 @@ class Main : public QMainWindow {
 
     // Dart input, team play and duo play (MainDarts.cpp, MainTeam.cpp, MainDuo.cpp).
 
+    // One dart from the board: every dart button, and every typed dart through those buttons.
+    // A miss (ZeroKnop) has no code and no marker.
+    void DartKnopClick(int points, const QString& dartCode);
+    void CorrectieKnopClick();
+    // Marks a dart on the board picture; the marks stay until ClearPic.
+    void DrawDartMarker(const QString& dartCode);
+    void ClearPic();
+    // The sum of the three dart slots as a whole number.
+    int DartSlotSum() const;
+
+    void TeamDartEntered();
+    void AddKnopClick();
+    void NextPlayerKnopClick();
+    void SpelersListClick(int index);
+
+    void DuoDartEntered();
+    void AddKnopDuoClick(int p);
+    void EndOfLeg(int p);
+    void CountLegs();
+    void EndOfMatch(int q);
+    void NextKnopClick();
+
+    // Takes back the last booked turn: kind 0 for duo player p, kind 1 for the team match.
+    // A finished leg is already in the score list and is left alone.
+    void UndoLastTurn(int p, int kind);
+
+    // What is being typed on the keyboard (KeyboardEntry), shown on the board.
+    QLabel* TypedDartLabel = nullptr;
+
     // The shell: menu buttons, menus, help panel and clock (shell/MainShell.cpp).
 
     // Dart-button board (Frame1)
@@ -170,6 +199,7 @@ class Main : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void connectPlay();
     void createControls();
     void createMenus();
     void LoadCheckoutTable();
