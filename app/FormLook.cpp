@@ -3,6 +3,7 @@
 #include "app/Algemeen.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QWidget>
@@ -16,6 +17,10 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
 void PlaceTwips(QWidget* widget, int left, int top) {
     widget->adjustSize();
     widget->move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void PlaceTwipsWidth(QWidget* widget, int left, int top, int width) {
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), widget->sizeHint().height());
 }
 
 void SizeTwips(QWidget* window, int width, int height) {
@@ -56,6 +61,22 @@ void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap) {
     pal.setBrush(QPalette::Window, QBrush(pixmap));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    PlaceTwips(label, left, top);
+    return label;
+}
+
+QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(entries);
+    return combo;
 }
 
 QPixmap UiPicture(const QString& name) {

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QComboBox;
+class QLabel;
 class QWidget;
 
 namespace vx {
@@ -13,6 +15,8 @@ namespace vx {
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 // Places a widget that sizes itself to its contents (an auto-sized label).
 void PlaceTwips(QWidget* widget, int left, int top);
+// Places a widget whose width is laid out and whose height is its own (a drop-down list).
+void PlaceTwipsWidth(QWidget* widget, int left, int top, int width);
 // Sizes a top-level window's client area.
 void SizeTwips(QWidget* window, int width, int height);
 
@@ -23,6 +27,11 @@ void SetForeColor(QWidget* widget, const QColor& colour);
 // dialogs are drawn.
 QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line);
 void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
+
+// The controls the dialogs build by the dozen: an auto-sized caption placed in twips, and an
+// editable drop-down list whose typed text is read but never added to its entries.
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top);
+QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries);
 
 // A picture compiled into the program; a null pixmap when it is missing.
 QPixmap UiPicture(const QString& name);
