@@ -1,0 +1,245 @@
+// The dart level of the main window: slots, the dart counter, the remaining score, Correctie,
+// the board markers, and the hand-over to the rules of the match type.
+#include "app/Main.h"
+#include "playsupport.h"
+#include "testsupport.h"
+
+#include <QListWidget>
+#include <QTest>
+
+using namespace vx;
+using namespace vxtest;
+
+namespace {
+
+const QColor kDot(120, 120, 120);
+
+// A team leg in play at the given remaining score, the dart slots empty.
+void RemainingBeforeTurn(Main& m, int remaining) {
+    m.state.RemainingScore = remaining;
+    m.Label7->setText(QString::number(remaining));
+}
+
+} // namespace
+
+class DartsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3)));
+    }
+    void cleanup() {
+        clock.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void dartButtonsAreInertUntilAMatchIsSetUp() {
+        Main m;
+        ComposeMainWindow(m, false);
+        m.state.RemainingScore = 501;
+        darts(m, {"Knop3(20)", "Bull50", "ZeroKnop"});
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        QCOMPARE(m.state.RemainingScore, 501);
+    }
+
+    void aFourthDartChangesNothing() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        darts(m, {"Knop3(20)", "Knop3(19)", "Knop1(1)"});
+        QCOMPARE(m.state.DartNumber, std::uint8_t(4));
+        const QImage before = m.picImage;
+        darts(m, {"Knop3(18)", "Bull50", "ZeroKnop"});
+        QCOMPARE(dartSlots(m), QStringList({"60", "57", "1"}));
+        QCOMPARE(m.state.RemainingScore, 501 - 118);
+        QCOMPARE(m.state.DartNumber, std::uint8_t(4));
+        QVERIFY(m.picImage == before);
+    }
+
+    // The darts of one turn, entered from a given remaining score: what the slots, the
+    // remaining score and the dart counter show afterwards.
+    void teamTurn_data() {
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QStringList>("slotTexts");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<int>("dartNumber");
+        QTest::newRow("three darts") << 501 << QStringList{"Knop3(20)", "Knop2(16)", "Bull25"}
+                                     << QStringList{"60", "32", "25"} << 384 << 4;
+        // A bust keeps the slot: the next dart overwrites it and is subtracted as well.
+        QTest::newRow("bust overwrites slot 1")
+            << 40 << QStringList{"Knop3(20)", "Knop1(5)"} << QStringList{"5", "0", "0"} << -25 << 1;
+        QTest::newRow("bust on the second dart")
+            << 50 << QStringList{"Knop1(20)", "Knop3(20)"} << QStringList{"20", "60", "0"} << -30 << 2;
+        QTest::newRow("a miss advances")
+            << 301 << QStringList{"ZeroKnop", "ZeroKnop"} << QStringList{"0", "0", "0"} << 301 << 3;
+        QTest::newRow("bull's eye") << 301 << QStringList{"Bull50"} << QStringList{"50", "0", "0"} << 251
+                                    << 2;
+    }
+    void teamTurn() {
+        QFETCH(int, remaining);
+        QFETCH(QStringList, buttons);
+        QFETCH(QStringList, slotTexts);
+        QFETCH(int, after);
+        QFETCH(int, dartNumber);
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        RemainingBeforeTurn(m, remaining);
+        darts(m, buttons);
+        QCOMPARE(dartSlots(m), slotTexts);
+        QCOMPARE(m.state.RemainingScore, after);
+        QCOMPARE(int(m.state.DartNumber), dartNumber);
+        QCOMPARE(caption(m, "Label7"), QString::number(remaining));
+    }
+
+    void correctieRestoresTheScoreBeforeTheTurn() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        RemainingBeforeTurn(m, 40);
+        darts(m, {"Knop3(20)", "Knop1(5)"});
+        QCOMPARE(m.state.RemainingScore, -25);
+        click(m, "CorrectieKnop");
+        QCOMPARE(m.state.RemainingScore, 40);
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        darts(m, {"Knop2(20)"});
+        QCOMPARE(m.state.RemainingScore, 0);
+        QCOMPARE(entries(m, "List1"), QStringList{"40"});
+    }
+
+    void aDartWithoutAPlayerIsNotTakenUp() {
+        Main m;
+        ComposeMainWindow(m, false);
+        QCOMPARE(caption(m, "Label9"), QString("?"));
+        m.SetDartButtons(true);
+        m.state.RemainingScore = 301;
+        darts(m, {"Knop1(20)", "Knop1(19)"});
+        QCOMPARE(m.state.RemainingScore, 262);
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(dartSlots(m), QStringList({"19", "0", "0"}));
+    }
+
+    void theAddTooltipShowsTheTurnSoFar() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        darts(m, {"Knop1(20)", "Knop2(20)"});
+        QCOMPARE(m.AddKnop->toolTip(), QString(" Score van 60 toevoegen "));
+    }
+
+    void theSuggestionFollowsEveryDart() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.UitgooiList->clear();
+        m.UitgooiList->addItems({"100,T20 D20", "60,20 D20", "60,S20 D20,later"});
+        RemainingBeforeTurn(m, 180);
+        darts(m, {"Knop3(20)", "Knop1(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("T20 D20"));
+        darts(m, {"Knop2(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("S20 D20"));
+    }
+
+    // Where the table puts each marker: the dot in its middle, inside the ring of the marker.
+    void markerPositions_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("T20") << "Knop3(20)" << QPoint(135, 72);
+        QTest::newRow("D20") << "Knop2(20)" << QPoint(136, 31);
+        QTest::newRow("E20") << "Knop1(20)" << QPoint(135, 50);
+        QTest::newRow("B25") << "Bull25" << QPoint(142, 136);
+        QTest::newRow("B50") << "Bull50" << QPoint(136, 136);
+        QTest::newRow("E7") << "Knop1(7)" << QPoint(83, 205);
+        QTest::newRow("D11") << "Knop2(11)" << QPoint(30, 136);
+        QTest::newRow("T3") << "Knop3(3)" << QPoint(135, 200);
+        QTest::newRow("D6") << "Knop2(6)" << QPoint(239, 136);
+    }
+    void markerPositions() {
+        QFETCH(QString, button);
+        QFETCH(QPoint, at);
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        QVERIFY(!m.boardImage.isNull());
+        QVERIFY(m.picImage.pixelColor(at) != kDot);
+        darts(m, {button});
+        QCOMPARE(m.picImage.pixelColor(at), kDot);
+        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(at), kDot);
+        // Around the dot the marker's fill, three pixels out its outline.
+        QCOMPARE(m.picImage.pixelColor(at + QPoint(1, 0)), QColor(255, 255, 0));
+        QCOMPARE(m.picImage.pixelColor(at + QPoint(0, 1)), QColor(255, 255, 0));
+        QCOMPARE(m.picImage.pixelColor(at + QPoint(3, 0)), QColor(155, 155, 110));
+        QCOMPARE(m.picImage.pixelColor(at + QPoint(-3, 0)), QColor(155, 155, 110));
+        // Nothing further away was touched.
+        QCOMPARE(m.picImage.pixelColor(at + QPoint(6, 0)), m.boardImage.pixelColor(at + QPoint(6, 0)));
+    }
+
+    void aMissLeavesNoMarker() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        darts(m, {"ZeroKnop"});
+        QVERIFY(m.picImage == m.boardImage);
+    }
+
+    void markersStayAfterCorrectieAndGoWithTheTurn() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann", "Bob"}, 501);
+        const QPoint t20(135, 72), d16(50, 196);
+        darts(m, {"Knop3(20)"});
+        click(m, "CorrectieKnop");
+        QCOMPARE(m.picImage.pixelColor(t20), kDot);
+        darts(m, {"Knop2(16)"});
+        QCOMPARE(m.picImage.pixelColor(t20), kDot);
+        QCOMPARE(m.picImage.pixelColor(d16), kDot);
+        click(m, "AddKnop");
+        QVERIFY(m.picImage == m.boardImage);
+        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(t20), m.boardImage.pixelColor(t20));
+
+        darts(m, {"Knop2(16)"});
+        QCOMPARE(m.picImage.pixelColor(d16), kDot);
+        click(m, "NextPlayerKnop");
+        QVERIFY(m.picImage == m.boardImage);
+    }
+
+    void withoutABoardPictureTheMarkersStillShow() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.boardImage = QImage();
+        m.ClearPic();
+        QVERIFY(m.Pic->pixmap().isNull());
+        darts(m, {"Bull50"});
+        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(136, 136), kDot);
+        click(m, "AddKnop");
+        QVERIFY(m.Pic->pixmap().isNull());
+    }
+
+    void duoDartsGoToThePlayerAtTheThrow() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        m.UitgooiList->clear();
+        m.UitgooiList->addItems({"441,T20 T20 T20 ...", "401,T20 T20"});
+        darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        QCOMPARE(caption(m, "PuntenLabel(1)"), QString("180"));
+        QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("501"));
+        QVERIFY(m.picImage == m.boardImage); // no markers in a duo match
+        click(m, "AddKnopDuo(1)");
+        darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(20)"});
+        QCOMPARE(caption(m, "PuntenLabel(2)"), QString("100"));
+        QCOMPARE(caption(m, "UitgooiSpeler(2)"), QString("T20 T20"));
+        QCOMPARE(caption(m, "PuntenLabel(1)"), QString("0"));
+
+        click(m, "CorrectieKnop");
+        QCOMPARE(caption(m, "PuntenLabel(2)"), QString("0"));
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
+    }
+
+  private:
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<FixedClock> clock;
+};
+
+QTEST_MAIN(DartsTest)
+#include "test_darts.moc"

@@ -1,0 +1,317 @@
+// A team match on the real main window: booking turns, the end of a leg, calling the next
+// player, the player files written and read on every change of player, and taking back a turn.
+#include "app/Main.h"
+#include "playsupport.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QTest>
+
+using namespace vx;
+using namespace vxtest;
+
+namespace {
+
+const QString kLegOver = QStringLiteral("Einde Leg, klik op 'Volgende Speler'...");
+const QString kStamp = QStringLiteral("07-03-2024 / 9:05:03");
+
+// One turn: its darts, then AddKnop.
+void turn(Main& m, const QStringList& buttons) {
+    darts(m, buttons);
+    click(m, "AddKnop");
+}
+
+void pickPlayer(Main& m, const QString& name) {
+    click(m, "NextPlayerKnop");
+    auto* list = control<QListWidget>(m, "SpelersList");
+    QVERIFY(!list->isHidden());
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    const QRect at = list->visualItemRect(found.first());
+    QVERIFY(at.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
+}
+
+// A player file as it must be on disk: three header lines, then per leg its 28 cells and the
+// separator, every line ending in CR LF.
+QByteArray playerFile(const QString& player, const QList<QStringList>& legs) {
+    QByteArray out = "Vorlentix scorelijst\r\n" + player.toLatin1() + "\r\n----------------------------\r\n";
+    for (const QStringList& cells : legs) {
+        if (cells.size() != 28) qFatal("a leg row has 28 cells");
+        for (const QString& cell : cells)
+            out += cell.toLatin1() + "\r\n";
+        out += "----------------------------\r\n";
+    }
+    return out;
+}
+
+// The 28 cells of a team leg row.
+QStringList legRow(const QStringList& turns, const QString& average) {
+    QStringList cells = {kStamp, QString()};
+    cells << turns;
+    while (cells.size() < 27)
+        cells << QStringLiteral("-");
+    cells << average;
+    return cells;
+}
+
+QStringList rowCells(const Main& m, int r) {
+    QStringList out;
+    for (const QString& c : m.scoreList.row(r))
+        out << c;
+    return out;
+}
+
+} // namespace
+
+class TeamPlayTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3)));
+    }
+    void cleanup() {
+        clock.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void aLegOf301EndsOnASingleOne() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 301);
+        turn(m, {"Knop3(20)", "Knop2(20)"});
+        turn(m, {"Knop3(20)", "Knop1(20)", "Knop1(20)"});
+        turn(m, {"Knop2(20)", "Knop3(20)", "ZeroKnop"});
+        QCOMPARE(caption(m, "Label7"), QString("1"));
+        QCOMPARE(entries(m, "List1"), QStringList({"100", "100", "100"}));
+        QVERIFY(prompts->seen.isEmpty());
+
+        darts(m, {"Knop1(1)"});
+        QCOMPARE(entries(m, "List1"), QStringList({"100", "100", "100", "1"}));
+        QCOMPARE(caption(m, "Label7"), QString("0"));
+        QVERIFY(!m.AddKnop->isEnabled());
+        QCOMPARE(prompts->texts(), QStringList{kLegOver});
+        QCOMPARE(prompts->seen.first().title, kAppTitle);
+        QCOMPARE(m.scoreList.count(), 1);
+        QCOMPARE(rowCells(m, 0), legRow({"100", "100", "100", "1"}, "25.1"));
+        QCOMPARE(caption(m, "Label19"), QString("1 Items"));
+        QVERIFY(m.state.ScoreListChanged);
+    }
+
+    void turnsAndTheirEndings_data() {
+        QTest::addColumn<int>("remaining");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QStringList>("turns");
+        QTest::addColumn<QString>("label7");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("D10 on 20 ends at once")
+            << 20 << QStringList{"Knop2(10)"} << QStringList{"20"} << "0" << 1;
+        QTest::newRow("single 3 on 3") << 3 << QStringList{"Knop1(3)"} << QStringList{"3"} << "0" << 1;
+        QTest::newRow("one dart booked")
+            << 501 << QStringList{"Knop3(19)"} << QStringList{"57"} << "444" << 0;
+        QTest::newRow("no dart booked") << 501 << QStringList{} << QStringList{"0"} << "501" << 0;
+        QTest::newRow("T20 on 50 is not booked")
+            << 50 << QStringList{"Knop3(20)"} << QStringList{} << "50" << 0;
+        QTest::newRow("leaving 1 is booked")
+            << 61 << QStringList{"Knop3(20)"} << QStringList{"60"} << "1" << 0;
+    }
+    // The darts, then AddKnop (which a finished leg has disabled).
+    void turnsAndTheirEndings() {
+        QFETCH(int, remaining);
+        QFETCH(QStringList, buttons);
+        QFETCH(QStringList, turns);
+        QFETCH(QString, label7);
+        QFETCH(int, rows);
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.state.RemainingScore = remaining;
+        m.Label7->setText(QString::number(remaining));
+        turn(m, buttons);
+        QCOMPARE(entries(m, "List1"), turns);
+        QCOMPARE(caption(m, "Label7"), label7);
+        QCOMPARE(m.scoreList.count(), rows);
+        QCOMPARE(prompts->texts().count(kLegOver), rows);
+    }
+
+    void aBustWaitsForCorrectie() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.state.RemainingScore = 50;
+        m.Label7->setText("50");
+        turn(m, {"Knop3(20)"});
+        QCOMPARE(m.state.RemainingScore, -10);
+        QCOMPARE(dartSlots(m), QStringList({"60", "0", "0"}));
+        click(m, "CorrectieKnop");
+        QCOMPARE(m.state.RemainingScore, 50);
+        turn(m, {"Knop3(10)"});
+        QCOMPARE(entries(m, "List1"), QStringList{"30"});
+        QCOMPARE(caption(m, "Label7"), QString("20"));
+    }
+
+    // A miss after the winning dart leaves the remaining score at 0; it must not finish the
+    // same leg a second time.
+    void aFinishedLegIsRecordedOnce() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.state.RemainingScore = 40;
+        m.Label7->setText("40");
+        darts(m, {"Knop2(20)", "ZeroKnop", "ZeroKnop"});
+        click(m, "AddKnop");
+        QCOMPARE(m.scoreList.count(), 1);
+        QCOMPARE(entries(m, "List1"), QStringList{"40"});
+        QCOMPARE(prompts->texts(), QStringList{kLegOver});
+        m.UndoLastTurn(1, 1);
+        QCOMPARE(entries(m, "List1"), QStringList{"40"});
+        QCOMPARE(caption(m, "Label7"), QString("0"));
+    }
+
+    void undoTakesBackTheLastBookedTurn() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 501);
+        m.UndoLastTurn(1, 1); // nothing booked yet
+        QCOMPARE(caption(m, "Label7"), QString("501"));
+        turn(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        turn(m, {"Knop1(5)"});
+        darts(m, {"Knop1(20)"});
+        const QImage marked = m.picImage;
+        m.UndoLastTurn(1, 1);
+        QCOMPARE(entries(m, "List1"), QStringList{"180"});
+        QCOMPARE(caption(m, "Label7"), QString("321"));
+        QCOMPARE(m.state.RemainingScore, 321);
+        // The darts of the turn in play, the counter and the markers stay as they were.
+        QCOMPARE(dartSlots(m), QStringList({"20", "0", "0"}));
+        QCOMPARE(m.state.DartNumber, std::uint8_t(2));
+        QVERIFY(m.picImage == marked);
+    }
+
+    void noPlayerNoNextPlayer() {
+        Main m;
+        ComposeMainWindow(m, false);
+        m.state.PlayerCount = 2;
+        m.state.PlayerNames[1] = "Ann";
+        m.state.PlayerNames[2] = "Bob";
+        click(m, "NextPlayerKnop");
+        QVERIFY(m.SpelersList->isHidden());
+        click(m, "AddKnop");
+        QCOMPARE(m.List1->count(), 0);
+    }
+
+    void theNextPlayerStartsAFreshLeg() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann", "Bob", "Cas"}, 301);
+        turn(m, {"Knop3(20)"});
+        darts(m, {"Knop1(7)", "Knop1(8)"});
+        click(m, "NextPlayerKnop");
+        QCOMPARE(entries(m, "SpelersList"), QStringList({"Ann", "Bob", "Cas"}));
+        pickPlayer(m, "Cas");
+        QVERIFY(m.SpelersList->isHidden());
+        QCOMPARE(caption(m, "Label9"), QString("Cas"));
+        QCOMPARE(caption(m, "Label18"), QString("3"));
+        QCOMPARE(caption(m, "Label7"), QString("301"));
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("Darts Checkout"));
+        QCOMPARE(m.List1->count(), 0);
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        QCOMPARE(m.state.RemainingScore, 301);
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(m.scoreList.headerData(0, Qt::Horizontal).toString(), QString("Cas"));
+    }
+
+    // Three players at 301: Ann and Bob finish legs, Cas is taken off in the middle of one,
+    // Ann finishes another. Every file holds exactly the finished legs of its player.
+    void aTeamEvening() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann", "Bob", "Cas"}, 301);
+        turn(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        turn(m, {"Knop3(20)", "Knop3(20)", "Knop1(1)"}); // 121 -> 0 after T20 T20 and a single 1
+        QCOMPARE(m.scoreList.count(), 1);
+        pickPlayer(m, "Bob");
+        QCOMPARE(home->read("Teams/Club/Ann.lib"), playerFile("Ann", {legRow({"180", "121"}, "50.2")}));
+        QCOMPARE(caption(m, "Label19"), QString("0 Items"));
+
+        turn(m, {"Knop3(19)", "Knop3(19)", "Knop3(19)"});
+        turn(m, {"Knop3(20)", "Knop2(16)", "Knop1(18)"});
+        turn(m, {"Knop1(1)", "Knop1(2)"}); // 17 left
+        turn(m, {"Knop1(17)"});
+        QCOMPARE(m.scoreList.count(), 1);
+        pickPlayer(m, "Cas");
+        QCOMPARE(home->read("Teams/Club/Bob.lib"),
+                 playerFile("Bob", {legRow({"171", "110", "3", "17"}, "25.1")}));
+
+        turn(m, {"Knop3(20)"});
+        darts(m, {"Knop1(5)"});
+        pickPlayer(m, "Ann"); // Cas's leg is dropped
+        QCOMPARE(home->read("Teams/Club/Cas.lib"), playerFile("Cas", {}));
+        QCOMPARE(m.scoreList.count(), 1);
+        QCOMPARE(caption(m, "Label19"), QString("1 Items"));
+
+        clock->at = QDateTime(QDate(2024, 3, 7), QTime(21, 40, 0));
+        turn(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        turn(m, {"Knop3(20)", "Knop3(20)", "Knop1(1)"});
+        pickPlayer(m, "Bob");
+        QStringList second = legRow({"180", "121"}, "50.2");
+        second[0] = "07-03-2024 / 21:40:00";
+        QCOMPARE(home->read("Teams/Club/Ann.lib"),
+                 playerFile("Ann", {legRow({"180", "121"}, "50.2"), second}));
+        QCOMPARE(prompts->texts().count(kLegOver), 3);
+        QCOMPARE(prompts->texts().size(), 3);
+    }
+
+    void aLegOfMoreThan25Turns() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, 301);
+        for (int t = 0; t < 25; ++t)
+            turn(m, {"Knop1(10)"});
+        darts(m, {"Knop3(17)"});
+        QCOMPARE(m.scoreList.count(), 1);
+        QCOMPARE(m.List1->count(), 26);
+        QStringList expected = {kStamp, QString()};
+        for (int t = 0; t < 25; ++t)
+            expected << "10";
+        expected << "3.9"; // 301 over all 26 turns
+        QCOMPARE(rowCells(m, 0), expected);
+    }
+
+    // The list of the player who threw cannot be written: the player stays at the board with
+    // the finished legs on screen, and the scorer is told.
+    void aFailedSaveKeepsThePlayer() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
+        QVERIFY(QFile::remove(home->file("Teams/Club/Ann.lib")));
+        QVERIFY(QDir().mkpath(home->file("Teams/Club/Ann.lib")));
+        m.state.RemainingScore = 40;
+        m.Label7->setText("40");
+        darts(m, {"Knop2(20)"});
+        prompts->clear();
+        pickPlayer(m, "Bob");
+        QCOMPARE(prompts->seen.size(), 1);
+        QVERIFY(prompts->seen.first().text.endsWith("De speler is niet gewisseld."));
+        QVERIFY(prompts->seen.first().text.startsWith("De scorelijst is niet opgeslagen"));
+        QCOMPARE(caption(m, "Label9"), QString("Ann"));
+        QVERIFY(m.SpelersList->isHidden());
+        QCOMPARE(m.scoreList.count(), 1);
+        QVERIFY(m.state.ScoreListChanged);
+        QCOMPARE(home->read("Teams/Club/Bob.lib"), playerFile("Bob", {}));
+    }
+
+    void aFailedLoadIsReported() {
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
+        home->write("Teams/Club/Bob.lib", "not a score list");
+        pickPlayer(m, "Bob");
+        QCOMPARE(caption(m, "Label9"), QString("Bob"));
+        QCOMPARE(m.scoreList.count(), 0);
+        QCOMPARE(prompts->seen.size(), 1);
+        QVERIFY(prompts->seen.first().text.contains("Bob.lib"));
+    }
+
+  private:
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<FixedClock> clock;
+};
+
+QTEST_MAIN(TeamPlayTest)
+#include "test_teamplay.moc"
