@@ -6,6 +6,7 @@
 #include "app/LegRows.h"
 #include "app/Main.h"
 #include "app/Services.h"
+#include "setup/DuoForm.h"
 #include "shell/VistaButton.h"
 
 #include <QLabel>
@@ -113,6 +114,8 @@ void Main::EndOfMatch(int q) {
         showMessage(saved.error);
         return;
     }
+    DuoForm form(*this, this);
+    showDialog(form);
 }
 
 void Main::NextKnopClick() {

@@ -92,7 +92,9 @@ inline void StartDuoMatch(vx::Main& m, const QString& name1, const QString& name
         m.LegsLabel[k]->setText(QStringLiteral("0"));
         m.ListSpeler[k]->clear();
         m.PuntenLabel[k]->setText(QStringLiteral("0"));
+        m.GemidLabel[k]->setText(QStringLiteral("0"));
     }
+    m.NextKnop->setEnabled(false);
     m.AddKnopDuo[1]->setEnabled(true);
     m.AddKnopDuo[2]->setEnabled(false);
     m.StartBol[2]->hide();

@@ -1,0 +1,326 @@
+// A duo match on the real main window: booking turns, the end of a leg, legs and sets, the
+// winner's question, the next leg with the other starter, and taking back a turn.
+#include "app/Main.h"
+#include "files/LibFiles.h"
+#include "playsupport.h"
+#include "setup/DuoForm.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+using namespace vx;
+using namespace vxtest;
+
+namespace {
+
+const QString kLegOver = QStringLiteral("Einde ronde, klik op 'Volgende Ronde'...");
+const QString kTooHigh = QStringLiteral("Score is te hoog, klik op button 'Correctie'");
+
+QString winnerQuestion(const QString& name) {
+    return "Einde Duo Match, " + name + " heeft gewonnen.\r\nWil je een nieuwe Match starten?";
+}
+
+int atTheThrow(Main& m) {
+    return m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
+}
+
+void book(Main& m, int p) {
+    click(m, QStringLiteral("AddKnopDuo(%1)").arg(p));
+}
+
+// Plays a leg of 301 that `winner` takes with 180 and 121 while the other scores nothing.
+void playLeg(Main& m, int winner) {
+    for (int turns = 0; turns < 4 && !m.NextKnop->isEnabled(); ++turns) {
+        const int p = atTheThrow(m);
+        if (p == winner) {
+            if (caption(m, QStringLiteral("ScoreLabel(%1)").arg(p)) == "301")
+                darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+            else
+                darts(m, {"Knop3(20)", "Knop3(20)", "Knop1(1)"});
+        }
+        book(m, p);
+    }
+    if (!m.NextKnop->isEnabled()) qFatal("the leg did not end");
+}
+
+struct Counters {
+    QString legs1, legs2, sets1, sets2;
+    bool operator==(const Counters&) const = default;
+};
+
+Counters counters(Main& m) {
+    return {caption(m, "LegsLabel(1)"), caption(m, "LegsLabel(2)"), caption(m, "SetsLabel(1)"),
+            caption(m, "SetsLabel(2)")};
+}
+
+char* toString(const Counters& c) {
+    return QTest::toString(QStringLiteral("legs %1-%2 sets %3-%4").arg(c.legs1, c.legs2, c.sets1, c.sets2));
+}
+
+} // namespace
+
+class DuoPlayTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        home = std::make_unique<TempHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(20, 0, 0)));
+        dialogsShown.clear();
+        Main::runDialog = [this](QDialog& dialog) {
+            dialogsShown << dialog.metaObject()->className();
+            return int(QDialog::Rejected);
+        };
+    }
+    void cleanup() {
+        Main::runDialog = nullptr;
+        clock.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void aTurnIsBookedAndTheThrowPasses() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(5)"});
+        book(m, 1);
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("416"));
+        QCOMPARE(m.state.DuoRemaining[1], 416);
+        QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"85"});
+        QCOMPARE(caption(m, "GemidLabel(1)"), QString("28.3"));
+        QCOMPARE(caption(m, "PuntenLabel(1)"), QString("0"));
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
+        QVERIFY(m.AddKnopDuo[2]->isEnabled());
+        QCOMPARE(m.ListSpeler[1]->palette().color(QPalette::Base), QColor(250, 250, 220));
+        QCOMPARE(m.ListSpeler[2]->palette().color(QPalette::Base), QColor(150, 250, 120));
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        // A turn without darts is a turn of 0.
+        book(m, 2);
+        QCOMPARE(entries(m, "ListSpeler(2)"), QStringList{"0"});
+        QCOMPARE(caption(m, "GemidLabel(2)"), QString("0.0"));
+        QVERIFY(prompts->seen.isEmpty());
+    }
+
+    void d20OnFortyWinsTheLeg() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        m.UitgooiList->clear();
+        m.UitgooiList->addItems({"40,D20", "20,D10"});
+        darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        book(m, 1);
+        book(m, 2);
+        darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
+        book(m, 1);
+        book(m, 2);
+        darts(m, {"Knop3(20)", "Knop2(20)", "Knop1(1)"});
+        book(m, 1);
+        book(m, 2);
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("40"));
+        darts(m, {"Knop1(20)"});
+        QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("D10"));
+        click(m, "CorrectieKnop");
+        darts(m, {"Knop2(20)"});
+        QCOMPARE(caption(m, "PuntenLabel(1)"), QString("40"));
+        QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
+        QVERIFY(prompts->seen.isEmpty());
+        book(m, 1);
+
+        QCOMPARE(prompts->texts(), QStringList{kLegOver});
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("0"));
+        QCOMPARE(m.scoreList.count(), 2);
+        QStringList koos = {"Koos", "v", "180", "180", "101", "40"};
+        QStringList fred = {"Fred", "-", "0", "0", "0"};
+        while (koos.size() < 27)
+            koos << "-";
+        while (fred.size() < 27)
+            fred << "-";
+        koos << "41.8";
+        fred << "0.0";
+        for (int c = 0; c < 28; ++c) {
+            QCOMPARE(m.scoreList.cell(0, c), koos[c]);
+            QCOMPARE(m.scoreList.cell(1, c), fred[c]);
+        }
+        QCOMPARE(caption(m, "Label19"), QString("2 Items"));
+        QCOMPARE(caption(m, "LegsLabel(1)"), QString("1"));
+        QCOMPARE(caption(m, "LegsLabel(2)"), QString("0"));
+        QVERIFY(m.NextKnop->isEnabled());
+        QVERIFY(!m.Knop1[20]->isEnabled());
+        QVERIFY(!m.ZeroKnop->isEnabled());
+    }
+
+    void aTurnAboveTheRemainingScoreIsRefused() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        book(m, 1);
+        m.state.DuoRemaining[2] = 10;
+        m.ScoreLabel[2]->setText("10");
+        darts(m, {"Knop1(20)"});
+        book(m, 2);
+        QCOMPARE(prompts->texts(), QStringList{kTooHigh});
+        QCOMPARE(prompts->seen.first().title, kAppTitle);
+        QCOMPARE(caption(m, "ScoreLabel(2)"), QString("10"));
+        QCOMPARE(m.ListSpeler[2]->count(), 0);
+        QCOMPARE(dartSlots(m), QStringList({"20", "0", "0"}));
+        QVERIFY(m.AddKnopDuo[2]->isEnabled());
+        click(m, "CorrectieKnop");
+        darts(m, {"Knop1(10)"});
+        book(m, 2);
+        QCOMPARE(prompts->texts(), QStringList({kTooHigh, kLegOver}));
+        QCOMPARE(caption(m, "LegsLabel(2)"), QString("1"));
+    }
+
+    // Between the end of a leg and the next one nothing can be booked or taken back: a turn
+    // of 0 would count the finished leg a second time.
+    void aFinishedLegStaysAsItIs() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
+        playLeg(m, 1);
+        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
+        QVERIFY(!m.AddKnopDuo[2]->isEnabled());
+        book(m, 1);
+        book(m, 2);
+        QTest::keyClick(&m, Qt::Key_Return);
+        QCOMPARE(m.state.LegsWon1, 1);
+        QCOMPARE(caption(m, "LegsLabel(1)"), QString("1"));
+        QCOMPARE(m.scoreList.count(), 2);
+        QCOMPARE(prompts->texts(), QStringList{kLegOver});
+        const QStringList turns1 = entries(m, "ListSpeler(1)"), turns2 = entries(m, "ListSpeler(2)");
+        m.UndoLastTurn(1, 0);
+        m.UndoLastTurn(2, 0);
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("0"));
+        QCOMPARE(caption(m, "ScoreLabel(2)"), QString("301"));
+        QCOMPARE(entries(m, "ListSpeler(1)"), turns1);
+        QCOMPARE(entries(m, "ListSpeler(2)"), turns2);
+
+        click(m, "NextKnop");
+        QVERIFY(m.AddKnopDuo[2]->isEnabled());
+        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
+        QVERIFY(m.Knop1[20]->isEnabled());
+    }
+
+    void undoTakesBackTheLastTurnOfThatPlayer() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        darts(m, {"Knop3(20)", "Knop3(19)"});
+        book(m, 1);
+        darts(m, {"Knop1(5)"});
+        book(m, 2);
+        darts(m, {"Knop2(10)"});
+        book(m, 1);
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("364"));
+        const QString average = caption(m, "GemidLabel(1)");
+        m.UndoLastTurn(1, 0);
+        QCOMPARE(caption(m, "ScoreLabel(1)"), QString("384"));
+        QCOMPARE(m.state.DuoRemaining[1], 384);
+        QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"117"});
+        // Player 2 is still the one to throw; the average is left as it was.
+        QVERIFY(m.AddKnopDuo[2]->isEnabled());
+        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
+        QCOMPARE(caption(m, "GemidLabel(1)"), average);
+        m.UndoLastTurn(2, 0);
+        QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
+        QCOMPARE(m.ListSpeler[2]->count(), 0);
+        m.UndoLastTurn(2, 0);
+        QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
+    }
+
+    void firstToTwoLegsAskedOnceAfterTheLegMessage_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No: nothing saved") << false;
+        QTest::newRow("Yes: saved, setup opened") << true;
+    }
+    void firstToTwoLegsAskedOnceAfterTheLegMessage() {
+        QFETCH(bool, yes);
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 2, 301, "Finale");
+        prompts->answers = {yes};
+        playLeg(m, 1);
+        click(m, "NextKnop");
+        playLeg(m, 2);
+        click(m, "NextKnop");
+        QVERIFY(prompts->texts().count(kLegOver) == 2);
+        playLeg(m, 1);
+        QCOMPARE(prompts->texts(), QStringList({kLegOver, kLegOver, kLegOver, winnerQuestion("Koos ")}));
+        QCOMPARE(prompts->seen.last().kind, Prompt::Question);
+        QCOMPARE(prompts->seen.last().title, QString("End Match"));
+        QCOMPARE(caption(m, "LegsLabel(1)"), QString("2"));
+        QVERIFY(!m.Bull50->isEnabled());
+        if (!yes) {
+            QVERIFY(home->read("Teams/Finale.lib").isEmpty());
+            QVERIFY(dialogsShown.isEmpty());
+            QVERIFY(m.NextKnop->isEnabled());
+            QVERIFY(m.state.ScoreListChanged);
+            return;
+        }
+        QCOMPARE(dialogsShown, QStringList{"vx::DuoForm"});
+        ScoreListModel saved;
+        QVERIFY(vx::LoadDuoList(saved, "Finale"));
+        QCOMPARE(saved.count(), 6);
+        for (int r = 0; r < 6; ++r)
+            QVERIFY(saved.row(r) == m.scoreList.row(r));
+        QVERIFY(!m.state.ScoreListChanged);
+    }
+
+    void nextKnopAlternatesTheStarter() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 9, 301, "duo");
+        for (int leg = 1; leg <= 4; ++leg) {
+            const int starter = leg % 2 == 1 ? 1 : 2;
+            QVERIFY(!m.StartBol[starter]->isHidden());
+            QVERIFY(m.StartBol[3 - starter]->isHidden());
+            QCOMPARE(atTheThrow(m), starter);
+            playLeg(m, 1);
+            click(m, "NextKnop");
+            QVERIFY(!m.NextKnop->isEnabled());
+            QCOMPARE(caption(m, "ScoreLabel(1)"), QString("301"));
+            QCOMPARE(caption(m, "ScoreLabel(2)"), QString("301"));
+            QCOMPARE(m.state.DuoRemaining[1], 301);
+            QCOMPARE(m.ListSpeler[1]->count() + m.ListSpeler[2]->count(), 0);
+            QCOMPARE(caption(m, "GemidLabel(1)"), QString("0"));
+            QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
+            QCOMPARE(m.ListSpeler[3 - starter]->palette().color(QPalette::Base), QColor(150, 250, 120));
+            QCOMPARE(m.ListSpeler[starter]->palette().color(QPalette::Base), QColor(250, 250, 220));
+        }
+        QCOMPARE(caption(m, "LegsLabel(1)"), QString("4"));
+    }
+
+    // First to 2 sets of three legs: the counters after every leg, the loser's legs carried
+    // into the next set, one question at the very end.
+    void firstToTwoSetsPlayedToTheEnd() {
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", true, 2, 301, "Sets");
+        prompts->answers = {true};
+        const QList<QPair<int, Counters>> legs = {
+            {2, {"0", "1", "0", "0"}}, {2, {"0", "2", "0", "0"}}, {1, {"1", "2", "0", "0"}},
+            {1, {"2", "2", "0", "0"}}, {1, {"0", "2", "1", "0"}}, {2, {"0", "0", "1", "1"}},
+            {1, {"1", "0", "1", "1"}}, {1, {"2", "0", "1", "1"}}, {2, {"2", "1", "1", "1"}},
+            {1, {"0", "1", "2", "1"}},
+        };
+        for (int i = 0; i < legs.size(); ++i) {
+            if (i > 0) click(m, "NextKnop");
+            playLeg(m, legs[i].first);
+            QCOMPARE(counters(m), legs[i].second);
+            const bool last = i == legs.size() - 1;
+            QCOMPARE(prompts->seen.size(), i + 1 + (last ? 1 : 0));
+        }
+        QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
+        QCOMPARE(m.state.SetsWon1, 2);
+        QCOMPARE(m.state.LegsWon2, 1);
+        QCOMPARE(dialogsShown, QStringList{"vx::DuoForm"});
+        QCOMPARE(m.scoreList.count(), 20);
+        QByteArray file = home->read("Teams/Sets.lib");
+        QCOMPARE(file.count("\r\n"), 3 + 20 * 29);
+        QVERIFY(file.startsWith("Vorlentix scorelijst\r\nDuomatch\r\n----------------------------\r\n"
+                                "Koos\r\n-\r\n0\r\n0\r\n-\r\n"));
+    }
+
+  private:
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<FixedClock> clock;
+    QStringList dialogsShown;
+};
+
+QTEST_MAIN(DuoPlayTest)
+#include "test_duoplay.moc"
