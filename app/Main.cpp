@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "app/Settings.h"
 #include "app/TextFile.h"
+#include "files/SaveForm.h"
 #include "shell/VistaButton.h"
 
 #include <QAction>
@@ -70,6 +71,7 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     LoadHelpText();
     ReadSettingsFile();
     connectPlay();
+    connectShell();
 }
 
 Main::~Main() = default;
@@ -246,7 +248,8 @@ void Main::closeEvent(QCloseEvent* event) {
         if (state.ScoreListChanged &&
             prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
                                QStringLiteral(" Change"))) {
-            // The save dialog is hooked in here once it exists.
+            SaveForm form(*this, this);
+            showDialog(form);
         }
         WriteSettingsFile(true);
     }

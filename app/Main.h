@@ -100,7 +100,35 @@ class Main : public QMainWindow {
     QLabel* TypedDartLabel = nullptr;
 
     // The shell: menu buttons, menus, help panel and clock (shell/MainShell.cpp).
+    void MenuKnop_Click(int index);
+    void MenuKnop_MouseIn(int index);
+    void EditUndo_Click();
+    void SpelersInvoer_Click(int index);
+    void SoortItem_Click(int index);
+    // Shows or hides the help panel in place of the score list (menu button 8, "Help").
+    void HelpUitleg_Click();
+    void SlidePic_MouseDown(int y);
+    void SlidePic_MouseMove(Qt::MouseButtons buttons, int y);
+    void VScroll1_Change();
+    void Timer1_Timer();
+    // Asks the desktop to open the address in the user's browser; a failure stays silent.
+    static void OpenWebPage(const QString& address);
 
+    // The maker's page of other programs, and an article on the rules of darts.
+    static inline const QString kMoreSoftwareAddress = QStringLiteral("https://vorlentix.example/software");
+    static inline const QString kDartsRulesAddress =
+        QStringLiteral("https://nl.wikipedia.org/wiki/Darts_(sport)");
+
+    // The help page's scrolling, in pixels: where the page was grabbed, its top (0 or less) and
+    // how far it can move.
+    qint16 HelpGrabY = 0;
+    qint16 HelpSlideTop = 0;
+    qint16 HelpScrollRange = 0;
+
+  private:
+    void connectShell();
+
+  public:
     // Dart-button board (Frame1)
     QFrame* Frame1 = nullptr;
     std::array<VistaButton*, 21> Knop1{}; // index 1..20

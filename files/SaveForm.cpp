@@ -1,0 +1,117 @@
+#include "files/SaveForm.h"
+
+#include "app/Algemeen.h"
+#include "app/FormLook.h"
+#include "app/Main.h"
+#include "app/Services.h"
+#include "shell/VistaButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace vx {
+
+std::function<void(double)> SaveForm::pause = Pause;
+
+namespace {
+
+const QColor kNameBack(40, 40, 60);
+
+// The busy pointer for as long as the progress runs, whatever way the run ends.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+SaveForm::SaveForm(Main& main, QWidget* parent) : QDialog(parent), m_main(main) {
+    setObjectName(QStringLiteral("SaveForm"));
+    setWindowTitle(QStringLiteral("Data Opslaan"));
+    SizeTwips(this, 5910, 1560);
+    SetBackColor(this, QColor(170, 240, 240));
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    PlaceTwips(Text1, 120, 150, 5085, 300);
+    SetBackColor(Text1, kNameBack);
+    SetForeColor(Text1, QColor(240, 240, 160));
+
+    Bar = new QLabel(this);
+    Bar->setObjectName(QStringLiteral("Bar"));
+    PlaceTwips(Bar, 120, 150, 5085, 300);
+    Bar->hide();
+
+    Label1 = new QLabel(QStringLiteral("0%"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // Wide enough for "100%" from the start, so the label never has to grow.
+    PlaceTwips(Label1, 5250, 195, 615, 240);
+
+    SaveKnop = new VistaButton(this);
+    SaveKnop->setObjectName(QStringLiteral("SaveKnop"));
+    SaveKnop->setText(QStringLiteral("Opslaan"));
+    PlaceTwips(SaveKnop, 4650, 600, 990, 360);
+    connect(SaveKnop, &VistaButton::clicked, this, &SaveForm::SaveKnop_Click);
+
+    CancelKnop = new VistaButton(this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setText(QStringLiteral("Annuleren"));
+    PlaceTwips(CancelKnop, 3630, 600, 990, 360);
+    connect(CancelKnop, &VistaButton::clicked, this, &QDialog::reject);
+
+    if (m_main.isDuoMatch()) {
+        Text1->setText(m_main.state.DuoFileName);
+    } else {
+        // A player's list always goes under the team folder and the player's own name: the
+        // box only shows who is saved, so it is not to be typed in.
+        Text1->setText(m_main.Label9->text());
+        Text1->setReadOnly(true);
+    }
+}
+
+void SaveForm::FillBar(int width) {
+    m_bar.fill(kNameBack);
+    QPainter painter(&m_bar);
+    // 340 units fill the bar; its height is 18 units, the whole bar.
+    painter.fillRect(0, 0, static_cast<int>(RoundHalfAway(width * m_bar.width() / 340.0)), m_bar.height(),
+                     QColor(0, 240, 0));
+    painter.end();
+    Bar->setPixmap(QPixmap::fromImage(m_bar));
+}
+
+void SaveForm::SaveKnop_Click() {
+    const FileResult written = m_main.isDuoMatch()
+                                   ? m_main.SaveDuoList(Text1->text())
+                                   : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
+    if (!written) {
+        // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
+        // another name can be tried or the save cancelled.
+        showMessage(QStringLiteral("Opslaan is niet gelukt.\n%1").arg(written.error));
+        return;
+    }
+
+    // A second click during the run would write and animate again.
+    SaveKnop->setEnabled(false);
+    CancelKnop->setEnabled(false);
+    {
+        BusyPointer busy;
+        Text1->hide();
+        m_bar = QImage(Bar->size(), QImage::Format_RGB32);
+        Bar->show();
+        for (int i = 0; i <= 340; i += 2) {
+            FillBar(i);
+            Label1->setText(QStringLiteral("%1%").arg(RoundHalfAway(i / 3.5)));
+            pause(0.02);
+        }
+        Label1->setText(QStringLiteral("100%"));
+        pause(0.5);
+    }
+    m_main.state.ScoreListChanged = false;
+    accept();
+}
+
+} // namespace vx

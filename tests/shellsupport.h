@@ -1,0 +1,31 @@
+// The main window's dialogs as a test sees them: every modal dialog the window opens is recorded
+// by its class name and handed to the test, which may drive it instead of the user.
+#pragma once
+
+#include "app/Main.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+
+namespace vxtest {
+
+class DialogRecorder {
+  public:
+    // Runs while the dialog is "open"; its return value is the dialog's result. Without one the
+    // dialog is closed at once, as if cancelled.
+    std::function<int(QDialog&)> onOpen;
+    QStringList opened; // class names without the namespace, e.g. "SaveForm"
+
+    DialogRecorder() {
+        vx::Main::runDialog = [this](QDialog& dialog) {
+            opened << QString::fromLatin1(dialog.metaObject()->className()).section(QStringLiteral("::"), -1);
+            return onOpen ? onOpen(dialog) : int(QDialog::Rejected);
+        };
+    }
+    ~DialogRecorder() { vx::Main::runDialog = nullptr; }
+    DialogRecorder(const DialogRecorder&) = delete;
+    DialogRecorder& operator=(const DialogRecorder&) = delete;
+};
+
+} // namespace vxtest

@@ -1,0 +1,349 @@
+// The main window's shell through the real window: menu button descriptions and commands, the
+// drop-down and pop-up menus, the help panel's scrolling, the clock and the web pages.
+#include "app/Main.h"
+#include "playsupport.h"
+#include "setup/ScreenMod.h"
+#include "shell/VistaButton.h"
+#include "shellsupport.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+using namespace vx;
+
+namespace {
+
+const QString kLoadFirst = QStringLiteral("Scorelijst Spelers laden a.u.b.");
+
+void AddRows(Main& m, int count) {
+    for (int r = 0; r < count; ++r) {
+        ScoreListModel::Row row;
+        row[0] = QStringLiteral("Anna");
+        row[2] = QStringLiteral("60");
+        m.scoreList.appendRow(row);
+    }
+    m.ShowRowCount();
+}
+
+// A menu button is clicked, a menu entry chosen.
+void Trigger(Main& m, const QString& name) {
+    if (auto* button = m.findChild<VistaButton*>(name))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (auto* action = m.findChild<QAction*>(name))
+        action->trigger();
+    else
+        QFAIL(qPrintable(QStringLiteral("no command named ") + name));
+}
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> urls;
+  public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_home = std::make_unique<vxtest::TempHome>();
+        m_prompts = std::make_unique<vxtest::ScriptedPrompts>();
+        m_dialogs = std::make_unique<vxtest::DialogRecorder>();
+        m_main = new Main;
+        ComposeMainWindow(*m_main, false);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    }
+    void cleanup() {
+        delete m_main.data();
+        m_dialogs.reset();
+        m_prompts.reset();
+        m_home.reset();
+    }
+
+    void hoverShowsDescriptionThenRowCount_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("0") << 0 << "Een nieuw team maken met hun spelers, (alleen bij een Team Match).";
+        QTest::newRow("1") << 1 << "Openen van een team en spelers (Duo Match en Team Match).";
+        QTest::newRow("2") << 2 << "Scorelijst spelers opslaan.";
+        QTest::newRow("3")
+            << 3
+            << "Afdrukken van de scorelijst, dart checkout lijst, helptekst en afmetingen naar "
+               "het dartbord.";
+        QTest::newRow("4") << 4 << QStringLiteral("Scorelijst bewerken van één speler");
+        QTest::newRow("5")
+            << 5 << "De scorelijst bekijken van één geselecteerde speler of alle spelers in de lijst.";
+        QTest::newRow("6") << 6 << "Configuratie en instellingen van verschillende onderdelen.";
+        QTest::newRow("7") << 7 << "Informatie over dit programma en de ontwerper.";
+        QTest::newRow("8") << 8 << "Beknopte uitleg over dit programma.";
+    }
+    void hoverShowsDescriptionThenRowCount() {
+        QFETCH(int, index);
+        QFETCH(QString, description);
+        AddRows(*m_main, 5);
+        QTest::mouseMove(m_main->MenuKnop[index]);
+        QCOMPARE(m_main->Label19->text(), description);
+        QTest::mouseMove(m_main->Frame1, QPoint(5, 5));
+        QCOMPARE(m_main->Label19->text(), QStringLiteral("5 Items"));
+    }
+
+    // Commands on the score list: refused with a message while it is empty, open with one row.
+    void commandsNeedingRows_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("save button") << "MenuKnop(2)"
+                                     << "SaveForm";
+        QTest::newRow("edit button") << "MenuKnop(4)"
+                                     << "ItemForm";
+        QTest::newRow("selected item") << "SoortItem(1)"
+                                       << "ScoresForm";
+        QTest::newRow("all items") << "SoortItem(2)" << QString(); // a summary message, no dialog
+    }
+    void commandsNeedingRows() {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        Trigger(*m_main, command);
+        QCOMPARE(m_prompts->texts(), QStringList{kLoadFirst});
+        QCOMPARE(m_dialogs->opened, QStringList());
+
+        m_prompts->clear();
+        AddRows(*m_main, 1);
+        m_main->ListView1->selectRow(0);
+        Trigger(*m_main, command);
+        QCOMPARE(m_dialogs->opened, dialog.isEmpty() ? QStringList() : QStringList{dialog});
+        QVERIFY(!m_prompts->texts().contains(kLoadFirst));
+        if (dialog.isEmpty()) QCOMPARE(m_prompts->seen.size(), 1);
+    }
+
+    // The team and duo setups from the menu buttons and the "Spelers" menu, with the team
+    // dialog's mode set first.
+    void setupCommands_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("modeBefore");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("modeAfter");
+        QTest::newRow("new team, team match") << false << "MenuKnop(0)" << false << "SpelersForm" << true;
+        QTest::newRow("new team, duo match") << true << "MenuKnop(0)" << false << QString() << false;
+        QTest::newRow("open, team match") << false << "MenuKnop(1)" << true << "SpelersForm" << false;
+        QTest::newRow("open, duo match") << true << "MenuKnop(1)" << true << "DuoForm" << true;
+        QTest::newRow("menu new, team") << false << "SpelersInvoer(1)" << false << "SpelersForm" << true;
+        QTest::newRow("menu open, team") << false << "SpelersInvoer(2)" << true << "SpelersForm" << false;
+        QTest::newRow("menu new, duo") << true << "SpelersInvoer(1)" << false << "DuoForm" << true;
+        QTest::newRow("menu open, duo") << true << "SpelersInvoer(2)" << true << "DuoForm" << false;
+    }
+    void setupCommands() {
+        QFETCH(bool, duo);
+        QFETCH(QString, command);
+        QFETCH(bool, modeBefore);
+        QFETCH(QString, dialog);
+        QFETCH(bool, modeAfter);
+        ComposeMainWindow(*m_main, duo);
+        m_main->state.NewTeamMode = modeBefore;
+        bool modeWhenOpened = !modeAfter;
+        m_dialogs->onOpen = [&](QDialog&) {
+            modeWhenOpened = m_main->state.NewTeamMode;
+            return int(QDialog::Rejected);
+        };
+        Trigger(*m_main, command);
+        QCOMPARE(m_dialogs->opened, dialog.isEmpty() ? QStringList() : QStringList{dialog});
+        QCOMPARE(m_main->state.NewTeamMode, modeAfter);
+        if (!dialog.isEmpty()) QCOMPARE(modeWhenOpened, modeAfter);
+        QCOMPARE(m_prompts->seen.size(), 0);
+    }
+
+    void commandsWithoutConditions_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("print button") << "MenuKnop(3)"
+                                      << "AfdrukForm";
+        QTest::newRow("settings button") << "MenuKnop(6)"
+                                         << "ConfigForm";
+        QTest::newRow("settings menu") << "ToolsConfig"
+                                       << "ConfigForm";
+        QTest::newRow("about button") << "MenuKnop(7)"
+                                      << "AboutForm";
+        QTest::newRow("checkout chart") << "HelpCheckout"
+                                        << "CheckoutForm";
+    }
+    void commandsWithoutConditions() {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        Trigger(*m_main, command); // the score list is empty
+        QCOMPARE(m_dialogs->opened, QStringList{dialog});
+        QCOMPARE(m_prompts->seen.size(), 0);
+    }
+
+    void itemsButtonShowsPopupMenu() {
+        QVERIFY(!m_main->AlleItems->isVisible());
+        Trigger(*m_main, QStringLiteral("MenuKnop(5)"));
+        QTRY_VERIFY(m_main->AlleItems->isVisible());
+        m_main->AlleItems->hide();
+        QCOMPARE(m_dialogs->opened, QStringList());
+    }
+
+    void helpPanelTakesTheListsPlace() {
+        AddRows(*m_main, 3);
+        Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
+        QVERIFY(m_main->Frame2->isHidden());
+        QVERIFY(m_main->HelpFrame->isVisible());
+        QVERIFY(m_main->HelpUitleg->isChecked());
+        QCOMPARE(m_main->SlidePic->pixmap().toImage(), m_main->slideBackImage);
+        const int range = m_main->SlidePic->height() - m_main->PicCont->height();
+        QVERIFY(range > 0);
+        QCOMPARE(int(m_main->HelpScrollRange), range);
+        QCOMPARE(m_main->VScroll1->maximum(), range);
+
+        // Hiding from the menu entry, after a description had replaced the row count.
+        QTest::mouseMove(m_main->MenuKnop[8]);
+        QCOMPARE(m_main->Label19->text(), QStringLiteral("Beknopte uitleg over dit programma."));
+        Trigger(*m_main, QStringLiteral("HelpUitleg"));
+        QVERIFY(m_main->HelpFrame->isHidden());
+        QVERIFY(m_main->Frame2->isVisible());
+        QVERIFY(!m_main->HelpUitleg->isChecked());
+        QCOMPARE(m_main->Label19->text(), QStringLiteral("3 Items"));
+    }
+
+    // Dragging moves the page with the mouse between its two ends, with the scroll bar in step;
+    // only the left button drags.
+    void helpPageDrag_data() {
+        QTest::addColumn<QList<int>>("moves"); // pairs: press y, move-to y
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("expectedTop"); // 1 stands for -HelpScrollRange
+        QTest::newRow("down past the start") << QList<int>{50, 150} << Qt::LeftButton << 0;
+        QTest::newRow("up a little") << QList<int>{200, 140} << Qt::LeftButton << -60;
+        QTest::newRow("up, then back down") << QList<int>{200, 100, 150, 180} << Qt::LeftButton << -70;
+        QTest::newRow("up past the end") << QList<int>{250, -2000} << Qt::LeftButton << 1;
+        QTest::newRow("right button") << QList<int>{200, 100} << Qt::RightButton << 0;
+    }
+    void helpPageDrag() {
+        QFETCH(QList<int>, moves);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, expectedTop);
+        Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
+        QLabel* page = m_main->SlidePic;
+        for (int k = 0; k + 1 < moves.size(); k += 2) {
+            QTest::mousePress(page, button, {}, QPoint(40, moves[k]));
+            QTest::mouseMove(page, QPoint(40, moves[k + 1]));
+            QTest::mouseRelease(page, button, {}, QPoint(40, moves[k + 1]));
+        }
+        if (expectedTop == 1) expectedTop = -m_main->HelpScrollRange;
+        QCOMPARE(page->y(), expectedTop);
+        QCOMPARE(int(m_main->HelpSlideTop), expectedTop);
+        QCOMPARE(m_main->VScroll1->value(), -expectedTop);
+    }
+
+    void scrollBarMovesThePage() {
+        Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
+        m_main->VScroll1->setValue(37);
+        QCOMPARE(m_main->SlidePic->y(), -37);
+        QCOMPARE(int(m_main->HelpSlideTop), -37);
+        m_main->VScroll1->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(m_main->SlidePic->y(), -int(m_main->HelpScrollRange));
+    }
+
+    void clockText_data() {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("new year's morning")
+            << QDateTime(QDate(2024, 1, 1), QTime(9, 5, 3)) << QStringLiteral("1 Januari 2024 / 9:05:03");
+        QTest::newRow("december afternoon")
+            << QDateTime(QDate(2023, 12, 8), QTime(16, 5, 9)) << QStringLiteral("8 December 2023 / 16:05:09");
+        QTest::newRow("midnight in May")
+            << QDateTime(QDate(2025, 5, 31), QTime(0, 0, 0)) << QStringLiteral("31 Mei 2025 / 0:00:00");
+        QTest::newRow("longest month") << QDateTime(QDate(2024, 9, 28), QTime(22, 58, 48))
+                                       << QStringLiteral("28 September 2024 / 22:58:48");
+        QTest::newRow("March") << QDateTime(QDate(2026, 3, 15), QTime(23, 59, 59))
+                               << QStringLiteral("15 Maart 2026 / 23:59:59");
+    }
+    void clockText() {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, text);
+        const int right = m_main->KlokLabel->geometry().right();
+        vxtest::FixedClock clock(now);
+        QTRY_COMPARE_WITH_TIMEOUT(m_main->KlokLabel->text(), text, 2000);
+        // The whole text is readable: the label grows with it and stays inside the menu strip.
+        QVERIFY(m_main->KlokLabel->width() >= m_main->KlokLabel->sizeHint().width());
+        QCOMPARE(m_main->KlokLabel->geometry().right(), right);
+        QVERIFY(m_main->KlokLabel->x() > m_main->MenuKnop[8]->geometry().right());
+    }
+
+    void webPagesOpenInTheBrowser() {
+        UrlRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        Trigger(*m_main, QStringLiteral("HelpMeerSoftware"));
+        Trigger(*m_main, QStringLiteral("HelpSpelregels"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(browser.urls,
+                 (QList<QUrl>{QUrl(Main::kMoreSoftwareAddress), QUrl(Main::kDartsRulesAddress)}));
+        QVERIFY(browser.urls[1].host().startsWith(QStringLiteral("nl.")));
+        QCOMPARE(m_prompts->seen.size(), 0);
+    }
+
+    void undoTakesBackTheLastTeamTurn() {
+        vxtest::StartTeamMatch(*m_main, QStringLiteral("Oost"), {QStringLiteral("Anna")}, 501);
+        vxtest::darts(*m_main, {"Knop3(20)", "Knop3(20)", "Knop1(1)"});
+        vxtest::click(*m_main, "AddKnop");
+        vxtest::darts(*m_main, {"Knop1(20)", "Knop1(5)", "Knop1(1)"});
+        vxtest::click(*m_main, "AddKnop");
+        QCOMPARE(vxtest::entries(*m_main, "List1"), (QStringList{"121", "26"}));
+        QCOMPARE(m_main->Label7->text(), QStringLiteral("354"));
+        Trigger(*m_main, QStringLiteral("EditUndo"));
+        QCOMPARE(vxtest::entries(*m_main, "List1"), QStringList{"121"});
+        QCOMPARE(m_main->Label7->text(), QStringLiteral("380"));
+    }
+
+    void undoTakesBackTheDuoPlayerWhoThrewLast_data() {
+        QTest::addColumn<int>("turns"); // booked in order: player 1, player 2, player 1, ...
+        QTest::addColumn<int>("undone");
+        QTest::newRow("player 1 threw last") << 1 << 1;
+        QTest::newRow("player 2 threw last") << 2 << 2;
+    }
+    void undoTakesBackTheDuoPlayerWhoThrewLast() {
+        QFETCH(int, turns);
+        QFETCH(int, undone);
+        vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
+        for (int t = 1; t <= turns; ++t) {
+            vxtest::darts(*m_main, {"Knop1(20)", "Knop1(20)", "Knop1(20)"});
+            vxtest::click(*m_main, QStringLiteral("AddKnopDuo(%1)").arg(2 - t % 2));
+        }
+        QCOMPARE(m_main->ScoreLabel[undone]->text(), QStringLiteral("441"));
+        Trigger(*m_main, QStringLiteral("EditUndo"));
+        QCOMPARE(m_main->ScoreLabel[undone]->text(), QStringLiteral("501"));
+        QCOMPARE(m_main->ListSpeler[undone]->count(), 0);
+        if (turns == 2) QCOMPARE(m_main->ScoreLabel[1]->text(), QStringLiteral("441"));
+    }
+
+    void fileExitClosesTheWindow() {
+        m_main->state.ScoreListChanged = true;
+        QPointer<Main> window = m_main;
+        Trigger(*m_main, QStringLiteral("FileExit"));
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(m_prompts->texts(), QStringList{"Scorelijst is gewijzigd, wilt u deze opslaan?"});
+        QVERIFY(!m_home->read("Vorlentix.ini").isEmpty());
+    }
+
+  private:
+    std::unique_ptr<vxtest::TempHome> m_home;
+    std::unique_ptr<vxtest::ScriptedPrompts> m_prompts;
+    std::unique_ptr<vxtest::DialogRecorder> m_dialogs;
+    QPointer<Main> m_main;
+};
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
