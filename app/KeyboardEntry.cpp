@@ -6,8 +6,8 @@ namespace vx {
 
 namespace {
 
-// Every complete entry the scheme knows, upper case. A character is taken only when the text
-// stays the beginning of one of these, so "T25" or "61" can never be typed at all.
+// Every complete entry the scheme knows, upper case. A typed text that is not the beginning of
+// one of these is wrong from that character on.
 const QStringList& ValidEntries() {
     static const QStringList entries = [] {
         QStringList out;
@@ -92,16 +92,21 @@ KeyboardEntry::Step KeyboardEntry::typeCharacter(QChar c) {
         m_typed = c;
         return {Action::Typed, {}};
     }
-    const QString next = m_typed + c;
-    if (!BeginsAnEntry(next)) return {Action::Rejected, {}};
-    m_typed = next;
-    return {Action::Typed, {}};
+    // A wrong character stays in view, so the scorer sees what was refused; nothing more is
+    // taken, and neither Space nor Enter enters it, until it is taken back.
+    if (!typedIsValid()) return {Action::Rejected, {}};
+    m_typed += c;
+    return {typedIsValid() ? Action::Typed : Action::Rejected, {}};
+}
+
+bool KeyboardEntry::typedIsValid() const {
+    return BeginsAnEntry(m_typed);
 }
 
 KeyboardEntry::Step KeyboardEntry::enterTyped(Action onSuccess) {
     if (m_typed.isEmpty()) return {onSuccess, {}};
     const std::optional<TypedDart> dart = ParseTypedDart(m_typed);
-    // An unfinished entry ("D") is kept, so the scorer can finish it.
+    // An unfinished or wrong entry ("D", "T25") is kept, so the scorer can put it right.
     if (!dart) return {Action::Rejected, {}};
     m_typed.clear();
     return {onSuccess, dart};

@@ -32,7 +32,7 @@ class KeyboardEntry {
         NotMine,   // a key this scheme leaves to the window (arrows, Tab, shortcuts)
         Nothing,   // taken, nothing to do (Space with nothing typed, a held Enter)
         Typed,     // the typed text changed
-        Rejected,  // refused: the typed text stays as it was; the window beeps
+        Rejected,  // refused: nothing entered or booked; the window beeps
         EnterDart, // enter `dart`
         Book,      // enter `dart` when there is one, then book the turn
         Correctie, // nothing was typed: clear the turn as the Correctie button does
@@ -47,12 +47,14 @@ class KeyboardEntry {
     Step press(int key, Qt::KeyboardModifiers modifiers, const QString& text, bool autoRepeat = false);
 
     QString typed() const { return m_typed; }
+    // False once a character was typed that no entry can follow ("T25", "61", "X").
+    bool typedIsValid() const;
 
   private:
     Step typeCharacter(QChar c);
     Step enterTyped(Action onSuccess);
 
-    QString m_typed; // upper case, always the beginning of some valid entry
+    QString m_typed; // upper case
 };
 
 } // namespace vx

@@ -64,6 +64,7 @@ class KeyboardDarts : public QObject {
             break;
         }
         m.TypedDartLabel->setText(entry.typed());
+        SetForeColor(m.TypedDartLabel, entry.typedIsValid() ? QColor(0, 0, 0) : QColor(200, 0, 0));
         return true;
     }
 

@@ -1,5 +1,6 @@
 // The dart level of the main window: slots, the dart counter, the remaining score, Correctie,
 // the board markers, and the hand-over to the rules of the match type.
+#include "app/CheckoutForm.h"
 #include "app/Main.h"
 #include "playsupport.h"
 #include "testsupport.h"
@@ -233,6 +234,22 @@ class DartsTest : public QObject {
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
         QCOMPARE(m.state.DartNumber, std::uint8_t(1));
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
+    }
+
+    void theCheckoutChart() {
+        CheckoutForm shown;
+        QCOMPARE(shown.windowTitle(), QString("Darts Checkout Lijst"));
+        QCOMPARE(shown.size(), QSize(656, 495)); // 9840 x 7425 twips
+        QVERIFY(!shown.Picture->pixmap().isNull());
+        QCOMPARE(shown.Picture->pixmap().size(), QSize(656, 495));
+
+        Folders where = folders();
+        where.dataDir = home->file("EmptyData");
+        setFolders(where);
+        CheckoutForm missing;
+        QVERIFY(missing.Picture->pixmap().isNull());
+        QVERIFY(missing.Picture->text().startsWith("De checkout lijst kan niet worden getoond"));
+        QVERIFY(missing.Picture->text().contains("Dart Checkout.jpg"));
     }
 
   private:
