@@ -20,7 +20,7 @@ QString AboutText(const QString& programFile) {
                                 .arg(VORLENTIX_VERSION_MINOR)
                                 .arg(VORLENTIX_VERSION_PATCH);
     QStringList lines = {QStringLiteral("Vorlentix"), QStringLiteral("Scoreteller voor darts"),
-                         QStringLiteral("Ontwerp en programma: het Vorlentix-team"), QString()};
+                         QStringLiteral("Ontwerp: het Vorlentix-team"), QString()};
     const QFileInfo file(programFile);
     if (file.isFile()) {
         lines << QStringLiteral("Version : %1 / %2").arg(version).arg(file.size())

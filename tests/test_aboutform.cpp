@@ -70,6 +70,7 @@ class AboutFormTest : public QObject {
         AboutForm form;
         QCOMPARE(form.windowTitle(), QStringLiteral("About me..."));
         QCOMPARE(form.CancelKnop->text(), QStringLiteral("Ok"));
+        QCOMPARE(form.Image1->pixmap().size(), QSize(150, 150));
         const QImage look = form.grab().toImage();
         // Ruled every 30 twips (2 pixels) from the top, left of the picture frame.
         QCOMPARE(look.pixelColor(3, 0), QColor(190, 190, 160));
