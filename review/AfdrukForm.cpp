@@ -45,6 +45,8 @@ QStringList lines(const QListWidget* list) {
 AfdrukForm::AfdrukForm(Main& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("AfdrukForm"));
     SizeTwips(this, 6900, 3840);
+    // The form's small font: the captions were laid out for it.
+    setFont(QFont(QStringLiteral("Arial"), 8));
     SetBackColor(this, kFormColour);
 
     Label2 = make<QLabel>(this, QStringLiteral("Label2"));

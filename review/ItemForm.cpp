@@ -64,6 +64,8 @@ ItemForm::ItemForm(Main& main, QWidget* parent) : QDialog(parent), m_main(main) 
     setObjectName(QStringLiteral("ItemForm"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setWindowTitle(QStringLiteral("Scorelijst Bewerken van..."));
+    // The form's small font: the captions were laid out for it (" Item Wijzigen " fits its button).
+    setFont(QFont(QStringLiteral("Arial"), 8));
     SizeTwips(this, 8400, 4500);
     SetBackgroundPixmap(this,
                         RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
