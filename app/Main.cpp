@@ -242,15 +242,19 @@ void Main::WriteSettingsFile(bool reportFailure) {
                         .arg(QDir::toNativeSeparators(folders().settingsFile())));
 }
 
+void Main::OfferToSaveScoreList() {
+    if (state.ScoreListChanged &&
+        prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
+                           QStringLiteral(" Change"))) {
+        SaveForm form(*this, this);
+        showDialog(form);
+    }
+}
+
 void Main::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {
         m_shutDown = true;
-        if (state.ScoreListChanged &&
-            prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
-                               QStringLiteral(" Change"))) {
-            SaveForm form(*this, this);
-            showDialog(form);
-        }
+        OfferToSaveScoreList();
         WriteSettingsFile(true);
     }
     event->accept();

@@ -68,6 +68,10 @@ class Main : public QMainWindow {
     // Switches all 63 dart buttons together; add, Correctie and next buttons are not touched.
     void SetDartButtons(bool enable);
 
+    // Offers the save dialog while the score list has changes that are not on disk: asked
+    // before the list is closed, and before another team or match replaces it.
+    void OfferToSaveScoreList();
+
     // Dart input, team play and duo play (MainDarts.cpp, MainTeam.cpp, MainDuo.cpp).
 
     // One dart from the board: every dart button, and every typed dart through those buttons.
@@ -105,6 +109,9 @@ class Main : public QMainWindow {
     void EditUndo_Click();
     void SpelersInvoer_Click(int index);
     void SoortItem_Click(int index);
+    // The team setup or, in a duo match, the duo setup; the setup replaces the score list, so
+    // unsaved rows are offered for saving first.
+    void OpenMatchSetup();
     // Shows or hides the help panel in place of the score list (menu button 8, "Help").
     void HelpUitleg_Click();
     void SlidePic_MouseDown(int y);

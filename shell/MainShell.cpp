@@ -130,16 +130,13 @@ void Main::MenuKnop_Click(int index) {
     case 0:
         if (!Frame4->isHidden()) {
             state.NewTeamMode = true;
-            OpenModal<SpelersForm>(*this);
+            OpenMatchSetup();
         }
         break;
     case 1:
-        if (isDuoMatch()) {
-            OpenModal<DuoForm>(*this);
-        } else {
+        if (!isDuoMatch())
             state.NewTeamMode = false;
-            OpenModal<SpelersForm>(*this);
-        }
+        OpenMatchSetup();
         break;
     case 2:
         if (ScoreListLoaded(*this)) OpenModal<SaveForm>(*this);
@@ -177,6 +174,11 @@ void Main::EditUndo_Click() {
 
 void Main::SpelersInvoer_Click(int index) {
     state.NewTeamMode = index == 1;
+    OpenMatchSetup();
+}
+
+void Main::OpenMatchSetup() {
+    OfferToSaveScoreList();
     if (isDuoMatch())
         OpenModal<DuoForm>(*this);
     else

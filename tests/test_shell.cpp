@@ -167,6 +167,36 @@ class ShellTest : public QObject {
         QCOMPARE(m_prompts->seen.size(), 0);
     }
 
+    // A setup replaces the score list: rows not yet on disk are offered for saving first.
+    void setupOffersToSaveUnsavedRows_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<bool>("saveIt");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::newRow("team, yes") << false << true << QStringList{"SaveForm", "SpelersForm"};
+        QTest::newRow("team, no") << false << false << QStringList{"SpelersForm"};
+        QTest::newRow("duo, yes") << true << true << QStringList{"SaveForm", "DuoForm"};
+    }
+    void setupOffersToSaveUnsavedRows() {
+        QFETCH(bool, duo);
+        QFETCH(bool, saveIt);
+        QFETCH(QStringList, dialogs);
+        ComposeMainWindow(*m_main, duo);
+        AddRows(*m_main, 1);
+        m_main->state.ScoreListChanged = true;
+        m_prompts->answers = {saveIt};
+        Trigger(*m_main, QStringLiteral("MenuKnop(1)"));
+        QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?")});
+        QCOMPARE(m_dialogs->opened, dialogs);
+
+        // nothing unsaved: straight to the setup
+        m_prompts->clear();
+        m_dialogs->opened.clear();
+        m_main->state.ScoreListChanged = false;
+        Trigger(*m_main, QStringLiteral("MenuKnop(1)"));
+        QVERIFY(m_prompts->seen.isEmpty());
+        QCOMPARE(m_dialogs->opened, QStringList{dialogs.last()});
+    }
+
     void commandsWithoutConditions_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("dialog");
