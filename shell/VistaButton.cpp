@@ -373,11 +373,13 @@ void VistaButton::drawPictureAndCaption(QPainter& p) const {
     const int pictureHeight = m_preparedPicture.height();
     const bool held = m_mouseIsDown && isEnabled();
 
-    // Beside a picture the caption is wrapped to the room right of it, so the text measured is
-    // the text drawn.
+    // The caption is measured in the width it is drawn in (up to the right inset, or right of
+    // the picture): measured wider, a caption that just fits would wrap on drawing and lose
+    // its last line.
     QRect textBounds;
     if (!caption.isEmpty()) {
-        const int wrapWidth = hasPicture ? std::max(1, w - 2 * kInset - frameWidth - kPictureGap) : w;
+        const int wrapWidth =
+            hasPicture ? std::max(1, w - 2 * kInset - frameWidth - kPictureGap) : std::max(1, w - kInset);
         textBounds = fontMetrics().boundingRect(QRect(0, 0, wrapWidth, h),
                                                 Qt::AlignHCenter | Qt::TextWordWrap, caption);
     }

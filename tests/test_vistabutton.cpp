@@ -94,6 +94,7 @@ class TestVistaButton : public QObject {
     void captionColour();
     void wrappedCaptionStaysCentred_data();
     void wrappedCaptionStaysCentred();
+    void captionThatJustFitsLosesNoLine();
 
     void clicks_data();
     void clicks();
@@ -502,6 +503,22 @@ void TestVistaButton::wrappedCaptionStaysCentred() {
     // Every line stays inside the button, left and right.
     const auto columns = inkColumns(shot, Qt::black);
     QVERIFY(columns.first >= 1 && columns.second <= 90 - 3);
+}
+
+void TestVistaButton::captionThatJustFitsLosesNoLine() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    font.setStyleStrategy(QFont::NoAntialias);
+    m_button->setFont(font);
+    const QString caption = QStringLiteral("Item Wissen"); // no descenders: both lines ink alike
+    // Wide enough for one line over the full width, too narrow inside the right inset: the
+    // caption is drawn on two lines, and both must be there.
+    m_button->resize(QFontMetrics(font).horizontalAdvance(caption) + 1, 60);
+    m_button->setText(QStringLiteral("Item"));
+    const auto single = inkRows(image(), Qt::black);
+    m_button->setText(caption);
+    const auto rows = inkRows(image(), Qt::black);
+    QCOMPARE(rows.second - rows.first, single.second - single.first + QFontMetrics(font).lineSpacing());
 }
 
 // ---- events ----
