@@ -1,13 +1,17 @@
 // Playing a match through the real main window: controls found by their names, clicked with
-// the mouse, and a match set up the way the team and duo setup dialogs leave the window.
+// the mouse, and a match set up through the team and duo setup dialogs.
 #pragma once
 
 #include "app/Main.h"
-#include "files/LibFiles.h"
+#include "files/SpelersForm.h"
+#include "setup/DuoForm.h"
 #include "setup/ScreenMod.h"
 #include "shell/VistaButton.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QListWidget>
 #include <QTest>
 
@@ -45,63 +49,34 @@ inline QStringList dartSlots(vx::Main& m) {
     return {caption(m, "Label5(1)"), caption(m, "Label5(2)"), caption(m, "Label5(3)")};
 }
 
-// A new team as the team setup leaves it: the players' files on disk, player 1 at the board
-// with a fresh leg from the start score.
+// A new team set up through the team setup dialog, as the scorer does it: the players' files
+// on disk, player 1 at the board with a fresh leg from the start score.
 inline void StartTeamMatch(vx::Main& m, const QString& team, const QStringList& players, int startScore) {
     vx::ComposeMainWindow(m, false);
-    if (!vx::CreateTeamFiles(team, players)) qFatal("team files not created");
-    m.state.PlayerCount = int(players.size());
+    m.state.NewTeamMode = true;
+    vx::SpelersForm form(m);
+    form.Text2->setText(team);
+    form.Combo1->setCurrentIndex(int(players.size()) - 1);
     for (int i = 0; i < players.size(); ++i)
-        m.state.PlayerNames[i + 1] = players[i];
-    m.Label12->setText(team);
-    m.Label9->setText(players.first());
-    m.scoreList.setFirstHeader(players.first());
-    m.LoadPlayerList(team, players.first());
-    m.SetDartButtons(true);
-    m.state.DartNumber = 1;
-    m.state.StartScore = startScore;
-    m.state.RemainingScore = startScore;
-    for (int j = 1; j <= 3; ++j)
-        m.Label5[j]->setText(QStringLiteral("0"));
-    m.Label7->setText(QString::number(startScore));
-    m.UitgooiLabel->setText(QStringLiteral("Darts Checkout"));
+        form.Text1[i + 1]->setText(players[i]);
+    form.Combo3->setCurrentText(QString::number(startScore));
+    QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+    if (form.result() != QDialog::Accepted) qFatal("team setup refused");
 }
 
-// A duo match as the duo setup leaves it: player 1 starts, counters at 0.
+// A duo match set up through the duo setup dialog: player 1 starts, counters at 0.
 inline void StartDuoMatch(vx::Main& m, const QString& name1, const QString& name2, bool sets, int target,
                           int startScore, const QString& fileName) {
     vx::ComposeMainWindow(m, true);
-    const std::array<QString, 3> names = {QString(), name1, name2};
-    for (int k = 1; k <= 2; ++k) {
-        m.SpelerLabel[k]->setText(names[k]);
-        m.NaamLabel[k]->setText(names[k] + QStringLiteral(" "));
-        m.ScoreLabel[k]->setText(QString::number(startScore));
-        m.state.DuoRemaining[k] = startScore;
-    }
-    m.state.StartScore = startScore;
-    m.state.DuoMatchKind = sets ? 1 : 2;
-    (sets ? m.state.SetsToWin : m.state.LegsToWin) = target;
-    m.SetDartButtons(true);
-    for (int j = 1; j <= 3; ++j)
-        m.Label5[j]->setText(QStringLiteral("0"));
-    m.state.DartNumber = 1;
-    m.state.LegsWon1 = m.state.LegsWon2 = m.state.SetsWon1 = m.state.SetsWon2 = 0;
-    for (int k = 1; k <= 2; ++k) {
-        m.UitgooiSpeler[k]->setText(QStringLiteral("Checkout"));
-        m.SetsLabel[k]->setText(QStringLiteral("0"));
-        m.LegsLabel[k]->setText(QStringLiteral("0"));
-        m.ListSpeler[k]->clear();
-        m.PuntenLabel[k]->setText(QStringLiteral("0"));
-        m.GemidLabel[k]->setText(QStringLiteral("0"));
-    }
-    m.NextKnop->setEnabled(false);
-    m.AddKnopDuo[1]->setEnabled(true);
-    m.AddKnopDuo[2]->setEnabled(false);
-    m.StartBol[2]->hide();
-    m.StartBol[1]->show();
-    m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
-    m.state.DuoFileName = fileName;
-    m.LoadDuoList(fileName);
+    vx::DuoForm form(m);
+    form.Combo3->setCurrentText(fileName);
+    form.Text1->setText(name1);
+    form.Text2->setText(name2);
+    form.Combo1->setCurrentText(QString::number(target));
+    form.Option1[sets ? 1 : 2]->setChecked(true);
+    form.Combo2->setCurrentText(QString::number(startScore));
+    QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+    if (form.result() != QDialog::Accepted) qFatal("duo setup refused");
 }
 
 } // namespace vxtest
