@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QWidget>
 
@@ -81,6 +82,14 @@ QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStrin
 
 QPixmap UiPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/ui/") + name);
+}
+
+QStringList ListEntries(const QListWidget* list) {
+    QStringList out;
+    out.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
 }
 
 } // namespace vx

@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QWidget;
 
 namespace vx {
@@ -32,6 +34,9 @@ void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
 // editable drop-down list whose typed text is read but never added to its entries.
 QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top);
 QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries);
+
+// The texts of a list box, in order.
+QStringList ListEntries(const QListWidget* list);
 
 // A picture compiled into the program; a null pixmap when it is missing.
 QPixmap UiPicture(const QString& name);

@@ -23,13 +23,6 @@ int WholeNumber(const QString& text) {
     return int(RoundHalfEven(Val(text)));
 }
 
-QStringList Turns(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
-
 } // namespace
 
 void Main::DuoDartEntered() {
@@ -59,7 +52,7 @@ void Main::AddKnopDuoClick(int p) {
     SetBackColor(ListSpeler[p], kWaiting);
     SetBackColor(ListSpeler[other], kAtTheThrow);
 
-    GemidLabel[p]->setText(AveragePerDart(Turns(ListSpeler[p])));
+    GemidLabel[p]->setText(AveragePerDart(ListEntries(ListSpeler[p])));
     if (ScoreLabel[p]->text() == QLatin1String("0")) EndOfLeg(p);
     CountLegs();
     state.DartNumber = 1;

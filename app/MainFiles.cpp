@@ -1,6 +1,7 @@
 // The main window's side of the score list: finished legs become rows, rows go to and come
 // from their files, the checkout table answers remaining scores.
 #include "app/Checkout.h"
+#include "app/FormLook.h"
 #include "app/LegRows.h"
 #include "app/Main.h"
 #include "app/Services.h"
@@ -10,18 +11,6 @@
 #include <QListWidget>
 
 namespace vx {
-
-namespace {
-
-QStringList Entries(const QListWidget* list) {
-    QStringList out;
-    out.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
-
-} // namespace
 
 FileResult Main::LoadPlayerList(const QString& team, const QString& player) {
     const FileResult result = vx::LoadPlayerList(scoreList, team, player);
@@ -54,14 +43,14 @@ FileResult Main::SaveDuoList(const QString& name) {
 }
 
 void Main::AddTeamLegRow() {
-    scoreList.appendRow(TeamLegRow(Entries(List1), LegTimeStamp(clock().now())));
+    scoreList.appendRow(TeamLegRow(ListEntries(List1), LegTimeStamp(clock().now())));
     state.ScoreListChanged = true;
     ShowRowCount();
 }
 
 void Main::AddDuoLegRows() {
     // Both turn lists are taken before any row is added.
-    const std::array<QStringList, 3> turns = {QStringList(), Entries(ListSpeler[1]), Entries(ListSpeler[2])};
+    const std::array<QStringList, 3> turns = {QStringList(), ListEntries(ListSpeler[1]), ListEntries(ListSpeler[2])};
     for (int p = 1; p <= 2; ++p)
         scoreList.appendRow(DuoLegRow(SpelerLabel[p]->text(), ScoreLabel[p]->text() == QStringLiteral("0"), turns[p],
                                       GemidLabel[p]->text()));
@@ -69,7 +58,7 @@ void Main::AddDuoLegRows() {
     ShowRowCount();
 }
 
-QStringList Main::checkoutTable() const { return Entries(UitgooiList); }
+QStringList Main::checkoutTable() const { return ListEntries(UitgooiList); }
 
 void Main::ShowCheckout(int score, int player) {
     UitgooiLabel->setText(QStringLiteral("Darts Checkout"));
