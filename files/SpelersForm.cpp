@@ -173,6 +173,7 @@ void SpelersForm::OkKnop_Click() {
     // Player 1 is at the board for a fresh leg, as after taking over a player.
     m_main.Label18->setText(QStringLiteral("1"));
     m_main.List1->clear();
+    m_main.ClearPic();
     m_main.SpelersList->hide();
     m_main.AddKnop->setEnabled(true);
     m_main.SetDartButtons(true);

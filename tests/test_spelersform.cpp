@@ -147,6 +147,8 @@ class SpelersFormTest : public QObject {
         m.List1->addItem(QStringLiteral("140")); // a leg of whoever threw before
         m.AddKnop->setEnabled(false);
         m.scoreList.appendRow(LegRow(QStringLiteral("somebody else")));
+        m.DrawDartMarker(QStringLiteral("T20")); // a dart of that turn, still on the board
+        QVERIFY(m.picImage != m.boardImage);
         SpelersForm form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Nieuw Team en Spelers"));
         QVERIFY(!form.Text2->isHidden());
@@ -180,6 +182,8 @@ class SpelersFormTest : public QObject {
         QCOMPARE(m.List1->count(), 0);
         QVERIFY(m.AddKnop->isEnabled());
         QCOMPARE(m.scoreList.count(), 0);
+        // The slots were emptied, so no marker of the old turn may stay on the board.
+        QVERIFY(m.picImage == m.boardImage);
     }
 
     void newTeamAgainKeepsAndShowsStoredRows() {
