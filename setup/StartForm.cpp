@@ -36,7 +36,9 @@ StartForm::StartForm(QWidget* parent) : QDialog(parent) {
     SetForeColor(Label1, QColor(230, 230, 200));
     PlaceTwips(Label1, 210, 240, 4500, 900);
 
-    const QFont optionFont(QStringLiteral("Arial"), 10, QFont::Bold); // 9.75 pt
+    QFont optionFont(QStringLiteral("Arial"));
+    optionFont.setPointSizeF(9.75);
+    optionFont.setBold(true);
     const std::array<QString, 3> captions = {QString(), QStringLiteral("Duo Match"),
                                              QStringLiteral("Team Match")};
     const std::array<QString, 3> tips = {QString(), QStringLiteral(" Match tussen 2 spelers "),
@@ -48,8 +50,13 @@ StartForm::StartForm(QWidget* parent) : QDialog(parent) {
         Option1[i]->setFont(optionFont);
         SetBackColor(Option1[i], dark);
         SetForeColor(Option1[i], QColor(230, 230, 230));
-        PlaceTwips(Option1[i], 450, i == 1 ? 1200 : 1590, 1500, 300);
-        Option1[i]->adjustSize();
+        // The round mark is drawn in the field and text colours: white with a black dot, as on
+        // a light dialog, or it would vanish into the dark background.
+        QPalette mark = Option1[i]->palette();
+        mark.setColor(QPalette::Base, Qt::white);
+        mark.setColor(QPalette::Text, Qt::black);
+        Option1[i]->setPalette(mark);
+        PlaceTwipsWidth(Option1[i], 450, i == 1 ? 1200 : 1590, 1500);
     }
     Option1[1]->setChecked(true);
 

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTest>
 
@@ -277,6 +279,30 @@ class MainWindowTest : public QObject {
         QVERIFY(!hasColourInBand(780, QColor(230, 230, 230))); // second line is empty
         QVERIFY(hasColourInBand(9000, QColor(230, 230, 30)));  // closing line
         m->close();
+    }
+
+    // The two choices stand where the dialog's design puts them, each with a round mark a
+    // person can see on the dark background, chosen or not.
+    void startDialogChoicesAreVisible() {
+        StartForm start;
+        start.show();
+        for (int i = 1; i <= 2; ++i) {
+            QRadioButton* option = start.Option1[i];
+            QCOMPARE(option->pos(), QPoint(30, i == 1 ? 80 : 106));
+            QCOMPARE(option->width(), 100);
+            QCOMPARE(option->font().pointSizeF(), 9.75);
+            QVERIFY(option->font().bold());
+            const QImage look = option->grab().toImage();
+            QStyleOptionButton styleOption;
+            styleOption.initFrom(option);
+            const QRect mark =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &styleOption, option);
+            int light = 0;
+            for (int y = mark.top(); y <= mark.bottom(); ++y)
+                for (int x = mark.left(); x <= mark.right(); ++x)
+                    light += qGray(look.pixel(x, y)) > 160;
+            QVERIFY2(light > mark.width() * mark.height() / 4, qPrintable(option->objectName()));
+        }
     }
 
     void startDialogOpensAndClosesTheMainWindowTwice() {
