@@ -145,6 +145,13 @@ void ItemForm::Combo1_Change() {
 }
 
 void ItemForm::WijzigKnop_Click() {
+    // A row whose text is blank is skipped when its file is read back: it would be lost at the
+    // next save and load.
+    if (Text1->text().trimmed().isEmpty()) {
+        showMessage(QStringLiteral("Vul de tekst bij \"Naam Speler\" in: een regel zonder naam gaat "
+                                   "verloren bij het opslaan van de scorelijst."));
+        return;
+    }
     QStringList texts{Text1->text(), Text3->text()};
     for (QComboBox* combo : Combo1)
         texts << combo->currentText();

@@ -301,6 +301,27 @@ class ItemFormTest : public QObject {
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
         QVERIFY(!f.main.state.ScoreListChanged);
     }
+
+    // A blank row text would make the row vanish when the saved file is read back.
+    void blankNameIsRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blanks only") << QStringLiteral("   ");
+    }
+    void blankNameIsRefused() {
+        QFETCH(QString, text);
+        Fixture f;
+        ItemForm form(f.main);
+        form.Text1->setText(text);
+        f.prompts.answers = {true};
+        QTest::mouseClick(form.WijzigKnop, Qt::LeftButton);
+
+        QCOMPARE(f.prompts.seen.size(), 1);
+        QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
+        QVERIFY(f.prompts.seen[0].text.contains("zonder naam"));
+        QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
+        QVERIFY(!f.main.state.ScoreListChanged);
+    }
 };
 
 QTEST_MAIN(ItemFormTest)
