@@ -97,6 +97,9 @@ void Main::CountLegs() {
 
 void Main::EndOfMatch(int q) {
     SetDartButtons(false);
+    // The match is decided: a further leg would count on past the target, and the other player
+    // could then be announced as a second winner. A new match starts from the duo setup.
+    NextKnop->setEnabled(false);
     const QString text = QStringLiteral("Einde Duo Match, ") + NaamLabel[q]->text() +
                          QStringLiteral(" heeft gewonnen.") + QStringLiteral("\r\n") +
                          QStringLiteral("Wil je een nieuwe Match starten?");
