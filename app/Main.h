@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QSet>
 #include <array>
 #include <functional>
 
@@ -46,9 +47,10 @@ class Main : public QMainWindow {
     void ShowRowCount();
 
     // The score list files of the match in play (MainFiles.cpp). A load replaces the rows and
-    // refreshes the row counter; a load that fails leaves the list empty and the counter as it
-    // was. A save reports whether the file was written, with a Dutch reason when it was not,
-    // and clears ScoreListChanged once the list is safely on disk.
+    // refreshes the row counter; a file not there yet leaves the list empty and the counter as
+    // it was, and is no failure. A file that is there but cannot be read is a failure, and is
+    // then never written over. A save reports whether the file was written, with a Dutch reason
+    // when it was not, and clears ScoreListChanged once the list is safely on disk.
     FileResult LoadPlayerList(const QString& team, const QString& player);
     // Writes when the leg's turn list (List1) is not empty or the list has unsaved changes;
     // never for the "?" player (no team yet). Doing nothing counts as success.
@@ -241,6 +243,9 @@ class Main : public QMainWindow {
     void LoadHelpText();
     void ReadSettingsFile();
     void WriteSettingsFile(bool reportFailure);
+    FileResult AfterLoad(const FileResult& result, const QString& path);
+    FileResult BeforeSave(const QString& path) const;
+    QSet<QString> m_unreadableFiles;
     bool m_shutDown = false;
 };
 

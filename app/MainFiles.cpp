@@ -7,38 +7,62 @@
 #include "app/Services.h"
 #include "shell/VistaButton.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 
 namespace vx {
 
+// A file that is there but could not be read (damaged, or not a score list) is never written
+// over: the list on screen does not hold its rows, and replacing it would lose them for good.
+// A file that is simply not there yet, or empty, is a new list.
+FileResult Main::AfterLoad(const FileResult& result, const QString& path) {
+    const QFileInfo file(path);
+    const bool unreadable = !result && file.exists() && file.size() > 0;
+    if (unreadable)
+        m_unreadableFiles.insert(file.absoluteFilePath());
+    else
+        m_unreadableFiles.remove(file.absoluteFilePath());
+    if (result) ShowRowCount();
+    // What is on screen now is what is on disk (or nothing at all): no unsaved changes.
+    state.ScoreListChanged = false;
+    return unreadable ? result : FileResult::success();
+}
+
+FileResult Main::BeforeSave(const QString& path) const {
+    if (m_unreadableFiles.contains(QFileInfo(path).absoluteFilePath()))
+        return FileResult::failure(
+            QStringLiteral("Het bestand %1 kon niet worden gelezen en wordt daarom niet overschreven.")
+                .arg(QDir::toNativeSeparators(path)));
+    return FileResult::success();
+}
+
+// A refused name is answered before its path is looked at.
 FileResult Main::LoadPlayerList(const QString& team, const QString& player) {
-    const FileResult result = vx::LoadPlayerList(scoreList, team, player);
-    if (result)
-        ShowRowCount();
-    return result;
+    if (const FileResult named = CheckName(team, NameKind::Team); !named) return named;
+    if (const FileResult named = CheckName(player, NameKind::Player); !named) return named;
+    return AfterLoad(vx::LoadPlayerList(scoreList, team, player), PlayerFilePath(team, player));
 }
 
 FileResult Main::SavePlayerList(const QString& team, const QString& player) {
     if (player == QStringLiteral("?") || (List1->count() == 0 && !state.ScoreListChanged))
         return FileResult::success();
+    if (const FileResult allowed = BeforeSave(PlayerFilePath(team, player)); !allowed) return allowed;
     const FileResult result = vx::SavePlayerList(scoreList, team, player);
-    if (result)
-        state.ScoreListChanged = false;
+    if (result) state.ScoreListChanged = false;
     return result;
 }
 
 FileResult Main::LoadDuoList(const QString& name) {
-    const FileResult result = vx::LoadDuoList(scoreList, name);
-    if (result)
-        ShowRowCount();
-    return result;
+    if (const FileResult named = CheckName(name, NameKind::Duo); !named) return named;
+    return AfterLoad(vx::LoadDuoList(scoreList, name), DuoFilePath(name));
 }
 
 FileResult Main::SaveDuoList(const QString& name) {
+    if (const FileResult allowed = BeforeSave(DuoFilePath(name)); !allowed) return allowed;
     const FileResult result = vx::SaveDuoList(scoreList, name);
-    if (result)
-        state.ScoreListChanged = false;
+    if (result) state.ScoreListChanged = false;
     return result;
 }
 
@@ -50,22 +74,24 @@ void Main::AddTeamLegRow() {
 
 void Main::AddDuoLegRows() {
     // Both turn lists are taken before any row is added.
-    const std::array<QStringList, 3> turns = {QStringList(), ListEntries(ListSpeler[1]), ListEntries(ListSpeler[2])};
+    const std::array<QStringList, 3> turns = {QStringList(), ListEntries(ListSpeler[1]),
+                                              ListEntries(ListSpeler[2])};
     for (int p = 1; p <= 2; ++p)
-        scoreList.appendRow(DuoLegRow(SpelerLabel[p]->text(), ScoreLabel[p]->text() == QStringLiteral("0"), turns[p],
-                                      GemidLabel[p]->text()));
+        scoreList.appendRow(DuoLegRow(SpelerLabel[p]->text(), ScoreLabel[p]->text() == QStringLiteral("0"),
+                                      turns[p], GemidLabel[p]->text()));
     state.ScoreListChanged = true;
     ShowRowCount();
 }
 
-QStringList Main::checkoutTable() const { return ListEntries(UitgooiList); }
+QStringList Main::checkoutTable() const {
+    return ListEntries(UitgooiList);
+}
 
 void Main::ShowCheckout(int score, int player) {
     UitgooiLabel->setText(QStringLiteral("Darts Checkout"));
     const std::optional<QString> suggestion = LookupCheckout(checkoutTable(), score);
     if (!Frame4->isHidden()) {
-        if (suggestion)
-            UitgooiLabel->setText(*suggestion);
+        if (suggestion) UitgooiLabel->setText(*suggestion);
     } else if (player == 1 || player == 2) {
         // A suggestion left over from an earlier score would point the player the wrong way.
         UitgooiSpeler[player]->setText(suggestion.value_or(QStringLiteral("Checkout")));

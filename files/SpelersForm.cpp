@@ -168,7 +168,8 @@ void SpelersForm::OkKnop_Click() {
     m_main.scoreList.setFirstHeader(players.first());
     // Also for a new team: the list on screen must be player 1's, or the rows of whoever threw
     // before would be saved into player 1's file. A missing file simply gives an empty list.
-    m_main.LoadPlayerList(team, players.first());
+    if (const FileResult loaded = m_main.LoadPlayerList(team, players.first()); !loaded)
+        showMessage(loaded.error);
 
     // Player 1 is at the board for a fresh leg, as after taking over a player.
     m_main.Label18->setText(QStringLiteral("1"));

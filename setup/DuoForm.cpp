@@ -197,7 +197,8 @@ void DuoForm::OkKnop_Click() {
     m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
     state.DuoFileName = fileName;
     // A new name has no file yet: the list is then empty until the match is saved.
-    m.LoadDuoList(fileName);
+    if (const FileResult loaded = m.LoadDuoList(fileName); !loaded)
+        showMessage(loaded.error);
     m.NaamBestand->setText(fileName);
     accept();
 }

@@ -2,6 +2,7 @@
 // for both kinds of match.
 #include "app/Algemeen.h"
 #include "app/Main.h"
+#include "files/LibFiles.h"
 #include "setup/ScreenMod.h"
 #include "setup/StartForm.h"
 #include "shell/VistaButton.h"
@@ -303,6 +304,35 @@ class MainWindowTest : public QObject {
                     light += qGray(look.pixel(x, y)) > 160;
             QVERIFY2(light > mark.width() * mark.height() / 4, qPrintable(option->objectName()));
         }
+    }
+
+    void unreadableScoreListFileIsNeverWrittenOver() {
+        vxtest::TempHome home;
+        auto* m = new Main;
+        ComposeMainWindow(*m, true);
+        home.write("Teams/Finale.lib", "not a score list"); // no complete header
+        QVERIFY(!m->LoadDuoList(QStringLiteral("Finale")));
+        ScoreListModel::Row row;
+        row[0] = QStringLiteral("Koos");
+        m->scoreList.appendRow(row);
+        m->state.ScoreListChanged = true;
+        const FileResult saved = m->SaveDuoList(QStringLiteral("Finale"));
+        QVERIFY(!saved);
+        QVERIFY(saved.error.contains(QStringLiteral("niet overschreven")));
+        QCOMPARE(home.read("Teams/Finale.lib"), QByteArray("not a score list"));
+        QVERIFY(m->state.ScoreListChanged);
+        QVERIFY(m->SaveDuoList(QStringLiteral("Finale2")));
+
+        // a name without a file yet is a new list: no failure, the counter as it was
+        m->Label19->setText(QStringLiteral("7 Items"));
+        m->state.ScoreListChanged = true;
+        QVERIFY(m->LoadDuoList(QStringLiteral("Nieuw")));
+        QCOMPARE(m->scoreList.count(), 0);
+        QCOMPARE(m->Label19->text(), QStringLiteral("7 Items"));
+        QVERIFY(!m->state.ScoreListChanged);
+        // a refused name is a failure, not a new list
+        QVERIFY(!m->LoadDuoList(QStringLiteral("../Finale")));
+        m->close();
     }
 
     void startDialogOpensAndClosesTheMainWindowTwice() {
