@@ -242,19 +242,28 @@ void Main::WriteSettingsFile(bool reportFailure) {
                         .arg(QDir::toNativeSeparators(folders().settingsFile())));
 }
 
-void Main::OfferToSaveScoreList() {
-    if (state.ScoreListChanged &&
-        prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
-                           QStringLiteral(" Change"))) {
-        SaveForm form(*this, this);
-        showDialog(form);
-    }
+bool Main::OfferToSaveScoreList() {
+    if (!state.ScoreListChanged ||
+        !prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
+                            QStringLiteral(" Change")))
+        return true;
+    SaveForm form(*this, this);
+    showDialog(form);
+    // The scorer wanted the list kept: when the save was cancelled or failed, going on would
+    // lose it without a word.
+    return !state.ScoreListChanged ||
+           prompts().question(
+               QStringLiteral("De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?"),
+               QStringLiteral(" Change"));
 }
 
 void Main::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {
+        if (!OfferToSaveScoreList()) {
+            event->ignore();
+            return;
+        }
         m_shutDown = true;
-        OfferToSaveScoreList();
         WriteSettingsFile(true);
     }
     event->accept();

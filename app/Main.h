@@ -71,8 +71,9 @@ class Main : public QMainWindow {
     void SetDartButtons(bool enable);
 
     // Offers the save dialog while the score list has changes that are not on disk: asked
-    // before the list is closed, and before another team or match replaces it.
-    void OfferToSaveScoreList();
+    // before the list is closed, and before another team or match replaces it. False when the
+    // scorer chose to save, the list is still not saved, and going on was declined.
+    bool OfferToSaveScoreList();
 
     // Dart input, team play and duo play (MainDarts.cpp, MainTeam.cpp, MainDuo.cpp).
 

@@ -134,8 +134,7 @@ void Main::MenuKnop_Click(int index) {
         }
         break;
     case 1:
-        if (!isDuoMatch())
-            state.NewTeamMode = false;
+        if (!isDuoMatch()) state.NewTeamMode = false;
         OpenMatchSetup();
         break;
     case 2:
@@ -178,7 +177,7 @@ void Main::SpelersInvoer_Click(int index) {
 }
 
 void Main::OpenMatchSetup() {
-    OfferToSaveScoreList();
+    if (!OfferToSaveScoreList()) return;
     if (isDuoMatch())
         OpenModal<DuoForm>(*this);
     else

@@ -167,34 +167,58 @@ class ShellTest : public QObject {
         QCOMPARE(m_prompts->seen.size(), 0);
     }
 
-    // A setup replaces the score list: rows not yet on disk are offered for saving first.
-    void setupOffersToSaveUnsavedRows_data() {
+    // A setup replaces the score list, and closing ends it: rows not yet on disk are offered for
+    // saving first, and when the scorer wanted them saved but they are not, nothing goes on
+    // without a second yes.
+    void unsavedRowsAreOfferedBeforeTheyGo_data() {
         QTest::addColumn<bool>("duo");
-        QTest::addColumn<bool>("saveIt");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("saveWorks");
         QTest::addColumn<QStringList>("dialogs");
-        QTest::newRow("team, yes") << false << true << QStringList{"SaveForm", "SpelersForm"};
-        QTest::newRow("team, no") << false << false << QStringList{"SpelersForm"};
-        QTest::newRow("duo, yes") << true << true << QStringList{"SaveForm", "DuoForm"};
+        QTest::addColumn<int>("questions");
+        QTest::newRow("team, saved") << false << QList<bool>{true} << true
+                                     << QStringList{"SaveForm", "SpelersForm"} << 1;
+        QTest::newRow("team, not saving")
+            << false << QList<bool>{false} << false << QStringList{"SpelersForm"} << 1;
+        QTest::newRow("team, save failed, go on")
+            << false << QList<bool>{true, true} << false << QStringList{"SaveForm", "SpelersForm"} << 2;
+        QTest::newRow("team, save failed, stop")
+            << false << QList<bool>{true, false} << false << QStringList{"SaveForm"} << 2;
+        QTest::newRow("duo, saved") << true << QList<bool>{true} << true << QStringList{"SaveForm", "DuoForm"}
+                                    << 1;
     }
-    void setupOffersToSaveUnsavedRows() {
+    void unsavedRowsAreOfferedBeforeTheyGo() {
         QFETCH(bool, duo);
-        QFETCH(bool, saveIt);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, saveWorks);
         QFETCH(QStringList, dialogs);
+        QFETCH(int, questions);
         ComposeMainWindow(*m_main, duo);
         AddRows(*m_main, 1);
         m_main->state.ScoreListChanged = true;
-        m_prompts->answers = {saveIt};
+        m_dialogs->onOpen = [&](QDialog& dialog) {
+            if (dialogs.first() == QStringLiteral("SaveForm") && m_dialogs->opened.size() == 1 && saveWorks)
+                m_main->state.ScoreListChanged = false;
+            Q_UNUSED(dialog);
+            return int(QDialog::Rejected);
+        };
+        m_prompts->answers.assign(answers.begin(), answers.end());
         Trigger(*m_main, QStringLiteral("MenuKnop(1)"));
-        QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?")});
+        QCOMPARE(m_prompts->seen.size(), questions);
+        QCOMPARE(m_prompts->seen.first().text,
+                 QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"));
+        if (questions == 2)
+            QCOMPARE(m_prompts->seen.last().text,
+                     QStringLiteral("De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?"));
         QCOMPARE(m_dialogs->opened, dialogs);
 
-        // nothing unsaved: straight to the setup
+        // The same at closing: a declined second yes keeps the window open.
         m_prompts->clear();
         m_dialogs->opened.clear();
-        m_main->state.ScoreListChanged = false;
-        Trigger(*m_main, QStringLiteral("MenuKnop(1)"));
-        QVERIFY(m_prompts->seen.isEmpty());
-        QCOMPARE(m_dialogs->opened, QStringList{dialogs.last()});
+        m_main->state.ScoreListChanged = true;
+        m_prompts->answers.assign(answers.begin(), answers.end());
+        m_main->close();
+        QCOMPARE(m_main->isVisible(), dialogs.size() == 1 && dialogs.first() == QStringLiteral("SaveForm"));
     }
 
     void commandsWithoutConditions_data() {
