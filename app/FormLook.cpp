@@ -51,7 +51,7 @@ QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const Q
     pixmap.fill(colour);
     QPainter painter(&pixmap);
     painter.setPen(line);
-    // every 30 twips from the top, the last at the largest multiple not below the bottom
+    // every 30 twips from the top, the last at the largest multiple not above the height
     for (int twips = 0; TwipsToPixels(twips) < heightPx; twips += 30)
         painter.drawLine(0, TwipsToPixels(twips), widthPx, TwipsToPixels(twips));
     return pixmap;
