@@ -87,6 +87,9 @@ class Main : public QMainWindow {
     // The sum of the three dart slots as a whole number.
     int DartSlotSum() const;
 
+    // A fresh leg from the start score for the player at the board: turn list, slots, board
+    // markers and remaining score reset (player taken over, team set up).
+    void StartTeamLeg();
     void TeamDartEntered();
     void AddKnopClick();
     void NextPlayerKnopClick();
@@ -98,6 +101,8 @@ class Main : public QMainWindow {
     void CountLegs();
     void EndOfMatch(int q);
     void NextKnopClick();
+    // A fresh leg for both players from the start score, `starter` (1 or 2) at the throw.
+    void StartDuoLeg(int starter);
 
     // Takes back the last booked turn: kind 0 for duo player p, kind 1 for the team match.
     // A finished leg is already in the score list and is left alone.

@@ -115,6 +115,11 @@ void Main::EndOfMatch(int q) {
 }
 
 void Main::NextKnopClick() {
+    // The starter alternates from leg to leg.
+    StartDuoLeg(StartBol[1]->isHidden() ? 1 : 2);
+}
+
+void Main::StartDuoLeg(int starter) {
     for (int k = 1; k <= 2; ++k) {
         ScoreLabel[k]->setText(QString::number(state.StartScore));
         state.DuoRemaining[k] = state.StartScore;
@@ -129,7 +134,6 @@ void Main::NextKnopClick() {
         UitgooiSpeler[k]->setText(QStringLiteral("Checkout"));
         GemidLabel[k]->setText(QStringLiteral("0"));
     }
-    const int starter = StartBol[1]->isHidden() ? 1 : 2;
     const int other = 3 - starter;
     StartBol[other]->hide();
     StartBol[starter]->show();

@@ -70,7 +70,16 @@ void Main::SpelersListClick(int index) {
     Label9->setText(name);
     SpelersList->hide();
     Label18->setText(QString::number(index + 1));
+    StartTeamLeg();
+    // An empty list after a failed load would be written over the player's file after the
+    // next leg: say so now.
+    if (const FileResult loaded = LoadPlayerList(team, name); !loaded) showMessage(loaded.error);
+    scoreList.setFirstHeader(name);
+}
+
+void Main::StartTeamLeg() {
     List1->clear();
+    ClearPic();
     for (int j = 1; j <= 3; ++j)
         Label5[j]->setText(QStringLiteral("0"));
     Label7->setText(QString::number(state.StartScore));
@@ -78,10 +87,6 @@ void Main::SpelersListClick(int index) {
     state.RemainingScore = state.StartScore;
     state.DartNumber = 1;
     AddKnop->setEnabled(true);
-    // An empty list after a failed load would be written over the player's file after the
-    // next leg: say so now.
-    if (const FileResult loaded = LoadPlayerList(team, name); !loaded) showMessage(loaded.error);
-    scoreList.setFirstHeader(name);
 }
 
 } // namespace vx

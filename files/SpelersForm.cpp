@@ -173,18 +173,10 @@ void SpelersForm::OkKnop_Click() {
 
     // Player 1 is at the board for a fresh leg, as after taking over a player.
     m_main.Label18->setText(QStringLiteral("1"));
-    m_main.List1->clear();
-    m_main.ClearPic();
     m_main.SpelersList->hide();
-    m_main.AddKnop->setEnabled(true);
     m_main.SetDartButtons(true);
-    state.DartNumber = 1;
     state.StartScore = start;
-    state.RemainingScore = start;
-    for (int j = 1; j <= 3; ++j)
-        m_main.Label5[j]->setText(QStringLiteral("0"));
-    m_main.Label7->setText(QString::number(start));
-    m_main.UitgooiLabel->setText(QStringLiteral("Darts Checkout"));
+    m_main.StartTeamLeg();
     accept();
 }
 

@@ -149,9 +149,8 @@ void DuoForm::OkKnop_Click() {
         const QString& name = k == 1 ? name1 : name2;
         m.SpelerLabel[k]->setText(name);
         m.NaamLabel[k]->setText(name + QStringLiteral(" "));
-        m.ScoreLabel[k]->setText(Combo2->currentText());
-        state.DuoRemaining[k] = start;
     }
+    // The remaining scores are set from the checked number when the first leg starts.
     state.StartScore = start;
 
     const bool sets = Option1[1]->isChecked();
@@ -170,35 +169,18 @@ void DuoForm::OkKnop_Click() {
                             : QStringLiteral("Naam Spelers                                Legs"));
     PlaceTwips(m.Label16, 360, 7680);
 
-    m.SetDartButtons(true);
-    // A match ended before leaves the next-leg button on; the new match starts inside a leg.
-    m.NextKnop->setEnabled(false);
-    for (int j = 1; j <= 3; ++j)
-        m.Label5[j]->setText(QStringLiteral("0"));
-    state.DartNumber = 1;
     state.LegsWon1 = state.SetsWon1 = state.LegsWon2 = state.SetsWon2 = 0;
     for (int k = 1; k <= 2; ++k) {
-        m.UitgooiSpeler[k]->setText(QStringLiteral("Checkout"));
         m.SetsLabel[k]->setText(QStringLiteral("0"));
         m.LegsLabel[k]->setText(QStringLiteral("0"));
-        m.ListSpeler[k]->clear();
-        m.PuntenLabel[k]->setText(QStringLiteral("0"));
-        m.GemidLabel[k]->setText(QStringLiteral("0"));
     }
-
-    // Player 1 throws first.
-    m.AddKnopDuo[1]->setEnabled(true);
-    m.AddKnopDuo[2]->setEnabled(false);
-    m.StartBol[2]->hide();
-    m.StartBol[1]->show();
-    SetBackColor(m.ListSpeler[1], QColor(150, 250, 120));
-    SetBackColor(m.ListSpeler[2], QColor(250, 250, 220));
+    // Player 1 throws first; a match ended before leaves nothing of its last leg behind.
+    m.StartDuoLeg(1);
 
     m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
     state.DuoFileName = fileName;
     // A new name has no file yet: the list is then empty until the match is saved.
-    if (const FileResult loaded = m.LoadDuoList(fileName); !loaded)
-        showMessage(loaded.error);
+    if (const FileResult loaded = m.LoadDuoList(fileName); !loaded) showMessage(loaded.error);
     m.NaamBestand->setText(fileName);
     accept();
 }
