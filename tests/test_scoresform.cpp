@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "review/Printing.h"
 #include "review/ScoresForm.h"
+#include "reviewsupport.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -13,28 +14,9 @@
 #include <QTest>
 
 using namespace vx;
-
-namespace {
-
-const QColor kBar(150, 0, 0);
-
-ScoreListModel::Row makeRow(const QString& text, const QStringList& turns) {
-    ScoreListModel::Row row;
-    row[0] = text;
-    for (int k = 0; k < ScoreListModel::kTurnColumns; ++k)
-        row[2 + k] = k < turns.size() ? turns[k] : QStringLiteral("-");
-    row[27] = QStringLiteral("0.0");
-    return row;
-}
-
-int barHeight(const QImage& graph, int x) {
-    int height = 0;
-    while (309 - height >= 0 && graph.pixelColor(x, 309 - height) == kBar)
-        ++height;
-    return height;
-}
-
-} // namespace
+using vxtest::barHeight;
+using vxtest::kBar;
+using vxtest::makeRow;
 
 class ScoresFormTest : public QObject {
     Q_OBJECT

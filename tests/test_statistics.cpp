@@ -1,34 +1,15 @@
 // Score list statistics: gathering, title, summary, the two pictures, the readout and the
 // item editor's average.
 #include "review/Statistics.h"
+#include "reviewsupport.h"
 #include "testsupport.h"
 
 #include <QTest>
 
 using namespace vx;
-
-namespace {
-
-const QColor kBar(150, 0, 0);
-
-ScoreListModel::Row makeRow(const QString& text, const QStringList& turns) {
-    ScoreListModel::Row row;
-    row[0] = text;
-    for (int k = 0; k < ScoreListModel::kTurnColumns; ++k)
-        row[2 + k] = k < turns.size() ? turns[k] : QStringLiteral("-");
-    row[27] = QStringLiteral("0.0");
-    return row;
-}
-
-// Height in pixels of the bar at x, counted upwards from the axis row.
-int barHeight(const QImage& graph, int x) {
-    int height = 0;
-    while (309 - height >= 0 && graph.pixelColor(x, 309 - height) == kBar)
-        ++height;
-    return height;
-}
-
-} // namespace
+using vxtest::barHeight;
+using vxtest::kBar;
+using vxtest::makeRow;
 
 class StatisticsTest : public QObject {
     Q_OBJECT
