@@ -1,0 +1,394 @@
+// Times match play on the real main window with score lists of 0, 1,000 and 10,000 rows:
+//   (a) a dart button press until every label has its new text and the window is repainted;
+//   (b) a booked turn (AddKnop, AddKnopDuo) until the window is repainted;
+//   (c) the end of a leg, the score list getting its new row(s), until the window is repainted.
+// Goal: under 2 ms each, and no growth with the size of the score list.
+//
+// How "until repainted" is measured: a control whose text changes only marks itself dirty; Qt
+// then posts one UpdateRequest to the top-level window, whose handler paints every dirty
+// region into the window's backing store and flushes that to the screen (the X server under
+// xcb, an image under offscreen). The score list's view lays out new rows on a timer of 0 ms
+// first. The press is delivered synchronously (QTest::mouseClick sends press and release
+// straight to the button, so its clicked handler has run when it returns); then Settle() runs
+// two rounds of the event loop's own steps: the posted events, the UpdateRequest among them,
+// and the timers that are due, each followed by the events those posted. When it returns the
+// paint and the flush are done; a third round, untimed, must find nothing left to paint, and
+// every timed step must have painted something (both counted, and reported when broken).
+// Repainting the whole window instead (QWidget::repaint on the top level, or grab) would time
+// a full redraw that the program never does while playing. The clock of the menu strip is
+// stopped, so that its tick never lands inside a timed step.
+//
+// The matches are set up through the real setup dialogs (open an existing team, a duo match
+// on an existing score list file), with the files written beforehand holding the rows. Each
+// leg ends on a dart (team) or a booked turn (duo); the new rows are then taken off again
+// untimed, so each size is timed at exactly that many rows.
+//
+// Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
+// Uses the platform of the environment: offscreen without a display, or a real X server with
+// `xvfb-run -a bench_play`.
+#include "app/LegRows.h"
+#include "app/Main.h"
+#include "app/Services.h"
+#include "files/LibFiles.h"
+#include "files/SpelersForm.h"
+#include "setup/DuoForm.h"
+#include "setup/ScreenMod.h"
+#include "shell/VistaButton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr double kGoalMs = 2.0;
+std::vector<int> g_sizes = {0, 1000, 10000};
+
+class SilentPrompts final : public vx::Prompts {
+  public:
+    void message(const QString&, const QString&) override {}
+    bool question(const QString&, const QString&) override { return false; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+};
+
+class PaintCounter : public QObject {
+  public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    long paints = 0;
+};
+
+struct Samples {
+    std::vector<double> ms;
+    long paints = 0;    // paint events inside the timed steps
+    long leftover = 0;  // paint events still pending after a timed step: must stay 0
+    long unpainted = 0; // timed steps that painted nothing: must stay 0
+};
+
+// The figures per action ("team: dart", ...) and per list size.
+std::map<QString, std::map<int, Samples>> g_results;
+std::vector<QString> g_order;
+
+// One round of the event loop, without waiting: posted events, due timers, and then what the
+// timers posted.
+void Settle() {
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+// Out of line, so that a profiler can collect exactly the timed steps:
+//   valgrind --tool=callgrind --toggle-collect='*RunAndSettle*' bench_play 3 10000
+[[gnu::noinline]] void RunAndSettle(const std::function<void()>& step) {
+    step();
+    Settle();
+}
+
+class StepTimer {
+  public:
+    explicit StepTimer(PaintCounter& counter) : m_counter(counter) {}
+
+    template <typename F> void time(const QString& action, int size, F&& step) {
+        if (std::find(g_order.begin(), g_order.end(), action) == g_order.end()) g_order.push_back(action);
+        Samples& s = g_results[action][size];
+        const long before = m_counter.paints;
+        QElapsedTimer timer;
+        timer.start();
+        RunAndSettle(step);
+        const qint64 ns = timer.nsecsElapsed();
+        const long painted = m_counter.paints - before;
+        s.ms.push_back(ns / 1e6);
+        s.paints += painted;
+        if (painted == 0) ++s.unpainted;
+        const long settled = m_counter.paints;
+        Settle();
+        s.leftover += m_counter.paints - settled;
+    }
+
+  private:
+    PaintCounter& m_counter;
+};
+
+// The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
+// is painted before the clock starts; then the press itself is timed.
+QAbstractButton* Aim(vx::Main& m, const QString& name) {
+    auto* button = m.findChild<QAbstractButton*>(name);
+    if (!button) qFatal("no control named %s", qPrintable(name));
+    if (!button->isEnabled()) qFatal("%s is not enabled", qPrintable(name));
+    QTest::mouseMove(button);
+    Settle();
+    return button;
+}
+
+void Press(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void Untimed(vx::Main& m, const QString& name) {
+    Press(Aim(m, name));
+    Settle();
+}
+
+QStringList Turns(int seed) {
+    QStringList turns;
+    for (int t = 0; t < 8; ++t)
+        turns << QString::number((seed * 37 + t * 53) % 181);
+    return turns;
+}
+
+void WriteTeam(const QString& team, int rows) {
+    const QStringList players = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    if (!vx::CreateTeamFiles(team, players)) qFatal("team files not created");
+    vx::ScoreListModel model;
+    QVector<vx::ScoreListModel::Row> list;
+    list.reserve(rows);
+    for (int r = 0; r < rows; ++r)
+        list.append(vx::TeamLegRow(
+            Turns(r), QStringLiteral("01-02-2024 / 20:%1:00").arg(r % 60, 2, 10, QLatin1Char('0'))));
+    model.replaceAll(std::move(list));
+    for (const QString& player : players)
+        if (!vx::SavePlayerList(model, team, player)) qFatal("player file not written");
+}
+
+void WriteDuo(const QString& name, int rows) {
+    vx::ScoreListModel model;
+    QVector<vx::ScoreListModel::Row> list;
+    list.reserve(rows);
+    for (int r = 0; r < rows; ++r)
+        list.append(vx::DuoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,
+                                  Turns(r), QStringLiteral("20.3")));
+    model.replaceAll(std::move(list));
+    if (!vx::SaveDuoList(model, name)) qFatal("duo file not written");
+}
+
+// Presses buttons by name: timed under the action's name when there is a timer, else only
+// played (the warm-up leg).
+struct Hand {
+    vx::Main& m;
+    StepTimer* timer;
+    int size;
+
+    void operator()(const QString& action, const QString& name) const {
+        if (!timer) return Untimed(m, name);
+        QAbstractButton* button = Aim(m, name);
+        timer->time(action, size, [button] { Press(button); });
+    }
+};
+
+// 501 in three turns: 180, 180, then T20 T19 D12.
+const QStringList kFirstTurns = {QStringLiteral("Knop3(20)"), QStringLiteral("Knop3(20)"),
+                                 QStringLiteral("Knop3(20)")};
+const QStringList kLastTurn = {QStringLiteral("Knop3(20)"), QStringLiteral("Knop3(19)"),
+                               QStringLiteral("Knop2(12)")};
+
+// One team leg of the player at the board, then the other player taken over through the list.
+void TeamLeg(vx::Main& m, StepTimer* timer, int size) {
+    const Hand step{m, timer, size};
+    for (int turn = 0; turn < 2; ++turn) {
+        for (const QString& dart : kFirstTurns)
+            step(QStringLiteral("team: dart"), dart);
+        step(QStringLiteral("team: booked turn"), QStringLiteral("AddKnop"));
+    }
+    step(QStringLiteral("team: dart"), kLastTurn[0]);
+    step(QStringLiteral("team: dart"), kLastTurn[1]);
+    step(QStringLiteral("team: leg end (1 row)"), kLastTurn[2]);
+    if (m.Label7->text() != QStringLiteral("0") || m.scoreList.count() != size + 1)
+        qFatal("team leg did not end");
+
+    m.scoreList.removeRowAt(m.scoreList.count() - 1);
+    Untimed(m, QStringLiteral("NextPlayerKnop"));
+    const int next = m.Label18->text().toInt() % 2; // 0-based row of the other player
+    QTest::mouseClick(m.SpelersList->viewport(), Qt::LeftButton, {},
+                      m.SpelersList->visualItemRect(m.SpelersList->item(next)).center());
+    Settle();
+    if (m.Label18->text().toInt() != next + 1 || m.scoreList.count() != size)
+        qFatal("next player not taken over");
+}
+
+void OpenTeam(vx::Main& m, const QString& team) {
+    m.state.NewTeamMode = false;
+    vx::SpelersForm form(m, &m);
+    const int at = form.Combo2->findText(team);
+    form.Combo2->setCurrentIndex(at);
+    emit form.Combo2->activated(at); // the scorer picks the team
+    form.OkKnop->click();
+    if (form.result() != QDialog::Accepted) qFatal("team setup refused");
+    Settle();
+}
+
+void TeamBench(int legs, PaintCounter& counter) {
+    vx::Main m;
+    vx::ComposeMainWindow(m, false);
+    m.Timer1->stop();
+    m.show();
+    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    StepTimer timer(counter);
+    for (int size : g_sizes) {
+        const QString team = QStringLiteral("Team%1").arg(size);
+        WriteTeam(team, size);
+        OpenTeam(m, team);
+        if (m.scoreList.count() != size) qFatal("team list not loaded");
+        TeamLeg(m, nullptr, size); // fonts, pictures and caches
+        for (int leg = 0; leg < legs; ++leg)
+            TeamLeg(m, &timer, size);
+    }
+}
+
+// One duo leg: the starter wins on the fifth turn; the rows are taken off and the next leg
+// started with NextKnop, untimed.
+void DuoLeg(vx::Main& m, StepTimer* timer, int size) {
+    const Hand step{m, timer, size};
+    const int starter = m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
+    for (int turn = 0; turn < 5; ++turn) {
+        const int p = turn % 2 ? 3 - starter : starter;
+        for (const QString& dart : turn == 4 ? kLastTurn : kFirstTurns)
+            step(QStringLiteral("duo: dart"), dart);
+        step(turn == 4 ? QStringLiteral("duo: leg end (2 rows)") : QStringLiteral("duo: booked turn"),
+             QStringLiteral("AddKnopDuo(%1)").arg(p));
+    }
+    if (m.scoreList.count() != size + 2) qFatal("duo leg did not end");
+    m.scoreList.removeRowAt(m.scoreList.count() - 1);
+    m.scoreList.removeRowAt(m.scoreList.count() - 1);
+    Untimed(m, QStringLiteral("NextKnop"));
+}
+
+void OpenDuo(vx::Main& m, const QString& name) {
+    vx::DuoForm form(m, &m);
+    form.Combo3->setCurrentIndex(form.Combo3->findText(name));
+    form.Option1[2]->setChecked(true); // legs
+    form.Combo1->setCurrentText(QStringLiteral("99"));
+    form.Combo2->setCurrentText(QStringLiteral("501"));
+    form.OkKnop->click();
+    if (form.result() != QDialog::Accepted) qFatal("duo setup refused");
+    Settle();
+}
+
+void DuoBench(int legs, PaintCounter& counter) {
+    vx::Main m;
+    vx::ComposeMainWindow(m, true);
+    m.Timer1->stop();
+    m.show();
+    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    StepTimer timer(counter);
+    for (int size : g_sizes) {
+        const QString name = QStringLiteral("Duo%1").arg(size);
+        WriteDuo(name, size);
+        OpenDuo(m, name);
+        if (m.scoreList.count() != size) qFatal("duo list not loaded");
+        DuoLeg(m, nullptr, size);
+        for (int leg = 0; leg < legs; ++leg)
+            DuoLeg(m, &timer, size);
+    }
+}
+
+double Percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * (v.size() - 1) + 0.5))];
+}
+
+double Median(const std::vector<double>& v) {
+    return Percentile(v, 0.5);
+}
+
+// One line per action: the median per list size, then the spread at the largest size. The goal
+// is judged on the median at every size. Growth is judged from the smallest list that is not
+// empty to the largest: going from an empty list to a screenful the view gets rows to draw, but
+// beyond that a longer list must cost nothing more.
+void Report() {
+    const int largest = g_sizes.back();
+    const auto firstFilled = std::find_if(g_sizes.begin(), g_sizes.end(), [](int n) { return n > 0; });
+    const int base = firstFilled != g_sizes.end() && *firstFilled != largest ? *firstFilled : -1;
+
+    QString head = QStringLiteral("%1").arg(QStringLiteral("median ms at rows:"), -24);
+    for (int size : g_sizes)
+        head += QStringLiteral("%1").arg(size, 9);
+    head += QStringLiteral("   p95 %1  max %1  paints  < %2 ms   no growth").arg(largest).arg(kGoalMs);
+    std::printf("\n%s\n", qPrintable(head));
+
+    bool allMet = true;
+    for (const QString& action : g_order) {
+        const std::map<int, Samples>& bySize = g_results[action];
+        QString line = QStringLiteral("%1").arg(action, -24);
+        bool fast = true;
+        bool sound = true;
+        for (int size : g_sizes) {
+            const Samples& s = bySize.at(size);
+            fast = fast && Median(s.ms) < kGoalMs;
+            sound = sound && s.leftover == 0 && s.unpainted == 0;
+            line += QStringLiteral("%1").arg(Median(s.ms), 9, 'f', 3);
+        }
+        const Samples& big = bySize.at(largest);
+        line += QStringLiteral("%1%2%3")
+                    .arg(Percentile(big.ms, 0.95), 10, 'f', 3)
+                    .arg(*std::max_element(big.ms.begin(), big.ms.end()), 10, 'f', 3)
+                    .arg(double(big.paints) / double(big.ms.size()), 8, 'f', 1);
+        line += QStringLiteral("  %1").arg(fast ? QStringLiteral("met") : QStringLiteral("NOT MET"), -9);
+        if (base > 0) {
+            // A quarter more, with 50 microseconds allowed for the noise of a busy machine.
+            const double ratio = Median(big.ms) / Median(bySize.at(base).ms);
+            const bool flat = Median(big.ms) <= Median(bySize.at(base).ms) * 1.25 + 0.05;
+            line += QStringLiteral("%1 (x%2)")
+                        .arg(flat ? QStringLiteral("met") : QStringLiteral("NOT MET"))
+                        .arg(ratio, 0, 'f', 2);
+            allMet = allMet && flat;
+        }
+        if (!sound) line += QStringLiteral("  (a step left paints over, or painted nothing)");
+        allMet = allMet && fast && sound;
+        std::printf("%s\n", qPrintable(line));
+    }
+    std::printf("\ntimes from the press to the repainted window; paints = paint events per step;\n"
+                "no growth compares %d rows with %d\n",
+                largest, base);
+    std::printf("overall: %s\n", allMet ? "met" : "NOT MET");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    const int legs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 40;
+    if (argc > 2) {
+        g_sizes.clear();
+        for (int i = 2; i < argc; ++i)
+            g_sizes.push_back(std::max(0, QString::fromLocal8Bit(argv[i]).toInt()));
+        std::sort(g_sizes.begin(), g_sizes.end());
+        g_sizes.erase(std::unique(g_sizes.begin(), g_sizes.end()), g_sizes.end());
+    }
+
+    QTemporaryDir home;
+    vx::setFolders(vx::FoldersForExecutable(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
+    SilentPrompts prompts;
+    vx::setPrompts(&prompts);
+    PaintCounter counter;
+
+    QElapsedTimer total;
+    total.start();
+    TeamBench(legs, counter);
+    DuoBench(legs, counter);
+    std::printf("platform: %s, legs per size: %d, run took %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), legs, total.nsecsElapsed() / 1e9);
+    Report();
+    vx::setPrompts(nullptr);
+    return 0;
+}
