@@ -2,6 +2,13 @@
 
 namespace vx {
 
+namespace {
+
+// Legs that can be added after a load before the list needs a bigger block.
+constexpr qsizetype kRoomToGrow = 64;
+
+} // namespace
+
 ScoreListModel::ScoreListModel(QObject* parent)
     : QAbstractTableModel(parent), m_firstHeader(QStringLiteral("Naam Speler")) {}
 
@@ -62,6 +69,9 @@ void ScoreListModel::clear() { replaceAll({}); }
 void ScoreListModel::replaceAll(QVector<Row> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    // A loaded list fills its block exactly: without room, the next leg would first copy a list
+    // of thousands of rows to a bigger block before its row appears.
+    m_rows.reserve(m_rows.size() + kRoomToGrow);
     endResetModel();
 }
 
