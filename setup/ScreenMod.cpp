@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace vx {
@@ -24,6 +26,50 @@ void ScoreBox(QLabel* label, int pointSize) {
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
 }
+
+// The score list's cells are short plain texts, and the same few hundred of them ("-", the
+// turn scores, the averages) come back in every row. The style's full item painter lays each
+// one out anew, and every new row repaints the whole visible grid: this painter draws the text
+// on its background from laid-out texts it keeps.
+class PlainCellPainter final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+        const QRect room = option.rect.adjusted(3, 0, -2, 0);
+        const QPointF at(room.left(), room.top() + (room.height() - text.size().height()) / 2);
+        if (text.size().width() <= room.width()) {
+            painter->drawStaticText(at, text);
+            return;
+        }
+        painter->save();
+        painter->setClipRect(room, Qt::IntersectClip);
+        painter->drawStaticText(at, text);
+        painter->restore();
+    }
+
+  private:
+    const QStaticText& laidOut(const QString& text, const QFont& font) const {
+        if (font != m_font || m_texts.size() > 4000) {
+            m_texts.clear();
+            m_font = font;
+        }
+        auto it = m_texts.find(text);
+        if (it == m_texts.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            it = m_texts.insert(text, laid);
+        }
+        return *it;
+    }
+    mutable QHash<QString, QStaticText> m_texts;
+    mutable QFont m_font;
+};
 
 void Caption(QLabel* label, const QString& text, int left, int top) {
     label->setText(text);
@@ -269,6 +315,9 @@ void ComposeListAndHelp(Main& m) {
     m.ListView1->verticalHeader()->hide();
     m.ListView1->verticalHeader()->setDefaultSectionSize(m.ListView1->fontMetrics().height() + 4);
     m.ListView1->setWordWrap(false);
+    m.ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    if (!dynamic_cast<PlainCellPainter*>(m.ListView1->itemDelegate()))
+        m.ListView1->setItemDelegate(new PlainCellPainter(m.ListView1));
     m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
     QHeaderView* header = m.ListView1->horizontalHeader();
     header->setMinimumSectionSize(8);

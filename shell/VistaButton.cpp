@@ -8,6 +8,8 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
+#include <QStaticText>
 #include <QTimer>
 
 #include <algorithm>
@@ -310,10 +312,26 @@ void VistaButton::resizeEvent(QResizeEvent* event) {
 
 void VistaButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_noBackground && (m_state == Normal || m_state == Focused || m_state == Disabled))
+    if (m_noBackground && (m_state == Normal || m_state == Focused || m_state == Disabled)) {
         painter.fillRect(rect(), backColor());
-    else
-        drawFace(painter);
+    } else {
+        // The face depends on the look and the size only, and a board of 60 equal buttons
+        // switches look all at once at the end of every leg: draw each face once and reuse it.
+        const qreal ratio = devicePixelRatioF();
+        const QString key =
+            QStringLiteral("vx-face-%1-%2x%3@%4").arg(m_state).arg(width()).arg(height()).arg(ratio);
+        QPixmap face;
+        if (!QPixmapCache::find(key, &face)) {
+            face = QPixmap(size() * ratio);
+            face.setDevicePixelRatio(ratio);
+            face.fill(Qt::transparent);
+            QPainter facePainter(&face);
+            drawFace(facePainter);
+            facePainter.end();
+            QPixmapCache::insert(key, face);
+        }
+        painter.drawPixmap(0, 0, face);
+    }
     drawPictureAndCaption(painter);
 }
 
@@ -376,8 +394,19 @@ void VistaButton::drawPictureAndCaption(QPainter& p) const {
     // The caption is measured in the width it is drawn in (up to the right inset, or right of
     // the picture): measured wider, a caption that just fits would wrap on drawing and lose
     // its last line.
+    // Lines only break at blanks: a caption of one line without one ("20", "Correctie") is
+    // laid out once and kept, since a board of them repaints together at the end of every leg.
+    const bool oneWord = !caption.contains(u' ') && !caption.contains(u'\n');
     QRect textBounds;
-    if (!caption.isEmpty()) {
+    if (oneWord && !caption.isEmpty()) {
+        if (m_laidOutCaption.text() != caption || m_laidOutFont != font()) {
+            m_laidOutCaption = QStaticText(caption);
+            m_laidOutCaption.setTextFormat(Qt::PlainText);
+            m_laidOutCaption.prepare(QTransform(), font());
+            m_laidOutFont = font();
+        }
+        textBounds = QRect(QPoint(0, 0), m_laidOutCaption.size().toSize());
+    } else if (!caption.isEmpty()) {
         const int wrapWidth =
             hasPicture ? std::max(1, w - 2 * kInset - frameWidth - kPictureGap) : std::max(1, w - kInset);
         textBounds = fontMetrics().boundingRect(QRect(0, 0, wrapWidth, h),
@@ -411,6 +440,14 @@ void VistaButton::drawPictureAndCaption(QPainter& p) const {
     const int bottom = (h + textBounds.height()) / 2;
     const QRect area(textLeft, top, w - kInset - textLeft, bottom - top);
     p.setPen(isEnabled() ? m_foreColor : kDisabledCaption);
+    if (oneWord) {
+        const int left = hasPicture ? area.left() : area.left() + (area.width() - textBounds.width()) / 2;
+        p.save();
+        p.setClipRect(area.adjusted(0, 0, 0, 1), Qt::IntersectClip);
+        p.drawStaticText(QPoint(left, area.top()), m_laidOutCaption);
+        p.restore();
+        return;
+    }
     p.drawText(area, (hasPicture ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop | Qt::TextWordWrap,
                caption);
 }

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
+#include <QStaticText>
 
 class QPainter;
 class QTimer;
@@ -103,7 +104,9 @@ class VistaButton : public QAbstractButton {
     bool m_mouseIsDown = false;
     bool m_tabStopSaved = false;
     Qt::FocusPolicy m_savedFocusPolicy = Qt::StrongFocus;
-    QTimer* m_hoverTimer = nullptr; // made on the first hover, so idle buttons cost nothing
+    QTimer* m_hoverTimer = nullptr;       // made on the first hover, so idle buttons cost nothing
+    mutable QStaticText m_laidOutCaption; // a one-line caption, laid out once
+    mutable QFont m_laidOutFont;
 };
 
 } // namespace vx
