@@ -154,7 +154,8 @@ void DuoForm::OkKnop_Click() {
     state.StartScore = start;
 
     const bool sets = Option1[1]->isChecked();
-    m.Label17->setText(QStringLiteral("First to ") + Combo1->currentText() +
+    // The checked number, not the text as typed: "2 sets" would read "First to 2 sets Sets".
+    m.Label17->setText(QStringLiteral("First to ") + QString::number(target) +
                        (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));
     if (sets)
         state.SetsToWin = target;

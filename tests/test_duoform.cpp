@@ -204,7 +204,7 @@ class DuoFormTest : public QObject {
         QCOMPARE(m.state.DuoRemaining[2], 401);
         QCOMPARE(m.ScoreLabel[2]->text(), QStringLiteral("401"));
         QCOMPARE(m.state.SetsToWin, 2);
-        QCOMPARE(m.Label17->text(), QStringLiteral("First to 2 sets Sets"));
+        QCOMPARE(m.Label17->text(), QStringLiteral("First to 2 Sets"));
         QCOMPARE(m.SpelerLabel[1]->text(), QStringLiteral("  Koos "));
         QCOMPARE(m.NaamLabel[1]->text(), QStringLiteral("  Koos  "));
         // A new name: no file yet, an empty list, and nothing written until the match is saved.
