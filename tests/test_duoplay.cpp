@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QTest>
+#include <array>
 
 using namespace vx;
 using namespace vxtest;
@@ -266,14 +267,19 @@ class DuoPlayTest : public QObject {
     }
 
     void nextKnopAlternatesTheStarter() {
+        // First to 3 Legs, the legs shared out so that the match runs its full five legs.
         Main m;
-        StartDuoMatch(m, "Koos", "Fred", false, 9, 301, "duo");
-        for (int leg = 1; leg <= 4; ++leg) {
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
+        const std::array<int, 5> winners = {1, 2, 1, 2, 1};
+        for (int leg = 1; leg <= 5; ++leg) {
             const int starter = leg % 2 == 1 ? 1 : 2;
             QVERIFY(!m.StartBol[starter]->isHidden());
             QVERIFY(m.StartBol[3 - starter]->isHidden());
             QCOMPARE(atTheThrow(m), starter);
-            playLeg(m, 1);
+            QCOMPARE(m.ListSpeler[starter]->palette().color(QPalette::Base), QColor(150, 250, 120));
+            QCOMPARE(m.ListSpeler[3 - starter]->palette().color(QPalette::Base), QColor(250, 250, 220));
+            playLeg(m, winners[leg - 1]);
+            if (leg == 5) break;
             click(m, "NextKnop");
             QVERIFY(!m.NextKnop->isEnabled());
             QCOMPARE(caption(m, "ScoreLabel(1)"), QString("301"));
@@ -282,10 +288,10 @@ class DuoPlayTest : public QObject {
             QCOMPARE(m.ListSpeler[1]->count() + m.ListSpeler[2]->count(), 0);
             QCOMPARE(caption(m, "GemidLabel(1)"), QString("0"));
             QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
-            QCOMPARE(m.ListSpeler[3 - starter]->palette().color(QPalette::Base), QColor(150, 250, 120));
-            QCOMPARE(m.ListSpeler[starter]->palette().color(QPalette::Base), QColor(250, 250, 220));
         }
-        QCOMPARE(caption(m, "LegsLabel(1)"), QString("4"));
+        QCOMPARE(caption(m, "LegsLabel(1)"), QString("3"));
+        QCOMPARE(caption(m, "LegsLabel(2)"), QString("2"));
+        QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
     }
 
     // First to 2 sets of three legs: the counters after every leg, the loser's legs carried
