@@ -7,13 +7,15 @@
 #include "setup/DuoForm.h"
 #include "setup/ScreenMod.h"
 #include "shell/VistaButton.h"
+#include "testsupport.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 namespace vxtest {
 
@@ -78,5 +80,24 @@ inline void StartDuoMatch(vx::Main& m, const QString& name1, const QString& name
     QTest::mouseClick(form.OkKnop, Qt::LeftButton);
     if (form.result() != QDialog::Accepted) qFatal("duo setup refused");
 }
+
+// What every play test starts from and tears down again: a fresh home folder, scripted prompts
+// and a clock that stands still.
+struct PlaySession {
+    std::unique_ptr<TempHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<FixedClock> clock;
+
+    void startSession(const QDateTime& at = QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3))) {
+        home = std::make_unique<TempHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        clock = std::make_unique<FixedClock>(at);
+    }
+    void endSession() {
+        clock.reset();
+        prompts.reset();
+        home.reset();
+    }
+};
 
 } // namespace vxtest

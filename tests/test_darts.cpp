@@ -23,19 +23,11 @@ void RemainingBeforeTurn(Main& m, int remaining) {
 
 } // namespace
 
-class DartsTest : public QObject {
+class DartsTest : public QObject, private PlaySession {
     Q_OBJECT
   private slots:
-    void init() {
-        home = std::make_unique<TempHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3)));
-    }
-    void cleanup() {
-        clock.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void init() { startSession(); }
+    void cleanup() { endSession(); }
 
     void dartButtonsAreInertUntilAMatchIsSetUp() {
         Main m;
@@ -251,11 +243,6 @@ class DartsTest : public QObject {
         QVERIFY(missing.Picture->text().startsWith("De checkout lijst kan niet worden getoond"));
         QVERIFY(missing.Picture->text().contains("Dart Checkout.jpg"));
     }
-
-  private:
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<FixedClock> clock;
 };
 
 QTEST_MAIN(DartsTest)

@@ -61,13 +61,11 @@ char* toString(const Counters& c) {
 
 } // namespace
 
-class DuoPlayTest : public QObject {
+class DuoPlayTest : public QObject, private PlaySession {
     Q_OBJECT
   private slots:
     void init() {
-        home = std::make_unique<TempHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(20, 0, 0)));
+        startSession(QDateTime(QDate(2024, 3, 7), QTime(20, 0, 0)));
         dialogsShown.clear();
         Main::runDialog = [this](QDialog& dialog) {
             dialogsShown << dialog.metaObject()->className();
@@ -76,9 +74,7 @@ class DuoPlayTest : public QObject {
     }
     void cleanup() {
         Main::runDialog = nullptr;
-        clock.reset();
-        prompts.reset();
-        home.reset();
+        endSession();
     }
 
     void aTurnIsBookedAndTheThrowPasses() {
@@ -325,9 +321,6 @@ class DuoPlayTest : public QObject {
     }
 
   private:
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<FixedClock> clock;
     QStringList dialogsShown;
 };
 

@@ -65,19 +65,11 @@ QStringList rowCells(const Main& m, int r) {
 
 } // namespace
 
-class TeamPlayTest : public QObject {
+class TeamPlayTest : public QObject, private PlaySession {
     Q_OBJECT
   private slots:
-    void init() {
-        home = std::make_unique<TempHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        clock = std::make_unique<FixedClock>(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3)));
-    }
-    void cleanup() {
-        clock.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void init() { startSession(); }
+    void cleanup() { endSession(); }
 
     void aLegOf301EndsOnASingleOne() {
         Main m;
@@ -306,11 +298,6 @@ class TeamPlayTest : public QObject {
         QCOMPARE(prompts->seen.size(), 1);
         QVERIFY(prompts->seen.first().text.contains("Bob.lib"));
     }
-
-  private:
-    std::unique_ptr<TempHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<FixedClock> clock;
 };
 
 QTEST_MAIN(TeamPlayTest)
