@@ -64,6 +64,9 @@ KeyboardEntry::Step KeyboardEntry::press(int key, Qt::KeyboardModifiers modifier
         if (autoRepeat) return {Action::Nothing, {}};
         return enterTyped(Action::Book);
     case Qt::Key_Space:
+        // With nothing typed, Space is the focused button's own key.
+        if (!autoRepeat && m_typed.isEmpty()) return {};
+        [[fallthrough]];
     case Qt::Key_Plus:
         if (autoRepeat || m_typed.isEmpty()) return {Action::Nothing, {}};
         return enterTyped(Action::EnterDart);

@@ -29,8 +29,9 @@ std::optional<TypedDart> ParseTypedDart(QStringView text);
 class KeyboardEntry {
   public:
     enum class Action {
-        NotMine,   // a key this scheme leaves to the window (arrows, Tab, shortcuts)
-        Nothing,   // taken, nothing to do (Space with nothing typed, a held Enter)
+        NotMine,   // a key this scheme leaves to the window (arrows, Tab, shortcuts, Space
+                   // with nothing typed)
+        Nothing,   // taken, nothing to do (keypad "+" with nothing typed, a held Enter)
         Typed,     // the typed text changed
         Rejected,  // refused: nothing entered or booked; the window beeps
         EnterDart, // enter `dart`

@@ -21,8 +21,9 @@ namespace {
 const QColor kMarkerFill(255, 255, 0);
 
 // Keys typed anywhere in the main window reach the dart scheme first, whichever control has
-// the focus; a focused button therefore never sees a Space meant for a typed dart. Typed darts
-// become presses of the board's own buttons, so a disabled button refuses them too.
+// the focus; a focused button therefore never sees a Space meant for a typed dart, and gets
+// every other Space. Typed darts become presses of the board's own buttons, so a disabled
+// button refuses them too.
 class KeyboardDarts : public QObject {
   public:
     explicit KeyboardDarts(Main& main) : QObject(&main), m(main) { qApp->installEventFilter(this); }
@@ -37,12 +38,13 @@ class KeyboardDarts : public QObject {
         if ((modal && modal != &m) || !m.SpelersList->isHidden()) return false;
 
         auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyRelease)
-            return key->key() == Qt::Key_Space &&
-                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        // A button clicks when Space is let go: the release goes where the press went.
+        if (event->type() == QEvent::KeyRelease) return key->key() == Qt::Key_Space && spaceIsMine;
 
         const KeyboardEntry::Step step =
             entry.press(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat())
+            spaceIsMine = step.action != KeyboardEntry::Action::NotMine;
         switch (step.action) {
         case KeyboardEntry::Action::NotMine:
             return false;
@@ -99,6 +101,7 @@ class KeyboardDarts : public QObject {
 
     Main& m;
     KeyboardEntry entry;
+    bool spaceIsMine = false;
 };
 
 } // namespace

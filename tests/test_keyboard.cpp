@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QDialog>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vx;
@@ -183,7 +184,7 @@ class KeyboardTest : public QObject {
                                   << "r r r"
                                   << "X";
         QTest::newRow("Esc forgets") << "X Esc Space"
-                                     << "r t n"
+                                     << "r t x"
                                      << "";
         QTest::newRow("Esc with nothing typed") << "Esc"
                                                 << "n"
@@ -201,8 +202,11 @@ class KeyboardTest : public QObject {
                                                 << "t t t b:T20"
                                                 << "";
         QTest::newRow("Space alone") << "Space"
-                                     << "n"
+                                     << "x"
                                      << "";
+        QTest::newRow("keypad + alone") << "KP+"
+                                        << "n"
+                                        << "";
         QTest::newRow("Backspace is Correctie") << "Back"
                                                 << "c"
                                                 << "";
@@ -291,7 +295,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(m.state.DartNumber, std::uint8_t(1));
     }
 
-    // A Space meant for a typed dart never also presses the button that has the focus.
+    // A Space meant for a typed dart never also presses the button that has the focus; with
+    // nothing typed, Space presses that button.
     void spaceOnAFocusedButtonEntersOnce() {
         Main m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
@@ -299,8 +304,39 @@ class KeyboardTest : public QObject {
         QTest::keyClick(m.Knop1[20], Qt::Key_Space);
         QCOMPARE(dartSlots(m), QStringList({"5", "0", "0"}));
         QTest::keyClick(m.Knop1[20], Qt::Key_Space);
-        QCOMPARE(dartSlots(m), QStringList({"5", "0", "0"}));
-        QCOMPARE(m.state.RemainingScore, 496);
+        QCOMPARE(dartSlots(m), QStringList({"5", "20", "0"}));
+        QCOMPARE(m.state.RemainingScore, 476);
+    }
+
+    void spaceClicksTheFocusedButton_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<QString>("button");
+        for (const char* name : {"AddKnop", "CorrectieKnop", "NextPlayerKnop", "MenuKnop(2)", "MenuKnop(4)"})
+            QTest::newRow(name) << false << name;
+        QTest::newRow("duo AddKnopDuo(1)") << true << "AddKnopDuo(1)";
+        QTest::newRow("duo NextKnop") << true << "NextKnop";
+    }
+    void spaceClicksTheFocusedButton() {
+        QFETCH(bool, duo);
+        QFETCH(QString, button);
+        Main m;
+        if (duo)
+            StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        else
+            StartTeamMatch(m, "Club", {"Ann"}, 501);
+        auto* b = control<QAbstractButton>(m, button);
+        b->setEnabled(true); // NextKnop waits for the end of a leg
+        QSignalSpy clicks(b, &QAbstractButton::clicked);
+        // Held down for a while: the key repeats, and the button clicks once as it is let go.
+        QTest::keyPress(b, Qt::Key_Space);
+        for (QEvent::Type type :
+             {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent repeat(type, Qt::Key_Space, Qt::NoModifier, " ", true);
+            QApplication::sendEvent(b, &repeat);
+        }
+        QCOMPARE(clicks.count(), 0);
+        QTest::keyRelease(b, Qt::Key_Space);
+        QCOMPARE(clicks.count(), 1);
     }
 
     void enterBooksForThePlayerAtTheThrow() {
