@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
 
 namespace vx {
 
@@ -66,10 +67,23 @@ FileResult Main::SaveDuoList(const QString& name) {
     return result;
 }
 
+namespace {
+
+// A row holds 25 turns; the scorer hears once per leg that the rest of a longer one is not kept.
+void TellOfTurnsLeftOut(qsizetype mostTurns) {
+    if (mostTurns > ScoreListModel::kTurnColumns)
+        showMessage(QStringLiteral(
+            "Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst."));
+}
+
+} // namespace
+
 void Main::AddTeamLegRow() {
-    scoreList.appendRow(TeamLegRow(ListEntries(List1), LegTimeStamp(clock().now())));
+    const QStringList turns = ListEntries(List1);
+    scoreList.appendRow(TeamLegRow(turns, LegTimeStamp(clock().now())));
     state.ScoreListChanged = true;
     ShowRowCount();
+    TellOfTurnsLeftOut(turns.size());
 }
 
 void Main::AddDuoLegRows() {
@@ -81,6 +95,7 @@ void Main::AddDuoLegRows() {
                                       turns[p], GemidLabel[p]->text()));
     state.ScoreListChanged = true;
     ShowRowCount();
+    TellOfTurnsLeftOut(std::max(turns[1].size(), turns[2].size()));
 }
 
 QStringList Main::checkoutTable() const {

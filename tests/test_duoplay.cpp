@@ -15,6 +15,8 @@ using namespace vxtest;
 namespace {
 
 const QString kLegOver = QStringLiteral("Einde ronde, klik op 'Volgende Ronde'...");
+const QString kTooLong =
+    QStringLiteral("Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst.");
 const QString kTooHigh = QStringLiteral("Score is te hoog, klik op button 'Correctie'");
 
 QString winnerQuestion(const QString& name) {
@@ -318,6 +320,32 @@ class DuoPlayTest : public QObject, private PlaySession {
         QCOMPARE(file.count("\r\n"), 3 + 20 * 29);
         QVERIFY(file.startsWith("Vorlentix scorelijst\r\nDuomatch\r\n----------------------------\r\n"
                                 "Koos\r\n-\r\n0\r\n0\r\n-\r\n"));
+    }
+
+    void aLegOfMoreThan25TurnsIsToldOnce_data() {
+        QTest::addColumn<int>("winner");
+        QTest::addColumn<int>("winnerTurns");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("25 turns fit") << 1 << 25 << false;
+        QTest::newRow("Koos wins on turn 26") << 1 << 26 << true;
+        QTest::newRow("both past 25") << 2 << 26 << true;
+    }
+    void aLegOfMoreThan25TurnsIsToldOnce() {
+        QFETCH(int, winner);
+        QFETCH(int, winnerTurns);
+        QFETCH(bool, told);
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
+        // The winner scores 12 a turn and checks out on the last; the other misses every turn.
+        const int last = 301 - 12 * (winnerTurns - 1);
+        for (int t = 1; t <= winnerTurns; ++t) {
+            if (atTheThrow(m) != winner) book(m, 3 - winner);
+            click(m, QStringLiteral("Knop1(%1)").arg(t < winnerTurns ? 12 : last));
+            book(m, winner);
+        }
+        QCOMPARE(m.scoreList.count(), 2);
+        QCOMPARE(m.scoreList.cell(winner - 1, 26), QString::number(winnerTurns == 25 ? last : 12));
+        QCOMPARE(prompts->texts(), told ? QStringList({kTooLong, kLegOver}) : QStringList{kLegOver});
     }
 
   private:

@@ -14,6 +14,8 @@ using namespace vxtest;
 namespace {
 
 const QString kLegOver = QStringLiteral("Einde Leg, klik op 'Volgende Speler'...");
+const QString kTooLong =
+    QStringLiteral("Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst.");
 const QString kStamp = QStringLiteral("07-03-2024 / 9:05:03");
 
 // One turn: its darts, then AddKnop.
@@ -264,6 +266,7 @@ class TeamPlayTest : public QObject, private PlaySession {
             expected << "10";
         expected << "3.9"; // 301 over all 26 turns
         QCOMPARE(rowCells(m, 0), expected);
+        QCOMPARE(prompts->texts(), QStringList({kTooLong, kLegOver}));
     }
 
     // The list of the player who threw cannot be written: the player stays at the board with
