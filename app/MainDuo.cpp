@@ -152,15 +152,23 @@ void Main::UndoLastTurn(int p, int kind) {
         if (ListSpeler[p]->count() == 0 || ScoreLabel[1]->text() == QLatin1String("0") ||
             ScoreLabel[2]->text() == QLatin1String("0"))
             return;
+        // The darts in the slots are the other player's, who stays at the throw: they stay.
         QListWidget* turns = ListSpeler[p];
         ScoreLabel[p]->setText(QString::number(WholeNumber(ScoreLabel[p]->text()) +
                                                WholeNumber(turns->item(turns->count() - 1)->text())));
         delete turns->takeItem(turns->count() - 1);
         state.DuoRemaining[p] = WholeNumber(ScoreLabel[p]->text());
+        // The average goes into the leg's row as shown.
+        GemidLabel[p]->setText(AveragePerDart(ListEntries(turns)));
         return;
     }
     // The same for a won team leg, which leaves Label7 at 0 with its last turn still listed.
-    if (List1->count() == 0 || Val(Label7->text()) == 0) return;
+    if (Val(Label7->text()) == 0) return;
+    // The darts of the turn in play were taken off the score of before that turn: they go
+    // first, with their markers, or they would count again once the booked turn is back.
+    CorrectieKnopClick();
+    ClearPic();
+    if (List1->count() == 0) return;
     Label7->setText(
         QString::number(WholeNumber(Label7->text()) + WholeNumber(List1->item(List1->count() - 1)->text())));
     delete List1->takeItem(List1->count() - 1);

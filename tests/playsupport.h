@@ -9,6 +9,7 @@
 #include "shell/VistaButton.h"
 #include "testsupport.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,27 @@ inline void click(vx::Main& m, const QString& name) {
 inline void darts(vx::Main& m, const QStringList& buttons) {
     for (const QString& b : buttons)
         click(m, b);
+}
+
+// A scorer's actions in a few letters: "T20", "D16", "5" (a single), "0" (a miss), "ADD" (the
+// add button of the one at the throw), "COR" (Correctie) and "UNDO" (the Bewerken menu's take-back).
+inline void play(vx::Main& m, const QString& script) {
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == u"ADD")
+            click(m, !m.isDuoMatch()                ? QStringLiteral("AddKnop")
+                     : m.AddKnopDuo[1]->isEnabled() ? QStringLiteral("AddKnopDuo(1)")
+                                                    : QStringLiteral("AddKnopDuo(2)"));
+        else if (step == u"COR")
+            click(m, QStringLiteral("CorrectieKnop"));
+        else if (step == u"UNDO")
+            m.EditUndo->trigger();
+        else if (step == u"0")
+            click(m, QStringLiteral("ZeroKnop"));
+        else if (step.startsWith(u'T') || step.startsWith(u'D'))
+            click(m, QStringLiteral("Knop%1(%2)").arg(step.startsWith(u'T') ? 3 : 2).arg(step.mid(1)));
+        else
+            click(m, QStringLiteral("Knop1(%1)").arg(step));
+    }
 }
 
 inline QStringList entries(vx::Main& m, const QString& listName) {

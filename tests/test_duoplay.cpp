@@ -209,20 +209,71 @@ class DuoPlayTest : public QObject, private PlaySession {
         darts(m, {"Knop2(10)"});
         book(m, 1);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("364"));
-        const QString average = caption(m, "GemidLabel(1)");
+        QCOMPARE(caption(m, "GemidLabel(1)"), QString("22.8"));
         m.UndoLastTurn(1, 0);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("384"));
         QCOMPARE(m.state.DuoRemaining[1], 384);
         QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"117"});
-        // Player 2 is still the one to throw; the average is left as it was.
+        // Player 2 is still the one to throw; the average is that of the turns left.
         QVERIFY(m.AddKnopDuo[2]->isEnabled());
         QVERIFY(!m.AddKnopDuo[1]->isEnabled());
-        QCOMPARE(caption(m, "GemidLabel(1)"), average);
+        QCOMPARE(caption(m, "GemidLabel(1)"), QString("39.0"));
         m.UndoLastTurn(2, 0);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
         QCOMPARE(m.ListSpeler[2]->count(), 0);
         m.UndoLastTurn(2, 0);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
+    }
+
+    void undoAmidDartsAndCorrecties_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("turns1");
+        QTest::addColumn<QStringList>("turns2");
+        QTest::addColumn<QString>("average1");
+        QTest::addColumn<QString>("average2");
+        QTest::newRow("Koos's only turn") << "20 ADD UNDO" << QStringList{} << QStringList{} << "0.0"
+                                          << "0";
+        QTest::newRow("the turns left")
+            << "T20 ADD ADD 20 ADD UNDO" << QStringList{"60"} << QStringList{"0"} << "20.0"
+            << "0.0";
+        QTest::newRow("twice") << "T20 ADD ADD 20 ADD UNDO UNDO" << QStringList{} << QStringList{"0"} << "0.0"
+                               << "0.0";
+        // The darts in the slots are Fred's, and Koos's turn is the one taken back.
+        QTest::newRow("Fred's darts in play")
+            << "T20 ADD T20 T20 UNDO ADD" << QStringList{} << QStringList{"120"} << "0.0"
+            << "40.0";
+        QTest::newRow("Correctie, then undo")
+            << "T20 ADD T20 COR UNDO 5 ADD" << QStringList{} << QStringList{"5"} << "0.0"
+            << "1.7";
+        QTest::newRow("stored after undo")
+            << "ADD T20 T20 T20 ADD ADD T20 T20 T20 ADD 20 ADD UNDO T20 T19 D12 ADD" << QStringList{"0", "0"}
+            << QStringList{"180", "180", "141"} << "0.0"
+            << "55.7";
+    }
+    // Each player's turns and remaining score make the start score, and the average shown
+    // (and stored at the end of the leg) is that of the turns listed.
+    void undoAmidDartsAndCorrecties() {
+        QFETCH(QString, script);
+        QFETCH(QStringList, turns1);
+        QFETCH(QStringList, turns2);
+        QFETCH(QString, average1);
+        QFETCH(QString, average2);
+        Main m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        play(m, script);
+        const std::array<QStringList, 3> turns = {QStringList(), turns1, turns2};
+        const std::array<QString, 3> averages = {QString(), average1, average2};
+        const bool legOver = m.scoreList.count() == 2;
+        for (int p = 1; p <= 2; ++p) {
+            QCOMPARE(entries(m, QStringLiteral("ListSpeler(%1)").arg(p)), turns[p]);
+            int left = 501;
+            for (const QString& t : turns[p])
+                left -= t.toInt();
+            QCOMPARE(caption(m, QStringLiteral("ScoreLabel(%1)").arg(p)), QString::number(left));
+            QCOMPARE(m.state.DuoRemaining[p], left);
+            QCOMPARE(caption(m, QStringLiteral("GemidLabel(%1)").arg(p)), averages[p]);
+            if (legOver) QCOMPARE(m.scoreList.cell(p - 1, 27), averages[p]);
+        }
     }
 
     void firstToTwoLegsAskedOnceAfterTheLegMessage_data() {

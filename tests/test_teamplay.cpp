@@ -175,10 +175,51 @@ class TeamPlayTest : public QObject, private PlaySession {
         QCOMPARE(entries(m, "List1"), QStringList{"180"});
         QCOMPARE(caption(m, "Label7"), QString("321"));
         QCOMPARE(m.state.RemainingScore, 321);
-        // The darts of the turn in play, the counter and the markers stay as they were.
-        QCOMPARE(dartSlots(m), QStringList({"20", "0", "0"}));
-        QCOMPARE(m.state.DartNumber, std::uint8_t(2));
-        QVERIFY(m.picImage == marked);
+        // The dart of the turn in play went first, with its marker.
+        QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QVERIFY(m.picImage != marked);
+        QVERIFY(m.picImage == m.boardImage);
+    }
+
+    void undoInTheMiddleOfATurn_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("turns");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("a dart in play") << 501 << "T20 ADD T20 UNDO T20 ADD" << QStringList{"60"} << 0;
+        QTest::newRow("the leg still adds up")
+            << 501 << "T20 ADD T20 UNDO T20 ADD T20 T20 T20 ADD T20 T20 T20 ADD T19 20 4"
+            << QStringList{"60", "180", "180", "81"} << 1;
+        QTest::newRow("after Correctie") << 501 << "T20 ADD T20 COR UNDO T20 ADD" << QStringList{"60"} << 0;
+        QTest::newRow("nothing booked yet") << 501 << "T20 UNDO T20 ADD" << QStringList{"60"} << 0;
+        QTest::newRow("two turns back")
+            << 301 << "T20 ADD 5 ADD 1 UNDO UNDO T20 T20 T20 ADD T20 T20 1" << QStringList{"180", "121"} << 1;
+        QTest::newRow("a bust in play") << 301 << "T20 T20 T20 ADD T20 T20 T20 UNDO T20 T20 T20 ADD T20 T20 1"
+                                        << QStringList{"180", "121"} << 1;
+    }
+    // Whatever the order of darts, Correctie, ADD and undo, the turns and what is left make
+    // the start score, and a finished leg is stored as that.
+    void undoInTheMiddleOfATurn() {
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        QFETCH(QStringList, turns);
+        QFETCH(int, rows);
+        Main m;
+        StartTeamMatch(m, "Club", {"Ann"}, start);
+        play(m, script);
+        QCOMPARE(entries(m, "List1"), turns);
+        int booked = 0;
+        for (const QString& t : turns)
+            booked += t.toInt();
+        QCOMPARE(caption(m, "Label7"), QString::number(start - booked));
+        QCOMPARE(m.state.RemainingScore, start - booked);
+        QCOMPARE(m.scoreList.count(), rows);
+        if (rows == 0) return;
+        int stored = 0;
+        for (int c = 2; c < 27; ++c)
+            stored += m.scoreList.cell(0, c).toInt();
+        QCOMPARE(stored, start);
     }
 
     void noPlayerNoNextPlayer() {
