@@ -24,7 +24,6 @@ FileResult Main::AfterLoad(const FileResult& result, const QString& path) {
         m_unreadableFiles.insert(file.absoluteFilePath());
     else
         m_unreadableFiles.remove(file.absoluteFilePath());
-    if (result) ShowRowCount();
     // What is on screen now is what is on disk (or nothing at all): no unsaved changes.
     state.ScoreListChanged = false;
     return unreadable ? result : FileResult::success();
@@ -69,7 +68,6 @@ FileResult Main::SaveDuoList(const QString& name) {
 void Main::AddTeamLegRow() {
     scoreList.appendRow(TeamLegRow(ListEntries(List1), LegTimeStamp(clock().now())));
     state.ScoreListChanged = true;
-    ShowRowCount();
 }
 
 void Main::AddDuoLegRows() {
@@ -80,7 +78,6 @@ void Main::AddDuoLegRows() {
         scoreList.appendRow(DuoLegRow(SpelerLabel[p]->text(), ScoreLabel[p]->text() == QStringLiteral("0"),
                                       turns[p], GemidLabel[p]->text()));
     state.ScoreListChanged = true;
-    ShowRowCount();
 }
 
 QStringList Main::checkoutTable() const {

@@ -192,6 +192,9 @@ class DuoFormTest : public QObject {
     void typedNumbersAndNamesAreTakenAsTyped() {
         DuoWindow w;
         Main& m = *w.main;
+        for (const char* name : {"Koos", "Fred", "Koos", "Fred", "Koos", "Fred"})
+            m.scoreList.appendRow({QString::fromLatin1(name)});
+        m.ShowRowCount();
         DuoForm form(m);
         form.Text1->setText(QStringLiteral("  Koos "));
         form.Combo2->setCurrentText(QStringLiteral("401"));
@@ -210,6 +213,7 @@ class DuoFormTest : public QObject {
         // A new name: no file yet, an empty list, and nothing written until the match is saved.
         QCOMPARE(m.state.DuoFileName, QStringLiteral("Nieuw paar"));
         QCOMPARE(m.scoreList.count(), 0);
+        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
         QVERIFY(!QFile::exists(w.home.file("Teams/Nieuw paar.lib")));
     }
 

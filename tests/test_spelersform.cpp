@@ -388,9 +388,9 @@ class SpelersFormTest : public QObject {
         QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Anne"));
         QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
         QCOMPARE(m.Label9->text(), QStringLiteral("Anne"));
-        // No file of that name: an empty list, the counter as it was.
+        // No file of that name: an empty list, and the counter says so.
         QCOMPARE(m.scoreList.count(), 0);
-        QCOMPARE(m.Label19->text(), QStringLiteral("7 Items"));
+        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
         QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
         QVERIFY(!QFile::exists(w.home.file("Teams/Oost/Anne.lib")));
     }
