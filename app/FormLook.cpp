@@ -21,7 +21,8 @@ void PlaceTwips(QWidget* widget, int left, int top) {
 }
 
 void PlaceTwipsWidth(QWidget* widget, int left, int top, int width) {
-    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), widget->sizeHint().height());
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                        widget->sizeHint().height());
 }
 
 void SizeTwips(QWidget* window, int width, int height) {
@@ -76,6 +77,9 @@ QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStrin
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is what counts: completed from the entries, a typed 100 would start a leg
+    // at 1001 and a new file name would open another match's file.
+    combo->setCompleter(nullptr);
     combo->addItems(entries);
     return combo;
 }

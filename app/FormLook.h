@@ -31,7 +31,8 @@ QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const Q
 void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
 
 // The controls the dialogs build by the dozen: an auto-sized caption placed in twips, and an
-// editable drop-down list whose typed text is read but never added to its entries.
+// editable drop-down list whose typed text is read as typed, never completed from its entries
+// nor added to them.
 QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top);
 QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries);
 

@@ -51,6 +51,11 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kAppTitle);
     createControls();
     createMenus();
+    // The row counter follows the list itself, so no way rows come or go (a leg, a load, the
+    // editor) can leave an old count behind.
+    connect(&scoreList, &ScoreListModel::rowsInserted, this, &Main::ShowRowCount);
+    connect(&scoreList, &ScoreListModel::rowsRemoved, this, &Main::ShowRowCount);
+    connect(&scoreList, &ScoreListModel::modelReset, this, &Main::ShowRowCount);
     // 17200 x 9780 twips is the outer size of the window; the client area is what is left
     // below the title bar and the menu line.
     resize(TwipsToPixels(17200), TwipsToPixels(9780) - 30);

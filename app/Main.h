@@ -43,14 +43,16 @@ class Main : public QMainWindow {
 
     // True while the duo panel is shown: the match type is never stored, only seen.
     bool isDuoMatch() const;
-    // Sets Label19 to the number of score list rows followed by " Items".
+    // Sets Label19 to the number of score list rows followed by " Items". Done by itself
+    // whenever rows come or go; called directly to put the count back after Label19 showed
+    // something else.
     void ShowRowCount();
 
-    // The score list files of the match in play (MainFiles.cpp). A load replaces the rows and
-    // refreshes the row counter; a file not there yet leaves the list empty and the counter as
-    // it was, and is no failure. A file that is there but cannot be read is a failure, and is
-    // then never written over. A save reports whether the file was written, with a Dutch reason
-    // when it was not, and clears ScoreListChanged once the list is safely on disk.
+    // The score list files of the match in play (MainFiles.cpp). A load replaces the rows; a
+    // file not there yet leaves the list empty, and is no failure. A file that is there but
+    // cannot be read is a failure, and is then never written over. A save reports whether the
+    // file was written, with a Dutch reason when it was not, and clears ScoreListChanged once
+    // the list is safely on disk.
     FileResult LoadPlayerList(const QString& team, const QString& player);
     // Writes when the leg's turn list (List1) is not empty or the list has unsaved changes;
     // never for the "?" player (no team yet). Doing nothing counts as success.

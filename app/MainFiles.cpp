@@ -25,7 +25,6 @@ FileResult Main::AfterLoad(const FileResult& result, const QString& path) {
         m_unreadableFiles.insert(file.absoluteFilePath());
     else
         m_unreadableFiles.remove(file.absoluteFilePath());
-    if (result) ShowRowCount();
     // What is on screen now is what is on disk (or nothing at all): no unsaved changes.
     state.ScoreListChanged = false;
     return unreadable ? result : FileResult::success();
@@ -82,7 +81,6 @@ void Main::AddTeamLegRow() {
     const QStringList turns = ListEntries(List1);
     scoreList.appendRow(TeamLegRow(turns, LegTimeStamp(clock().now())));
     state.ScoreListChanged = true;
-    ShowRowCount();
     TellOfTurnsLeftOut(turns.size());
 }
 
@@ -94,7 +92,6 @@ void Main::AddDuoLegRows() {
         scoreList.appendRow(DuoLegRow(SpelerLabel[p]->text(), ScoreLabel[p]->text() == QStringLiteral("0"),
                                       turns[p], GemidLabel[p]->text()));
     state.ScoreListChanged = true;
-    ShowRowCount();
     TellOfTurnsLeftOut(std::max(turns[1].size(), turns[2].size()));
 }
 

@@ -4,9 +4,11 @@
 #include "app/FormLook.h"
 #include "app/Main.h"
 #include "app/Services.h"
+#include "files/LibFiles.h"
 #include "shell/VistaButton.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -26,6 +28,18 @@ struct BusyPointer {
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
+
+// A typed name can be that of another duo match: its file would be replaced by this match's
+// list without a word. The match's own file is meant to be replaced, and a name the file
+// routines refuse is left to the save, which says why.
+bool MayReplace(const QString& name, const QString& ownName) {
+    if (!CheckName(name, NameKind::Duo)) return true;
+    const QFileInfo target(DuoFilePath(name));
+    if (!target.exists() || target == QFileInfo(DuoFilePath(ownName))) return true;
+    return prompts().question(
+        QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze overschrijven?").arg(name),
+        QStringLiteral(" Overschrijven"));
+}
 
 } // namespace
 
@@ -84,8 +98,10 @@ void SaveForm::FillBar(int width) {
 }
 
 void SaveForm::SaveKnop_Click() {
-    const FileResult written = m_main.isDuoMatch()
-                                   ? m_main.SaveDuoList(Text1->text())
+    const bool duo = m_main.isDuoMatch();
+    // No keeps the dialog open, so another name can be typed.
+    if (duo && !MayReplace(Text1->text(), m_main.state.DuoFileName)) return;
+    const FileResult written = duo ? m_main.SaveDuoList(Text1->text())
                                    : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
     if (!written) {
         // Nothing is on disk: the list stays marked as changed and the dialog stays open, so

@@ -192,6 +192,9 @@ class DuoFormTest : public QObject {
     void typedNumbersAndNamesAreTakenAsTyped() {
         DuoWindow w;
         Main& m = *w.main;
+        for (const char* name : {"Koos", "Fred", "Koos", "Fred", "Koos", "Fred"})
+            m.scoreList.appendRow({QString::fromLatin1(name)});
+        m.ShowRowCount();
         DuoForm form(m);
         form.Text1->setText(QStringLiteral("  Koos "));
         form.Combo2->setCurrentText(QStringLiteral("401"));
@@ -210,7 +213,46 @@ class DuoFormTest : public QObject {
         // A new name: no file yet, an empty list, and nothing written until the match is saved.
         QCOMPARE(m.state.DuoFileName, QStringLiteral("Nieuw paar"));
         QCOMPARE(m.scoreList.count(), 0);
+        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
         QVERIFY(!QFile::exists(w.home.file("Teams/Nieuw paar.lib")));
+    }
+
+    // Keys typed into a list count as typed: no entry of the list may complete them.
+    void typedKeysAreTakenAsTyped_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("start");
+        QTest::newRow("start 100, not 1001") << "Combo2"
+                                             << "100"
+                                             << "Alpha" << 100;
+        QTest::newRow("start 70, not 701") << "Combo2"
+                                           << "70"
+                                           << "Alpha" << 70;
+        QTest::newRow("new file, not Alpha") << "Combo3"
+                                             << "Alp"
+                                             << "Alp" << 501;
+    }
+    void typedKeysAreTakenAsTyped() {
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(QString, file);
+        QFETCH(int, start);
+        DuoWindow w;
+        WriteDuoFile(QStringLiteral("Alpha"), 2);
+        Main& m = *w.main;
+        DuoForm form(m);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QLineEdit* edit = form.findChild<QComboBox*>(box)->lineEdit();
+        edit->setFocus(); // what is typed goes where the focus is, as for the scorer
+        edit->clear();
+        QTest::keyClicks(edit, keys);
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(m.state.DuoFileName, file);
+        QCOMPARE(m.state.StartScore, start);
+        QCOMPARE(m.ScoreLabel[1]->text(), QString::number(start));
     }
 
     void refusedInputChangesNothing_data() {

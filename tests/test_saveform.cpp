@@ -141,6 +141,47 @@ class SaveFormTest : public QObject {
         QVERIFY(m_home->read("Teams/Final2.lib").contains("\r\nAnna\r\n"));
     }
 
+    // Another match's file is only written over when the scorer says so.
+    void replacingAnotherMatchFileIsAsked_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("own file") << "Finale" << false << false << true;
+        QTest::newRow("other match, Yes") << "Oud" << true << true << true;
+        QTest::newRow("other match, No") << "Oud" << false << true << false;
+    }
+    void replacingAnotherMatchFileIsAsked() {
+        QFETCH(QString, typed);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, written);
+        vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
+        AddRow(*m_main, "Anna");
+        m_home->write("Teams/Finale.lib", "before");
+        m_home->write("Teams/Oud.lib", "before");
+        m_prompts->answers = {answer};
+        bool stillOpen = false;
+        m_dialogs->onOpen = [&](QDialog& dialog) {
+            auto& form = static_cast<SaveForm&>(dialog);
+            form.show();
+            form.Text1->setText(typed);
+            QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+            stillOpen = form.isVisible();
+            return form.result();
+        };
+        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        const QStringList question = {QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze "
+                                                     "overschrijven?")
+                                          .arg(typed)};
+        QCOMPARE(m_prompts->texts(), asked ? question : QStringList());
+        if (asked) QCOMPARE(m_prompts->seen[0].title, QStringLiteral(" Overschrijven"));
+        QCOMPARE(m_home->read("Teams/" + typed + ".lib").contains("\r\nAnna\r\n"), written);
+        if (!written) QCOMPARE(m_home->read("Teams/" + typed + ".lib"), QByteArray("before"));
+        QCOMPARE(stillOpen, !written);
+        QCOMPARE(m_main->state.ScoreListChanged, !written);
+    }
+
     // A player's list goes under the team folder and the player's name, whatever the box says.
     void teamMatchSavesThePlayerAtTheBoard() {
         vxtest::StartTeamMatch(*m_main, "Oost", {"Anna", "Bert"}, 501);

@@ -203,6 +203,23 @@ class SpelersFormTest : public QObject {
         QCOMPARE(w.main->Label19->text(), QStringLiteral("2 Items"));
     }
 
+    // The start score typed is the start score played: 100, not 1001 completed from the list.
+    void typedStartScoreIsTakenAsTyped() {
+        TeamWindow w(true);
+        SpelersForm form(*w.main);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text2->setText(QStringLiteral("Club"));
+        form.Text1[1]->setText(QStringLiteral("Ann"));
+        form.Combo3->lineEdit()->setFocus(); // what is typed goes where the focus is
+        form.Combo3->lineEdit()->clear();
+        QTest::keyClicks(form.Combo3->lineEdit(), QStringLiteral("100"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(w.main->state.StartScore, 100);
+        QCOMPARE(w.main->Label7->text(), QStringLiteral("100"));
+    }
+
     void refusedInputChangesNothing_data() {
         QTest::addColumn<QString>("team");
         QTest::addColumn<QString>("count");
@@ -371,9 +388,9 @@ class SpelersFormTest : public QObject {
         QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Anne"));
         QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
         QCOMPARE(m.Label9->text(), QStringLiteral("Anne"));
-        // No file of that name: an empty list, the counter as it was.
+        // No file of that name: an empty list, and the counter says so.
         QCOMPARE(m.scoreList.count(), 0);
-        QCOMPARE(m.Label19->text(), QStringLiteral("7 Items"));
+        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
         QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
         QVERIFY(!QFile::exists(w.home.file("Teams/Oost/Anne.lib")));
     }
