@@ -24,8 +24,6 @@ class StartUpTest : public QObject {
             QStringLiteral("Usage: Vorlentix \\[--home DIR\\] \\[--help\\] \\[--version\\]\n");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
                                    << "";
-        QTest::newRow("-v") << QStringList{"-v"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
-                            << "";
         QTest::newRow("--help") << QStringList{"--help"} << 0
                                 << usage +
                                        "(.*\n)*  --home <DIR> +Keep Teams/ and Vorlentix.ini in DIR(.*\n)*"
