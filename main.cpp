@@ -1,33 +1,30 @@
-// Vorlentix: a score keeper for darts. Parses the command line, finds the program's folders
-// and shows the start dialog.
+// Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
+// shows the start dialog.
 #include "app/Services.h"
 #include "setup/QtPrompts.h"
 #include "setup/StartForm.h"
+#include "setup/StartUp.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlentix"));
     QApplication::setOrganizationName(QStringLiteral("Vorlentix"));
     QApplication::setApplicationVersion(QStringLiteral(VORLENTIX_VERSION));
+
+    // Read before the application object connects to a display, which --help, --version and a
+    // mistyped option must not need.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const vx::StartOptions options = vx::ReadCommandLine(arguments);
+    if (!options.run) return options.exitCode;
+
+    QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    vx::InstallQtTranslations();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Vorlentix - darts score keeper"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption homeOption(
-        QStringLiteral("home"),
-        QStringLiteral("Keep Teams/ and Vorlentix.ini in DIR instead of beside the program."),
-        QStringLiteral("DIR"));
-    parser.addOption(homeOption);
-    parser.process(app);
-
-    vx::setFolders(
-        vx::FoldersForExecutable(QCoreApplication::applicationDirPath(), parser.value(homeOption)));
+    vx::setFolders(vx::FoldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
     vx::QtPrompts prompts;
     vx::setPrompts(&prompts);
 

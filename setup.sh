@@ -9,7 +9,8 @@ shift || true
 build_dir=${VORLENTIX_BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-liberation2 poppler-utils cups printer-driver-cups-pdf xvfb xauth)
+          qt6-translations-l10n fonts-liberation2 poppler-utils cups printer-driver-cups-pdf
+          xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <algorithm>
 #include <cmath>
 
 namespace vx {
@@ -82,7 +83,7 @@ bool PainterPageSink::drawing() {
             // Positions are measured from the sheet's edge. A printer that cannot print that far
             // out refuses the zero margins and keeps its own printable area as the origin.
             m_paged->setPageMargins(QMarginsF(0, 0, 0, 0));
-            m_scale = m_device.logicalDpiX() / 1440.0;
+            m_scale = TwipScale(m_paged->pageLayout(), m_device.logicalDpiX());
         }
         if (!m_painter.begin(&m_device)) {
             m_failed = true;
@@ -133,6 +134,13 @@ bool PainterPageSink::end() {
     m_ended = true;
     if (m_painter.isActive() && !m_painter.end()) m_failed = true;
     return !m_failed;
+}
+
+double TwipScale(const QPageLayout& paper, int dpi) {
+    const QRectF printable = paper.paintRect(QPageLayout::Point); // 20 twips to the point
+    const double fit = std::min({1.0, printable.width() * 20 / kLandscapePageTwips.width(),
+                                 printable.height() * 20 / kLandscapePageTwips.height()});
+    return fit * dpi / 1440.0;
 }
 
 QImage RenderPagePreview(const std::function<void(PageSink&)>& report, QSize size) {

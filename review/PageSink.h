@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <QList>
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 #include <functional>
@@ -70,7 +71,8 @@ class RecordingPageSink final : public PageSink {
 // (no empty PDF file, no blank sheet).
 class PainterPageSink final : public PageSink {
   public:
-    // Printer or PDF writer: landscape pages without margins, twips mapped by the resolution.
+    // Printer or PDF writer: landscape pages of the device's paper without margins, the page
+    // fitted onto them by TwipScale().
     explicit PainterPageSink(QPagedPaintDevice& device);
     // One page onto an image, each twip `scale` pixels; later pages are left out.
     PainterPageSink(QImage& image, double scale);
@@ -98,8 +100,14 @@ class PainterPageSink final : public PageSink {
     bool m_pastFirstPage = false;
 };
 
-// A4 landscape in twips, the page the previews show.
+// A4 landscape in twips, the page every report is laid out on and the previews show.
 inline constexpr QSize kLandscapePageTwips{16838, 11906};
+
+// Device pixels per twip on `paper` at `dpi`: a twip is 1/1440 inch from the corner of the
+// printable area as long as the whole A4 landscape page fits there; on smaller paper (US Letter)
+// or inside a printer's margins the page shrinks evenly until it fits, so nothing runs off the
+// sheet and nothing is stretched.
+double TwipScale(const QPageLayout& paper, int dpi);
 
 // The first page of a report as a small picture, e.g. for the print dialog.
 QImage RenderPagePreview(const std::function<void(PageSink&)>& report, QSize size = {186, 136});

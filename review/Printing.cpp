@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace vx {
 
@@ -78,6 +79,14 @@ void ChoosePrinter(int position) {
     choice.printer = choice.pdf ? QString() : installed[position];
 }
 
+QPageSize PaperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault) {
+    const QPageSize a4(QPageSize::A4);
+    const bool hasA4 = std::any_of(printerPapers.begin(), printerPapers.end(),
+                                   [&](const QPageSize& paper) { return paper.isEquivalentTo(a4); });
+    if (hasA4 || printerPapers.isEmpty()) return a4;
+    return printerDefault.isValid() ? printerDefault : printerPapers.first();
+}
+
 void SetPdfFileAsker(PdfFileAsker function) {
     asker() = std::move(function);
 }
@@ -94,6 +103,7 @@ bool PrintDocument(QWidget* parent, const QString& documentName,
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A4));
     } else {
         // A printer that has gone since it was chosen would silently turn into a PDF writer
         // without a file: say so instead.
@@ -107,6 +117,8 @@ bool PrintDocument(QWidget* parent, const QString& documentName,
             return false;
         }
         printer.setPrinterName(choice.printer);
+        const QPrinterInfo info = QPrinterInfo::printerInfo(choice.printer);
+        printer.setPageSize(PaperFor(info.supportedPageSizes(), info.defaultPageSize()));
     }
     PainterPageSink sink(printer);
     const PrintResult result = report(sink);

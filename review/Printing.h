@@ -5,6 +5,8 @@
 
 #include "review/Reports.h"
 
+#include <QList>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,6 +30,10 @@ QString CurrentTargetTitle();
 // Makes the printer at `position` of InstalledPrinterNames() current; the position just past
 // the last printer (where the dialog lists kPdfChoice) chooses the PDF file.
 void ChoosePrinter(int position);
+
+// The paper a report is printed on: A4 when the printer has it (or tells nothing of its paper),
+// otherwise the printer's own paper, onto which the page is then scaled (TwipScale()).
+QPageSize PaperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault);
 
 // Asks for the name of the PDF file to write; an empty name means the user cancelled.
 using PdfFileAsker = std::function<QString(QWidget* parent, const QString& suggestedName)>;

@@ -23,7 +23,8 @@ void addRow(ScoreStatistics& stats, const ScoreListModel::Row& row) {
         stats.addCell(row[column]);
 }
 
-// A filled box with both corners inside it, as the graph's boxes are specified.
+// The graph's boxes are given by two opposite corners in either order, and both corners are
+// filled: a bar from x to x + 1 is two pixels wide and reaches down onto the axis line.
 void fillBox(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& color) {
     painter.fillRect(
         QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), color);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a private print server for the print queue test: its own configuration, spool and socket
 # under DIR, so it never touches (or is touched by) a print server of the machine, and one
-# PDF printer per NAME. Prints "READY <socket>" once the printers accept jobs, then stays in the
+# PDF printer per NAME (a NAME ending in "Letter" gets a printer whose only paper is US Letter).
+# Prints "READY <socket>" once the printers accept jobs, then stays in the
 # foreground until it is terminated; the server itself ends after LIFETIME seconds at the
 # latest (default 240), so a test that dies cannot leave it running.
 # Exit status 77: no print server can be started here (not root, or the packages are missing).
@@ -72,11 +73,25 @@ fi
 
 # The driver's own name for its PPD, as the server lists it; the file itself if it lists none.
 model=$(lpinfo -h "$socket" -m 2>/dev/null | awk '/CUPS-PDF_opt/ {print $1; exit}')
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+# The same driver with US Letter as its only paper and no custom sizes, as an office printer
+# loaded with Letter paper reports itself.
+letter_ppd() {
+  sed -e '/^\*NonUIOrderDependency: .*CustomPageSize/d' \
+      -e '/^\*CustomPageSize True/,/^\*End/d' \
+      -e '/^\*ParamCustomPageSize/d' \
+      -e 's/^\*VariablePaperSize: True/*VariablePaperSize: False/' \
+      -e '/^\*\(PageSize\|PageRegion\|ImageableArea\|PaperDimension\) /{/^\*[A-Za-z]* Letter\//!d}' \
+      -e 's/^\(\*Default\(PageSize\|PageRegion\|ImageableArea\|PaperDimension\)\): A4/\1: Letter/' \
+      "$ppd" >"$dir/ppd/letter.ppd"
+}
 add_printer() {
-  if [ -n "$model" ]; then
+  if [[ $1 == *Letter ]]; then
+    letter_ppd && lpadmin -h "$socket" -p "$1" -E -v cups-pdf:/ -P "$dir/ppd/letter.ppd"
+  elif [ -n "$model" ]; then
     lpadmin -h "$socket" -p "$1" -E -v cups-pdf:/ -m "$model"
   else
-    lpadmin -h "$socket" -p "$1" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+    lpadmin -h "$socket" -p "$1" -E -v cups-pdf:/ -P "$ppd"
   fi
 }
 for name in "$@"; do

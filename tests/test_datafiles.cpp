@@ -301,6 +301,30 @@ class DataFilesTest : public QObject {
         QCOMPARE(image.size(), size);
     }
 
+    // The board pictures show the whole board: no number (light ink on the dark start dialog)
+    // and nothing at all (on the About window's white) near the picture's edges.
+    void boardPicturesFit_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("edge"); // pixels that must stay free
+        QTest::addColumn<bool>("onWhite");
+        QTest::newRow("start dialog") << QStringLiteral(":/ui/StartForm.png") << 6 << false;
+        QTest::newRow("about window") << QStringLiteral(":/ui/AboutForm.png") << 4 << true;
+    }
+    void boardPicturesFit() {
+        QFETCH(QString, path);
+        QFETCH(int, edge);
+        QFETCH(bool, onWhite);
+        const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+        const QRect inside = image.rect().adjusted(edge, edge, -edge, -edge);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (inside.contains(x, y)) continue;
+                const QRgb pixel = image.pixel(x, y);
+                const bool ink = onWhite ? pixel != qRgb(255, 255, 255) : qGray(pixel) > 150;
+                QVERIFY2(!ink, qPrintable(QStringLiteral("board at %1,%2").arg(x).arg(y)));
+            }
+    }
+
     void menuStrips_data() {
         QTest::addColumn<int>("index");
         for (int i = 0; i <= 8; ++i)

@@ -9,6 +9,7 @@
 #include "shell/VistaButton.h"
 #include "testsupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -29,7 +30,8 @@ using namespace vx;
 
 namespace {
 
-const QStringList kPrinters{"VorlentixPDF", "VorlentixPDF2", "VorlentixPDF3"};
+// The last one has US Letter as its only paper.
+const QStringList kPrinters{"VorlentixPDF", "VorlentixPDF2", "VorlentixPDF3", "VorlentixLetter"};
 
 // Where the PDF printer leaves its files: its "Out" folder for the user that printed (we do),
 // and its folder for jobs of unknown users.
@@ -68,6 +70,7 @@ ScoreListModel::Row makeRow(const QString& text, const QStringList& turns) {
 struct QueuedPage {
     QString title;
     int pages = 0;
+    QString paper;       // as pdfinfo names the page size
     QList<QImage> views; // the page turned to landscape, both ways when it arrived portrait
 };
 
@@ -81,6 +84,7 @@ QueuedPage readQueuedPdf(const QString& pdf, const QString& scratch) {
     const QString info = QString::fromUtf8(tool.readAllStandardOutput());
     result.title = QRegularExpression(QStringLiteral("Title:\\s+(.*)")).match(info).captured(1).trimmed();
     result.pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    result.paper = QRegularExpression(QStringLiteral("Page size:\\s+(.*)")).match(info).captured(1).trimmed();
     tool.start(QStringLiteral("pdftoppm"),
                {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
                 QStringLiteral("-singlefile"), pdf, scratch});
@@ -267,6 +271,35 @@ class PrintQueueTest : public QObject {
                                     near(QColor(0, 0, 0), QRect(600, 11200, 1500, 200))}));
         // The bar of 60 (x = 300 + 219 / 678 * 16500 = 5630) is half as high: it starts at y = 8749.
         QVERIFY(!anyViewShows(page, {reddish(QRect(5580, 8630, 120, 80))}));
+    }
+
+    // A printer whose only paper is US Letter gets the page on Letter, shrunk evenly: the
+    // "Gem." heading and the page number, which run off that sheet at full size, are on it.
+    void letterOnlyPrinter() {
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        Main main;
+        ComposeMainWindow(main, false);
+        main.scoreList.appendRow(makeRow("Piet", {"60", "100", "26"}));
+
+        const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
+        AfdrukForm form(main);
+        form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
+        form.Check1->setChecked(true);
+        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
+
+        const QString pdf = awaitPdf("Scorelijst", sent);
+        QVERIFY2(!pdf.isEmpty(), qPrintable("no PDF from the print queue\n" + serverLog()));
+        const QueuedPage page = readQueuedPdf(pdf, home.file("pagina"));
+        QFile::remove(pdf);
+        QVERIFY2(page.paper.contains("letter"), qPrintable(page.paper));
+        const double fit = 11 * 1440.0 / 16838; // the page's width onto the sheet's
+        auto at = [fit](int x, int y, int width) { return QRect(int(x * fit), int(y * fit), width, 200); };
+        QVERIFY(anyViewShows(page, {near(QColor(0, 0, 90), at(300, 300, 1500)),
+                                    near(QColor(90, 90, 90), at(15750, 900, 400)),
+                                    near(QColor(90, 0, 0), at(15990, 11200, 250)),
+                                    near(QColor(0, 0, 0), at(300, 11200, 1500))}));
     }
 
     void aPrinterThatHasGoneIsTold() {

@@ -1,6 +1,7 @@
 // The printed reports: page layout through a recording page interface, and each report printed
 // to PDF and read back.
 #include "review/PageSink.h"
+#include "review/Printing.h"
 #include "review/Reports.h"
 #include "review/Statistics.h"
 #include "testsupport.h"
@@ -51,7 +52,7 @@ int countTexts(const QList<PageCall>& calls, const QString& text) {
 // One word of `pdftotext -bbox`, in points from the top-left of its page.
 struct PdfWord {
     int page;
-    double xMin, yMin;
+    double xMin, yMin, xMax;
     QString text;
 };
 
@@ -74,14 +75,15 @@ PdfText readPdf(const QString& pdf) {
     const QString html = QString::fromUtf8(tool.readAllStandardOutput());
     static const QRegularExpression tag(QStringLiteral(
         R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+        R"re(xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
         if (!m.captured(1).isEmpty())
             result.pages.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()));
         else
             result.words.append({int(result.pages.size()), m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                 m.captured(5).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
+                                 m.captured(5).toDouble(),
+                                 m.captured(6).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
     }
     return result;
 }
@@ -215,6 +217,78 @@ class ReportsTest : public QObject {
             QCOMPARE(QPoint(call->x, call->y), QPoint(15990, 11200));
             QCOMPARE(call->color, QColor(90, 0, 0));
             QCOMPARE(call->pointSize, 9.0);
+        }
+    }
+
+    // The A4 page keeps its size where it fits and shrinks evenly where it does not.
+    void pageOnOtherPaper_data() {
+        QTest::addColumn<QPageLayout>("paper");
+        QTest::addColumn<double>("fit"); // of a twip at 1/1440 inch
+        auto landscape = [](QPageSize::PageSizeId id, double marginMm) {
+            return QPageLayout(QPageSize(id), QPageLayout::Landscape,
+                               QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
+        };
+        QTest::newRow("A4") << landscape(QPageSize::A4, 0) << 1.0;
+        QTest::newRow("A3, not enlarged") << landscape(QPageSize::A3, 0) << 1.0;
+        QTest::newRow("A5, by its height") << landscape(QPageSize::A5, 0) << 148.0 / 210;
+        QTest::newRow("A4 inside 5 mm margins") << landscape(QPageSize::A4, 5) << 200.0 / 210;
+    }
+    void pageOnOtherPaper() {
+        QFETCH(QPageLayout, paper);
+        QFETCH(double, fit);
+        const int dpi = 1200;
+        const double scale = TwipScale(paper, dpi);
+        QVERIFY2(std::abs(scale * 1440 / dpi - fit) < 1e-3, qPrintable(QString::number(scale * 1440 / dpi)));
+    }
+
+    // A4 wherever the printer has it; otherwise the printer's own paper.
+    void paperForAPrinter_data() {
+        QTest::addColumn<QList<QPageSize>>("papers");
+        QTest::addColumn<QPageSize>("printerDefault");
+        QTest::addColumn<QPageSize>("paper");
+        const QPageSize a4(QPageSize::A4), letter(QPageSize::Letter), legal(QPageSize::Legal);
+        QTest::newRow("A4 among others") << QList{letter, a4, legal} << letter << a4;
+        QTest::newRow("Letter only") << QList{letter} << letter << letter;
+        QTest::newRow("no A4, no default") << QList{legal, letter} << QPageSize() << legal;
+        QTest::newRow("nothing known") << QList<QPageSize>() << QPageSize() << a4;
+    }
+    void paperForAPrinter() {
+        QFETCH(QList<QPageSize>, papers);
+        QFETCH(QPageSize, printerDefault);
+        QFETCH(QPageSize, paper);
+        QVERIFY(PaperFor(papers, printerDefault).isEquivalentTo(paper));
+    }
+
+    // On a US Letter sheet the page number at 15990 and the "Gem." column would run off the
+    // sheet: the whole page lands on it, shrunk evenly.
+    void letterPaperPdf() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
+        vxtest::TempHome home;
+        ScoreListModel list;
+        fill(list, 3);
+        const QString path = home.file("letter.pdf");
+        {
+            QPdfWriter writer(path);
+            QVERIFY(writer.setPageSize(QPageSize(QPageSize::Letter)));
+            PainterPageSink sink(writer);
+            QVERIFY(PrintScoreList(sink, list, true, true, kFooter).ok());
+        }
+        const PdfText pdf = readPdf(path);
+        QCOMPARE(pdf.pages.size(), 1);
+        QCOMPARE(pdf.pages[0], QSizeF(792, 612));
+        const double fit = 11 * 1440.0 / 16838;
+        const struct {
+            const char* word;
+            int x, y;
+        } expected[] = {
+            {"Duo", 300, 300}, {"Gem.", 15750, 900}, {"1", 15990 + 50, 11200}, {"Dartclub", 300, 11200}};
+        for (const auto& e : expected) {
+            const PdfWord* w = pdf.find(e.word, 1);
+            QVERIFY2(w, e.word);
+            QVERIFY2(w->xMax <= 792, e.word);
+            QVERIFY2(std::abs(w->xMin - e.x * fit / 20) < 1 && std::abs(w->yMin - e.y * fit / 20) < 2.5,
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(e.word).arg(w->xMin).arg(w->yMin)));
         }
     }
 

@@ -301,21 +301,31 @@ void NextPlayerIcon(QPainter& p) {
     p.drawPath(arrow);
 }
 
+// A board with three darts in the treble 20, their flights kept over the board's own fields so
+// that every number shows. `radius` is the board's outer edge in pixels.
+void BoardWithDarts(QPainter& p, QPointF centre, double radius) {
+    const double s = radius / RealProportionsMm().board;
+    DrawBoard(p, centre, s, RealProportionsMm());
+    const QPointF treble20 = centre + QPointF(0, -103 * s);
+    DrawDart(p, treble20 + QPointF(-10 * s, 3 * s), 208, 118 * s, QColor(210, 30, 40));
+    DrawDart(p, treble20 + QPointF(0, -3 * s), 220, 122 * s, QColor(210, 30, 40));
+    DrawDart(p, treble20 + QPointF(10 * s, 3 * s), 232, 114 * s, QColor(210, 30, 40));
+}
+
 QImage StartFormPicture() {
-    // Dark behind the dialog's texts and options on the left; the board on the right.
+    // Dark behind the dialog's texts and options on the left; the board at the top right, clear
+    // of the picture's edges, of the texts and of the buttons below it (from y = 208).
     QImage image(460, 250, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(image.rect(), QColor(30, 30, 30));
-    QRadialGradient glow(QPointF(390, 96), 190);
+    const QPointF centre(364, 100);
+    QRadialGradient glow(centre, 190);
     glow.setColorAt(0, QColor(80, 86, 70));
     glow.setColorAt(1, QColor(30, 30, 30));
     p.fillRect(QRectF(200, 0, 260, 250), glow);
-    DrawBoard(p, QPointF(390, 96), 92.0 / 225.5, RealProportionsMm());
-    DrawDart(p, QPointF(386, 42), 208, 64, QColor(210, 30, 40));
-    DrawDart(p, QPointF(394, 38), 220, 66, QColor(210, 30, 40));
-    DrawDart(p, QPointF(399, 44), 232, 62, QColor(210, 30, 40));
+    BoardWithDarts(p, centre, 88);
 
     p.setFont(ArialFont(34, true));
     p.setPen(QColor(0, 0, 0));
@@ -368,12 +378,7 @@ QImage AboutFormPicture() {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    DrawBoard(p, QPointF(72, 76), 70.0 / 225.5, RealProportionsMm());
-    const double s = 70.0 / 225.5;
-    const QPointF treble20(72, 76 - 103 * s);
-    DrawDart(p, treble20 + QPointF(-3, 1), 208, 56, QColor(210, 30, 40));
-    DrawDart(p, treble20 + QPointF(0, -1), 220, 58, QColor(210, 30, 40));
-    DrawDart(p, treble20 + QPointF(3, 1), 232, 54, QColor(210, 30, 40));
+    BoardWithDarts(p, QPointF(75, 75), 68);
     return image;
 }
 

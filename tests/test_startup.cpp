@@ -1,0 +1,80 @@
+// The program's first steps: the command line answered on a terminal without a display, and
+// Qt's own dialog texts in Dutch.
+#include "setup/StartUp.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vx;
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void commandLineWithoutDisplay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // patterns the whole output must match
+        QTest::addColumn<QString>("err");
+        const QString usage =
+            QStringLiteral("Usage: Vorlentix \\[--home DIR\\] \\[--help\\] \\[--version\\]\n");
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
+                                   << "";
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << usage +
+                                       "(.*\n)*  --home <DIR> +Keep Teams/ and Vorlentix.ini in DIR(.*\n)*"
+                                << "";
+        QTest::newRow("--help after Qt's own option")
+            << QStringList{"-platform", "xcb", "-h"} << 0 << usage + "(.*\n)*"
+            << "";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                        << "Vorlentix: Unknown option 'frobnicate'.\n" + usage;
+        QTest::newRow("--home without its folder") << QStringList{"--home"} << 2 << ""
+                                                   << "Vorlentix: Missing value after '--home'.\n" + usage;
+    }
+    void commandLineWithoutDisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            terminal.remove(QString::fromLatin1(name));
+        QProcess program;
+        program.setProcessEnvironment(terminal);
+        program.start(QStringLiteral(VX_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(30000));
+        const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString complained = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == exitCode,
+                 qPrintable(QString::number(program.exitCode()) + '\n' + complained));
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(out)).match(printed).hasMatch(),
+                 qPrintable(printed));
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(err)).match(complained).hasMatch(),
+                 qPrintable(complained));
+    }
+
+    void qtDialogsSpeakDutch() {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_nl.qm"))
+            QSKIP("Qt's Dutch translation is not installed (Debian package qt6-translations-l10n)");
+        QVERIFY(InstallQtTranslations());
+        const struct {
+            const char *context, *english, *dutch;
+        } texts[] = {{"QFileDialog", "Look in:", "Zoeken in:"},
+                     {"QFileDialog", "File &name:", "Bestands&naam:"},
+                     {"QFileDialog", "&Save", "Op&slaan"}};
+        for (const auto& text : texts)
+            QCOMPARE(QCoreApplication::translate(text.context, text.english), QString::fromUtf8(text.dutch));
+        const QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Opslaan"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuleren"));
+    }
+};
+
+QTEST_MAIN(StartUpTest)
+#include "test_startup.moc"
