@@ -1,0 +1,127 @@
+#include "core/match/DuoMatch.h"
+
+#include "app/Checkout.h"
+#include "app/LegRows.h"
+
+namespace vx {
+
+DuoMatch::DuoMatch(QObject* parent) : QObject(parent) {}
+
+int DuoMatch::index(int player) {
+    Q_ASSERT(player == 1 || player == 2);
+    return player - 1;
+}
+
+void DuoMatch::start(const DuoSetup& setup) {
+    m_setup = setup;
+    m_started = true;
+    m_players = {};
+    m_winner = 0;
+    startLeg(1);
+}
+
+void DuoMatch::startLeg(int starter) {
+    for (Player& p : m_players) {
+        p.remaining = m_setup.startScore;
+        p.turns.clear();
+    }
+    m_turn.clear();
+    m_starter = m_atTheThrow = starter;
+    m_legWinner = 0;
+    emit legStarted(starter);
+    emit changed();
+}
+
+bool DuoMatch::enterDart(int points, const QString& code) {
+    if (!m_started || isLegOver() || m_turn.isFull()) return false;
+    const int slot = m_turn.nextSlot();
+    m_turn.put({points, code});
+    m_turn.advance();
+    emit dartEntered(m_atTheThrow, slot, points, code);
+    emit changed();
+    return true;
+}
+
+void DuoMatch::correct() {
+    m_turn.clear();
+    emit changed();
+}
+
+DuoMatch::BookResult DuoMatch::bookTurn() {
+    if (!m_started || isLegOver()) return BookResult::Refused;
+    const int p = m_atTheThrow;
+    Player& player = at(p);
+    const int total = m_turn.sum();
+    // Leaving 1 is fine, and so is exactly the remaining score: there is no double-out.
+    if (total > player.remaining) return BookResult::TooHigh;
+
+    player.remaining -= total;
+    player.turns.append(total);
+    m_turn.clear();
+    m_atTheThrow = 3 - p;
+    BookResult result = BookResult::Booked;
+    if (player.remaining == 0) {
+        m_legWinner = p;
+        result = countLeg(p);
+    }
+
+    emit turnBooked(p, total);
+    if (result != BookResult::Booked) emit legWon(p);
+    if (result == BookResult::SetWon ||
+        (result == BookResult::MatchWon && m_setup.kind == DuoSetup::Kind::Sets))
+        emit setWon(p);
+    if (result == BookResult::MatchWon) emit matchWon(p);
+    emit changed();
+    return result;
+}
+
+DuoMatch::BookResult DuoMatch::countLeg(int player) {
+    Player& p = at(player);
+    ++p.legs;
+    if (m_setup.kind == DuoSetup::Kind::Legs) {
+        if (p.legs != m_setup.target) return BookResult::LegWon;
+    } else {
+        if (p.legs != kLegsPerSet) return BookResult::LegWon;
+        p.legs = 0;
+        ++p.sets;
+        if (p.sets != m_setup.target) return BookResult::SetWon;
+    }
+    m_winner = player;
+    return BookResult::MatchWon;
+}
+
+bool DuoMatch::nextLeg() {
+    if (!canStartNextLeg()) return false;
+    startLeg(3 - m_starter);
+    return true;
+}
+
+bool DuoMatch::undoLastTurn() {
+    return m_started && undoLastTurn(3 - m_atTheThrow);
+}
+
+bool DuoMatch::undoLastTurn(int player) {
+    if (!m_started || isLegOver()) return false;
+    m_turn.clear();
+    Player& p = at(player);
+    if (p.turns.isEmpty()) {
+        emit changed();
+        return false;
+    }
+    const int total = p.turns.takeLast();
+    p.remaining += total;
+    emit turnUndone(player, total);
+    emit changed();
+    return true;
+}
+
+QString DuoMatch::average(int player) const {
+    const QList<int>& list = turns(player);
+    return list.isEmpty() ? QStringLiteral("0") : AveragePerDart(TurnTexts(list));
+}
+
+std::optional<QString> DuoMatch::checkout(int player) const {
+    return LookupCheckout(m_checkoutTable, remaining(player) - turnSum(player));
+}
+
+} // namespace vx

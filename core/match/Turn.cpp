@@ -1,0 +1,20 @@
+#include "core/match/Turn.h"
+
+namespace vx {
+
+int Turn::sum() const {
+    int total = 0;
+    for (const Dart& d : m_darts)
+        total += d.points;
+    return total;
+}
+
+QStringList TurnTexts(const QList<int>& turns) {
+    QStringList texts;
+    texts.reserve(turns.size());
+    for (int total : turns)
+        texts << QString::number(total);
+    return texts;
+}
+
+} // namespace vx

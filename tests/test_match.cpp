@@ -1,0 +1,278 @@
+// The rules of play on the match model alone: whole team legs and duo matches played from
+// scripts, and what no sequence of darts, Correctie, booking and undo may ever break.
+#include "app/KeyboardEntry.h"
+#include "core/match/DuoMatch.h"
+#include "core/match/TeamLeg.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <numeric>
+
+using namespace vx;
+
+namespace {
+
+using Result = DuoMatch::BookResult;
+
+// A script is words: a dart as typed on the keyboard ("T20", "D16", "5", "25", "50", "0" a
+// miss), "add" books the turn, "c" is Correctie, "undo" takes a turn back; in a duo match also
+// "undo1"/"undo2" for one player, "next" for the next leg, and "win1"/"win2": that player wins
+// a leg of 60 with T20, the other booking a turn of 0 first when at the throw.
+template <class Model> void enter(Model& model, const QString& word) {
+    const TypedDart d = ParseTypedDart(word).value(); // throws on a word that is not a dart
+    model.enterDart(d.points, d.dartCode);
+}
+
+int total(const QList<int>& turns) {
+    return std::accumulate(turns.begin(), turns.end(), 0);
+}
+
+void playTeam(TeamLeg& leg, const QString& script) {
+    for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (word == "add")
+            leg.bookTurn();
+        else if (word == "c")
+            leg.correct();
+        else if (word == "undo")
+            leg.undoLastTurn();
+        else
+            enter(leg, word);
+    }
+}
+
+const QStringList kCheckouts = {"100,T20 D20", "60,20 D20"};
+
+QString checkout(const std::optional<QString>& suggestion) {
+    return suggestion ? " co " + *suggestion : QString();
+}
+
+// [Turns], the score before the turn, the remaining score, the next slot, won, the checkout.
+QString describe(const TeamLeg& leg) {
+    return QStringLiteral("[%1] %2 %3 slot %4%5%6")
+        .arg(TurnTexts(leg.turns()).join(u' '))
+        .arg(leg.remainingBeforeTurn())
+        .arg(leg.remaining())
+        .arg(leg.turn().nextSlot())
+        .arg(leg.isWon() ? " won" : "", checkout(leg.checkout()));
+}
+
+// Plays the script and answers what the match said: every booking that was not plain (by
+// the player who booked: "leg1", "set2", "match1"), the starter of every next leg, refusals.
+QString playDuo(DuoMatch& m, const QString& script) {
+    static const QStringList kResults = {"refused", "too high", "", "leg", "set", "match"}; // BookResult
+    QStringList told;
+    const auto book = [&] {
+        const int p = m.atTheThrow();
+        const Result r = m.bookTurn();
+        told << kResults[int(r)] + (r >= Result::LegWon ? QString::number(p) : QString());
+    };
+    for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (word == "add") {
+            book();
+        } else if (word == "c") {
+            m.correct();
+        } else if (word.startsWith("undo")) {
+            word == "undo" ? m.undoLastTurn() : m.undoLastTurn(word.right(1).toInt());
+        } else if (word == "next") {
+            told << (m.nextLeg() ? QStringLiteral("starts%1").arg(m.starter()) : "no next");
+        } else if (word.startsWith("win")) {
+            if (m.atTheThrow() != word.right(1).toInt()) book();
+            m.enterDart(60, "T20");
+            book();
+        } else {
+            enter(m, word);
+        }
+    }
+    told.removeAll(QString());
+    return told.join(u' ');
+}
+
+DuoSetup setup(int start, DuoSetup::Kind kind = DuoSetup::Kind::Legs, int target = 3) {
+    return {{"Koos", "Fred"}, start, kind, target};
+}
+
+// Per player the remaining score, [turns], average, +the turn in progress and the checkout;
+// who is at the throw.
+QString describe(const DuoMatch& m) {
+    QString text;
+    for (int p : {1, 2})
+        text += QStringLiteral("%1 [%2] %3 +%4%5 | ")
+                    .arg(m.remaining(p))
+                    .arg(TurnTexts(m.turns(p)).join(u' '), m.average(p))
+                    .arg(m.turnSum(p))
+                    .arg(checkout(m.checkout(p)));
+    return text + QStringLiteral("at %1").arg(m.atTheThrow());
+}
+
+} // namespace
+
+class MatchTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void teamLeg_data() {
+        QTest::addColumn<int>("start"); // 0: no leg started, no player at the board
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("after"); // [turns] score before the turn, remaining, next slot
+        // clang-format off
+        QTest::newRow("301 ends on a single 1")
+            << 301 << "T20 D20 add T20 20 20 add D20 T20 0 add 1" << "[100 100 100 1] 0 0 slot 2 won";
+        QTest::newRow("D10 on 20 wins without add") << 20 << "D10" << "[20] 0 0 slot 2 won";
+        QTest::newRow("after the win darts are held") << 40 << "D20 0 T20 add" << "[40] 0 -60 slot 2 won";
+        QTest::newRow("one dart booked") << 501 << "T19 add" << "[57] 444 444 slot 1";
+        QTest::newRow("a turn of 0") << 501 << "add" << "[0] 501 501 slot 1";
+        QTest::newRow("leaving 1 is booked") << 61 << "T20 add" << "[60] 1 1 slot 1";
+        QTest::newRow("a bust is not booked") << 50 << "T20 add" << "[] 50 -10 slot 1";
+        QTest::newRow("a bust's slot is overwritten") << 40 << "T20 5" << "[] 40 -25 slot 1";
+        QTest::newRow("Correctie clears a bust") << 50 << "T20 c T10 add" << "[30] 20 20 slot 1";
+        QTest::newRow("a fourth dart is ignored") << 501 << "T20 T19 1 50" << "[] 501 383 slot 4";
+        QTest::newRow("undo") << 501 << "T20 T20 T20 add 5 add undo" << "[180] 321 321 slot 1";
+        QTest::newRow("undo mid-turn drops the darts first")
+            << 501 << "T20 add T20 undo T20 add" << "[60] 441 441 slot 1";
+        QTest::newRow("undo with nothing booked") << 501 << "T20 undo" << "[] 501 501 slot 1";
+        QTest::newRow("undo in a bust") << 100 << "T20 add T20 undo" << "[] 100 100 slot 1 co T20 D20";
+        QTest::newRow("undo twice mid-turn, then the finish")
+            << 101 << "T20 add 20 add 5 undo undo T20 D20 1" << "[101] 0 0 slot 4 won";
+        QTest::newRow("a won leg is not undone") << 40 << "D20 undo" << "[40] 0 0 slot 2 won";
+        QTest::newRow("no player: darts held") << 0 << "20 19 add undo" << "[] 0 -39 slot 1";
+        QTest::newRow("the checkout is for the score left")
+            << 180 << "T20 20" << "[] 180 100 slot 3 co T20 D20";
+        // clang-format on
+    }
+    void teamLeg() {
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        TeamLeg leg;
+        leg.setCheckoutTable(kCheckouts);
+        if (start) leg.start(start);
+        QSignalSpy booked(&leg, &TeamLeg::turnBooked), undone(&leg, &TeamLeg::turnUndone),
+            won(&leg, &TeamLeg::legWon);
+        playTeam(leg, script);
+        QTEST(describe(leg), "after");
+        QCOMPARE(won.size(), leg.isWon() ? 1 : 0);
+        QCOMPARE(booked.size() - undone.size(), leg.turns().size());
+        // What is gone from the start score is in the turn list: all of it once the leg is won.
+        QCOMPARE(total(leg.turns()) + leg.remainingBeforeTurn(), start);
+    }
+
+    void duoLeg_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("after"); // per player: remaining [turns] average +turn so far
+        // clang-format off
+        QTest::newRow("darts") << 501 << "T20 20 5" << "" << "501 [] 0 +85 | 501 [] 0 +0 | at 1";
+        QTest::newRow("booked") << 501 << "T20 20 5 add" << "" << "416 [85] 28.3 +0 | 501 [] 0 +0 | at 2";
+        QTest::newRow("turns of 0") << 501 << "add add" << "" << "501 [0] 0.0 +0 | 501 [0] 0.0 +0 | at 1";
+        QTest::newRow("a fourth dart is ignored")
+            << 501 << "T20 T20 T20 T20 add" << "" << "321 [180] 60.0 +0 | 501 [] 0 +0 | at 2";
+        QTest::newRow("too high keeps the darts")
+            << 30 << "20 add 20 add 20 add" << "too high" << "10 [20] 6.7 +20 | 10 [20] 6.7 +0 | at 1";
+        QTest::newRow("too high, Correctie, the finish")
+            << 30 << "20 add 20 add 20 add c 10 add" << "too high leg1"
+            << "0 [20 10] 5.0 +0 | 10 [20] 6.7 +0 | at 2";
+        QTest::newRow("undo: who threw last, the average follows")
+            << 501 << "T20 T19 add 5 add D10 add undo" << "" << "384 [117] 39.0 +0 | 496 [5] 1.7 +0 | at 2";
+        QTest::newRow("undo per player, the throw stays")
+            << 501 << "T20 T19 add 5 add D10 add undo undo2 undo2" << ""
+            << "384 [117] 39.0 +0 | 501 [] 0 +0 | at 2";
+        QTest::newRow("undo mid-turn drops the darts first")
+            << 501 << "20 add T20 undo" << "" << "501 [] 0 +0 | 501 [] 0 +0 | at 2";
+        QTest::newRow("undone to no turns, no stale average")
+            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0 +0 | 0 [40] 13.3 +0 | at 1";
+        QTest::newRow("a finished leg: no undo, booking or dart")
+            << 60 << "T20 add undo undo1 undo2 add 20" << "leg1 refused"
+            << "0 [60] 20.0 +0 | 60 [] 0 +0 co 20 D20 | at 2";
+        QTest::newRow("the checkout is for the score left")
+            << 180 << "add T20 20" << "" << "180 [0] 0.0 +0 | 180 [] 0 +80 co T20 D20 | at 2";
+        // clang-format on
+    }
+    void duoLeg() {
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        DuoMatch m;
+        m.setCheckoutTable(kCheckouts);
+        m.start(setup(start));
+        QTEST(playDuo(m, script), "told");
+        QTEST(describe(m), "after");
+    }
+
+    void duoMatch_data() {
+        QTest::addColumn<bool>("sets");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("after");
+        const QString lost = "win1 next win1 next win2 next win2 next win2";
+        const QString lostTold = "leg1 starts2 leg1 starts1 leg2 starts2 leg2 starts1 set2";
+        const QString won = lost + " next win2 next win2 next win1";
+        const QString wonTold = lostTold + " starts2 leg2 starts1 leg2 starts2 set1";
+        // clang-format off
+        QTest::newRow("first to 2 legs, the starter alternating")
+            << false << 2 << "win1 next win2 next win1 next" << "leg1 starts2 leg2 starts1 match1 no next"
+            << "legs 2-1 sets 0-0 winner 1";
+        QTest::newRow("a set lost 2-3, the loser's legs carry on")
+            << true << 2 << lost << lostTold << "legs 2-0 sets 0-1 winner 0";
+        QTest::newRow("the next set won 3-2 on them")
+            << true << 2 << won << wonTold << "legs 0-2 sets 1-1 winner 0";
+        QTest::newRow("decided: no further leg, dart, booking or undo")
+            << true << 2 << won + " next win2 next T20 add undo"
+            << wonTold + " starts1 match2 no next refused" << "legs 0-0 sets 1-2 winner 2";
+        // clang-format on
+    }
+    void duoMatch() {
+        QFETCH(bool, sets);
+        QFETCH(int, target);
+        QFETCH(QString, script);
+        DuoMatch m;
+        m.start(setup(60, sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, target));
+        QSignalSpy legsWon(&m, &DuoMatch::legWon), setsWon(&m, &DuoMatch::setWon),
+            won(&m, &DuoMatch::matchWon);
+        const QString told = playDuo(m, script);
+        QTEST(told, "told");
+        // The signals say what the answers said.
+        QCOMPARE(legsWon.size(), told.count(QRegularExpression("(leg|set|match)\\d")));
+        QCOMPARE(setsWon.size(), m.setsWon(1) + m.setsWon(2));
+        QCOMPARE(won.size() ? won.first().first().toInt() : 0, m.winner());
+        QTEST(QStringLiteral("legs %1-%2 sets %3-%4 winner %5")
+                  .arg(m.legsWon(1))
+                  .arg(m.legsWon(2))
+                  .arg(m.setsWon(1))
+                  .arg(m.setsWon(2))
+                  .arg(m.winner()),
+              "after");
+    }
+
+    // Random darts, Correctie, bookings, undos and next legs: a finished team leg's turns add
+    // up to its start score, and a duo player's turns never add up to more than the start score.
+    void noSequenceBreaksTheScore() {
+        QRandomGenerator random(9);
+        const QStringList words = {"0",   "5",   "20",  "25",  "50", "D10", "D20",
+                                   "T19", "T20", "add", "add", "c",  "undo"};
+        for (int leg = 0; leg < 300; ++leg) {
+            const int start = QList<int>{60, 101, 301}[random.bounded(3)];
+            TeamLeg team;
+            team.start(start);
+            DuoMatch duo;
+            duo.start(setup(start, leg % 2 ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, 2));
+            QSignalSpy matchWon(&duo, &DuoMatch::matchWon);
+            for (int step = 0; step < 200; ++step) {
+                const QString word = words[random.bounded(words.size())];
+                playTeam(team, word);
+                playDuo(duo, word + (random.bounded(8) ? " next" : " undo1 undo2"));
+                QCOMPARE(total(team.turns()) + team.remainingBeforeTurn(), start);
+                if (!team.isBust() && !team.isWon())
+                    QCOMPARE(team.remaining(), team.remainingBeforeTurn() - team.turn().sum());
+                for (int p : {1, 2}) {
+                    QVERIFY(duo.remaining(p) >= 0);
+                    QCOMPARE(total(duo.turns(p)) + duo.remaining(p), start);
+                }
+                QVERIFY(matchWon.size() <= 1);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(MatchTest)
+#include "test_match.moc"
