@@ -1,9 +1,9 @@
 // Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
 // shows the start dialog.
-#include "app/Services.h"
-#include "setup/QtPrompts.h"
-#include "setup/StartForm.h"
-#include "setup/StartUp.h"
+#include "core/common/Services.h"
+#include "ui/widgets/QtPromptService.h"
+#include "ui/dialogs/StartDialog.h"
+#include "core/common/StartUp.h"
 
 #include <QApplication>
 
@@ -25,10 +25,10 @@ int main(int argc, char* argv[]) {
     vx::InstallQtTranslations();
 
     vx::setFolders(vx::FoldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
-    vx::QtPrompts prompts;
+    vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 
-    vx::StartForm start;
+    vx::StartDialog start;
     start.exec();
     vx::setPrompts(nullptr);
     return 0;

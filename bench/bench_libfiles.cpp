@@ -1,9 +1,9 @@
 // Times the score list files on a list of 10,000 rows: loading into the model, loading into a
 // grid that is on screen, saving, and beside them a plain read of the same bytes into lines,
 // all in one run on one file. Also shows what the loaded rows cost in memory.
-#include "app/Services.h"
-#include "app/TextFile.h"
-#include "files/LibFiles.h"
+#include "core/common/Services.h"
+#include "core/files/TextFile.h"
+#include "core/files/ScoreListFiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

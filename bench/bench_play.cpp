@@ -26,14 +26,14 @@
 // Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
 // Uses the platform of the environment: offscreen without a display, or a real X server with
 // `xvfb-run -a bench_play`.
-#include "app/LegRows.h"
-#include "app/Main.h"
-#include "app/Services.h"
-#include "files/LibFiles.h"
-#include "files/SpelersForm.h"
-#include "setup/DuoForm.h"
-#include "setup/ScreenMod.h"
-#include "shell/VistaButton.h"
+#include "core/scorelist/LegRows.h"
+#include "ui/main/MainWindow.h"
+#include "core/common/Services.h"
+#include "core/files/ScoreListFiles.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -128,7 +128,7 @@ class StepTimer {
 
 // The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
 // is painted before the clock starts; then the press itself is timed.
-QAbstractButton* Aim(vx::Main& m, const QString& name) {
+QAbstractButton* Aim(vx::MainWindow& m, const QString& name) {
     auto* button = m.findChild<QAbstractButton*>(name);
     if (!button) qFatal("no control named %s", qPrintable(name));
     if (!button->isEnabled()) qFatal("%s is not enabled", qPrintable(name));
@@ -141,7 +141,7 @@ void Press(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void Untimed(vx::Main& m, const QString& name) {
+void Untimed(vx::MainWindow& m, const QString& name) {
     Press(Aim(m, name));
     Settle();
 }
@@ -181,7 +181,7 @@ void WriteDuo(const QString& name, int rows) {
 // Presses buttons by name: timed under the action's name when there is a timer, else only
 // played (the warm-up leg).
 struct Hand {
-    vx::Main& m;
+    vx::MainWindow& m;
     StepTimer* timer;
     int size;
 
@@ -199,7 +199,7 @@ const QStringList kLastTurn = {QStringLiteral("Knop3(20)"), QStringLiteral("Knop
                                QStringLiteral("Knop2(12)")};
 
 // One team leg of the player at the board, then the other player taken over through the list.
-void TeamLeg(vx::Main& m, StepTimer* timer, int size) {
+void TeamLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     const Hand step{m, timer, size};
     for (int turn = 0; turn < 2; ++turn) {
         for (const QString& dart : kFirstTurns)
@@ -222,9 +222,9 @@ void TeamLeg(vx::Main& m, StepTimer* timer, int size) {
         qFatal("next player not taken over");
 }
 
-void OpenTeam(vx::Main& m, const QString& team) {
+void OpenTeam(vx::MainWindow& m, const QString& team) {
     m.state.NewTeamMode = false;
-    vx::SpelersForm form(m, &m);
+    vx::TeamSetupDialog form(m, &m);
     const int at = form.Combo2->findText(team);
     form.Combo2->setCurrentIndex(at);
     emit form.Combo2->activated(at); // the scorer picks the team
@@ -234,7 +234,7 @@ void OpenTeam(vx::Main& m, const QString& team) {
 }
 
 void TeamBench(int legs, PaintCounter& counter) {
-    vx::Main m;
+    vx::MainWindow m;
     vx::ComposeMainWindow(m, false);
     m.Timer1->stop();
     m.show();
@@ -253,7 +253,7 @@ void TeamBench(int legs, PaintCounter& counter) {
 
 // One duo leg: the starter wins on the fifth turn; the rows are taken off and the next leg
 // started with NextKnop, untimed.
-void DuoLeg(vx::Main& m, StepTimer* timer, int size) {
+void DuoLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     const Hand step{m, timer, size};
     const int starter = m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
     for (int turn = 0; turn < 5; ++turn) {
@@ -269,8 +269,8 @@ void DuoLeg(vx::Main& m, StepTimer* timer, int size) {
     Untimed(m, QStringLiteral("NextKnop"));
 }
 
-void OpenDuo(vx::Main& m, const QString& name) {
-    vx::DuoForm form(m, &m);
+void OpenDuo(vx::MainWindow& m, const QString& name) {
+    vx::DuoSetupDialog form(m, &m);
     form.Combo3->setCurrentIndex(form.Combo3->findText(name));
     form.Option1[2]->setChecked(true); // legs
     form.Combo1->setCurrentText(QStringLiteral("99"));
@@ -281,7 +281,7 @@ void OpenDuo(vx::Main& m, const QString& name) {
 }
 
 void DuoBench(int legs, PaintCounter& counter) {
-    vx::Main m;
+    vx::MainWindow m;
     vx::ComposeMainWindow(m, true);
     m.Timer1->stop();
     m.show();

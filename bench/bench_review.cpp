@@ -1,8 +1,8 @@
 // Times the review work on large score lists: the statistics window's figures and pictures for
 // 10,000 rows, and the score list report of 1,000 rows printed to a PDF file.
-#include "review/PageSink.h"
-#include "review/Reports.h"
-#include "review/Statistics.h"
+#include "core/review/PageSink.h"
+#include "core/review/Reports.h"
+#include "core/review/Statistics.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -3,15 +3,15 @@
 // three roles and times, from the moment it starts the child, the child's report that a window
 // has been painted:
 //   minimal  an empty QWidget shown;
-//   start    the start dialog shown (the program's own start-up: folders, prompts, StartForm);
+//   start    the start dialog shown (the program's own start-up: folders, prompts, StartDialog);
 //            then "Open" pressed and the composed main window shown, timed inside the child.
 // Usage: bench_startup [runs]   (default 15; uses the platform of the environment, e.g.
 // QT_QPA_PLATFORM=offscreen, or a real display / xvfb-run).
-#include "app/Main.h"
-#include "app/Services.h"
-#include "setup/QtPrompts.h"
-#include "setup/StartForm.h"
-#include "shell/VistaButton.h"
+#include "ui/main/MainWindow.h"
+#include "core/common/Services.h"
+#include "ui/widgets/QtPromptService.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,16 +65,16 @@ int runChild(int argc, char* argv[], const QString& role) {
     QTemporaryDir home;
     vx::setFolders(vx::FoldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
-    vx::QtPrompts prompts;
+    vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
-    vx::StartForm start;
+    vx::StartDialog start;
     QElapsedTimer openTimer;
     std::unique_ptr<FirstPaint> mainWatch;
     FirstPaint startWatch(&start, [&] {
         say(QStringLiteral("shown"));
         openTimer.start();
         start.OkKnop->click();
-        vx::Main* main = start.mainWindow();
+        vx::MainWindow* main = start.mainWindow();
         mainWatch = std::make_unique<FirstPaint>(main, [&] {
             say(QStringLiteral("open %1").arg(openTimer.nsecsElapsed() / 1e6, 0, 'f', 2));
             QApplication::quit();

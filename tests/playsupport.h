@@ -2,11 +2,11 @@
 // the mouse, and a match set up through the team and duo setup dialogs.
 #pragma once
 
-#include "app/Main.h"
-#include "files/SpelersForm.h"
-#include "setup/DuoForm.h"
-#include "setup/ScreenMod.h"
-#include "shell/VistaButton.h"
+#include "ui/main/MainWindow.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -20,29 +20,29 @@
 
 namespace vxtest {
 
-template <class T = QWidget> T* control(vx::Main& m, const QString& name) {
+template <class T = QWidget> T* control(vx::MainWindow& m, const QString& name) {
     T* found = m.findChild<T*>(name);
     if (!found) qFatal("no control named %s", qPrintable(name));
     return found;
 }
 
-inline QString caption(vx::Main& m, const QString& name) {
+inline QString caption(vx::MainWindow& m, const QString& name) {
     return control<QLabel>(m, name)->text();
 }
 
-inline void click(vx::Main& m, const QString& name) {
+inline void click(vx::MainWindow& m, const QString& name) {
     QTest::mouseClick(control<QAbstractButton>(m, name), Qt::LeftButton);
 }
 
 // Darts by their button names: "Knop3(20)", "Bull50", "ZeroKnop".
-inline void darts(vx::Main& m, const QStringList& buttons) {
+inline void darts(vx::MainWindow& m, const QStringList& buttons) {
     for (const QString& b : buttons)
         click(m, b);
 }
 
 // A scorer's actions in a few letters: "T20", "D16", "5" (a single), "0" (a miss), "ADD" (the
 // add button of the one at the throw), "COR" (Correctie) and "UNDO" (the Bewerken menu's take-back).
-inline void play(vx::Main& m, const QString& script) {
+inline void play(vx::MainWindow& m, const QString& script) {
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
         if (step == u"ADD")
             click(m, !m.isDuoMatch()                ? QStringLiteral("AddKnop")
@@ -61,7 +61,7 @@ inline void play(vx::Main& m, const QString& script) {
     }
 }
 
-inline QStringList entries(vx::Main& m, const QString& listName) {
+inline QStringList entries(vx::MainWindow& m, const QString& listName) {
     auto* list = control<QListWidget>(m, listName);
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
@@ -69,16 +69,16 @@ inline QStringList entries(vx::Main& m, const QString& listName) {
     return out;
 }
 
-inline QStringList dartSlots(vx::Main& m) {
+inline QStringList dartSlots(vx::MainWindow& m) {
     return {caption(m, "Label5(1)"), caption(m, "Label5(2)"), caption(m, "Label5(3)")};
 }
 
 // A new team set up through the team setup dialog, as the scorer does it: the players' files
 // on disk, player 1 at the board with a fresh leg from the start score.
-inline void StartTeamMatch(vx::Main& m, const QString& team, const QStringList& players, int startScore) {
+inline void StartTeamMatch(vx::MainWindow& m, const QString& team, const QStringList& players, int startScore) {
     vx::ComposeMainWindow(m, false);
     m.state.NewTeamMode = true;
-    vx::SpelersForm form(m);
+    vx::TeamSetupDialog form(m);
     form.Text2->setText(team);
     form.Combo1->setCurrentIndex(int(players.size()) - 1);
     for (int i = 0; i < players.size(); ++i)
@@ -89,10 +89,10 @@ inline void StartTeamMatch(vx::Main& m, const QString& team, const QStringList& 
 }
 
 // A duo match set up through the duo setup dialog: player 1 starts, counters at 0.
-inline void StartDuoMatch(vx::Main& m, const QString& name1, const QString& name2, bool sets, int target,
+inline void StartDuoMatch(vx::MainWindow& m, const QString& name1, const QString& name2, bool sets, int target,
                           int startScore, const QString& fileName) {
     vx::ComposeMainWindow(m, true);
-    vx::DuoForm form(m);
+    vx::DuoSetupDialog form(m);
     form.Combo3->setCurrentText(fileName);
     form.Text1->setText(name1);
     form.Text2->setText(name2);

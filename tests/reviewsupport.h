@@ -1,7 +1,7 @@
 // Score list rows and the bar graph as the statistics tests see them.
 #pragma once
 
-#include "app/ScoreList.h"
+#include "core/scorelist/ScoreList.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,7 +2,7 @@
 // by its class name and handed to the test, which may drive it instead of the user.
 #pragma once
 
-#include "app/Main.h"
+#include "ui/main/MainWindow.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -18,12 +18,12 @@ class DialogRecorder {
     QStringList opened; // class names without the namespace, e.g. "SaveForm"
 
     DialogRecorder() {
-        vx::Main::runDialog = [this](QDialog& dialog) {
-            opened << QString::fromLatin1(dialog.metaObject()->className()).section(QStringLiteral("::"), -1);
+        vx::MainWindow::runDialog = [this](QDialog& dialog) {
+            opened << dialog.objectName();
             return onOpen ? onOpen(dialog) : int(QDialog::Rejected);
         };
     }
-    ~DialogRecorder() { vx::Main::runDialog = nullptr; }
+    ~DialogRecorder() { vx::MainWindow::runDialog = nullptr; }
     DialogRecorder(const DialogRecorder&) = delete;
     DialogRecorder& operator=(const DialogRecorder&) = delete;
 };

@@ -1,7 +1,7 @@
 // The shared helpers and the settings file.
-#include "app/Algemeen.h"
-#include "app/Settings.h"
-#include "app/TextFile.h"
+#include "core/common/Utilities.h"
+#include "core/files/Settings.h"
+#include "core/files/TextFile.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The dart level of the main window: slots, the dart counter, the remaining score, Correctie,
 // the board markers, and the hand-over to the rules of the match type.
-#include "app/CheckoutForm.h"
-#include "app/Main.h"
+#include "ui/dialogs/CheckoutChartDialog.h"
+#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
 
@@ -16,7 +16,7 @@ namespace {
 const QColor kDot(120, 120, 120);
 
 // A team leg in play at the given remaining score, the dart slots empty.
-void RemainingBeforeTurn(Main& m, int remaining) {
+void RemainingBeforeTurn(MainWindow& m, int remaining) {
     m.state.RemainingScore = remaining;
     m.Label7->setText(QString::number(remaining));
 }
@@ -30,7 +30,7 @@ class DartsTest : public QObject, private PlaySession {
     void cleanup() { endSession(); }
 
     void dartButtonsAreInertUntilAMatchIsSetUp() {
-        Main m;
+        MainWindow m;
         ComposeMainWindow(m, false);
         m.state.RemainingScore = 501;
         darts(m, {"Knop3(20)", "Bull50", "ZeroKnop"});
@@ -39,7 +39,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void aFourthDartChangesNothing() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"Knop3(20)", "Knop3(19)", "Knop1(1)"});
         QCOMPARE(m.state.DartNumber, std::uint8_t(4));
@@ -77,7 +77,7 @@ class DartsTest : public QObject, private PlaySession {
         QFETCH(QStringList, slotTexts);
         QFETCH(int, after);
         QFETCH(int, dartNumber);
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         RemainingBeforeTurn(m, remaining);
         darts(m, buttons);
@@ -88,7 +88,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void correctieRestoresTheScoreBeforeTheTurn() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         RemainingBeforeTurn(m, 40);
         darts(m, {"Knop3(20)", "Knop1(5)"});
@@ -103,7 +103,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void aDartWithoutAPlayerIsNotTakenUp() {
-        Main m;
+        MainWindow m;
         ComposeMainWindow(m, false);
         QCOMPARE(caption(m, "Label9"), QString("?"));
         m.SetDartButtons(true);
@@ -115,14 +115,14 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void theAddTooltipShowsTheTurnSoFar() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"Knop1(20)", "Knop2(20)"});
         QCOMPARE(m.AddKnop->toolTip(), QString(" Score van 60 toevoegen "));
     }
 
     void theSuggestionFollowsEveryDart() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.UitgooiList->clear();
         m.UitgooiList->addItems({"100,T20 D20", "60,20 D20", "60,S20 D20,later"});
@@ -150,7 +150,7 @@ class DartsTest : public QObject, private PlaySession {
     void markerPositions() {
         QFETCH(QString, button);
         QFETCH(QPoint, at);
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         QVERIFY(!m.boardImage.isNull());
         QVERIFY(m.picImage.pixelColor(at) != kDot);
@@ -167,14 +167,14 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void aMissLeavesNoMarker() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"ZeroKnop"});
         QVERIFY(m.picImage == m.boardImage);
     }
 
     void markersStayAfterCorrectieAndGoWithTheTurn() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 501);
         const QPoint t20(135, 72), d16(50, 196);
         darts(m, {"Knop3(20)"});
@@ -194,7 +194,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void withoutABoardPictureTheMarkersStillShow() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.boardImage = QImage();
         m.ClearPic();
@@ -206,7 +206,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void duoDartsGoToThePlayerAtTheThrow() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         m.UitgooiList->clear();
         m.UitgooiList->addItems({"441,T20 T20 T20 ...", "401,T20 T20"});
@@ -229,7 +229,7 @@ class DartsTest : public QObject, private PlaySession {
     }
 
     void theCheckoutChart() {
-        CheckoutForm shown;
+        CheckoutChartDialog shown;
         QCOMPARE(shown.windowTitle(), QString("Darts Checkout Lijst"));
         QCOMPARE(shown.size(), QSize(656, 495)); // 9840 x 7425 twips
         QVERIFY(!shown.Picture->pixmap().isNull());
@@ -238,7 +238,7 @@ class DartsTest : public QObject, private PlaySession {
         Folders where = folders();
         where.dataDir = home->file("EmptyData");
         setFolders(where);
-        CheckoutForm missing;
+        CheckoutChartDialog missing;
         QVERIFY(missing.Picture->pixmap().isNull());
         QVERIFY(missing.Picture->text().startsWith("De checkout lijst kan niet worden getoond"));
         QVERIFY(missing.Picture->text().contains("Dart Checkout.jpg"));

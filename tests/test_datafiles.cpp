@@ -1,8 +1,8 @@
 // The delivered data files and pictures: the checkout table, the help text, the board picture
 // against the board geometry and the marker positions, and the sizes of every picture.
-#include "app/Algemeen.h"
-#include "app/DartBoard.h"
-#include "app/TextFile.h"
+#include "core/common/Utilities.h"
+#include "core/match/DartBoard.h"
+#include "core/files/TextFile.h"
 
 #include <QFile>
 #include <QFontMetrics>

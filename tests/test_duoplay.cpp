@@ -1,9 +1,9 @@
 // A duo match on the real main window: booking turns, the end of a leg, legs and sets, the
 // winner's question, the next leg with the other starter, and taking back a turn.
-#include "app/Main.h"
-#include "files/LibFiles.h"
+#include "ui/main/MainWindow.h"
+#include "core/files/ScoreListFiles.h"
 #include "playsupport.h"
-#include "setup/DuoForm.h"
+#include "ui/dialogs/DuoSetupDialog.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -23,16 +23,16 @@ QString winnerQuestion(const QString& name) {
     return "Einde Duo Match, " + name + " heeft gewonnen.\r\nWil je een nieuwe Match starten?";
 }
 
-int atTheThrow(Main& m) {
+int atTheThrow(MainWindow& m) {
     return m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
 }
 
-void book(Main& m, int p) {
+void book(MainWindow& m, int p) {
     click(m, QStringLiteral("AddKnopDuo(%1)").arg(p));
 }
 
 // Plays a leg of 301 that `winner` takes with 180 and 121 while the other scores nothing.
-void playLeg(Main& m, int winner) {
+void playLeg(MainWindow& m, int winner) {
     const QString winnerScore = QStringLiteral("ScoreLabel(%1)").arg(winner);
     for (int turns = 0; turns < 4 && caption(m, winnerScore) != "0"; ++turns) {
         const int p = atTheThrow(m);
@@ -52,7 +52,7 @@ struct Counters {
     bool operator==(const Counters&) const = default;
 };
 
-Counters counters(Main& m) {
+Counters counters(MainWindow& m) {
     return {caption(m, "LegsLabel(1)"), caption(m, "LegsLabel(2)"), caption(m, "SetsLabel(1)"),
             caption(m, "SetsLabel(2)")};
 }
@@ -69,18 +69,18 @@ class DuoPlayTest : public QObject, private PlaySession {
     void init() {
         startSession(QDateTime(QDate(2024, 3, 7), QTime(20, 0, 0)));
         dialogsShown.clear();
-        Main::runDialog = [this](QDialog& dialog) {
-            dialogsShown << dialog.metaObject()->className();
+        MainWindow::runDialog = [this](QDialog& dialog) {
+            dialogsShown << dialog.objectName();
             return int(QDialog::Rejected);
         };
     }
     void cleanup() {
-        Main::runDialog = nullptr;
+        MainWindow::runDialog = nullptr;
         endSession();
     }
 
     void aTurnIsBookedAndTheThrowPasses() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(5)"});
         book(m, 1);
@@ -103,7 +103,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     }
 
     void d20OnFortyWinsTheLeg() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         m.UitgooiList->clear();
         m.UitgooiList->addItems({"40,D20", "20,D10"});
@@ -150,7 +150,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     }
 
     void aTurnAboveTheRemainingScoreIsRefused() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         book(m, 1);
         m.state.DuoRemaining[2] = 10;
@@ -173,7 +173,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     // Between the end of a leg and the next one nothing can be booked or taken back: a turn
     // of 0 would count the finished leg a second time.
     void aFinishedLegStaysAsItIs() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
         playLeg(m, 1);
         QVERIFY(!m.AddKnopDuo[1]->isEnabled());
@@ -200,7 +200,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     }
 
     void undoTakesBackTheLastTurnOfThatPlayer() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         darts(m, {"Knop3(20)", "Knop3(19)"});
         book(m, 1);
@@ -258,7 +258,7 @@ class DuoPlayTest : public QObject, private PlaySession {
         QFETCH(QStringList, turns2);
         QFETCH(QString, average1);
         QFETCH(QString, average2);
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         play(m, script);
         const std::array<QStringList, 3> turns = {QStringList(), turns1, turns2};
@@ -283,7 +283,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     }
     void firstToTwoLegsAskedOnceAfterTheLegMessage() {
         QFETCH(bool, yes);
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 2, 301, "Finale");
         prompts->answers = {yes};
         playLeg(m, 1);
@@ -306,7 +306,7 @@ class DuoPlayTest : public QObject, private PlaySession {
             QVERIFY(m.state.ScoreListChanged);
             return;
         }
-        QCOMPARE(dialogsShown, QStringList{"vx::DuoForm"});
+        QCOMPARE(dialogsShown, QStringList{"DuoForm"});
         ScoreListModel saved;
         QVERIFY(vx::LoadDuoList(saved, "Finale"));
         QCOMPARE(saved.count(), 6);
@@ -317,7 +317,7 @@ class DuoPlayTest : public QObject, private PlaySession {
 
     void nextKnopAlternatesTheStarter() {
         // First to 3 Legs, the legs shared out so that the match runs its full five legs.
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
         const std::array<int, 5> winners = {1, 2, 1, 2, 1};
         for (int leg = 1; leg <= 5; ++leg) {
@@ -346,7 +346,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     // First to 2 sets of three legs: the counters after every leg, the loser's legs carried
     // into the next set, one question at the very end.
     void firstToTwoSetsPlayedToTheEnd() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", true, 2, 301, "Sets");
         prompts->answers = {true};
         const QList<QPair<int, Counters>> legs = {
@@ -365,7 +365,7 @@ class DuoPlayTest : public QObject, private PlaySession {
         QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
         QCOMPARE(m.state.SetsWon1, 2);
         QCOMPARE(m.state.LegsWon2, 1);
-        QCOMPARE(dialogsShown, QStringList{"vx::DuoForm"});
+        QCOMPARE(dialogsShown, QStringList{"DuoForm"});
         QCOMPARE(m.scoreList.count(), 20);
         QByteArray file = home->read("Teams/Sets.lib");
         QCOMPARE(file.count("\r\n"), 3 + 20 * 29);
@@ -385,7 +385,7 @@ class DuoPlayTest : public QObject, private PlaySession {
         QFETCH(int, winner);
         QFETCH(int, winnerTurns);
         QFETCH(bool, told);
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
         // The winner scores 12 a turn and checks out on the last; the other misses every turn.
         const int last = 301 - 12 * (winnerTurns - 1);

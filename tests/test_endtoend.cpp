@@ -1,11 +1,11 @@
 // A team evening from the first window to the files on disk: the start dialog, a new team made
 // through the menu button, a leg on the buttons, the next player, a leg on the keyboard, the
 // save from the menu button and the close, then every byte the program left behind.
-#include "app/Main.h"
-#include "files/SaveForm.h"
-#include "files/SpelersForm.h"
-#include "setup/StartForm.h"
-#include "shell/VistaButton.h"
+#include "ui/main/MainWindow.h"
+#include "ui/dialogs/SaveDialog.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
 
@@ -61,12 +61,12 @@ class EndToEndTest : public QObject {
     // save dialog is skipped.
     void init() {
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-        m_savedPause = SaveForm::pause;
-        SaveForm::pause = [](double) {};
+        m_savedPause = SaveDialog::pause;
+        SaveDialog::pause = [](double) {};
     }
     void cleanup() {
         QLocale::setDefault(QLocale::c());
-        SaveForm::pause = m_savedPause;
+        SaveDialog::pause = m_savedPause;
     }
 
     void teamEveningFromStartToClose() {
@@ -76,12 +76,12 @@ class EndToEndTest : public QObject {
         vxtest::FixedClock clock(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 3)));
 
         // The start dialog: Team Match.
-        StartForm start;
+        StartDialog start;
         start.show();
         QVERIFY(QTest::qWaitForWindowExposed(&start));
         Click(start.Option1[2]);
         Click(start.OkKnop);
-        QPointer<Main> m = start.mainWindow();
+        QPointer<MainWindow> m = start.mainWindow();
         QVERIFY(m);
         QVERIFY(QTest::qWaitForWindowExposed(m));
         QVERIFY(m->Frame4->isVisible());
@@ -89,7 +89,7 @@ class EndToEndTest : public QObject {
 
         // A new team through menu button 0.
         dialogs.onOpen = [](QDialog& dialog) {
-            auto& form = static_cast<SpelersForm&>(dialog);
+            auto& form = static_cast<TeamSetupDialog&>(dialog);
             form.Text2->setText(QStringLiteral("Oost"));
             form.Combo1->setCurrentText(QStringLiteral("2"));
             form.Text1[1]->setText(QStringLiteral("Anna"));
@@ -107,11 +107,11 @@ class EndToEndTest : public QObject {
         QCOMPARE(home.read("Teams/Oost/Bert.lib"), PlayerFile("Bert", {}));
 
         // Anna's leg on the buttons: 180, then 121 out.
-        for (VistaButton* dart : {m->Knop3[20], m->Knop3[20], m->Knop3[20]})
+        for (StyledButton* dart : {m->Knop3[20], m->Knop3[20], m->Knop3[20]})
             Click(dart);
         Click(m->AddKnop);
         QCOMPARE(m->Label7->text(), QStringLiteral("121"));
-        for (VistaButton* dart : {m->Knop3[20], m->Knop3[17], m->Knop2[5]})
+        for (StyledButton* dart : {m->Knop3[20], m->Knop3[17], m->Knop2[5]})
             Click(dart);
         QCOMPARE(prompts.texts(), QStringList{"Einde Leg, klik op 'Volgende Speler'..."});
         QCOMPARE(m->Label19->text(), QStringLiteral("1 Items"));
@@ -144,7 +144,7 @@ class EndToEndTest : public QObject {
         // Saved from menu button 2, under the player at the board.
         QString shownName;
         dialogs.onOpen = [&](QDialog& dialog) {
-            auto& form = static_cast<SaveForm&>(dialog);
+            auto& form = static_cast<SaveDialog&>(dialog);
             shownName = form.Text1->text();
             Click(form.SaveKnop);
             return form.result();

@@ -1,7 +1,7 @@
 // Darts from the keyboard: the typed entries, the keys of the scheme, and the same result
 // through the main window as with the buttons.
-#include "app/KeyboardEntry.h"
-#include "app/Main.h"
+#include "core/match/KeyboardEntry.h"
+#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
 
@@ -77,7 +77,7 @@ QString describe(const KeyboardEntry::Step& step) {
     return "?";
 }
 
-void typeKeys(Main& m, const QString& keys) {
+void typeKeys(MainWindow& m, const QString& keys) {
     for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
         const Key k = keyNamed(name);
         QTest::keyClick(&m, Qt::Key(k.code), k.modifiers);
@@ -239,7 +239,7 @@ class KeyboardTest : public QObject {
 
     // The same darts typed and clicked leave the same window.
     void typedDartsAreButtonDarts() {
-        Main typed, clicked;
+        MainWindow typed, clicked;
         StartTeamMatch(typed, "Club", {"Ann"}, 501);
         StartTeamMatch(clicked, "Club", {"Ann"}, 501);
         typeKeys(typed, "T 2 0 Space KP/ 1 6 KP+ 5 Space");
@@ -261,7 +261,7 @@ class KeyboardTest : public QObject {
     }
 
     void theTypedTextIsShown() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         auto* label = control<QLabel>(m, "TypedDartLabel");
         QCOMPARE(label->parentWidget(), m.Frame1);
@@ -285,7 +285,7 @@ class KeyboardTest : public QObject {
     }
 
     void backspaceWithNothingTypedIsCorrectie() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         typeKeys(m, "T 2 0 Space T 2 0 Space");
         QCOMPARE(m.state.RemainingScore, 381);
@@ -298,7 +298,7 @@ class KeyboardTest : public QObject {
     // A Space meant for a typed dart never also presses the button that has the focus; with
     // nothing typed, Space presses that button.
     void spaceOnAFocusedButtonEntersOnce() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         QTest::keyClick(m.Knop1[20], Qt::Key_5);
         QTest::keyClick(m.Knop1[20], Qt::Key_Space);
@@ -319,7 +319,7 @@ class KeyboardTest : public QObject {
     void spaceClicksTheFocusedButton() {
         QFETCH(bool, duo);
         QFETCH(QString, button);
-        Main m;
+        MainWindow m;
         if (duo)
             StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         else
@@ -340,7 +340,7 @@ class KeyboardTest : public QObject {
     }
 
     void enterBooksForThePlayerAtTheThrow() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
         typeKeys(m, "T 2 0 Space T 2 0 Enter");
         QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"120"});
@@ -352,7 +352,7 @@ class KeyboardTest : public QObject {
 
     // Typed darts obey the board: switched-off buttons refuse them too.
     void keysFollowTheButtonsState() {
-        Main m;
+        MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
         m.state.DuoRemaining[1] = 40;
         m.ScoreLabel[1]->setText("40");
@@ -365,7 +365,7 @@ class KeyboardTest : public QObject {
     }
 
     void keysWaitWhileADialogIsOpen() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 501);
         {
             QDialog dialog(&m);

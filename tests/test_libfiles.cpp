@@ -1,7 +1,7 @@
 // The score list files: exact bytes, reading what others wrote, saves that never lose the old
 // file, team folders and listings, refused names, and readers that survive any bytes at all.
-#include "app/TextFile.h"
-#include "files/LibFiles.h"
+#include "core/files/TextFile.h"
+#include "core/files/ScoreListFiles.h"
 #include "testsupport.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // The start dialog, the main window's start-up and shutdown, its data files and its composition
 // for both kinds of match.
-#include "app/Algemeen.h"
-#include "app/Main.h"
-#include "files/LibFiles.h"
-#include "setup/ScreenMod.h"
-#include "setup/StartForm.h"
-#include "shell/VistaButton.h"
+#include "core/common/Utilities.h"
+#include "ui/main/MainWindow.h"
+#include "core/files/ScoreListFiles.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -37,14 +37,14 @@ struct OwnData {
         setFolders(where);
     }
     QStringList checkoutEntries() {
-        Main m;
+        MainWindow m;
         QStringList out;
         for (int i = 0; i < m.UitgooiList->count(); ++i)
             out.append(m.UitgooiList->item(i)->text());
         return out;
     }
     QStringList helpEntries() {
-        Main m;
+        MainWindow m;
         QStringList out;
         for (int i = 0; i < m.HelpList->count(); ++i)
             out.append(m.HelpList->item(i)->text());
@@ -65,7 +65,7 @@ class MainWindowTest : public QObject {
         vxtest::TempHome home;
         QVERIFY(home.read("Vorlentix.ini").isEmpty());
         {
-            Main m;
+            MainWindow m;
             QCOMPARE(m.state.FooterText, kDefaultFooterText);
             QCOMPARE(home.read("Vorlentix.ini"), kDefaultIni);
         }
@@ -88,7 +88,7 @@ class MainWindowTest : public QObject {
         QFETCH(bool, rewritten);
         vxtest::TempHome home;
         home.write("Vorlentix.ini", bytes);
-        Main m;
+        MainWindow m;
         QCOMPARE(m.state.FooterText, footer);
         QCOMPARE(home.read("Vorlentix.ini") == kDefaultIni, rewritten);
         if (!rewritten) QCOMPARE(home.read("Vorlentix.ini"), bytes);
@@ -98,7 +98,7 @@ class MainWindowTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         prompts.answers = {false};
-        auto* m = new Main;
+        auto* m = new MainWindow;
         m->state.ScoreListChanged = true;
         m->state.FooterText = QStringLiteral("De Pijl, Utrecht");
         m->close();
@@ -114,7 +114,7 @@ class MainWindowTest : public QObject {
     void failedSettingsWriteIsReportedNotCrashed() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
-        auto* m = new Main;
+        auto* m = new MainWindow;
         // A folder where the file should be: no write can succeed, also not as root.
         QFile::remove(home.file("Vorlentix.ini"));
         QDir().mkpath(home.file("Vorlentix.ini"));
@@ -163,7 +163,7 @@ class MainWindowTest : public QObject {
         longLine += "\r\nend\r\n";
         data.home.write("Data/Help.lib", longLine);
         vxtest::ScriptedPrompts prompts;
-        auto* m = new Main;
+        auto* m = new MainWindow;
         ComposeMainWindow(*m, false);
         QVERIFY(m->UitgooiList->count() > 0);
         QCOMPARE(m->HelpList->count(), 2);
@@ -184,7 +184,7 @@ class MainWindowTest : public QObject {
         QFETCH(QColor, screen);
         QFETCH(QColor, clock);
         vxtest::TempHome home;
-        auto* m = new Main;
+        auto* m = new MainWindow;
         ComposeMainWindow(*m, duo);
         QCOMPARE(m->isDuoMatch(), duo);
         QCOMPARE(m->DuoFrame->isHidden(), !duo);
@@ -260,7 +260,7 @@ class MainWindowTest : public QObject {
     void helpPageIsPainted() {
         OwnData data;
         data.home.write("Data/Help.lib", "eerste\r\n\r\n");
-        auto* m = new Main;
+        auto* m = new MainWindow;
         ComposeMainWindow(*m, true);
         const QImage page = m->slideBackImage;
         QCOMPARE(page.size(), QSize(753, 650));
@@ -285,7 +285,7 @@ class MainWindowTest : public QObject {
     // The two choices stand where the dialog's design puts them, each with a round mark a
     // person can see on the dark background, chosen or not.
     void startDialogChoicesAreVisible() {
-        StartForm start;
+        StartDialog start;
         start.show();
         for (int i = 1; i <= 2; ++i) {
             QRadioButton* option = start.Option1[i];
@@ -308,7 +308,7 @@ class MainWindowTest : public QObject {
 
     void unreadableScoreListFileIsNeverWrittenOver() {
         vxtest::TempHome home;
-        auto* m = new Main;
+        auto* m = new MainWindow;
         ComposeMainWindow(*m, true);
         home.write("Teams/Finale.lib", "not a score list"); // no complete header
         QVERIFY(!m->LoadDuoList(QStringLiteral("Finale")));
@@ -337,14 +337,14 @@ class MainWindowTest : public QObject {
 
     void startDialogOpensAndClosesTheMainWindowTwice() {
         vxtest::TempHome home;
-        StartForm start;
+        StartDialog start;
         QCOMPARE(start.windowTitle(), QStringLiteral("Vorlentix"));
         QVERIFY(start.Option1[1]->isChecked());
         QCOMPARE(start.Option1[2]->toolTip(), QStringLiteral(" Match met een team van maximaal 10 spelers "));
         start.show();
 
         QTest::mouseClick(start.OkKnop, Qt::LeftButton);
-        QPointer<Main> first = start.mainWindow();
+        QPointer<MainWindow> first = start.mainWindow();
         QVERIFY(first);
         QVERIFY(first->isVisible());
         QVERIFY(first->isDuoMatch());
@@ -354,7 +354,7 @@ class MainWindowTest : public QObject {
 
         start.Option1[2]->setChecked(true);
         QTest::mouseClick(start.OkKnop, Qt::LeftButton);
-        QPointer<Main> second = start.mainWindow();
+        QPointer<MainWindow> second = start.mainWindow();
         QVERIFY(second);
         QVERIFY(!second->isDuoMatch());
         QCOMPARE(backColor(second->centralWidget()), QColor(170, 200, 170));

@@ -1,6 +1,6 @@
 // The rules of play on the match model alone: whole team legs and duo matches played from
 // scripts, and what no sequence of darts, Correctie, booking and undo may ever break.
-#include "app/KeyboardEntry.h"
+#include "core/match/KeyboardEntry.h"
 #include "core/match/DuoMatch.h"
 #include "core/match/TeamLeg.h"
 

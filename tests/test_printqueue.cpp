@@ -1,12 +1,12 @@
 // Printing for real: a private print server with PDF printers (started by start-cups-pdf.sh),
 // its printers in the print dialog, and the score list and the statistics page sent to a print
 // queue and found again as the PDF files the queue wrote.
-#include "app/Main.h"
-#include "review/AfdrukForm.h"
-#include "review/Printing.h"
-#include "review/ScoresForm.h"
-#include "setup/ScreenMod.h"
-#include "shell/VistaButton.h"
+#include "ui/main/MainWindow.h"
+#include "ui/dialogs/PrintDialog.h"
+#include "ui/print/Printing.h"
+#include "ui/dialogs/StatisticsDialog.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -177,8 +177,8 @@ class PrintQueueTest : public QObject {
 
     void printersAreListed() {
         vxtest::TempHome home;
-        Main main;
-        AfdrukForm form(main);
+        MainWindow main;
+        PrintDialog form(main);
         const QStringList installed = InstalledPrinterNames();
         for (const QString& name : kPrinters)
             QVERIFY2(installed.contains(name), qPrintable(installed.join(", ")));
@@ -193,30 +193,30 @@ class PrintQueueTest : public QObject {
 
     void choosingByPosition() {
         vxtest::TempHome home;
-        Main main;
+        MainWindow main;
         {
-            AfdrukForm form(main);
+            PrintDialog form(main);
             form.Combo2->setCurrentIndex(2);
             const QString third = InstalledPrinterNames().at(2);
             QCOMPARE(CurrentPrinterName(), third);
             QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (%1)").arg(third));
         }
         // The choice holds for the rest of the run: the next dialog opens on it.
-        AfdrukForm again(main);
+        PrintDialog again(main);
         QCOMPARE(again.Combo2->currentIndex(), 2);
     }
 
     void scoreListReachesTheQueue() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
-        Main main;
+        MainWindow main;
         ComposeMainWindow(main, false);
         const QString marker = QStringLiteral("Wachtrij%1").arg(QCoreApplication::applicationPid());
         main.scoreList.appendRow(makeRow(marker, {"60", "100", "26"}));
         main.scoreList.appendRow(makeRow("Klaas", {"45"}));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
-        AfdrukForm form(main);
+        PrintDialog form(main);
         form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
         QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
@@ -246,13 +246,13 @@ class PrintQueueTest : public QObject {
     void statisticsReachTheQueue() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
-        Main main;
+        MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
         main.ListView1->selectRow(0);
         ChoosePrinter(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
-        ScoresForm form(main);
+        StatisticsDialog form(main);
         form.PrintList->trigger();
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
 
@@ -278,12 +278,12 @@ class PrintQueueTest : public QObject {
     void letterOnlyPrinter() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
-        Main main;
+        MainWindow main;
         ComposeMainWindow(main, false);
         main.scoreList.appendRow(makeRow("Piet", {"60", "100", "26"}));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
-        AfdrukForm form(main);
+        PrintDialog form(main);
         form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
         form.Check1->setChecked(true);
         QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
@@ -305,8 +305,8 @@ class PrintQueueTest : public QObject {
     void aPrinterThatHasGoneIsTold() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
-        Main main;
-        AfdrukForm form(main);
+        MainWindow main;
+        PrintDialog form(main);
         form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF3")));
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"), {"-h", m_socket, "-x", "VorlentixPDF3"});

@@ -1,9 +1,9 @@
 // The printed reports: page layout through a recording page interface, and each report printed
 // to PDF and read back.
-#include "review/PageSink.h"
-#include "review/Printing.h"
-#include "review/Reports.h"
-#include "review/Statistics.h"
+#include "core/review/PageSink.h"
+#include "ui/print/Printing.h"
+#include "core/review/Reports.h"
+#include "core/review/Statistics.h"
 #include "testsupport.h"
 
 #include <QFile>

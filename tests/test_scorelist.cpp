@@ -1,7 +1,7 @@
 // Rows of finished legs and the checkout lookup.
-#include "app/Checkout.h"
-#include "app/LegRows.h"
-#include "app/ScoreList.h"
+#include "core/match/Checkout.h"
+#include "core/scorelist/LegRows.h"
+#include "core/scorelist/ScoreList.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The main window's shell through the real window: menu button descriptions and commands, the
 // drop-down and pop-up menus, the help panel's scrolling, the clock and the web pages.
-#include "app/Main.h"
+#include "ui/main/MainWindow.h"
 #include "playsupport.h"
-#include "setup/ScreenMod.h"
-#include "shell/VistaButton.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
 
@@ -26,7 +26,7 @@ namespace {
 
 const QString kLoadFirst = QStringLiteral("Scorelijst Spelers laden a.u.b.");
 
-void AddRows(Main& m, int count) {
+void AddRows(MainWindow& m, int count) {
     for (int r = 0; r < count; ++r) {
         ScoreListModel::Row row;
         row[0] = QStringLiteral("Anna");
@@ -37,8 +37,8 @@ void AddRows(Main& m, int count) {
 }
 
 // A menu button is clicked, a menu entry chosen.
-void Trigger(Main& m, const QString& name) {
-    if (auto* button = m.findChild<VistaButton*>(name))
+void Trigger(MainWindow& m, const QString& name) {
+    if (auto* button = m.findChild<StyledButton*>(name))
         QTest::mouseClick(button, Qt::LeftButton);
     else if (auto* action = m.findChild<QAction*>(name))
         action->trigger();
@@ -63,7 +63,7 @@ class ShellTest : public QObject {
         m_home = std::make_unique<vxtest::TempHome>();
         m_prompts = std::make_unique<vxtest::ScriptedPrompts>();
         m_dialogs = std::make_unique<vxtest::DialogRecorder>();
-        m_main = new Main;
+        m_main = new MainWindow;
         ComposeMainWindow(*m_main, false);
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
@@ -344,7 +344,7 @@ class ShellTest : public QObject {
         Trigger(*m_main, QStringLiteral("HelpSpelregels"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(browser.urls,
-                 (QList<QUrl>{QUrl(Main::kMoreSoftwareAddress), QUrl(Main::kDartsRulesAddress)}));
+                 (QList<QUrl>{QUrl(MainWindow::kMoreSoftwareAddress), QUrl(MainWindow::kDartsRulesAddress)}));
         QVERIFY(browser.urls[1].host().startsWith(QStringLiteral("nl.")));
         QCOMPARE(m_prompts->seen.size(), 0);
     }
@@ -385,7 +385,7 @@ class ShellTest : public QObject {
 
     void fileExitClosesTheWindow() {
         m_main->state.ScoreListChanged = true;
-        QPointer<Main> window = m_main;
+        QPointer<MainWindow> window = m_main;
         Trigger(*m_main, QStringLiteral("FileExit"));
         QTRY_VERIFY(window.isNull());
         QCOMPARE(m_prompts->texts(), QStringList{"Scorelijst is gewijzigd, wilt u deze opslaan?"});
@@ -396,7 +396,7 @@ class ShellTest : public QObject {
     std::unique_ptr<vxtest::TempHome> m_home;
     std::unique_ptr<vxtest::ScriptedPrompts> m_prompts;
     std::unique_ptr<vxtest::DialogRecorder> m_dialogs;
-    QPointer<Main> m_main;
+    QPointer<MainWindow> m_main;
 };
 
 QTEST_MAIN(ShellTest)

@@ -1,6 +1,6 @@
 // The program's first steps: the command line answered on a terminal without a display, and
 // Qt's own dialog texts in Dutch.
-#include "setup/StartUp.h"
+#include "core/common/StartUp.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

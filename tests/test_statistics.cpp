@@ -1,6 +1,6 @@
 // Score list statistics: gathering, title, summary, the two pictures, the readout and the
 // item editor's average.
-#include "review/Statistics.h"
+#include "core/review/Statistics.h"
 #include "reviewsupport.h"
 #include "testsupport.h"
 

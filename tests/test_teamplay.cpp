@@ -1,6 +1,6 @@
 // A team match on the real main window: booking turns, the end of a leg, calling the next
 // player, the player files written and read on every change of player, and taking back a turn.
-#include "app/Main.h"
+#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
 
@@ -19,12 +19,12 @@ const QString kTooLong =
 const QString kStamp = QStringLiteral("07-03-2024 / 9:05:03");
 
 // One turn: its darts, then AddKnop.
-void turn(Main& m, const QStringList& buttons) {
+void turn(MainWindow& m, const QStringList& buttons) {
     darts(m, buttons);
     click(m, "AddKnop");
 }
 
-void pickPlayer(Main& m, const QString& name) {
+void pickPlayer(MainWindow& m, const QString& name) {
     click(m, "NextPlayerKnop");
     auto* list = control<QListWidget>(m, "SpelersList");
     QVERIFY(!list->isHidden());
@@ -58,7 +58,7 @@ QStringList legRow(const QStringList& turns, const QString& average) {
     return cells;
 }
 
-QStringList rowCells(const Main& m, int r) {
+QStringList rowCells(const MainWindow& m, int r) {
     QStringList out;
     for (const QString& c : m.scoreList.row(r))
         out << c;
@@ -74,7 +74,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     void cleanup() { endSession(); }
 
     void aLegOf301EndsOnASingleOne() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 301);
         turn(m, {"Knop3(20)", "Knop2(20)"});
         turn(m, {"Knop3(20)", "Knop1(20)", "Knop1(20)"});
@@ -119,7 +119,7 @@ class TeamPlayTest : public QObject, private PlaySession {
         QFETCH(QStringList, turns);
         QFETCH(QString, label7);
         QFETCH(int, rows);
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.state.RemainingScore = remaining;
         m.Label7->setText(QString::number(remaining));
@@ -131,7 +131,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void aBustWaitsForCorrectie() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.state.RemainingScore = 50;
         m.Label7->setText("50");
@@ -148,7 +148,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     // A miss after the winning dart leaves the remaining score at 0; it must not finish the
     // same leg a second time.
     void aFinishedLegIsRecordedOnce() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.state.RemainingScore = 40;
         m.Label7->setText("40");
@@ -163,7 +163,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void undoTakesBackTheLastBookedTurn() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         m.UndoLastTurn(1, 1); // nothing booked yet
         QCOMPARE(caption(m, "Label7"), QString("501"));
@@ -205,7 +205,7 @@ class TeamPlayTest : public QObject, private PlaySession {
         QFETCH(QString, script);
         QFETCH(QStringList, turns);
         QFETCH(int, rows);
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, start);
         play(m, script);
         QCOMPARE(entries(m, "List1"), turns);
@@ -223,7 +223,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void noPlayerNoNextPlayer() {
-        Main m;
+        MainWindow m;
         ComposeMainWindow(m, false);
         m.state.PlayerCount = 2;
         m.state.PlayerNames[1] = "Ann";
@@ -235,7 +235,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void theNextPlayerStartsAFreshLeg() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob", "Cas"}, 301);
         turn(m, {"Knop3(20)"});
         darts(m, {"Knop1(7)", "Knop1(8)"});
@@ -257,7 +257,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     // Three players at 301: Ann and Bob finish legs, Cas is taken off in the middle of one,
     // Ann finishes another. Every file holds exactly the finished legs of its player.
     void aTeamEvening() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob", "Cas"}, 301);
         turn(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
         turn(m, {"Knop3(20)", "Knop3(20)", "Knop1(1)"}); // 121 -> 0 after T20 T20 and a single 1
@@ -295,7 +295,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void aLegOfMoreThan25Turns() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 301);
         for (int t = 0; t < 25; ++t)
             turn(m, {"Knop1(10)"});
@@ -313,7 +313,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     // The list of the player who threw cannot be written: the player stays at the board with
     // the finished legs on screen, and the scorer is told.
     void aFailedSaveKeepsThePlayer() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
         QVERIFY(QFile::remove(home->file("Teams/Club/Ann.lib")));
         QVERIFY(QDir().mkpath(home->file("Teams/Club/Ann.lib")));
@@ -333,7 +333,7 @@ class TeamPlayTest : public QObject, private PlaySession {
     }
 
     void aFailedLoadIsReported() {
-        Main m;
+        MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
         home->write("Teams/Club/Bob.lib", "not a score list");
         pickPlayer(m, "Bob");

@@ -2,7 +2,7 @@
 // a clock that stands still, and a fresh temporary home folder per test.
 #pragma once
 
-#include "app/Services.h"
+#include "core/common/Services.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "app/DartBoard.h"
+#include "core/match/DartBoard.h"
 #include "tools/Pictures.h"
 
 #include <QFont>

@@ -1,7 +1,7 @@
 // Writes the delivered data files and pictures into a source data folder:
 //   makepictures <source>/data
 // Data/ files go into that folder, the pictures compiled into the program into its ui/ folder.
-#include "app/TextFile.h"
+#include "core/files/TextFile.h"
 #include "tools/DataTexts.h"
 #include "tools/Pictures.h"
 

@@ -1,7 +1,7 @@
 #include "core/match/DuoMatch.h"
 
-#include "app/Checkout.h"
-#include "app/LegRows.h"
+#include "core/match/Checkout.h"
+#include "core/scorelist/LegRows.h"
 
 namespace vx {
 

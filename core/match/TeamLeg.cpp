@@ -1,6 +1,6 @@
 #include "core/match/TeamLeg.h"
 
-#include "app/Checkout.h"
+#include "core/match/Checkout.h"
 
 namespace vx {
 

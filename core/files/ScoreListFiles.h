@@ -1,0 +1,78 @@
+// The score list files (".lib") under Teams/: one file per player inside a team folder, one
+// file per duo match directly in Teams/. Each file is Windows-1252 text with CR LF line ends:
+// three header lines (a title, the player's name or "Duomatch", 28 hyphens), then per row its
+// 28 cells on 28 lines and the 28-hyphen separator.
+//
+// Nothing here throws and nothing fails silently: every routine that can fail answers with a
+// FileResult whose error is a Dutch sentence a dialog can show as it is.
+#pragma once
+
+#include "core/scorelist/ScoreList.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace vx {
+
+struct FileResult {
+    bool ok = true;
+    QString error; // empty when ok
+
+    static FileResult success() { return {}; }
+    static FileResult failure(QString why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+inline const QString kScoreListTitle = QStringLiteral("Vorlentix scorelijst");
+inline const QString kDuoHeaderName = QStringLiteral("Duomatch");
+inline const QString kRecordSeparator = QStringLiteral("----------------------------");
+
+// Whether a team, player or duo match name can become part of a path under Teams/: no path
+// separators, not "." or "..", no control characters, nothing another system's file names
+// refuse, not too long, every character one Windows-1252 can hold (the name is written into
+// the file). Player and duo match names may be empty (the file is then ".lib"); a team name
+// may not, as the team folder would be Teams/ itself.
+enum class NameKind { Team, Player, Duo };
+FileResult CheckName(const QString& name, NameKind kind);
+
+QString TeamFolderPath(const QString& team);
+QString PlayerFilePath(const QString& team, const QString& player);
+QString DuoFilePath(const QString& name);
+
+// The text form of a score list, without any file: the lines of a whole file, and the rows
+// read back from lines. Parsing skips the three header lines without looking at them, keeps a
+// final record cut short with its missing cells empty and skips records whose first cell is
+// blank. It fails only when the three header lines are not all there.
+QStringList ScoreListLines(const ScoreListModel& model, const QString& headerName);
+bool ParseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows);
+
+// Replaces the rows of the model by those of a file. On failure (no such file, no complete
+// header, a refused name) the model is left empty; the caller then leaves its row counter as
+// it was, and refreshes it only on success.
+FileResult ReadScoreList(const QString& path, ScoreListModel& model);
+FileResult LoadPlayerList(ScoreListModel& model, const QString& team, const QString& player);
+FileResult LoadDuoList(ScoreListModel& model, const QString& name);
+
+// Writes the whole model as a new file and replaces the old one only once the new one is
+// complete: after a failure the old file is exactly as it was. The player writer creates the
+// team folder, the duo writer the Teams folder.
+//
+// These write unconditionally. The main window decides whether to call them: a player's list
+// is written when the leg's turn list is not empty or the list has unsaved changes, and never
+// for the "?" player.
+FileResult SavePlayerList(const ScoreListModel& model, const QString& team, const QString& player);
+FileResult SaveDuoList(const ScoreListModel& model, const QString& name);
+
+// The files of a new team: the team folder and one header-only file per player. A player file
+// that already exists keeps every line behind its header; only the header is written anew.
+FileResult CreateTeamFiles(const QString& team, const QStringList& players);
+
+// Team folders in Teams/, the players (".lib" files) of a team and the duo match files in
+// Teams/, sorted by name regardless of case, file names without ".lib". A missing folder
+// gives an empty list.
+QStringList ListTeams();
+QStringList ListTeamPlayers(const QString& team);
+QStringList ListDuoFiles();
+
+} // namespace vx

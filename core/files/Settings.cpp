@@ -1,0 +1,74 @@
+#include "core/files/Settings.h"
+
+#include "core/files/TextFile.h"
+
+#include <QFile>
+
+namespace vx {
+
+namespace {
+
+// Reads the comma-delimited values of the text: blanks before a value are skipped; a value
+// that begins with a double quote runs to the next double quote (the rest up to the next
+// comma or line end is dropped); an unquoted value runs to the next comma or line end.
+QStringList DelimitedValues(const QString& text, int wanted) {
+    QStringList values;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto atEnd = [&](qsizetype k) { return k >= n; };
+    while (!atEnd(i) && values.size() < wanted) {
+        while (!atEnd(i) && text[i] == u' ')
+            ++i;
+        if (atEnd(i))
+            break;
+        QString value;
+        if (text[i] == u'"') {
+            const qsizetype close = text.indexOf(u'"', i + 1);
+            const qsizetype stop = close < 0 ? n : close;
+            value = text.mid(i + 1, stop - i - 1);
+            i = stop < n ? stop + 1 : n;
+            while (!atEnd(i) && text[i] != u',' && text[i] != u'\r' && text[i] != u'\n')
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (!atEnd(i) && text[i] != u',' && text[i] != u'\r' && text[i] != u'\n')
+                ++i;
+            value = text.mid(start, i - start).trimmed();
+        }
+        values.append(value);
+        if (!atEnd(i)) {
+            if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            ++i;
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+std::optional<QString> ReadSettingsFooter(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Three short values never need more than this; a huge or binary file reads no further.
+    const QByteArray head = file.read(64 * 1024);
+    const QStringList values = DelimitedValues(DecodeCp1252(head), 3);
+    if (values.size() < 3 || !IsStorableFooter(values[2]))
+        return std::nullopt;
+    return values[2];
+}
+
+bool WriteSettings(const QString& path, const QString& footerText) {
+    if (!IsStorableFooter(footerText))
+        return false;
+    const QStringList lines = {QStringLiteral("\"Vorlentix\""), QStringLiteral("\"%1\"").arg(QString(26, u'-')),
+                               QStringLiteral("\"%1\"").arg(footerText)};
+    return WriteTextLinesAtomic(path, lines);
+}
+
+bool IsStorableFooter(const QString& text) {
+    return !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n') && FitsCp1252(text);
+}
+
+} // namespace vx

@@ -1,0 +1,138 @@
+#include "core/files/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace vx {
+
+namespace {
+
+// The 0x80..0x9F block of Windows-1252; 0 marks the five undefined bytes, which map to the
+// C1 control character of the same value (as the code page's "best fit" tables do).
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+} // namespace
+
+QString DecodeCp1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        char16_t c = b;
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+            c = kHigh[b - 0x80];
+        out[i] = QChar(c);
+    }
+    return text;
+}
+
+namespace {
+
+// Appends the encoded text; false at the first character the code page cannot hold.
+bool AppendCp1252(QStringView text, QByteArray& out) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* dst = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            dst[i] = static_cast<char>(c);
+            continue;
+        }
+        int found = -1;
+        for (int k = 0; k < 32; ++k) {
+            if (kHigh[k] == c || (kHigh[k] == 0 && c == 0x80 + k)) {
+                found = k;
+                break;
+            }
+        }
+        if (found < 0)
+            return false;
+        dst[i] = static_cast<char>(0x80 + found);
+    }
+    return true;
+}
+
+} // namespace
+
+bool EncodeCp1252(const QString& text, QByteArray* out) {
+    out->clear();
+    return AppendCp1252(text, *out);
+}
+
+bool FitsCp1252(const QString& text) {
+    QByteArray ignored;
+    return EncodeCp1252(text, &ignored);
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+bool ReadTextLines(const QString& path, QStringList* lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    *lines = SplitLines(DecodeCp1252(bytes));
+    return true;
+}
+
+bool EncodeLines(const QStringList& lines, QByteArray* out) {
+    out->clear();
+    qsizetype total = 0;
+    for (const QString& line : lines)
+        total += line.size() + 2;
+    out->reserve(total);
+    for (const QString& line : lines) {
+        // A line break inside a field would shift every field after it when read back.
+        if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, *out))
+            return false;
+        out->append("\r\n", 2);
+    }
+    return true;
+}
+
+bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QByteArray bytes;
+    if (!EncodeLines(lines, &bytes))
+        return fail(QStringLiteral("de tekst bevat tekens die niet in het bestand passen"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("het bestand kan niet worden aangemaakt (%1)").arg(file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return fail(QStringLiteral("het bestand kan niet worden geschreven (%1)").arg(file.errorString()));
+    }
+    if (!file.commit())
+        return fail(QStringLiteral("het bestand kan niet worden opgeslagen (%1)").arg(file.errorString()));
+    return true;
+}
+
+} // namespace vx

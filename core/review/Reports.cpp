@@ -1,0 +1,163 @@
+#include "core/review/Reports.h"
+
+#include "core/common/Utilities.h"
+#include "core/common/Services.h"
+
+#include <QDir>
+
+namespace vx {
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QColor kTitleBlue(0, 0, 90);
+const QColor kHeadingGrey(90, 90, 90);
+const QColor kBodyRed(90, 0, 0);
+const QColor kHelpGrey(60, 60, 60);
+
+constexpr int kFooterY = 11200;
+constexpr int kFirstLineY = 1380;
+constexpr int kLineHeight = 255;
+constexpr int kLastLineY = 10800;
+constexpr int kTurnX = 2850;
+constexpr int kTurnStep = 510;
+
+void printTitle(PageSink& sink, int x, int y, const QString& word) {
+    sink.setFont(kArial, 12, true);
+    sink.setColor(kTitleBlue);
+    sink.text(x, y, ReportTitle(word));
+}
+
+PrintResult endDocument(PageSink& sink) {
+    if (sink.end()) return {};
+    return {
+        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+}
+
+PrintResult finish(PageSink& sink, const QString& footerText) {
+    PrintFooter(sink, footerText);
+    return endDocument(sink);
+}
+
+} // namespace
+
+QString ReportTitle(const QString& word) {
+    const QDateTime now = clock().now();
+    return word + now.toString(QStringLiteral("hh:mm:ss")) + QStringLiteral(" / ") +
+           now.toString(QStringLiteral("dd-MM-yyyy"));
+}
+
+void PrintFooter(PageSink& sink, const QString& footerText) {
+    sink.setColor(Qt::black);
+    sink.setFont(kArial, 9, false);
+    sink.text(300, kFooterY, footerText);
+}
+
+void PrintScoreListHeadings(PageSink& sink, bool isDuo) {
+    sink.setFont(kArial, 9, true);
+    sink.setColor(kHeadingGrey);
+    sink.text(300, 900, QStringLiteral("Speler"));
+    if (isDuo) sink.text(2250, 900, QStringLiteral("Out"));
+    for (int k = 1; k <= ScoreListModel::kTurnColumns; ++k)
+        sink.text(kTurnX + kTurnStep * (k - 1), 900, QStringLiteral("D.") + QString::number(k));
+    sink.text(15750, 900, QStringLiteral("Gem."));
+    sink.text(300, 1140, QString(266, u'-'));
+}
+
+PrintResult PrintScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
+                           const QString& footerText) {
+    printTitle(sink, 300, 300, isDuo ? QStringLiteral("Duo Match / ") : QStringLiteral("Team Match / "));
+    PrintScoreListHeadings(sink, isDuo);
+    sink.setFont(kArial, 9, false);
+
+    int y = kFirstLineY;
+    int page = 1;
+    for (int r = 0; r < list.count(); ++r) {
+        const ScoreListModel::Row& row = list.row(r);
+        sink.setColor(kBodyRed);
+        sink.text(300, y, row[0]);
+        sink.text(2250, y, row[1]);
+        for (int k = 2; k <= 26; ++k)
+            sink.text(kTurnX + kTurnStep * (k - 2), y, row[k]);
+        sink.text(15750, y, row[27]);
+        // Once per page is enough: every row of the page would print it on the same spot.
+        if (pageNumbers && y == kFirstLineY) sink.text(15990, kFooterY, NumberWithSignBlank(page));
+
+        y += kLineHeight;
+        if (y > kLastLineY) {
+            PrintFooter(sink, footerText);
+            sink.newPage();
+            PrintScoreListHeadings(sink, isDuo);
+            sink.setFont(kArial, 9, false);
+            y = kFirstLineY;
+            ++page;
+        }
+    }
+    return finish(sink, footerText);
+}
+
+PrintResult PrintCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText) {
+    printTitle(sink, 300, 300, QStringLiteral("Dart Checkout Lijst / "));
+    sink.setFont(kArial, 11, false);
+    sink.setColor(kBodyRed);
+    int x = 300;
+    int y = 1200;
+    for (const QString& line : checkoutLines) {
+        sink.text(x, y, line);
+        y += 300;
+        if (y > 10500) {
+            y = 1200;
+            x += 2910;
+        }
+    }
+    return finish(sink, footerText);
+}
+
+PrintResult PrintHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,
+                          const QString& footerText) {
+    printTitle(sink, 600, 600, QStringLiteral("Beknopte uitleg Vorlentix / "));
+    sink.setFont(kArial, 10, false);
+    sink.setColor(kHelpGrey);
+    int y = 1500;
+    for (const QString& line : helpLines) {
+        sink.text(600, y, line);
+        y += kLineHeight;
+    }
+    static constexpr int kIllustrationY[] = {2820, 4590, 6370, 7650, 9180};
+    for (qsizetype i = 0; i < illustrations.size() && i < qsizetype(std::size(kIllustrationY)); ++i) {
+        const QImage& image = illustrations[i];
+        if (!image.isNull())
+            sink.picture(600, kIllustrationY[i], image.width() * 15, image.height() * 15, image);
+    }
+    sink.text(600, 10500,
+              QStringLiteral("Meer informatie en nieuwe versies van Vorlentix: ") + kSoftwarePage);
+    return finish(sink, footerText);
+}
+
+PrintResult PrintBoardDimensions(PageSink& sink, const QString& picturePath, const QString& footerText) {
+    const QImage picture(picturePath);
+    if (picture.isNull())
+        return {QStringLiteral("De afbeelding \"") + QDir::toNativeSeparators(picturePath) +
+                QStringLiteral("\" ontbreekt of kan niet worden gelezen. De afmetingen van het dartbord "
+                               "worden niet afgedrukt.")};
+    printTitle(sink, 300, 300, QStringLiteral("Dart Afmetingen / "));
+    sink.picture(300, 1200, 15000, 9900, picture);
+    return finish(sink, footerText);
+}
+
+PrintResult PrintStatistics(PageSink& sink, const QString& windowTitle, const QImage& view, bool graphShown,
+                            const QString& footerText) {
+    sink.setFont(kArial, 14, true);
+    sink.setColor(kTitleBlue);
+    sink.text(750, 450, windowTitle);
+    if (graphShown)
+        sink.picture(300, 1200, 16500, 9900, view);
+    else
+        sink.picture(300, 1200, 15000, 9000, view);
+    sink.setColor(Qt::black);
+    sink.setFont(kArial, 9, false);
+    sink.text(600, kFooterY, footerText);
+    return endDocument(sink);
+}
+
+} // namespace vx

@@ -1,0 +1,46 @@
+// The printed reports: the score list, the checkout table, the help text, the board's dimensions
+// and the statistics page. Each draws its pages on a PageSink in twips on a landscape page and
+// ends the document; the caller picks the device (printer, PDF file, preview).
+#pragma once
+
+#include "core/scorelist/ScoreList.h"
+#include "core/review/PageSink.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vx {
+
+// Empty when the report was delivered; otherwise a Dutch message for the user.
+struct [[nodiscard]] PrintResult {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Address named at the foot of the help text.
+inline const QString kSoftwarePage = QStringLiteral("https://vorlentix.example/software");
+
+// The title line's text: the title word, then the time "hh:mm:ss / dd-mm-yyyy" from clock().
+QString ReportTitle(const QString& word);
+
+// Every page ends with the footer text at the bottom left.
+void PrintFooter(PageSink& sink, const QString& footerText);
+
+// The column headings of the score list, also repeated after every page break.
+void PrintScoreListHeadings(PageSink& sink, bool isDuo);
+
+PrintResult PrintScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
+                           const QString& footerText);
+PrintResult PrintCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText);
+// The illustrations are drawn at their own size in pixels (15 twips each); null ones are left out.
+PrintResult PrintHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,
+                          const QString& footerText);
+// Nothing is drawn when the picture cannot be read: the document is not even started.
+PrintResult PrintBoardDimensions(PageSink& sink, const QString& picturePath, const QString& footerText);
+// The statistics window's printout: `view` is the graph (graphShown) or the table of numbers.
+PrintResult PrintStatistics(PageSink& sink, const QString& windowTitle, const QImage& view, bool graphShown,
+                            const QString& footerText);
+
+} // namespace vx

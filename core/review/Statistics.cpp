@@ -1,0 +1,163 @@
+#include "core/review/Statistics.h"
+
+#include "core/common/Utilities.h"
+#include "core/review/PageSink.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace vx {
+
+namespace {
+
+constexpr int kFirstTurnColumn = 2;
+constexpr int kLastTurnColumn = 26;
+
+const QColor kBarColor(150, 0, 0);
+const QColor kGridColor(230, 230, 230);
+const QColor kLabelGrey(90, 90, 90);
+const QColor kCountGreen(0, 170, 0);
+
+void addRow(ScoreStatistics& stats, const ScoreListModel::Row& row) {
+    for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column)
+        stats.addCell(row[column]);
+}
+
+// The graph's boxes are given by two opposite corners in either order, and both corners are
+// filled: a bar from x to x + 1 is two pixels wide and reaches down onto the axis line.
+void fillBox(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& color) {
+    painter.fillRect(
+        QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), color);
+}
+
+} // namespace
+
+void ScoreStatistics::addCell(QStringView text) {
+    if (text == u"-") return;
+    const double value = Val(text);
+    // Whole numbers the way an integer index or total takes them: halves to even.
+    const double score = std::nearbyint(value);
+    if (score >= 0 && score <= kHighestScore) ++counts[static_cast<int>(score)];
+    ++results;
+    total = std::nearbyint(total + value);
+}
+
+double ScoreStatistics::average() const {
+    return results > 0 ? total / results : 0.0;
+}
+
+ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow) {
+    ScoreStatistics stats;
+    if (selectedRow < 0 || selectedRow >= list.count()) return stats;
+    const QString& rowText = list.cell(selectedRow, 0);
+    for (int r = 0; r < list.count(); ++r)
+        if (list.cell(r, 0).compare(rowText, Qt::CaseInsensitive) == 0) addRow(stats, list.row(r));
+    return stats;
+}
+
+ScoreStatistics GatherAllStatistics(const ScoreListModel& list) {
+    ScoreStatistics stats;
+    for (int r = 0; r < list.count(); ++r)
+        addRow(stats, list.row(r));
+    return stats;
+}
+
+QString StatisticsTitle(const QString& rowText, const ScoreStatistics& stats) {
+    if (stats.results == 0) return QStringLiteral("Speler (") + rowText + QStringLiteral(") zonder scores");
+    return QStringLiteral("Speler (") + rowText + QStringLiteral(") met een gemiddelde van ") +
+           FormatFixed(stats.average(), 2) + QStringLiteral(" per 3 darts");
+}
+
+QString SummaryText(const ScoreStatistics& all) {
+    const QStringList lines{
+        QStringLiteral("Uitslag complete scorelijst"),
+        QString(30, u'-'),
+        QStringLiteral("Totaal aantal uitslagen : ") + QString::number(all.results),
+        QStringLiteral("Totaal van alle scores : ") + QString::number(all.total, 'f', 0) +
+            QStringLiteral(" punten"),
+        QStringLiteral("Gemiddeld is dit : ") + FormatFixed(all.average(), 2) +
+            QStringLiteral(" per 3 darts"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+QImage DrawBarGraph(const ScoreStatistics& stats) {
+    QImage image(ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+
+    fillBox(painter, 40, 10, 41, 310, Qt::black);
+    fillBox(painter, 40, 310, 650, 311, Qt::black);
+
+    painter.setPen(kGridColor);
+    for (int y = 20; y <= 300; y += 10)
+        painter.drawLine(42, y, 650, y);
+
+    // 8.25 pt on a 96 dpi screen; in pixels so the picture is the same whatever the screen.
+    QFont scaleFont(QStringLiteral("Arial"));
+    scaleFont.setPixelSize(11);
+    painter.setFont(scaleFont);
+    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (int y = 20, label = 56; y <= 300; y += 20, label -= 4)
+        DrawTextTop(painter, QPointF(label < 10 ? 25 : 20, y + 3), QString::number(label));
+
+    // Five pixels per occurrence; a count beyond the scale simply runs off the top.
+    for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score) {
+        const int x = 42 + 3 * (score - 1);
+        const qint64 top = 310 - 5 * qint64(stats.counts[score]);
+        fillBox(painter, x, 310, x + 1, int(std::max<qint64>(top, -1)), kBarColor);
+    }
+    return image;
+}
+
+QImage DrawNumberTable(const ScoreStatistics& stats) {
+    QImage image(ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    PainterPageSink sink(image, 1.0 / 15);
+    sink.setFont(QStringLiteral("Arial"), 9, true);
+
+    // Ten columns of 18 rows, filled column by column; the labels are right-aligned by hand.
+    struct Place {
+        int labelX;
+        int countX;
+        int y;
+    };
+    std::array<Place, ScoreStatistics::kHighestScore + 1> places{};
+    int column = 0;
+    int y = 240;
+    for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score) {
+        places[score] = {90 + 990 * column, 570 + 990 * column, y};
+        y += 270;
+        if (y > 4890) {
+            y = 240;
+            ++column;
+        }
+    }
+
+    sink.setColor(kLabelGrey);
+    for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score) {
+        const int offset = score >= 100 ? 0 : score >= 10 ? 120 : 225;
+        sink.text(places[score].labelX + offset, places[score].y,
+                  QString::number(score) + QStringLiteral(" : "));
+    }
+    sink.setColor(kCountGreen);
+    for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score)
+        sink.text(places[score].countX, places[score].y, NumberWithSignBlank(stats.counts[score]));
+    sink.end();
+    return image;
+}
+
+QString GraphReadout(int x) {
+    const qint64 score = RoundHalfAway(x / 3.0) - 13;
+    return QStringLiteral("Score : ") + QString::number(score) + QStringLiteral(" / 180");
+}
+
+QString TurnCellsAverage(const QStringList& cells) {
+    ScoreStatistics stats;
+    for (const QString& cell : cells)
+        stats.addCell(cell);
+    return FormatFixed(stats.average() / 3, 1);
+}
+
+} // namespace vx

@@ -1,0 +1,85 @@
+#include "core/scorelist/ScoreList.h"
+
+namespace vx {
+
+namespace {
+
+// Legs that can be added after a load before the list needs a bigger block.
+constexpr qsizetype kRoomToGrow = 64;
+
+} // namespace
+
+ScoreListModel::ScoreListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_firstHeader(QStringLiteral("Naam Speler")) {}
+
+int ScoreListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+int ScoreListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= count() || index.column() >= kColumns)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_rows[index.row()][index.column()];
+    return {};
+}
+
+QString ScoreListModel::headerText(int column) const {
+    if (column == 0)
+        return m_firstHeader;
+    if (column == 1)
+        return QStringLiteral("Out");
+    if (column == kColumns - 1)
+        return QStringLiteral("Gemiddelde");
+    return QStringLiteral("D.%1").arg(column - 1);
+}
+
+QVariant ScoreListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
+        return headerText(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ScoreListModel::appendRow(const Row& row) {
+    const int at = count();
+    beginInsertRows({}, at, at);
+    m_rows.append(row);
+    endInsertRows();
+}
+
+void ScoreListModel::setCell(int row, int column, const QString& text) {
+    if (row < 0 || row >= count() || column < 0 || column >= kColumns)
+        return;
+    m_rows[row][column] = text;
+    emit dataChanged(index(row, column), index(row, column));
+}
+
+void ScoreListModel::removeRowAt(int row) {
+    if (row < 0 || row >= count())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void ScoreListModel::clear() { replaceAll({}); }
+
+void ScoreListModel::replaceAll(QVector<Row> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    // A loaded list fills its block exactly: without room, the next leg would first copy a list
+    // of thousands of rows to a bigger block before its row appears.
+    m_rows.reserve(m_rows.size() + kRoomToGrow);
+    endResetModel();
+}
+
+void ScoreListModel::setFirstHeader(const QString& text) {
+    m_firstHeader = text;
+    emit headerDataChanged(Qt::Horizontal, 0, 0);
+}
+
+QString ScoreListModel::itemsText() const { return QString::number(count()) + QStringLiteral(" Items"); }
+
+} // namespace vx

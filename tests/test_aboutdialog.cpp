@@ -1,0 +1,88 @@
+// The about window: the version, size and date of the program file, what it says when that file
+// cannot be read, its ruled background and its button.
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/widgets/StyledButton.h"
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vx;
+
+class AboutFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { AboutDialog::executableFile.clear(); }
+
+    void sizeAndDateOfAKnownFile_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QDateTime>("modified");
+        QTest::newRow("512 bytes") << 512 << QDateTime(QDate(2021, 3, 4), QTime(14, 5));
+        QTest::newRow("empty file") << 0 << QDateTime(QDate(2019, 12, 31), QTime(23, 59));
+    }
+    void sizeAndDateOfAKnownFile() {
+        QFETCH(int, size);
+        QFETCH(QDateTime, modified);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Vorlentix"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(size, 'x'));
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
+        AboutDialog::executableFile = path;
+
+        AboutDialog form;
+        const QStringList lines = form.Label1->text().split(u'\n');
+        QVERIFY(lines.size() >= 3);
+        QCOMPARE(lines[lines.size() - 2], QStringLiteral("Version : " VORLENTIX_VERSION " / %1").arg(size));
+        QCOMPARE(lines.last(),
+                 QStringLiteral("Date : ") + QLocale().toString(modified, QLocale::ShortFormat));
+        QVERIFY(lines.first().contains(QStringLiteral("Vorlentix")));
+    }
+
+    // Without a program file to read there is no size or date to show, and the window says so.
+    void missingFileIsSaidToBeMissing() {
+        QTemporaryDir dir;
+        AboutDialog::executableFile = dir.filePath(QStringLiteral("gone"));
+        AboutDialog form;
+        const QStringList lines = form.Label1->text().split(u'\n');
+        QCOMPARE(lines[lines.size() - 2],
+                 QStringLiteral("Version : " VORLENTIX_VERSION " / grootte onbekend"));
+        QCOMPARE(lines.last(), QStringLiteral("Date : onbekend, het programmabestand is niet te lezen"));
+    }
+
+    // By default it is the running program's own file.
+    void defaultIsTheRunningProgram() {
+        AboutDialog form;
+        const QFileInfo self(QCoreApplication::applicationFilePath());
+        QVERIFY(form.Label1->text().contains(
+            QStringLiteral("Version : " VORLENTIX_VERSION " / %1").arg(self.size())));
+    }
+
+    void windowLookAndButton() {
+        AboutDialog form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("About me..."));
+        QCOMPARE(form.CancelKnop->text(), QStringLiteral("Ok"));
+        QCOMPARE(form.Image1->pixmap().size(), QSize(150, 150));
+        const QImage look = form.grab().toImage();
+        // Ruled every 30 twips (2 pixels) from the top, left of the picture frame.
+        QCOMPARE(look.pixelColor(3, 0), QColor(190, 190, 160));
+        QCOMPARE(look.pixelColor(3, 1), QColor(220, 220, 190));
+        QCOMPARE(look.pixelColor(3, 4), QColor(190, 190, 160));
+        QCOMPARE(look.pixelColor(form.Label2->x() + 2, form.Label2->y() + 2), QColor(Qt::white));
+        form.show();
+        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        QVERIFY(form.isHidden());
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(AboutFormTest)
+#include "test_aboutdialog.moc"

@@ -1,0 +1,190 @@
+// The settings dialog through the main window: the footer text kept by OK and stored at the next
+// shutdown, the numbering of the dart buttons, Reset and Cancel.
+#include "ui/main/MainWindow.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "playsupport.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
+#include "shellsupport.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+using namespace vx;
+
+namespace {
+
+QByteArray IniWith(const QByteArray& footer) {
+    return "\"Vorlentix\"\r\n\"--------------------------\"\r\n\"" + footer + "\"\r\n";
+}
+
+// The captions of a few buttons of each row.
+QStringList BoardCaptions(MainWindow& m) {
+    return {m.Knop1[1]->text(),  m.Knop1[20]->text(), m.Knop2[1]->text(),
+            m.Knop2[20]->text(), m.Knop3[1]->text(),  m.Knop3[20]->text()};
+}
+
+const QStringList kPlain = {"1", "20", "1", "20", "1", "20"};
+const QStringList kByValue = {"1", "20", "2", "40", "3", "60"};
+
+} // namespace
+
+class ConfigFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        m_home = std::make_unique<vxtest::TempHome>();
+        m_prompts = std::make_unique<vxtest::ScriptedPrompts>();
+        m_dialogs = std::make_unique<vxtest::DialogRecorder>();
+        m_main = new MainWindow;
+        ComposeMainWindow(*m_main, false);
+        m_main->state.FooterText = QStringLiteral("Club Oost");
+    }
+    void cleanup() {
+        delete m_main.data();
+        m_dialogs.reset();
+        m_prompts.reset();
+        m_home.reset();
+    }
+
+    // Whatever the board shows, the dialog opens on the plain numbering and the footer in use.
+    void opensOnTheCurrentFooter() {
+        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.Option2, Qt::LeftButton); });
+        QCOMPARE(BoardCaptions(*m_main), kByValue);
+        bool plainChecked = false;
+        QString shown;
+        runDialog([&](SettingsDialog& form) {
+            plainChecked = form.Option1->isChecked() && !form.Option2->isChecked();
+            shown = form.Text1->text();
+        });
+        QVERIFY(plainChecked);
+        QCOMPARE(shown, QStringLiteral("Club Oost"));
+        QCOMPARE(m_dialogs->opened, (QStringList{"ConfigForm", "ConfigForm"}));
+    }
+
+    // The numbering takes effect at once and stays, whichever button closes the dialog.
+    void numbering_data() {
+        QTest::addColumn<QStringList>("options"); // clicked in order
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("by value, OK") << QStringList{"Option2"} << true << kByValue;
+        QTest::newRow("by value, Cancel") << QStringList{"Option2"} << false << kByValue;
+        QTest::newRow("by value and back") << QStringList{"Option2", "Option1"} << false << kPlain;
+    }
+    void numbering() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, ok);
+        QFETCH(QStringList, captions);
+        runDialog([&](SettingsDialog& form) {
+            for (const QString& name : options)
+                QTest::mouseClick(form.findChild<QRadioButton*>(name), Qt::LeftButton);
+            QTest::mouseClick(ok ? form.OkKnop : form.CancelKnop, Qt::LeftButton);
+        });
+        QCOMPARE(BoardCaptions(*m_main), captions);
+        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+    }
+
+    // A button scores by its row and index, not by what it shows.
+    void relabelledButtonsScoreAsBefore() {
+        vxtest::StartTeamMatch(*m_main, "Oost", {"Anna"}, 501);
+        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.Option2, Qt::LeftButton); });
+        QCOMPARE(m_main->Knop3[20]->text(), QStringLiteral("60"));
+        vxtest::darts(*m_main, {"Knop3(20)", "Knop2(1)", "Knop1(7)"});
+        QCOMPARE(vxtest::dartSlots(*m_main), (QStringList{"60", "2", "7"}));
+        QCOMPARE(m_main->state.RemainingScore, 432);
+    }
+
+    void resetThenCancelKeepsTheFooter() {
+        runDialog([](SettingsDialog& form) {
+            QTest::mouseClick(form.Option2, Qt::LeftButton);
+            QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
+            if (form.Text1->text() != kDefaultFooterText) QFAIL("Reset did not restore the default footer");
+            if (!form.Option2->isChecked()) QFAIL("Reset changed the option buttons");
+            QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        });
+        QCOMPARE(BoardCaptions(*m_main), kPlain);
+        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+        m_main->close();
+        QCOMPARE(m_home->read("Vorlentix.ini"), IniWith("Club Oost"));
+    }
+
+    // What OK keeps is what the next shutdown writes.
+    void okStoresTheFooterAtShutdown_data() {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("reset") << true << QString() << kDefaultFooterText.toLatin1();
+        QTest::newRow("empty") << false << QString() << QByteArray();
+        QTest::newRow("comma and blanks")
+            << false << QStringLiteral(" De Pijl, Utrecht ") << QByteArray(" De Pijl, Utrecht ");
+        QTest::newRow("Windows-1252 letters")
+            << false << QStringLiteral("Café € Œuvre") << QByteArray("Caf\xe9 \x80 \x8cuvre");
+    }
+    void okStoresTheFooterAtShutdown() {
+        QFETCH(bool, reset);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        const int result = runDialog([&](SettingsDialog& form) {
+            if (reset)
+                QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
+            else
+                form.Text1->setText(typed);
+            QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(m_prompts->seen.isEmpty());
+        // Kept in memory until the main window closes.
+        QCOMPARE(m_home->read("Vorlentix.ini"), IniWith(kDefaultFooterText.toLatin1()));
+        m_main->close();
+        QCOMPARE(m_home->read("Vorlentix.ini"), IniWith(stored));
+    }
+
+    // Text the settings file cannot hold whole is refused at OK, and the dialog stays open.
+    void unstorableFooterIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("double quote") << QStringLiteral("De \"Pijl\"");
+        QTest::newRow("outside Windows-1252") << QStringLiteral("Łódź darts");
+        QTest::newRow("line break") << QStringLiteral("Club\nOost");
+    }
+    void unstorableFooterIsRefused() {
+        QFETCH(QString, typed);
+        bool stillOpen = false;
+        runDialog([&](SettingsDialog& form) {
+            form.show();
+            form.Text1->setText(typed);
+            QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+            stillOpen = form.isVisible();
+        });
+        QVERIFY(stillOpen);
+        QCOMPARE(m_prompts->seen.size(), 1);
+        QVERIFY(m_prompts->seen[0].text.startsWith(QStringLiteral("Deze tekst kan niet worden bewaard.")));
+        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+    }
+
+  private:
+    // Opens the dialog from the "Tools" menu and lets `drive` act in it.
+    int runDialog(const std::function<void(SettingsDialog&)>& drive) {
+        int result = -1;
+        m_dialogs->onOpen = [&](QDialog& dialog) {
+            drive(static_cast<SettingsDialog&>(dialog));
+            result = dialog.result();
+            return result;
+        };
+        m_main->ToolsConfig->trigger();
+        return result;
+    }
+
+    std::unique_ptr<vxtest::TempHome> m_home;
+    std::unique_ptr<vxtest::ScriptedPrompts> m_prompts;
+    std::unique_ptr<vxtest::DialogRecorder> m_dialogs;
+    QPointer<MainWindow> m_main;
+};
+
+QTEST_MAIN(ConfigFormTest)
+#include "test_settingsdialog.moc"

@@ -1,0 +1,460 @@
+// The team setup dialog in both modes, driven through its controls as a scorer would, with
+// the match state, the main window and the files on disk checked afterwards.
+#include "ui/main/MainWindow.h"
+#include "core/files/ScoreListFiles.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "core/match/MatchSetup.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+using namespace vx;
+
+namespace {
+
+const QByteArray kSeparator = "----------------------------\r\n";
+
+QByteArray HeaderOnly(const QByteArray& player) {
+    return "Vorlentix scorelijst\r\n" + player + "\r\n" + kSeparator;
+}
+
+ScoreListModel::Row LegRow(const QString& stamp) {
+    ScoreListModel::Row row;
+    row.fill(QStringLiteral("-"));
+    row[0] = stamp;
+    row[1] = QStringLiteral("Out");
+    row[2] = QStringLiteral("100");
+    row[27] = QStringLiteral("33.3");
+    return row;
+}
+
+// A player file holding `rows` finished legs.
+void WritePlayer(const QString& team, const QString& player, int rows) {
+    ScoreListModel model;
+    for (int r = 0; r < rows; ++r)
+        model.appendRow(LegRow(QStringLiteral("01-02-2024 20:%1").arg(r, 2, 10, QLatin1Char('0'))));
+    QVERIFY(vx::SavePlayerList(model, team, player));
+}
+
+// A main window composed for a team match, in a fresh home, with every message recorded.
+struct TeamWindow {
+    vxtest::TempHome home;
+    vxtest::ScriptedPrompts prompts;
+    std::unique_ptr<MainWindow> main;
+
+    explicit TeamWindow(bool newTeam) : main(std::make_unique<MainWindow>()) {
+        ComposeMainWindow(*main, false);
+        main->state.NewTeamMode = newTeam;
+    }
+    bool dartButtonsOn() const {
+        for (int i = 1; i <= 20; ++i)
+            if (!main->Knop1[i]->isEnabled() || !main->Knop2[i]->isEnabled() || !main->Knop3[i]->isEnabled())
+                return false;
+        return main->Bull25->isEnabled() && main->Bull50->isEnabled() && main->ZeroKnop->isEnabled();
+    }
+    QStringList teamsEntries() const {
+        return QDir(home.file("Teams")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+};
+
+int ShownRows(const TeamSetupDialog& form) {
+    int shown = 0;
+    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+        // Text box and caption always come and go together, and only as rows 1 to n.
+        if (form.Text1[i]->isHidden() != form.Label1[i]->isHidden()) return -1;
+        if (!form.Text1[i]->isHidden()) {
+            if (shown != i - 1) return -1;
+            shown = i;
+        }
+    }
+    return shown;
+}
+
+void Fill(TeamSetupDialog& form, const QString& count, const QStringList& names, const QString& start) {
+    form.Combo1->setCurrentText(count);
+    for (int i = 0; i < names.size(); ++i)
+        form.Text1[i + 1]->setText(names[i]);
+    form.Combo3->setCurrentText(start);
+}
+
+} // namespace
+
+class SpelersFormTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void numberInRange_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("entry") << "3" << 3;
+        QTest::newRow("leading number") << " 7 spelers" << 7;
+        QTest::newRow("half to even down") << "2.5" << 2;
+        QTest::newRow("half to even up") << "3.5" << 4;
+        QTest::newRow("rounds into range") << "10.4" << 10;
+        QTest::newRow("ten and a half is ten") << "10.5" << 10;
+        QTest::newRow("rounds to zero") << "0.5" << -1;
+        QTest::newRow("above") << "11" << -1;
+        QTest::newRow("negative") << "-1" << -1;
+        QTest::newRow("no number") << "abc" << -1;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("huge") << "99999999999999999999999" << -1;
+    }
+    void numberInRange() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(NumberInRange(text, MatchState::kMaxPlayers), value);
+    }
+
+    void playerRowsFollowTheNumber_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("opens with one row") << QStringList() << 1;
+        QTest::newRow("3 then 2") << QStringList{"3", "2"} << 2;
+        QTest::newRow("3") << QStringList{"3"} << 3;
+        QTest::newRow("10") << QStringList{"10"} << 10;
+        QTest::newRow("typed 11 shows none") << QStringList{"5", "11"} << 0;
+        QTest::newRow("typed text shows none") << QStringList{"4", "x"} << 0;
+    }
+    void playerRowsFollowTheNumber() {
+        QFETCH(QStringList, texts);
+        QFETCH(int, rows);
+        TeamWindow w(true);
+        TeamSetupDialog form(*w.main);
+        for (const QString& text : texts) {
+            const int entry = form.Combo1->findText(text);
+            if (entry >= 0)
+                form.Combo1->setCurrentIndex(entry); // picked from the list
+            else
+                form.Combo1->setCurrentText(text); // typed
+        }
+        QCOMPARE(ShownRows(form), rows);
+        for (int i = 1; i <= rows; ++i)
+            QCOMPARE(form.Label1[i]->text(), QStringLiteral("Naam Speler %1").arg(i));
+    }
+
+    void newTeamCreatesFilesAndArmsTheWindow() {
+        TeamWindow w(true);
+        MainWindow& m = *w.main;
+        m.Label5[1]->setText(QStringLiteral("60"));
+        m.state.DartNumber = 3;
+        m.List1->addItem(QStringLiteral("140")); // a leg of whoever threw before
+        m.AddKnop->setEnabled(false);
+        m.scoreList.appendRow(LegRow(QStringLiteral("somebody else")));
+        m.DrawDartMarker(QStringLiteral("T20")); // a dart of that turn, still on the board
+        QVERIFY(m.picImage != m.boardImage);
+        TeamSetupDialog form(m);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Nieuw Team en Spelers"));
+        QVERIFY(!form.Text2->isHidden());
+        QVERIFY(form.Combo2->isHidden());
+        QCOMPARE(form.Combo3->currentText(), QStringLiteral("501"));
+        form.Text2->setText(QStringLiteral("  Club "));
+        Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
+             QStringLiteral("701"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QVERIFY(w.prompts.seen.isEmpty());
+        QCOMPARE(w.home.read("Teams/Club/Ann.lib"), HeaderOnly("Ann"));
+        QCOMPARE(w.home.read("Teams/Club/Bob.lib"), HeaderOnly("Bob"));
+        QCOMPARE(QDir(w.home.file("Teams/Club")).entryList(QDir::Files).size(), 2);
+        QCOMPARE(m.state.PlayerCount, 2);
+        QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Ann"));
+        QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
+        QCOMPARE(m.state.StartScore, 701);
+        QCOMPARE(m.state.RemainingScore, 701);
+        QCOMPARE(int(m.state.DartNumber), 1);
+        QCOMPARE(m.Label12->text(), QStringLiteral("Club"));
+        QCOMPARE(m.Label9->text(), QStringLiteral("Ann"));
+        QCOMPARE(m.Label7->text(), QStringLiteral("701"));
+        QCOMPARE(m.UitgooiLabel->text(), QStringLiteral("Darts Checkout"));
+        for (int j = 1; j <= 3; ++j)
+            QCOMPARE(m.Label5[j]->text(), QStringLiteral("0"));
+        QCOMPARE(m.scoreList.headerText(0), QStringLiteral("Ann"));
+        QVERIFY(w.dartButtonsOn());
+        // Player 1 starts a fresh leg on an empty list of her own.
+        QCOMPARE(m.List1->count(), 0);
+        QVERIFY(m.AddKnop->isEnabled());
+        QCOMPARE(m.scoreList.count(), 0);
+        // The slots were emptied, so no marker of the old turn may stay on the board.
+        QVERIFY(m.picImage == m.boardImage);
+    }
+
+    void newTeamAgainKeepsAndShowsStoredRows() {
+        TeamWindow w(true);
+        WritePlayer(QStringLiteral("Club"), QStringLiteral("Ann"), 2);
+        const QByteArray before = w.home.read("Teams/Club/Ann.lib");
+        w.main->scoreList.appendRow(LegRow(QStringLiteral("somebody else")));
+        TeamSetupDialog form(*w.main);
+        form.Text2->setText(QStringLiteral("Club"));
+        Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
+             QStringLiteral("501"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(w.home.read("Teams/Club/Ann.lib"), before);
+        QCOMPARE(w.main->scoreList.count(), 2);
+        QCOMPARE(w.main->scoreList.cell(0, 0), QStringLiteral("01-02-2024 20:00"));
+        QCOMPARE(w.main->Label19->text(), QStringLiteral("2 Items"));
+    }
+
+    // The start score typed is the start score played: 100, not 1001 completed from the list.
+    void typedStartScoreIsTakenAsTyped() {
+        TeamWindow w(true);
+        TeamSetupDialog form(*w.main);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text2->setText(QStringLiteral("Club"));
+        form.Text1[1]->setText(QStringLiteral("Ann"));
+        form.Combo3->lineEdit()->setFocus(); // what is typed goes where the focus is
+        form.Combo3->lineEdit()->clear();
+        QTest::keyClicks(form.Combo3->lineEdit(), QStringLiteral("100"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(w.main->state.StartScore, 100);
+        QCOMPARE(w.main->Label7->text(), QStringLiteral("100"));
+    }
+
+    void refusedInputChangesNothing_data() {
+        QTest::addColumn<QString>("team");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("message");
+        const QStringList two = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+        QTest::newRow("team of three spaces") << "   "
+                                              << "2" << two << "501"
+                                              << "Naam Team invullen a.u.b.";
+        QTest::newRow("team with separator") << "Club/Oost"
+                                             << "2" << two << "501"
+                                             << "Naam Team: De naam mag geen / of \\ bevatten.";
+        QTest::newRow("team ..") << ".."
+                                 << "2" << two << "501"
+                                 << "Naam Team: De naam mag niet \".\" of \"..\" zijn.";
+        QTest::newRow("team not in the code page")
+            << "Łódź"
+            << "2" << two << "501"
+            << "Naam Team: Het teken \"Ł\" kan niet in een bestand worden bewaard.";
+        QTest::newRow("typed 11 players") << "Club"
+                                          << "11" << two << "501"
+                                          << "Het aantal spelers moet een getal van 1 tot en met 10 zijn.";
+        QTest::newRow("typed 0 players") << "Club"
+                                         << "0" << two << "501"
+                                         << "Het aantal spelers moet een getal van 1 tot en met 10 zijn.";
+        QTest::newRow("empty player") << "Club"
+                                      << "3" << QStringList{"Ann", "", "Cor"} << "501"
+                                      << "Naam Speler 2 invullen a.u.b.";
+        QTest::newRow("blank player") << "Club"
+                                      << "2" << QStringList{"Ann", "  "} << "501"
+                                      << "Naam Speler 2 invullen a.u.b.";
+        QTest::newRow("player with separator") << "Club"
+                                               << "2" << QStringList{"..\\Ann", "Bob"} << "501"
+                                               << "Naam Speler 1: De naam mag geen / of \\ bevatten.";
+        QTest::newRow("player not in the code page")
+            << "Club"
+            << "2" << QStringList{"Ann", "Łukasz"} << "501"
+            << "Naam Speler 2: Het teken \"Ł\" kan niet in een bestand worden bewaard.";
+        QTest::newRow("same player twice")
+            << "Club"
+            << "3" << QStringList{"Ann", "Bob", "ann"} << "501"
+            << "Naam Speler 3 is gelijk aan Naam Speler 1. Elke speler heeft een eigen naam nodig, anders "
+               "schrijven twee spelers in hetzelfde scorebestand.";
+        QTest::newRow("start 0") << "Club"
+                                 << "2" << two << "0"
+                                 << "De startscore moet een getal van 1 tot en met 9999 zijn.";
+        QTest::newRow("start negative") << "Club"
+                                        << "2" << two << "-501"
+                                        << "De startscore moet een getal van 1 tot en met 9999 zijn.";
+        QTest::newRow("start text") << "Club"
+                                    << "2" << two << "vijf"
+                                    << "De startscore moet een getal van 1 tot en met 9999 zijn.";
+    }
+    void refusedInputChangesNothing() {
+        QFETCH(QString, team);
+        QFETCH(QString, count);
+        QFETCH(QStringList, names);
+        QFETCH(QString, start);
+        QFETCH(QString, message);
+        TeamWindow w(true);
+        MainWindow& m = *w.main;
+        TeamSetupDialog form(m);
+        bool accepted = false;
+        connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
+        form.Text2->setText(team);
+        Fill(form, count, names, start);
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+
+        QCOMPARE(w.prompts.texts(), QStringList{message});
+        QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Vorlentix"));
+        QVERIFY(!accepted);
+        QCOMPARE(w.teamsEntries(), QStringList());
+        QCOMPARE(m.state.PlayerCount, 1);
+        QCOMPARE(m.state.PlayerNames[1], QString());
+        QCOMPARE(m.state.StartScore, 501);
+        QCOMPARE(m.Label12->text(), QStringLiteral("?"));
+        QCOMPARE(m.Label9->text(), QStringLiteral("?"));
+        QVERIFY(!m.Knop1[1]->isEnabled());
+        if (team.trimmed().isEmpty()) QCOMPARE(form.Text2->text(), QString());
+    }
+
+    void refusalPutsTheFocusOnTheBox() {
+        TeamWindow w(true);
+        TeamSetupDialog form(*w.main);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Text2->setText(QStringLiteral("Club"));
+        Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QString()}, QStringLiteral("501"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), form.Text1[2]);
+        form.Text2->setText(QStringLiteral("   "));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), form.Text2);
+        QVERIFY(form.isVisible());
+    }
+
+    void failedTeamCreationIsShownAndTheDialogStays() {
+        TeamWindow w(true);
+        // A folder where Bob's file should be: no write can succeed, also not as root.
+        QVERIFY(QDir().mkpath(w.home.file("Teams/Club/Bob.lib")));
+        TeamSetupDialog form(*w.main);
+        bool accepted = false;
+        connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
+        form.Text2->setText(QStringLiteral("Club"));
+        Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
+             QStringLiteral("501"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(w.prompts.texts(), QStringList{"Het bestand van speler \"Bob\" kan niet worden gelezen."});
+        QVERIFY(!accepted);
+        QCOMPARE(w.main->state.PlayerCount, 1);
+        QCOMPARE(w.main->Label12->text(), QStringLiteral("?"));
+    }
+
+    void openTeamListsPlayersAndLoadsPlayerOne() {
+        TeamWindow w(false);
+        WritePlayer(QStringLiteral("Achter"), QStringLiteral("Zoe"), 0);
+        for (const QString& p : {QStringLiteral("Piet"), QStringLiteral("Jan"), QStringLiteral("Kees")})
+            WritePlayer(QStringLiteral("Oost"), p, 0);
+        WritePlayer(QStringLiteral("Oost"), QStringLiteral("anna"), 3);
+        w.home.write("Teams/Oost/notes.txt", "geen speler");
+        MainWindow& m = *w.main;
+        TeamSetupDialog form(m);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Open Teams en Spelers"));
+        QVERIFY(form.Text2->isHidden());
+        QCOMPARE(form.Combo2->count(), 2);
+        QCOMPARE(form.Combo2->currentText(), QStringLiteral("Achter"));
+        QCOMPARE(ShownRows(form), 1);
+        QCOMPARE(form.Text1[1]->text(), QStringLiteral("Zoe"));
+
+        form.Combo2->setCurrentIndex(1);
+        emit form.Combo2->activated(1); // the scorer picks the team
+        QCOMPARE(form.Combo1->currentText(), QStringLiteral("4"));
+        QCOMPARE(ShownRows(form), 4);
+        const QStringList expected = {"anna", "Jan", "Kees", "Piet"};
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(form.Text1[i]->text(), expected[i - 1]);
+
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QVERIFY(w.prompts.seen.isEmpty());
+        QCOMPARE(m.state.PlayerCount, 4);
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(m.state.PlayerNames[i], expected[i - 1]);
+        QCOMPARE(m.Label12->text(), QStringLiteral("Oost"));
+        QCOMPARE(m.Label9->text(), QStringLiteral("anna"));
+        QCOMPARE(m.scoreList.headerText(0), QStringLiteral("anna"));
+        QCOMPARE(m.scoreList.count(), 3);
+        QCOMPARE(m.Label19->text(), QStringLiteral("3 Items"));
+        QCOMPARE(m.state.StartScore, 501);
+        QCOMPARE(m.Label7->text(), QStringLiteral("501"));
+        QVERIFY(w.dartButtonsOn());
+    }
+
+    void renamedPlayerInOpenModeLeavesTheFiles() {
+        TeamWindow w(false);
+        WritePlayer(QStringLiteral("Oost"), QStringLiteral("Ann"), 2);
+        WritePlayer(QStringLiteral("Oost"), QStringLiteral("Bob"), 1);
+        const QByteArray ann = w.home.read("Teams/Oost/Ann.lib");
+        MainWindow& m = *w.main;
+        m.Label19->setText(QStringLiteral("7 Items"));
+        TeamSetupDialog form(m);
+        form.Text1[1]->setText(QStringLiteral("Anne"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Anne"));
+        QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
+        QCOMPARE(m.Label9->text(), QStringLiteral("Anne"));
+        // No file of that name: an empty list, and the counter says so.
+        QCOMPARE(m.scoreList.count(), 0);
+        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
+        QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
+        QVERIFY(!QFile::exists(w.home.file("Teams/Oost/Anne.lib")));
+    }
+
+    void openModeWithoutTeamsCreatesNothing() {
+        TeamWindow w(false);
+        TeamSetupDialog form(*w.main);
+        bool accepted = false;
+        connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
+        QCOMPARE(form.Combo2->count(), 0);
+        QCOMPARE(form.Combo1->currentText(), QStringLiteral("1"));
+        form.Text1[1]->setText(QStringLiteral("Ann"));
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(w.prompts.texts(),
+                 QStringList{"Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw team aan."});
+        QVERIFY(!accepted);
+        QVERIFY(!QDir(w.home.file("Teams")).exists());
+        QCOMPARE(w.main->Label12->text(), QStringLiteral("?"));
+        QVERIFY(!w.main->Knop1[1]->isEnabled());
+    }
+
+    void moreThanTenPlayersShowsTheFirstTen() {
+        TeamWindow w(false);
+        QStringList names;
+        for (int i = 1; i <= 12; ++i)
+            names << QStringLiteral("Speler%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(CreateTeamFiles(QStringLiteral("Groot"), names));
+        TeamSetupDialog form(*w.main);
+        QCOMPARE(w.prompts.texts(),
+                 QStringList{"Team Groot heeft 12 spelers. Alleen de eerste 10 kunnen meedoen."});
+        QCOMPARE(form.Combo1->currentText(), QStringLiteral("10"));
+        QCOMPARE(ShownRows(form), 10);
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(form.Text1[i]->text(), names[i - 1]);
+        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(w.main->state.PlayerCount, 10);
+        QCOMPARE(w.main->state.PlayerNames[10], names[9]);
+    }
+
+    void cancelChangesNothing() {
+        TeamWindow w(false);
+        WritePlayer(QStringLiteral("Oost"), QStringLiteral("Ann"), 1);
+        const QByteArray ann = w.home.read("Teams/Oost/Ann.lib");
+        MainWindow& m = *w.main;
+        TeamSetupDialog form(m);
+        form.Combo1->setCurrentText(QStringLiteral("3"));
+        for (int i = 1; i <= 3; ++i)
+            form.Text1[i]->setText(QStringLiteral("X%1").arg(i));
+        form.Combo3->setCurrentText(QStringLiteral("301"));
+        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QVERIFY(w.prompts.seen.isEmpty());
+        QCOMPARE(m.state.PlayerCount, 1);
+        QCOMPARE(m.state.PlayerNames[1], QString());
+        QCOMPARE(m.state.StartScore, 501);
+        QCOMPARE(m.Label12->text(), QStringLiteral("?"));
+        QCOMPARE(m.Label9->text(), QStringLiteral("?"));
+        QCOMPARE(m.scoreList.count(), 0);
+        QVERIFY(!m.Knop1[1]->isEnabled());
+        QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
+        QCOMPARE(QDir(w.home.file("Teams/Oost")).entryList(QDir::Files).size(), 1);
+    }
+};
+
+QTEST_MAIN(SpelersFormTest)
+#include "test_teamsetupdialog.moc"

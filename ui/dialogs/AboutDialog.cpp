@@ -1,0 +1,70 @@
+#include "ui/dialogs/AboutDialog.h"
+
+#include "ui/widgets/FormLook.h"
+#include "ui/widgets/StyledButton.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+
+namespace vx {
+
+namespace {
+
+// The credits, then the build's version with the size and the last change of the program file;
+// a file that cannot be read is said to be so rather than shown as zero bytes.
+QString AboutText(const QString& programFile) {
+    const QString version = QStringLiteral("%1.%2.%3")
+                                .arg(VORLENTIX_VERSION_MAJOR)
+                                .arg(VORLENTIX_VERSION_MINOR)
+                                .arg(VORLENTIX_VERSION_PATCH);
+    QStringList lines = {QStringLiteral("Vorlentix"), QStringLiteral("Scoreteller voor darts"),
+                         QStringLiteral("Ontwerp: het Vorlentix-team"), QString()};
+    const QFileInfo file(programFile);
+    if (file.isFile()) {
+        lines << QStringLiteral("Version : %1 / %2").arg(version).arg(file.size())
+              << QStringLiteral("Date : ") + QLocale().toString(file.lastModified(), QLocale::ShortFormat);
+    } else {
+        lines << QStringLiteral("Version : %1 / grootte onbekend").arg(version)
+              << QStringLiteral("Date : onbekend, het programmabestand is niet te lezen");
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("About me..."));
+    SizeTwips(this, 6480, 3210);
+    SetBackgroundPixmap(this,
+                        RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    PlaceTwips(Label2, 150, 180, 2430, 2430);
+    SetBackColor(Label2, Qt::white);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    PlaceTwips(Image1, 240, 270, 2250, 2250);
+    Image1->setPixmap(UiPicture(QStringLiteral("AboutForm.png")));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    PlaceTwips(Label1, 2760, 300, 3900, 1800);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    SetForeColor(Label1, QColor(64, 64, 64));
+    Label1->setText(
+        AboutText(executableFile.isEmpty() ? QCoreApplication::applicationFilePath() : executableFile));
+
+    CancelKnop = new StyledButton(this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setText(QStringLiteral("Ok"));
+    PlaceTwips(CancelKnop, 5190, 2250, 990, 360);
+    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace vx

@@ -1,0 +1,27 @@
+// The about window: a picture, the maker's credits and the version, size and date of the
+// program's own file.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace vx {
+
+class StyledButton;
+
+class AboutDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+
+    // The file whose size and date are shown; empty means the running program's own file.
+    static inline QString executableFile;
+
+    QLabel* Label2 = nullptr; // the white frame behind the picture
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr; // the information text
+    StyledButton* CancelKnop = nullptr;
+};
+
+} // namespace vx

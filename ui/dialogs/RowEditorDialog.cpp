@@ -1,0 +1,193 @@
+#include "ui/dialogs/RowEditorDialog.h"
+
+#include "ui/widgets/FormLook.h"
+#include "ui/main/MainWindow.h"
+#include "core/common/Services.h"
+#include "core/files/TextFile.h"
+#include "ui/dialogs/SelectedRow.h"
+#include "core/review/Statistics.h"
+#include "ui/widgets/StyledButton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vx {
+
+namespace {
+
+constexpr int kOutColumn = 1;
+constexpr int kFirstTurnColumn = 2;
+constexpr int kAverageColumn = 27;
+
+const QColor kFieldYellow(250, 250, 160);
+const QColor kCellBlue(240, 250, 250);
+
+template <class T> T* make(QWidget* parent, const QString& name) {
+    auto* w = new T(parent);
+    w->setObjectName(name);
+    return w;
+}
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, int left, int top) {
+    auto* label = make<QLabel>(parent, name);
+    label->setText(text);
+    PlaceTwips(label, left, top);
+    return label;
+}
+
+QComboBox* cell(QWidget* parent, int index, const QStringList& items, const QColor& colour, int left,
+                int top) {
+    auto* combo = make<QComboBox>(parent, QStringLiteral("Combo1(%1)").arg(index));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    QFont font = combo->font();
+    font.setPointSize(10);
+    combo->setFont(font);
+    SetBackColor(combo, colour);
+    PlaceTwipsWidth(combo, left, top, 750);
+    return combo;
+}
+
+StyledButton* button(QWidget* parent, const QString& name, const QString& text, int left, int width) {
+    auto* knop = make<StyledButton>(parent, name);
+    knop->setText(text);
+    PlaceTwips(knop, left, 3510, width, 360);
+    return knop;
+}
+
+} // namespace
+
+RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
+    setObjectName(QStringLiteral("ItemForm"));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setWindowTitle(QStringLiteral("Scorelijst Bewerken van..."));
+    // The form's small font: the captions were laid out for it (" Item Wijzigen " fits its button).
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    SizeTwips(this, 8400, 4500);
+    SetBackgroundPixmap(this,
+                        RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
+
+    // The menu opens the editor for the selected row; without a selection it edits the first.
+    m_row = FirstSelectedRow(main);
+    if (m_row < 0 && main.scoreList.count() > 0) m_row = 0;
+
+    Text1 = make<QLineEdit>(this, QStringLiteral("Text1"));
+    SetBackColor(Text1, kFieldYellow);
+    PlaceTwipsWidth(Text1, 180, 225, 3000);
+    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler"), 3300, 285);
+    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("Item %1").arg(m_row + 1), 7500, 285);
+
+    Combo1[0] = cell(this, 0, {QStringLiteral("v"), QStringLiteral("-")}, kFieldYellow, 5130, 225);
+    Label2[0] = caption(this, QStringLiteral("Label2(0)"), QStringLiteral("Out"), 5970, 285);
+
+    QStringList scores{QStringLiteral("-")};
+    for (int s = 1; s <= 180; ++s)
+        scores << QString::number(s);
+    QFont labelFont = font();
+    labelFont.setPointSize(10);
+    labelFont.setBold(true);
+    labelFont.setItalic(true);
+    // Six cells a column, columns 1650 apart; the 25th stands alone atop the fifth.
+    int top = 900;
+    int left = 180;
+    for (int k = 1; k <= 25; ++k) {
+        Combo1[k] = cell(this, k, scores, kCellBlue, left, top);
+        Label2[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
+        Label2[k]->setFont(labelFont);
+        Label2[k]->setText(QStringLiteral("D.%1").arg(k));
+        PlaceTwips(Label2[k], left + 840, top + 60);
+        top += 390;
+        if (top > 3000) {
+            top = 900;
+            left += 1650;
+        }
+    }
+
+    Text3 = make<QLineEdit>(this, QStringLiteral("Text3"));
+    SetBackColor(Text3, kCellBlue);
+    PlaceTwips(Text3, 6780, 1680, 735, 345);
+    Label4 = caption(this, QStringLiteral("Label4"), QStringLiteral("Gem."), 7620, 1740);
+
+    WijzigKnop = button(this, QStringLiteral("WijzigKnop"), QStringLiteral(" Item Wijzigen "), 180, 1155);
+    DelKnop = button(this, QStringLiteral("DelKnop"), QStringLiteral(" Item Verwijderen "), 1410, 1155);
+    CancelKnop = button(this, QStringLiteral("CancelKnop"), QStringLiteral("Exit"), 7080, 990);
+    connect(WijzigKnop, &StyledButton::clicked, this, &RowEditorDialog::WijzigKnop_Click);
+    connect(DelKnop, &StyledButton::clicked, this, &RowEditorDialog::DelKnop_Click);
+    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
+
+    fillFields();
+    // Only the user's changes recompute: the average the row holds is shown as it is.
+    for (QComboBox* combo : Combo1) {
+        connect(combo, &QComboBox::editTextChanged, this, &RowEditorDialog::Combo1_Change);
+        connect(combo, &QComboBox::activated, this, &RowEditorDialog::Combo1_Change);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+void RowEditorDialog::fillFields() {
+    if (m_row < 0) return;
+    const auto& row = m_main.scoreList.row(m_row);
+    Text1->setText(row[0]);
+    Combo1[0]->setEditText(row[kOutColumn]);
+    for (int k = 1; k <= 25; ++k)
+        Combo1[k]->setEditText(row[kFirstTurnColumn + k - 1]);
+    Text3->setText(row[kAverageColumn]);
+}
+
+void RowEditorDialog::Combo1_Change() {
+    QStringList cells;
+    for (int k = 1; k <= 25; ++k)
+        cells << Combo1[k]->currentText();
+    Text3->setText(TurnCellsAverage(cells));
+}
+
+void RowEditorDialog::WijzigKnop_Click() {
+    // A row whose text is blank is skipped when its file is read back: it would be lost at the
+    // next save and load.
+    if (Text1->text().trimmed().isEmpty()) {
+        showMessage(QStringLiteral("Vul de tekst bij \"Naam Speler\" in: een regel zonder naam gaat "
+                                   "verloren bij het opslaan van de scorelijst."));
+        return;
+    }
+    QStringList texts{Text1->text(), Text3->text()};
+    for (QComboBox* combo : Combo1)
+        texts << combo->currentText();
+    // The texts go into the row unchecked, but one the score list file cannot hold would make
+    // the next save fail: refuse it here, where it can still be corrected.
+    for (const QString& text : texts)
+        if (!FitsCp1252(text)) {
+            showMessage(QStringLiteral("\"") + text +
+                        QStringLiteral("\" bevat tekens die niet in een scorelijst kunnen worden opgeslagen. "
+                                       "Pas de tekst aan en probeer het opnieuw."));
+            return;
+        }
+    if (!prompts().question(QStringLiteral("Wilt u deze wijzigingen doorvoeren in de scorelijst?"),
+                            QStringLiteral(" Change")))
+        return;
+    // The dialog is modal: the selection cannot move, so the row is the one the editor opened.
+    if (m_row >= 0 && m_row < m_main.scoreList.count()) {
+        ScoreListModel& list = m_main.scoreList;
+        list.setCell(m_row, 0, Text1->text());
+        list.setCell(m_row, kOutColumn, Combo1[0]->currentText());
+        for (int k = 1; k <= 25; ++k)
+            list.setCell(m_row, kFirstTurnColumn + k - 1, Combo1[k]->currentText());
+        list.setCell(m_row, kAverageColumn, Text3->text());
+    }
+    m_main.state.ScoreListChanged = true;
+}
+
+void RowEditorDialog::DelKnop_Click() {
+    if (!prompts().question(QStringLiteral("Wilt u '") + Text1->text() +
+                                QStringLiteral("' verwijderen uit de scorelijst?"),
+                            QStringLiteral(" Delete")))
+        return;
+    if (m_row >= 0 && m_row < m_main.scoreList.count()) m_main.scoreList.removeRowAt(m_row);
+    m_main.state.ScoreListChanged = true;
+    m_main.ShowRowCount();
+    accept();
+}
+
+} // namespace vx

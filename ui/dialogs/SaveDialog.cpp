@@ -1,0 +1,133 @@
+#include "ui/dialogs/SaveDialog.h"
+
+#include "core/common/Utilities.h"
+#include "ui/widgets/FormLook.h"
+#include "ui/main/MainWindow.h"
+#include "core/common/Services.h"
+#include "core/files/ScoreListFiles.h"
+#include "ui/widgets/StyledButton.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace vx {
+
+std::function<void(double)> SaveDialog::pause = Pause;
+
+namespace {
+
+const QColor kNameBack(40, 40, 60);
+
+// The busy pointer for as long as the progress runs, whatever way the run ends.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// A typed name can be that of another duo match: its file would be replaced by this match's
+// list without a word. The match's own file is meant to be replaced, and a name the file
+// routines refuse is left to the save, which says why.
+bool MayReplace(const QString& name, const QString& ownName) {
+    if (!CheckName(name, NameKind::Duo)) return true;
+    const QFileInfo target(DuoFilePath(name));
+    if (!target.exists() || target == QFileInfo(DuoFilePath(ownName))) return true;
+    return prompts().question(
+        QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze overschrijven?").arg(name),
+        QStringLiteral(" Overschrijven"));
+}
+
+} // namespace
+
+SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
+    setObjectName(QStringLiteral("SaveForm"));
+    setWindowTitle(QStringLiteral("Data Opslaan"));
+    SizeTwips(this, 5910, 1560);
+    SetBackColor(this, QColor(170, 240, 240));
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    PlaceTwips(Text1, 120, 150, 5085, 300);
+    SetBackColor(Text1, kNameBack);
+    SetForeColor(Text1, QColor(240, 240, 160));
+
+    Bar = new QLabel(this);
+    Bar->setObjectName(QStringLiteral("Bar"));
+    PlaceTwips(Bar, 120, 150, 5085, 300);
+    Bar->hide();
+
+    Label1 = new QLabel(QStringLiteral("0%"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // Wide enough for "100%" from the start, so the label never has to grow.
+    PlaceTwips(Label1, 5250, 195, 615, 240);
+
+    SaveKnop = new StyledButton(this);
+    SaveKnop->setObjectName(QStringLiteral("SaveKnop"));
+    SaveKnop->setText(QStringLiteral("Opslaan"));
+    PlaceTwips(SaveKnop, 4650, 600, 990, 360);
+    connect(SaveKnop, &StyledButton::clicked, this, &SaveDialog::SaveKnop_Click);
+
+    CancelKnop = new StyledButton(this);
+    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
+    CancelKnop->setText(QStringLiteral("Annuleren"));
+    PlaceTwips(CancelKnop, 3630, 600, 990, 360);
+    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
+
+    if (m_main.isDuoMatch()) {
+        Text1->setText(m_main.state.DuoFileName);
+    } else {
+        // A player's list always goes under the team folder and the player's own name: the
+        // box only shows who is saved, so it is not to be typed in.
+        Text1->setText(m_main.Label9->text());
+        Text1->setReadOnly(true);
+    }
+}
+
+void SaveDialog::FillBar(int width) {
+    m_bar.fill(kNameBack);
+    QPainter painter(&m_bar);
+    // 340 units fill the bar; its height is 18 units, the whole bar.
+    painter.fillRect(0, 0, static_cast<int>(RoundHalfAway(width * m_bar.width() / 340.0)), m_bar.height(),
+                     QColor(0, 240, 0));
+    painter.end();
+    Bar->setPixmap(QPixmap::fromImage(m_bar));
+}
+
+void SaveDialog::SaveKnop_Click() {
+    const bool duo = m_main.isDuoMatch();
+    // No keeps the dialog open, so another name can be typed.
+    if (duo && !MayReplace(Text1->text(), m_main.state.DuoFileName)) return;
+    const FileResult written = duo ? m_main.SaveDuoList(Text1->text())
+                                   : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
+    if (!written) {
+        // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
+        // another name can be tried or the save cancelled.
+        showMessage(QStringLiteral("Opslaan is niet gelukt.\n%1").arg(written.error));
+        return;
+    }
+
+    // A second click during the run would write and animate again.
+    SaveKnop->setEnabled(false);
+    CancelKnop->setEnabled(false);
+    {
+        BusyPointer busy;
+        Text1->hide();
+        m_bar = QImage(Bar->size(), QImage::Format_RGB32);
+        Bar->show();
+        for (int i = 0; i <= 340; i += 2) {
+            FillBar(i);
+            Label1->setText(QStringLiteral("%1%").arg(RoundHalfAway(i / 3.5)));
+            pause(0.02);
+        }
+        Label1->setText(QStringLiteral("100%"));
+        pause(0.5);
+    }
+    m_main.state.ScoreListChanged = false;
+    accept();
+}
+
+} // namespace vx

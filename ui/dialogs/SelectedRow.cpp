@@ -1,0 +1,19 @@
+#include "ui/dialogs/SelectedRow.h"
+
+#include "ui/main/MainWindow.h"
+
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace vx {
+
+int FirstSelectedRow(const MainWindow& main) {
+    const QItemSelectionModel* selection = main.ListView1->selectionModel();
+    if (!selection) return -1;
+    int first = -1;
+    for (const QModelIndex& index : selection->selectedIndexes())
+        if (first < 0 || index.row() < first) first = index.row();
+    return first;
+}
+
+} // namespace vx

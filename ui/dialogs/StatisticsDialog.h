@@ -1,0 +1,49 @@
+// The statistics window: how often each turn score was thrown in the rows of the selected row's
+// text, as a bar graph or a table of numbers, with the average per three darts in the title and
+// a one-page printout of the view shown. Also the summary of the complete score list.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+
+namespace vx {
+
+class MainWindow;
+
+class StatisticsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Gathers the figures of the row selected in the main window's ListView1 and draws both
+    // views; it opens on the graph.
+    explicit StatisticsDialog(MainWindow& main, QWidget* parent = nullptr);
+
+    void zien_Click(int index);
+    void PrintList_Click();
+
+    QMenuBar* MenuBar = nullptr;
+    QAction* PrintList = nullptr;
+    std::array<QAction*, 3> zien{}; // index 1: numbers, 2: graph
+    QLabel* Pic = nullptr;          // the graph; hidden while the numbers are shown
+    QLabel* Label1 = nullptr;       // inside Pic: the axis caption, then the mouse readout
+
+    const QImage& graphImage() const { return m_graph; }
+    const QImage& tableImage() const { return m_table; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    MainWindow& m_main;
+    QImage m_graph;
+    QImage m_table;
+};
+
+// The summary of the whole score list over all players, in a message box.
+void ShowScoreListSummary(MainWindow& main);
+
+} // namespace vx
