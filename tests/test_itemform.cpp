@@ -135,6 +135,41 @@ class ItemFormTest : public QObject {
         QVERIFY(!QApplication::overrideCursor()); // the busy pointer is gone once it is built
     }
 
+    // Captions stay on one line, with the button's 3-pixel inset on either side; a cell shows
+    // its first and its last character at once.
+    void everythingShowsWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value"); // typed into a cell; empty for a button
+        QTest::newRow("Item Wijzigen") << "WijzigKnop" << QString();
+        QTest::newRow("Item Verwijderen") << "DelKnop" << QString();
+        QTest::newRow("a turn of four digits") << "Combo1(1)"
+                                               << "9999";
+    }
+    void everythingShowsWhole() {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        Fixture f;
+        ItemForm form(f.main);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (auto* knop = form.findChild<VistaButton*>(name)) {
+            const QString text = knop->text().trimmed();
+            QVERIFY2(knop->fontMetrics().horizontalAdvance(text) + 2 * 3 <= knop->width(), qPrintable(text));
+            return;
+        }
+        auto* combo = form.findChild<QComboBox*>(name);
+        QVERIFY(combo);
+        typeInto(combo, value);
+        QLineEdit* edit = combo->lineEdit();
+        QCOMPARE(edit->cursorPosition(), value.size());
+        const int end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        const int start = end - edit->fontMetrics().horizontalAdvance(value);
+        QVERIFY2(
+            start >= 0 && end < edit->width(),
+            qPrintable(
+                QStringLiteral("text from %1 to %2 of %3 pixels").arg(start).arg(end).arg(edit->width())));
+    }
+
     void average_data() {
         QTest::addColumn<QStringList>("cells"); // the row's turn cells when it opens
         QTest::addColumn<int>("cell");          // the cell typed into
