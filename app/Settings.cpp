@@ -68,7 +68,7 @@ bool WriteSettings(const QString& path, const QString& footerText) {
 }
 
 bool IsStorableFooter(const QString& text) {
-    return !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n') && FitsCp1252(text);
+    return !text.contains(u'"') && FitsTextLine(text);
 }
 
 } // namespace vx

@@ -191,16 +191,20 @@ void ItemForm::WijzigKnop_Click() {
                                    "verloren bij het opslaan van de scorelijst."));
         return;
     }
-    QStringList texts{Text1->text(), Text3->text()};
-    for (QComboBox* combo : Combo1)
-        texts << combo->currentText();
-    // The texts go into the row unchecked, but one the score list file cannot hold would make
-    // the next save fail: refuse it here, where it can still be corrected.
-    for (const QString& text : texts)
-        if (!FitsCp1252(text)) {
-            showMessage(QStringLiteral("\"") + text +
-                        QStringLiteral("\" bevat tekens die niet in een scorelijst kunnen worden opgeslagen. "
-                                       "Pas de tekst aan en probeer het opnieuw."));
+    // Each field with the caption beside it, by which the message names it.
+    QList<std::pair<QLabel*, QString>> fields{{Label1, Text1->text()}, {Label4, Text3->text()}};
+    for (int k = 0; k <= 25; ++k)
+        fields.append({Label2[k], Combo1[k]->currentText()});
+    // The texts go into the row unchecked, but one the score list file cannot hold (a pasted
+    // line break, a character outside its code page) would make every later save fail:
+    // refuse it here, where it can still be corrected.
+    for (const auto& [label, text] : fields)
+        if (!FitsTextLine(text)) {
+            showMessage(
+                QStringLiteral("De tekst bij \"%1\" (\"%2\") bevat een regeleinde of tekens die niet in "
+                               "een scorelijst kunnen worden opgeslagen. Pas de tekst aan en probeer "
+                               "het opnieuw.")
+                    .arg(label->text(), text));
             return;
         }
     if (!prompts().question(QStringLiteral("Wilt u deze wijzigingen doorvoeren in de scorelijst?"),

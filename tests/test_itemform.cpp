@@ -310,14 +310,21 @@ class ItemFormTest : public QObject {
     void textsTheFileCannotHoldAreRefused_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("name") << "Text1" << QStringLiteral("Piet \u2603");
-        QTest::newRow("a score cell") << "Combo1(4)" << QStringLiteral("60\u4e00");
-        QTest::newRow("Out") << "Combo1(0)" << QStringLiteral("\u2713");
-        QTest::newRow("average") << "Text3" << QStringLiteral("\u0394");
+        QTest::addColumn<QString>("caption"); // how the message names the field
+        QTest::newRow("name") << "Text1" << QStringLiteral("Piet \u2603") << "Naam Speler";
+        QTest::newRow("a score cell") << "Combo1(4)" << QStringLiteral("60\u4e00") << "D.4";
+        QTest::newRow("Out") << "Combo1(0)" << QStringLiteral("\u2713") << "Out";
+        QTest::newRow("average") << "Text3" << QStringLiteral("\u0394") << "Gem.";
+        QTest::newRow("line break in the name")
+            << "Text1" << QStringLiteral("Zo\u00eb\r\nregel2") << "Naam Speler";
+        QTest::newRow("line feed in the last score cell") << "Combo1(25)" << QStringLiteral("60\n") << "D.25";
+        QTest::newRow("carriage return in Out") << "Combo1(0)" << QStringLiteral("v\r") << "Out";
+        QTest::newRow("line break in the average") << "Text3" << QStringLiteral("22.8\r\n1") << "Gem.";
     }
     void textsTheFileCannotHoldAreRefused() {
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(QString, caption);
         Fixture f;
         ItemForm form(f.main);
         form.Text1->setText("Pi\u00ebt \u20ac"); // Windows-1252 holds these
@@ -333,6 +340,7 @@ class ItemFormTest : public QObject {
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
         QVERIFY(f.prompts.seen[0].text.contains(text));
         QVERIFY(f.prompts.seen[0].text.contains("niet in een scorelijst"));
+        QVERIFY(f.prompts.seen[0].text.contains(QLatin1Char('"') + caption + QLatin1Char('"')));
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
         QVERIFY(!f.main.state.ScoreListChanged);
     }
