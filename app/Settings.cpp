@@ -59,12 +59,15 @@ std::optional<QString> ReadSettingsFooter(const QString& path) {
     return values[2];
 }
 
-bool WriteSettings(const QString& path, const QString& footerText) {
-    if (!IsStorableFooter(footerText))
+bool WriteSettings(const QString& path, const QString& footerText, QString* error) {
+    if (!IsStorableFooter(footerText)) {
+        if (error)
+            *error = QStringLiteral("de tekst onderaan de afdrukpagina's kan niet worden bewaard");
         return false;
+    }
     const QStringList lines = {QStringLiteral("\"Vorlentix\""), QStringLiteral("\"%1\"").arg(QString(26, u'-')),
                                QStringLiteral("\"%1\"").arg(footerText)};
-    return WriteTextLinesAtomic(path, lines);
+    return WriteTextLinesAtomic(path, lines, error);
 }
 
 bool IsStorableFooter(const QString& text) {

@@ -1,5 +1,7 @@
 #include "app/TextFile.h"
 
+#include "app/FileReason.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -102,13 +104,16 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-bool ReadTextLines(const QString& path, QStringList* lines) {
+bool ReadTextLines(const QString& path, QStringList* lines, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = FileFailureReason(FileAction::Read, path, file.error());
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    }
     *lines = SplitLines(DecodeCp1252(bytes));
     return true;
 }
@@ -133,7 +138,8 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* erro
     QSaveFile file(path);
     auto fail = [&](const QString& what) {
         if (error)
-            *error = QStringLiteral("het bestand kan niet worden %1 (%2)").arg(what, file.errorString());
+            *error = QStringLiteral("het bestand kan niet worden %1 (%2)")
+                         .arg(what, FileFailureReason(FileAction::Write, path, file.error()));
         return false;
     };
     if (!file.open(QIODevice::WriteOnly))

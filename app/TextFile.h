@@ -24,8 +24,9 @@ bool FitsTextLine(const QString& text);
 // without a line end still counts; a file that ends with a line end has no empty last line.
 QStringList SplitLines(const QString& text);
 
-// Reads a whole file as lines. Returns false when the file cannot be opened or read.
-bool ReadTextLines(const QString& path, QStringList* lines);
+// Reads a whole file as lines. Returns false when the file cannot be opened or read; `error`
+// then gets the reason in Dutch.
+bool ReadTextLines(const QString& path, QStringList* lines, QString* error = nullptr);
 
 // Joins lines, each one followed by CR LF, and encodes them. Fails on a line that does not
 // fit a line (see FitsTextLine); `badLine` then gets its index.

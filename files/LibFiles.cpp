@@ -1,5 +1,6 @@
 #include "files/LibFiles.h"
 
+#include "app/FileReason.h"
 #include "app/Services.h"
 #include "app/TextFile.h"
 
@@ -51,7 +52,8 @@ QString FirstUnstorableCharacter(const QString& name) {
 FileResult CheckedFolder(const QString& folder) {
     if (QDir().mkpath(folder)) return FileResult::success();
     return FileResult::failure(
-        QStringLiteral("De map \"%1\" kan niet worden aangemaakt.").arg(QDir::toNativeSeparators(folder)));
+        QStringLiteral("De map \"%1\" kan niet worden aangemaakt (%2).")
+            .arg(QDir::toNativeSeparators(folder), FileFailureReason(FileAction::MakeFolder, folder)));
 }
 
 // Names the row as the row editor shows it ("Item 3" and its text), and the field, so that the
@@ -166,9 +168,11 @@ FileResult ReadScoreList(const QString& path, ScoreListModel& model) {
     QStringList lines;
     QVector<ScoreListModel::Row> rows;
     const QString shown = QDir::toNativeSeparators(path);
-    if (!ReadTextLines(path, &lines)) {
+    QString why;
+    if (!ReadTextLines(path, &lines, &why)) {
         model.clear();
-        return FileResult::failure(QStringLiteral("Het bestand \"%1\" kan niet worden gelezen.").arg(shown));
+        return FileResult::failure(
+            QStringLiteral("Het bestand \"%1\" kan niet worden gelezen (%2).").arg(shown, why));
     }
     if (!ParseScoreList(lines, &rows)) {
         model.clear();
@@ -221,10 +225,12 @@ FileResult CreateTeamFiles(const QString& team, const QStringList& players) {
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
         if (QFileInfo::exists(path)) {
             QStringList existing;
-            if (!ReadTextLines(path, &existing)) {
+            QString why;
+            if (!ReadTextLines(path, &existing, &why)) {
                 if (result)
                     result = FileResult::failure(
-                        QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen.").arg(player));
+                        QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
+                            .arg(player, why));
                 continue;
             }
             lines += existing.mid(kHeaderLines);

@@ -272,6 +272,40 @@ class LibFilesTest : public QObject {
         QVERIFY(!QFileInfo::exists(home.file(QStringLiteral("Teams/Finale.lib"))));
     }
 
+    // What blocks a file is told in Dutch, never in the system's English words: through the
+    // folder a writer makes, and through a reader.
+    void blockedFilesSayWhy_data() {
+        QTest::addColumn<QString>("blocker"); // "file:" or "dir:" and a path in the home folder
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Teams is a file") << "file:Teams"
+                                         << "save duo"
+                                         << "is een bestand en geen map";
+        QTest::newRow("team folder is a file") << "file:Teams/Club"
+                                               << "create team"
+                                               << "is een bestand en geen map";
+        QTest::newRow("missing duo file") << "dir:Teams"
+                                          << "load duo"
+                                          << "het bestand bestaat niet";
+    }
+    void blockedFilesSayWhy() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, action);
+        QFETCH(QString, reason);
+        vxtest::TempHome home;
+        if (blocker.startsWith(u"file:")) home.write(blocker.mid(5), "x");
+        if (blocker.startsWith(u"dir:")) QVERIFY(QDir().mkpath(home.file(blocker.mid(4))));
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("A"), 1));
+        FileResult result;
+        if (action == u"save duo") result = SaveDuoList(model, QStringLiteral("Finale"));
+        if (action == u"create team")
+            result = CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")});
+        if (action == u"load duo") result = LoadDuoList(model, QStringLiteral("Finale"));
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    }
+
     void blockedFoldersAreReported() {
         vxtest::TempHome home;
         ScoreListModel model;
