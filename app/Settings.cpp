@@ -51,9 +51,9 @@ std::optional<QString> ReadSettingsFooter(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // Three short values never need more than this; a huge or binary file reads no further.
-    const QByteArray head = file.read(64 * 1024);
-    const QStringList values = DelimitedValues(DecodeCp1252(head), 3);
+    // Read whole, as every file of the program is: a footer longer than any fixed share of the
+    // file would come back cut short and be written back so at shutdown.
+    const QStringList values = DelimitedValues(DecodeCp1252(file.readAll()), 3);
     if (values.size() < 3 || !IsStorableFooter(values[2]))
         return std::nullopt;
     return values[2];

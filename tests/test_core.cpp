@@ -193,6 +193,11 @@ private slots:
         QTest::newRow("empty footer") << QByteArray("\"x\"\r\n\"-\"\r\n\"\"\r\n") << true << "";
         QTest::newRow("cp1252") << QByteArray("\"x\"\r\n\"-\"\r\n\"Caf\xe9 \x80\"\r\n") << true
                                 << QStringLiteral("Café €");
+        // read whole, never cut short: a text longer than any read buffer
+        const QByteArray longFooter(70000, 'k');
+        QTest::newRow("footer longer than 64 KiB")
+            << QByteArray("\"x\"\r\n\"-\"\r\n\"" + longFooter + "\"\r\n") << true
+            << QString::fromLatin1(longFooter);
     }
     void settingsFile() {
         QFETCH(QByteArray, bytes);
