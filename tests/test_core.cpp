@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace vx;
 
 class CoreTest : public QObject {
@@ -116,6 +118,63 @@ private slots:
         QCOMPARE(home.read("x.txt"), QByteArray("a\r\n\r\n"));
     }
 
+    // The system's own texts are English: a failure says why in Dutch, from the state of the
+    // folders. Permissions do not stop root, so those rows only run for an ordinary user.
+    void fileFailuresSayWhyInDutch_data() {
+        QTest::addColumn<QString>("blocker"); // made in the home folder first
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder missing") << ""
+                                        << "Weg/x.txt" << true << "de map \"%1Weg\" bestaat niet";
+        QTest::newRow("a file where a folder should be")
+            << "file:Blok"
+            << "Blok/x.txt" << true << "\"%1Blok\" is een bestand en geen map";
+        QTest::newRow("a folder where the file should be")
+            << "dir:x.txt"
+            << "x.txt" << true << "er staat een map met die naam";
+        QTest::newRow("read-only file") << "ro-file:x.txt"
+                                        << "x.txt" << true << "het bestand is alleen-lezen";
+        QTest::newRow("read-only folder")
+            << "ro-dir:Vast"
+            << "Vast/x.txt" << true << "u hebt geen schrijfrechten in de map \"%1Vast\"";
+        QTest::newRow("reading a missing file") << ""
+                                                << "x.txt" << false << "het bestand bestaat niet";
+        QTest::newRow("reading in a missing folder")
+            << ""
+            << "Weg/x.txt" << false << "de map \"%1Weg\" bestaat niet";
+        QTest::newRow("reading a folder") << "dir:x.txt"
+                                          << "x.txt" << false << "er staat een map met die naam";
+        QTest::newRow("reading without rights") << "unreadable:x.txt"
+                                                << "x.txt" << false << "geen leesrechten";
+    }
+    void fileFailuresSayWhyInDutch() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, path);
+        QFETCH(bool, write);
+        QFETCH(QString, reason);
+        vxtest::TempHome home;
+        const QString kind = blocker.section(u':', 0, 0);
+        const QString target = home.file(blocker.section(u':', 1));
+        if ((kind.startsWith(u"ro-") || kind == u"unreadable") && geteuid() == 0)
+            QSKIP("permissions do not stop root");
+        if (kind == u"dir" || kind == u"ro-dir") QVERIFY(QDir().mkpath(target));
+        if (kind == u"file" || kind == u"ro-file" || kind == u"unreadable")
+            home.write(blocker.section(u':', 1), "x\r\n");
+        if (kind.startsWith(u"ro-"))
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
+        if (kind == u"unreadable") QVERIFY(QFile::setPermissions(target, QFile::WriteOwner));
+        QString error;
+        QStringList lines;
+        if (write)
+            QVERIFY(!WriteTextLinesAtomic(home.file(path), {"a"}, &error));
+        else
+            QVERIFY(!ReadTextLines(home.file(path), &lines, &error));
+        reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(home.path() + u'/'));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     void settingsFile_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("found");
@@ -134,6 +193,11 @@ private slots:
         QTest::newRow("empty footer") << QByteArray("\"x\"\r\n\"-\"\r\n\"\"\r\n") << true << "";
         QTest::newRow("cp1252") << QByteArray("\"x\"\r\n\"-\"\r\n\"Caf\xe9 \x80\"\r\n") << true
                                 << QStringLiteral("Café €");
+        // read whole, never cut short: a text longer than any read buffer
+        const QByteArray longFooter(70000, 'k');
+        QTest::newRow("footer longer than 64 KiB")
+            << QByteArray("\"x\"\r\n\"-\"\r\n\"" + longFooter + "\"\r\n") << true
+            << QString::fromLatin1(longFooter);
     }
     void settingsFile() {
         QFETCH(QByteArray, bytes);

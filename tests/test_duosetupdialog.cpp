@@ -280,6 +280,12 @@ class DuoFormTest : public QObject {
             << "3"
             << "501"
             << "Naam Speler 2 bevat een teken dat niet in de scorelijst kan worden bewaard.";
+        QTest::newRow("player with a pasted line break")
+            << QStringLiteral("Koos\r\nregel2") << "Fred"
+            << "Paar"
+            << "3"
+            << "501"
+            << "Naam Speler 1 bevat een teken dat niet in de scorelijst kan worden bewaard.";
         QTest::newRow("file with separator") << "Koos"
                                              << "Fred"
                                              << "../Paar"

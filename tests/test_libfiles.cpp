@@ -241,6 +241,71 @@ class LibFilesTest : public QObject {
                  QStringList{"Jan.lib"});
     }
 
+    // The scorer must find the row to mend it: the message names it as the row editor does.
+    void unstorableRowIsNamed_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("row"); // as the message names the row and the field
+        QTest::addColumn<QString>("field");
+        QTest::newRow("line break in the name")
+            << 0 << QStringLiteral("Zo\u00eb\r\nregel2") << QStringLiteral("Item 2 (\"Zo\u00eb regel2\")")
+            << "\"Naam Speler\"";
+        QTest::newRow("line feed in a turn") << 6 << QStringLiteral("60\n") << "Item 2 (\"B\")"
+                                             << "\"D.5\"";
+        QTest::newRow("character outside the code page in Out")
+            << 1 << QStringLiteral("\u2713") << "Item 2 (\"B\")"
+            << "\"Out\"";
+    }
+    void unstorableRowIsNamed() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, row);
+        QFETCH(QString, field);
+        vxtest::TempHome home;
+        ScoreListModel model;
+        for (const char* name : {"A", "B", "C"})
+            model.appendRow(MakeRow(QString::fromLatin1(name), 3));
+        model.setCell(1, column, text);
+        const FileResult result = SaveDuoList(model, QStringLiteral("Finale"));
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(row) && result.error.contains(field), qPrintable(result.error));
+        QVERIFY(!QFileInfo::exists(home.file(QStringLiteral("Teams/Finale.lib"))));
+    }
+
+    // What blocks a file is told in Dutch, never in the system's English words: through the
+    // folder a writer makes, and through a reader.
+    void blockedFilesSayWhy_data() {
+        QTest::addColumn<QString>("blocker"); // "file:" or "dir:" and a path in the home folder
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("Teams is a file") << "file:Teams"
+                                         << "save duo"
+                                         << "is een bestand en geen map";
+        QTest::newRow("team folder is a file") << "file:Teams/Club"
+                                               << "create team"
+                                               << "is een bestand en geen map";
+        QTest::newRow("missing duo file") << "dir:Teams"
+                                          << "load duo"
+                                          << "het bestand bestaat niet";
+    }
+    void blockedFilesSayWhy() {
+        QFETCH(QString, blocker);
+        QFETCH(QString, action);
+        QFETCH(QString, reason);
+        vxtest::TempHome home;
+        if (blocker.startsWith(u"file:")) home.write(blocker.mid(5), "x");
+        if (blocker.startsWith(u"dir:")) QVERIFY(QDir().mkpath(home.file(blocker.mid(4))));
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("A"), 1));
+        FileResult result;
+        if (action == u"save duo") result = SaveDuoList(model, QStringLiteral("Finale"));
+        if (action == u"create team")
+            result = CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")});
+        if (action == u"load duo") result = LoadDuoList(model, QStringLiteral("Finale"));
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    }
+
     void blockedFoldersAreReported() {
         vxtest::TempHome home;
         ScoreListModel model;

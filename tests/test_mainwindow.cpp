@@ -122,6 +122,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(prompts.seen.size(), 1);
         QVERIFY(
             prompts.seen[0].text.startsWith(QStringLiteral("De instellingen konden niet worden opgeslagen")));
+        QVERIFY2(prompts.seen[0].text.contains(QStringLiteral("er staat een map met die naam")),
+                 qPrintable(prompts.seen[0].text));
     }
 
     void checkoutTableFile_data() {

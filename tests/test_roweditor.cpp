@@ -135,6 +135,41 @@ class ItemFormTest : public QObject {
         QVERIFY(!QApplication::overrideCursor()); // the busy pointer is gone once it is built
     }
 
+    // Captions stay on one line, with the button's 3-pixel inset on either side; a cell shows
+    // its first and its last character at once.
+    void everythingShowsWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value"); // typed into a cell; empty for a button
+        QTest::newRow("Item Wijzigen") << "WijzigKnop" << QString();
+        QTest::newRow("Item Verwijderen") << "DelKnop" << QString();
+        QTest::newRow("a turn of four digits") << "Combo1(1)"
+                                               << "9999";
+    }
+    void everythingShowsWhole() {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        Fixture f;
+        RowEditorDialog form(f.main);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (auto* knop = form.findChild<StyledButton*>(name)) {
+            const QString text = knop->text().trimmed();
+            QVERIFY2(knop->fontMetrics().horizontalAdvance(text) + 2 * 3 <= knop->width(), qPrintable(text));
+            return;
+        }
+        auto* combo = form.findChild<QComboBox*>(name);
+        QVERIFY(combo);
+        typeInto(combo, value);
+        QLineEdit* edit = combo->lineEdit();
+        QCOMPARE(edit->cursorPosition(), value.size());
+        const int end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        const int start = end - edit->fontMetrics().horizontalAdvance(value);
+        QVERIFY2(
+            start >= 0 && end < edit->width(),
+            qPrintable(
+                QStringLiteral("text from %1 to %2 of %3 pixels").arg(start).arg(end).arg(edit->width())));
+    }
+
     void average_data() {
         QTest::addColumn<QStringList>("cells"); // the row's turn cells when it opens
         QTest::addColumn<int>("cell");          // the cell typed into
@@ -275,14 +310,21 @@ class ItemFormTest : public QObject {
     void textsTheFileCannotHoldAreRefused_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("name") << "Text1" << QStringLiteral("Piet \u2603");
-        QTest::newRow("a score cell") << "Combo1(4)" << QStringLiteral("60\u4e00");
-        QTest::newRow("Out") << "Combo1(0)" << QStringLiteral("\u2713");
-        QTest::newRow("average") << "Text3" << QStringLiteral("\u0394");
+        QTest::addColumn<QString>("caption"); // how the message names the field
+        QTest::newRow("name") << "Text1" << QStringLiteral("Piet \u2603") << "Naam Speler";
+        QTest::newRow("a score cell") << "Combo1(4)" << QStringLiteral("60\u4e00") << "D.4";
+        QTest::newRow("Out") << "Combo1(0)" << QStringLiteral("\u2713") << "Out";
+        QTest::newRow("average") << "Text3" << QStringLiteral("\u0394") << "Gem.";
+        QTest::newRow("line break in the name")
+            << "Text1" << QStringLiteral("Zo\u00eb\r\nregel2") << "Naam Speler";
+        QTest::newRow("line feed in the last score cell") << "Combo1(25)" << QStringLiteral("60\n") << "D.25";
+        QTest::newRow("carriage return in Out") << "Combo1(0)" << QStringLiteral("v\r") << "Out";
+        QTest::newRow("line break in the average") << "Text3" << QStringLiteral("22.8\r\n1") << "Gem.";
     }
     void textsTheFileCannotHoldAreRefused() {
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(QString, caption);
         Fixture f;
         RowEditorDialog form(f.main);
         form.Text1->setText("Pi\u00ebt \u20ac"); // Windows-1252 holds these
@@ -298,6 +340,7 @@ class ItemFormTest : public QObject {
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
         QVERIFY(f.prompts.seen[0].text.contains(text));
         QVERIFY(f.prompts.seen[0].text.contains("niet in een scorelijst"));
+        QVERIFY(f.prompts.seen[0].text.contains(QLatin1Char('"') + caption + QLatin1Char('"')));
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
         QVERIFY(!f.main.state.ScoreListChanged);
     }

@@ -125,6 +125,8 @@ class ConfigFormTest : public QObject {
             << false << QStringLiteral(" De Pijl, Utrecht ") << QByteArray(" De Pijl, Utrecht ");
         QTest::newRow("Windows-1252 letters")
             << false << QStringLiteral("Café € Œuvre") << QByteArray("Caf\xe9 \x80 \x8cuvre");
+        QTest::newRow("longer than a line edit holds by default")
+            << false << QString(70000, u'k') << QByteArray(70000, 'k');
     }
     void okStoresTheFooterAtShutdown() {
         QFETCH(bool, reset);

@@ -328,7 +328,9 @@ class SpelersFormTest : public QObject {
         Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
              QStringLiteral("501"));
         QTest::mouseClick(form.OkKnop, Qt::LeftButton);
-        QCOMPARE(w.prompts.texts(), QStringList{"Het bestand van speler \"Bob\" kan niet worden gelezen."});
+        QCOMPARE(w.prompts.texts(),
+                 QStringList{"Het bestand van speler \"Bob\" kan niet worden gelezen (er staat "
+                             "een map met die naam)."});
         QVERIFY(!accepted);
         QCOMPARE(w.main->state.PlayerCount, 1);
         QCOMPARE(w.main->Label12->text(), QStringLiteral("?"));

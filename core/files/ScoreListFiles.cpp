@@ -1,5 +1,6 @@
 #include "core/files/ScoreListFiles.h"
 
+#include "core/files/FileReason.h"
 #include "core/common/Services.h"
 #include "core/files/TextFile.h"
 
@@ -51,14 +52,36 @@ QString FirstUnstorableCharacter(const QString& name) {
 FileResult CheckedFolder(const QString& folder) {
     if (QDir().mkpath(folder)) return FileResult::success();
     return FileResult::failure(
-        QStringLiteral("De map \"%1\" kan niet worden aangemaakt.").arg(QDir::toNativeSeparators(folder)));
+        QStringLiteral("De map \"%1\" kan niet worden aangemaakt (%2).")
+            .arg(QDir::toNativeSeparators(folder), FileFailureReason(FileAction::MakeFolder, folder)));
 }
 
-FileResult WriteScoreList(const QString& folder, const QString& path, const QStringList& lines) {
+// Names the row as the row editor shows it ("Item 3" and its text), and the field, so that the
+// scorer can find and mend it there.
+FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
+    Q_ASSERT(line >= kHeaderLines);
+    const int row = int((line - kHeaderLines) / kRecordLines);
+    const int column = int((line - kHeaderLines) % kRecordLines);
+    return FileResult::failure(
+        QStringLiteral("De scorelijst is niet opgeslagen: de tekst bij \"%1\" van Item %2 (\"%3\") bevat een "
+                       "regeleinde of tekens die niet in het bestand passen. Verbeter deze met "
+                       "\"Item Wijzigen\" en sla de scorelijst opnieuw op.")
+            .arg(column == 0 ? QStringLiteral("Naam Speler") : model.headerText(column),
+                 QString::number(row + 1), model.cell(row, 0).simplified()));
+}
+
+FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName, const QString& folder,
+                          const QString& path) {
+    QByteArray bytes;
+    qsizetype badLine = -1;
+    // Names are checked before: only a row's text can be the line that does not fit.
+    if (!EncodeLines(ScoreListLines(model, headerName), &bytes, &badLine))
+        return UnstorableRow(model, badLine);
     if (FileResult made = CheckedFolder(folder); !made) return made;
     QString why;
-    if (!WriteTextLinesAtomic(path, lines, &why))
-        return FileResult::failure(QStringLiteral("De scorelijst is niet opgeslagen: %1.").arg(why));
+    if (!WriteFileAtomic(path, bytes, &why))
+        return FileResult::failure(QStringLiteral("De scorelijst is niet opgeslagen in \"%1\": %2.")
+                                       .arg(QDir::toNativeSeparators(path), why));
     return FileResult::success();
 }
 
@@ -145,9 +168,11 @@ FileResult ReadScoreList(const QString& path, ScoreListModel& model) {
     QStringList lines;
     QVector<ScoreListModel::Row> rows;
     const QString shown = QDir::toNativeSeparators(path);
-    if (!ReadTextLines(path, &lines)) {
+    QString why;
+    if (!ReadTextLines(path, &lines, &why)) {
         model.clear();
-        return FileResult::failure(QStringLiteral("Het bestand \"%1\" kan niet worden gelezen.").arg(shown));
+        return FileResult::failure(
+            QStringLiteral("Het bestand \"%1\" kan niet worden gelezen (%2).").arg(shown, why));
     }
     if (!ParseScoreList(lines, &rows)) {
         model.clear();
@@ -178,12 +203,12 @@ FileResult LoadDuoList(ScoreListModel& model, const QString& name) {
 FileResult SavePlayerList(const ScoreListModel& model, const QString& team, const QString& player) {
     if (FileResult checked = CheckName(team, NameKind::Team); !checked) return checked;
     if (FileResult checked = CheckName(player, NameKind::Player); !checked) return checked;
-    return WriteScoreList(TeamFolderPath(team), PlayerFilePath(team, player), ScoreListLines(model, player));
+    return WriteScoreList(model, player, TeamFolderPath(team), PlayerFilePath(team, player));
 }
 
 FileResult SaveDuoList(const ScoreListModel& model, const QString& name) {
     if (FileResult checked = CheckName(name, NameKind::Duo); !checked) return checked;
-    return WriteScoreList(folders().teamsDir(), DuoFilePath(name), ScoreListLines(model, kDuoHeaderName));
+    return WriteScoreList(model, kDuoHeaderName, folders().teamsDir(), DuoFilePath(name));
 }
 
 FileResult CreateTeamFiles(const QString& team, const QStringList& players) {
@@ -200,10 +225,12 @@ FileResult CreateTeamFiles(const QString& team, const QStringList& players) {
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
         if (QFileInfo::exists(path)) {
             QStringList existing;
-            if (!ReadTextLines(path, &existing)) {
+            QString why;
+            if (!ReadTextLines(path, &existing, &why)) {
                 if (result)
                     result = FileResult::failure(
-                        QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen.").arg(player));
+                        QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
+                            .arg(player, why));
                 continue;
             }
             lines += existing.mid(kHeaderLines);

@@ -51,24 +51,27 @@ std::optional<QString> ReadSettingsFooter(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // Three short values never need more than this; a huge or binary file reads no further.
-    const QByteArray head = file.read(64 * 1024);
-    const QStringList values = DelimitedValues(DecodeCp1252(head), 3);
+    // Read whole, as every file of the program is: a footer longer than any fixed share of the
+    // file would come back cut short and be written back so at shutdown.
+    const QStringList values = DelimitedValues(DecodeCp1252(file.readAll()), 3);
     if (values.size() < 3 || !IsStorableFooter(values[2]))
         return std::nullopt;
     return values[2];
 }
 
-bool WriteSettings(const QString& path, const QString& footerText) {
-    if (!IsStorableFooter(footerText))
+bool WriteSettings(const QString& path, const QString& footerText, QString* error) {
+    if (!IsStorableFooter(footerText)) {
+        if (error)
+            *error = QStringLiteral("de tekst onderaan de afdrukpagina's kan niet worden bewaard");
         return false;
+    }
     const QStringList lines = {QStringLiteral("\"Vorlentix\""), QStringLiteral("\"%1\"").arg(QString(26, u'-')),
                                QStringLiteral("\"%1\"").arg(footerText)};
-    return WriteTextLinesAtomic(path, lines);
+    return WriteTextLinesAtomic(path, lines, error);
 }
 
 bool IsStorableFooter(const QString& text) {
-    return !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n') && FitsCp1252(text);
+    return !text.contains(u'"') && FitsTextLine(text);
 }
 
 } // namespace vx

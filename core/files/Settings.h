@@ -12,8 +12,9 @@ namespace vx {
 // as unreadable too, so what is in memory can always be stored again.
 std::optional<QString> ReadSettingsFooter(const QString& path);
 
-// Writes the settings file. False when it could not be written; the old file is then kept.
-bool WriteSettings(const QString& path, const QString& footerText);
+// Writes the settings file. False when it could not be written; the old file is then kept and
+// `error` says why, in Dutch.
+bool WriteSettings(const QString& path, const QString& footerText, QString* error = nullptr);
 
 // The quoted convention has no escape for a double quote, and the file holds one byte per
 // character in one line: a footer text is storable only without quotes, line breaks and

@@ -1,5 +1,7 @@
 #include "core/files/TextFile.h"
 
+#include "core/files/FileReason.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -58,6 +60,15 @@ bool AppendCp1252(QStringView text, QByteArray& out) {
     return true;
 }
 
+// Appends the text and its CR LF; false, with `out` unspecified, when it does not fit a line.
+bool AppendLine(QStringView line, QByteArray& out) {
+    // A line break inside a field would shift every field after it when read back.
+    if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, out))
+        return false;
+    out.append("\r\n", 2);
+    return true;
+}
+
 } // namespace
 
 bool EncodeCp1252(const QString& text, QByteArray* out) {
@@ -68,6 +79,11 @@ bool EncodeCp1252(const QString& text, QByteArray* out) {
 bool FitsCp1252(const QString& text) {
     QByteArray ignored;
     return EncodeCp1252(text, &ignored);
+}
+
+bool FitsTextLine(const QString& text) {
+    QByteArray ignored;
+    return AppendLine(text, ignored);
 }
 
 QStringList SplitLines(const QString& text) {
@@ -88,51 +104,64 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
-bool ReadTextLines(const QString& path, QStringList* lines) {
+bool ReadTextLines(const QString& path, QStringList* lines, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = FileFailureReason(FileAction::Read, path, file.error());
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    }
     *lines = SplitLines(DecodeCp1252(bytes));
     return true;
 }
 
-bool EncodeLines(const QStringList& lines, QByteArray* out) {
+bool EncodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) {
     out->clear();
     qsizetype total = 0;
     for (const QString& line : lines)
         total += line.size() + 2;
     out->reserve(total);
-    for (const QString& line : lines) {
-        // A line break inside a field would shift every field after it when read back.
-        if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, *out))
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!AppendLine(lines[i], *out)) {
+            if (badLine)
+                *badLine = i;
             return false;
-        out->append("\r\n", 2);
+        }
     }
     return true;
 }
 
-bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
-    auto fail = [error](const QString& why) {
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    auto fail = [&](const QString& what) {
         if (error)
-            *error = why;
+            *error = QStringLiteral("het bestand kan niet worden %1 (%2)")
+                         .arg(what, FileFailureReason(FileAction::Write, path, file.error()));
         return false;
     };
-    QByteArray bytes;
-    if (!EncodeLines(lines, &bytes))
-        return fail(QStringLiteral("de tekst bevat tekens die niet in het bestand passen"));
-    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("het bestand kan niet worden aangemaakt (%1)").arg(file.errorString()));
+        return fail(QStringLiteral("aangemaakt"));
     if (file.write(bytes) != bytes.size()) {
+        const bool failed = fail(QStringLiteral("geschreven"));
         file.cancelWriting();
-        return fail(QStringLiteral("het bestand kan niet worden geschreven (%1)").arg(file.errorString()));
+        return failed;
     }
     if (!file.commit())
-        return fail(QStringLiteral("het bestand kan niet worden opgeslagen (%1)").arg(file.errorString()));
+        return fail(QStringLiteral("opgeslagen"));
     return true;
+}
+
+bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
+    QByteArray bytes;
+    if (!EncodeLines(lines, &bytes)) {
+        if (error)
+            *error = QStringLiteral("de tekst bevat tekens die niet in het bestand passen");
+        return false;
+    }
+    return WriteFileAtomic(path, bytes, error);
 }
 
 } // namespace vx

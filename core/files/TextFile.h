@@ -16,20 +16,28 @@ QString DecodeCp1252(const QByteArray& bytes);
 bool EncodeCp1252(const QString& text, QByteArray* out);
 bool FitsCp1252(const QString& text);
 
+// Whether the text can be one line of a file: no line break (CR or LF, the readers split on
+// both) and every character one the code page holds.
+bool FitsTextLine(const QString& text);
+
 // Splits decoded text into lines: CR LF, CR alone and LF alone each end a line. A final line
 // without a line end still counts; a file that ends with a line end has no empty last line.
 QStringList SplitLines(const QString& text);
 
-// Reads a whole file as lines. Returns false when the file cannot be opened or read.
-bool ReadTextLines(const QString& path, QStringList* lines);
+// Reads a whole file as lines. Returns false when the file cannot be opened or read; `error`
+// then gets the reason in Dutch.
+bool ReadTextLines(const QString& path, QStringList* lines, QString* error = nullptr);
 
-// Joins lines, each one followed by CR LF, and encodes them. Fails on a line that holds a
-// line break of its own or a character the code page cannot hold.
-bool EncodeLines(const QStringList& lines, QByteArray* out);
+// Joins lines, each one followed by CR LF, and encodes them. Fails on a line that does not
+// fit a line (see FitsTextLine); `badLine` then gets its index.
+bool EncodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine = nullptr);
 
-// Writes the lines as a complete new file and only then replaces the old one, so a failure
-// (a full disk, a read-only folder, an unencodable text) leaves the old file exactly as it was.
-// On failure `error` gets a short Dutch description.
+// Writes the bytes as a complete new file and only then replaces the old one, so a failure
+// (a full disk, a read-only folder) leaves the old file exactly as it was. On failure `error`
+// gets a short Dutch description with the reason.
+bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// EncodeLines, then WriteFileAtomic: a text that cannot be encoded writes nothing either.
 bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 } // namespace vx

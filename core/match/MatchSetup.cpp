@@ -77,7 +77,9 @@ FileResult CheckDuoPlayers(const QString& name1, const QString& name2, int* badR
     }
     for (int i = 0; i < 2; ++i) {
         *badRow = i + 1;
-        if (!FitsCp1252(*names[i]))
+        // The name is the text of the player's rows: one that cannot be a line of the file
+        // (a pasted line break too) would make every save of the match fail.
+        if (!FitsTextLine(*names[i]))
             return FileResult::failure(
                 QStringLiteral("%1 bevat een teken dat niet in de scorelijst kan worden bewaard.")
                     .arg(RowName(i + 1)));

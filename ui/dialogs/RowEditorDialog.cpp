@@ -12,6 +12,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
+
+#include <algorithm>
 
 namespace vx {
 
@@ -23,6 +27,37 @@ constexpr int kAverageColumn = 27;
 
 const QColor kFieldYellow(250, 250, 160);
 const QColor kCellBlue(240, 250, 250);
+
+// The style's drop-down arrow takes 19 of a cell's 50 pixels and leaves its text room for three
+// digits: "9999" would show as "999". A narrower arrow gives the text the room of four.
+class NarrowArrowStyle : public QProxyStyle {
+  public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control != CC_ComboBox || (sub != SC_ComboBoxArrow && sub != SC_ComboBoxEditField)) return rect;
+        constexpr int kArrowWidth = 12;
+        const int spare =
+            QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width() - kArrowWidth;
+        if (spare <= 0) return rect;
+        if (sub == SC_ComboBoxArrow)
+            rect.setLeft(rect.left() + spare);
+        else
+            rect.setRight(rect.right() + spare);
+        return rect;
+    }
+};
+
+// One style for the cells of every editor opened: a widget does not own its style, so this one
+// lives as long as the program.
+QStyle* CellStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new NarrowArrowStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
 
 template <class T> T* make(QWidget* parent, const QString& name) {
     auto* w = new T(parent);
@@ -40,6 +75,7 @@ QLabel* caption(QWidget* parent, const QString& name, const QString& text, int l
 QComboBox* cell(QWidget* parent, int index, const QStringList& items, const QColor& colour, int left,
                 int top) {
     auto* combo = make<QComboBox>(parent, QStringLiteral("Combo1(%1)").arg(index));
+    combo->setStyle(CellStyle());
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
@@ -55,6 +91,9 @@ StyledButton* button(QWidget* parent, const QString& name, const QString& text, 
     auto* knop = make<StyledButton>(parent, name);
     knop->setText(text);
     PlaceTwips(knop, left, 3510, width, 360);
+    // A caption wider than the button would wrap onto a second line: the button grows to the
+    // right instead (there is room up to "Exit").
+    knop->resize(std::max(knop->width(), knop->sizeHint().width()), knop->height());
     return knop;
 }
 
@@ -152,16 +191,20 @@ void RowEditorDialog::WijzigKnop_Click() {
                                    "verloren bij het opslaan van de scorelijst."));
         return;
     }
-    QStringList texts{Text1->text(), Text3->text()};
-    for (QComboBox* combo : Combo1)
-        texts << combo->currentText();
-    // The texts go into the row unchecked, but one the score list file cannot hold would make
-    // the next save fail: refuse it here, where it can still be corrected.
-    for (const QString& text : texts)
-        if (!FitsCp1252(text)) {
-            showMessage(QStringLiteral("\"") + text +
-                        QStringLiteral("\" bevat tekens die niet in een scorelijst kunnen worden opgeslagen. "
-                                       "Pas de tekst aan en probeer het opnieuw."));
+    // Each field with the caption beside it, by which the message names it.
+    QList<std::pair<QLabel*, QString>> fields{{Label1, Text1->text()}, {Label4, Text3->text()}};
+    for (int k = 0; k <= 25; ++k)
+        fields.append({Label2[k], Combo1[k]->currentText()});
+    // The texts go into the row unchecked, but one the score list file cannot hold (a pasted
+    // line break, a character outside its code page) would make every later save fail:
+    // refuse it here, where it can still be corrected.
+    for (const auto& [label, text] : fields)
+        if (!FitsTextLine(text)) {
+            showMessage(
+                QStringLiteral("De tekst bij \"%1\" (\"%2\") bevat een regeleinde of tekens die niet in "
+                               "een scorelijst kunnen worden opgeslagen. Pas de tekst aan en probeer "
+                               "het opnieuw.")
+                    .arg(label->text(), text));
             return;
         }
     if (!prompts().question(QStringLiteral("Wilt u deze wijzigingen doorvoeren in de scorelijst?"),

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace vx {
 
 SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
@@ -20,8 +22,12 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     const QColor captionText(60, 60, 60);
     SetBackColor(this, back);
 
-    Text1 = new QLineEdit(m_main.state.FooterText, this);
+    Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // A line edit cuts its text at 32767 characters by default, and OK would then store a
+    // footer shortened without a word: it holds any footer the settings file can.
+    Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1->setText(m_main.state.FooterText);
     PlaceTwips(Text1, 180, 240, 3900, 300);
     SetBackColor(Text1, QColor(240, 240, 240));
     SetForeColor(Text1, QColor(0, 0, 0));

@@ -242,9 +242,10 @@ void MainWindow::ReadSettingsFile() {
 }
 
 void MainWindow::WriteSettingsFile(bool reportFailure) {
-    if (!WriteSettings(folders().settingsFile(), state.FooterText) && reportFailure)
-        showMessage(QStringLiteral("De instellingen konden niet worden opgeslagen in %1.")
-                        .arg(QDir::toNativeSeparators(folders().settingsFile())));
+    QString why;
+    if (!WriteSettings(folders().settingsFile(), state.FooterText, &why) && reportFailure)
+        showMessage(QStringLiteral("De instellingen konden niet worden opgeslagen in %1: %2.")
+                        .arg(QDir::toNativeSeparators(folders().settingsFile()), why));
 }
 
 bool MainWindow::OfferToSaveScoreList() {

@@ -381,6 +381,15 @@ void StyledButton::drawFace(QPainter& p) const {
     }
 }
 
+QSize StyledButton::sizeHint() const {
+    const int frameWidth = m_preparedPicture.width() / m_pictures;
+    const QFontMetrics metrics = fontMetrics();
+    const int textWidth = text().isEmpty() ? 0 : metrics.horizontalAdvance(text());
+    const int gap = frameWidth > 0 && textWidth > 0 ? kPictureGap : 0;
+    return {2 * kInset + frameWidth + gap + textWidth,
+            2 * kInset + std::max(metrics.height(), m_preparedPicture.height())};
+}
+
 void StyledButton::drawPictureAndCaption(QPainter& p) const {
     const int w = width();
     const int h = height();

@@ -60,6 +60,10 @@ class StyledButton : public QAbstractButton {
 
     int buttonState() const { return m_state; }
 
+    // The smallest size that shows the caption on one line, beside the picture, within the
+    // face's insets: a window that gives less sees the caption wrap.
+    QSize sizeHint() const override;
+
   signals:
     void mouseIn();
     void mouseOut();
