@@ -1,8 +1,9 @@
 // The rules of play on the match model alone: whole team legs and duo matches played from
 // scripts, and what no sequence of darts, Correctie, booking and undo may ever break.
-#include "core/match/KeyboardEntry.h"
 #include "core/match/DuoMatch.h"
+#include "core/match/KeyboardEntry.h"
 #include "core/match/TeamLeg.h"
+#include "core/match/TeamMatch.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -156,6 +157,39 @@ class MatchTest : public QObject {
         QCOMPARE(total(leg.turns()) + leg.remainingBeforeTurn(), start);
     }
 
+    // Picking players: a fresh leg for whoever is picked, never a player the team lacks.
+    void teamMatch_data() {
+        QTest::addColumn<QString>("script"); // "startN": Ann and Bob from N; "pickN": player N to the board
+        QTest::addColumn<QString>("after");  // the player at the board and the leg
+        QTest::addColumn<int>("changes");    // playerChanged() signals
+        // clang-format off
+        QTest::newRow("no team, nobody to pick") << "pick1 T20" << "0  [] 0 -60 slot 1" << 0;
+        QTest::newRow("player 1 starts") << "start301 T20" << "1 Ann [] 301 241 slot 2" << 1;
+        QTest::newRow("a leg not finished is dropped") << "start301 T20 add pick2" << "2 Bob [] 301 301 slot 1" << 2;
+        QTest::newRow("the same player again") << "start301 T20 add T20 pick1" << "1 Ann [] 301 301 slot 1" << 2;
+        QTest::newRow("no such player") << "start301 T20 add pick3 pick0" << "1 Ann [60] 241 241 slot 1" << 1;
+        QTest::newRow("after a won leg") << "start60 T20 pick2 20" << "2 Bob [] 60 40 slot 2" << 2;
+        // clang-format on
+    }
+    void teamMatch() {
+        QFETCH(QString, script);
+        TeamMatch match;
+        QSignalSpy changes(&match, &TeamMatch::playerChanged);
+        for (const QString& word : script.split(u' ')) {
+            if (word.startsWith("start"))
+                match.start({"Club", {"Ann", "Bob"}, word.mid(5).toInt()});
+            else if (word.startsWith("pick")) {
+                const bool taken = match.takeOver(word.mid(4).toInt());
+                QCOMPARE(taken, match.player() == word.mid(4).toInt());
+            } else
+                playTeam(match.leg(), word);
+        }
+        QTEST(QStringLiteral("%1 %2 ").arg(match.player()).arg(match.playerName()) + describe(match.leg()),
+              "after");
+        QTEST(int(changes.size()), "changes");
+        if (changes.size()) QCOMPARE(changes.last().first().toInt(), match.player());
+    }
+
     void duoLeg_data() {
         QTest::addColumn<int>("start");
         QTest::addColumn<QString>("script");
@@ -176,11 +210,11 @@ class MatchTest : public QObject {
             << 501 << "T20 T19 add 5 add D10 add undo" << "" << "384 [117] 39.0 +0 | 496 [5] 1.7 +0 | at 2";
         QTest::newRow("undo per player, the throw stays")
             << 501 << "T20 T19 add 5 add D10 add undo undo2 undo2" << ""
-            << "384 [117] 39.0 +0 | 501 [] 0 +0 | at 2";
-        QTest::newRow("undo mid-turn drops the darts first")
-            << 501 << "20 add T20 undo" << "" << "501 [] 0 +0 | 501 [] 0 +0 | at 2";
+            << "384 [117] 39.0 +0 | 501 [] 0.0 +0 | at 2";
+        QTest::newRow("undo mid-turn keeps the darts of the one at the throw")
+            << 501 << "20 add T20 undo" << "" << "501 [] 0.0 +0 | 501 [] 0 +60 | at 2";
         QTest::newRow("undone to no turns, no stale average")
-            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0 +0 | 0 [40] 13.3 +0 | at 1";
+            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0.0 +0 | 0 [40] 13.3 +0 | at 1";
         QTest::newRow("a finished leg: no undo, booking or dart")
             << 60 << "T20 add undo undo1 undo2 add 20" << "leg1 refused"
             << "0 [60] 20.0 +0 | 60 [] 0 +0 co 20 D20 | at 2";

@@ -24,6 +24,7 @@ void DuoMatch::startLeg(int starter) {
     for (Player& p : m_players) {
         p.remaining = m_setup.startScore;
         p.turns.clear();
+        p.booked = false;
     }
     m_turn.clear();
     m_starter = m_atTheThrow = starter;
@@ -57,6 +58,7 @@ DuoMatch::BookResult DuoMatch::bookTurn() {
 
     player.remaining -= total;
     player.turns.append(total);
+    player.booked = true;
     m_turn.clear();
     m_atTheThrow = 3 - p;
     BookResult result = BookResult::Booked;
@@ -102,12 +104,8 @@ bool DuoMatch::undoLastTurn() {
 
 bool DuoMatch::undoLastTurn(int player) {
     if (!m_started || isLegOver()) return false;
-    m_turn.clear();
     Player& p = at(player);
-    if (p.turns.isEmpty()) {
-        emit changed();
-        return false;
-    }
+    if (p.turns.isEmpty()) return false;
     const int total = p.turns.takeLast();
     p.remaining += total;
     emit turnUndone(player, total);
@@ -116,8 +114,8 @@ bool DuoMatch::undoLastTurn(int player) {
 }
 
 QString DuoMatch::average(int player) const {
-    const QList<int>& list = turns(player);
-    return list.isEmpty() ? QStringLiteral("0") : AveragePerDart(TurnTexts(list));
+    const Player& p = m_players.at(index(player));
+    return p.booked ? AveragePerDart(TurnTexts(p.turns)) : QStringLiteral("0");
 }
 
 std::optional<QString> DuoMatch::checkout(int player) const {

@@ -80,11 +80,11 @@ class DuoMatch : public QObject {
     // match is not decided. Emits legStarted() and changed().
     bool nextLeg();
 
-    // Drops the darts of the turn in progress as correct() does, then takes the last booked
-    // turn of the player who threw before the one at the throw back onto that player's
-    // remaining score; the player at the throw stays at the throw. True when a turn was taken
-    // back (turnUndone()); emits changed() whenever a leg is in play. A finished leg is already
-    // in the score list and is not undone: false and no signal.
+    // Takes the last booked turn of the player who threw before the one at the throw back onto
+    // that player's remaining score. The player at the throw stays at the throw, with the darts
+    // of the turn in progress: they are that player's, not yet off any score. True when a turn
+    // was taken back (turnUndone(), changed()). A finished leg is already in the score list and
+    // is not undone: false and no signal.
     bool undoLastTurn();
     // The same for the last booked turn of `player`.
     bool undoLastTurn(int player);
@@ -100,7 +100,8 @@ class DuoMatch : public QObject {
     int remaining(int player) const { return m_players.at(index(player)).remaining; }
     const QList<int>& turns(int player) const { return m_players.at(index(player)).turns; }
     // The average per dart of the player's turns in the leg, "#0.0" with the user's decimal
-    // separator; "0" while the player has no turns.
+    // separator; "0" until the player books a first turn in the leg. A player whose turns are
+    // all taken back shows what an empty list averages, "0.0".
     QString average(int player) const;
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
@@ -138,6 +139,7 @@ class DuoMatch : public QObject {
     struct Player {
         int remaining = 0;
         QList<int> turns;
+        bool booked = false; // a turn was booked in this leg, also one taken back since
         int legs = 0;
         int sets = 0;
     };

@@ -1,7 +1,7 @@
 #include "core/match/MatchSetup.h"
 
 #include "core/common/Utilities.h"
-#include "core/match/MatchState.h"
+#include "core/match/TeamMatch.h"
 #include "core/files/TextFile.h"
 
 #include <array>
@@ -32,9 +32,9 @@ QString RowName(int row) {
 } // namespace
 
 FileResult CheckPlayerCount(const QString& text, int* count) {
-    return InRange(text, MatchState::kMaxPlayers, count,
+    return InRange(text, TeamMatch::kMaxPlayers, count,
                    QStringLiteral("Het aantal spelers moet een getal van 1 tot en met %1 zijn.")
-                       .arg(MatchState::kMaxPlayers));
+                       .arg(TeamMatch::kMaxPlayers));
 }
 
 FileResult CheckStartScore(const QString& text, int* score) {
