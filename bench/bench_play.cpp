@@ -26,12 +26,12 @@
 // Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
 // Uses the platform of the environment: offscreen without a display, or a real X server with
 // `xvfb-run -a bench_play`.
-#include "core/scorelist/LegRows.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"
-#include "ui/dialogs/TeamSetupDialog.h"
+#include "core/scorelist/LegRows.h"
 #include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -225,10 +225,10 @@ void TeamLeg(vx::MainWindow& m, StepTimer* timer, int size) {
 void OpenTeam(vx::MainWindow& m, const QString& team) {
     m.state.NewTeamMode = false;
     vx::TeamSetupDialog form(m, &m);
-    const int at = form.Combo2->findText(team);
-    form.Combo2->setCurrentIndex(at);
-    emit form.Combo2->activated(at); // the scorer picks the team
-    form.OkKnop->click();
+    const int at = form.teamCombo->findText(team);
+    form.teamCombo->setCurrentIndex(at);
+    emit form.teamCombo->activated(at); // the scorer picks the team
+    form.okButton->click();
     if (form.result() != QDialog::Accepted) qFatal("team setup refused");
     Settle();
 }
@@ -271,11 +271,11 @@ void DuoLeg(vx::MainWindow& m, StepTimer* timer, int size) {
 
 void OpenDuo(vx::MainWindow& m, const QString& name) {
     vx::DuoSetupDialog form(m, &m);
-    form.Combo3->setCurrentIndex(form.Combo3->findText(name));
-    form.Option1[2]->setChecked(true); // legs
-    form.Combo1->setCurrentText(QStringLiteral("99"));
-    form.Combo2->setCurrentText(QStringLiteral("501"));
-    form.OkKnop->click();
+    form.fileNameCombo->setCurrentIndex(form.fileNameCombo->findText(name));
+    form.legsOption->setChecked(true); // legs
+    form.targetCombo->setCurrentText(QStringLiteral("99"));
+    form.startScoreCombo->setCurrentText(QStringLiteral("501"));
+    form.okButton->click();
     if (form.result() != QDialog::Accepted) qFatal("duo setup refused");
     Settle();
 }

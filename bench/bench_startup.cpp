@@ -7,10 +7,10 @@
 //            then "Open" pressed and the composed main window shown, timed inside the child.
 // Usage: bench_startup [runs]   (default 15; uses the platform of the environment, e.g.
 // QT_QPA_PLATFORM=offscreen, or a real display / xvfb-run).
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
-#include "ui/widgets/QtPromptService.h"
 #include "ui/dialogs/StartDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/QtPromptService.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ int runChild(int argc, char* argv[], const QString& role) {
     FirstPaint startWatch(&start, [&] {
         say(QStringLiteral("shown"));
         openTimer.start();
-        start.OkKnop->click();
+        start.openButton->click();
         vx::MainWindow* main = start.mainWindow();
         mainWatch = std::make_unique<FirstPaint>(main, [&] {
             say(QStringLiteral("open %1").arg(openTimer.nsecsElapsed() / 1e6, 0, 'f', 2));

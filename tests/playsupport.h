@@ -2,12 +2,12 @@
 // the mouse, and a match set up through the team and duo setup dialogs.
 #pragma once
 
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/TeamSetupDialog.h"
+#include "testsupport.h"
 #include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
-#include "testsupport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -75,31 +75,32 @@ inline QStringList dartSlots(vx::MainWindow& m) {
 
 // A new team set up through the team setup dialog, as the scorer does it: the players' files
 // on disk, player 1 at the board with a fresh leg from the start score.
-inline void StartTeamMatch(vx::MainWindow& m, const QString& team, const QStringList& players, int startScore) {
+inline void StartTeamMatch(vx::MainWindow& m, const QString& team, const QStringList& players,
+                           int startScore) {
     vx::ComposeMainWindow(m, false);
     m.state.NewTeamMode = true;
     vx::TeamSetupDialog form(m);
-    form.Text2->setText(team);
-    form.Combo1->setCurrentIndex(int(players.size()) - 1);
+    form.teamNameEdit->setText(team);
+    form.playerCountCombo->setCurrentIndex(int(players.size()) - 1);
     for (int i = 0; i < players.size(); ++i)
-        form.Text1[i + 1]->setText(players[i]);
-    form.Combo3->setCurrentText(QString::number(startScore));
-    QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        form.playerNameEdits[i + 1]->setText(players[i]);
+    form.startScoreCombo->setCurrentText(QString::number(startScore));
+    QTest::mouseClick(form.okButton, Qt::LeftButton);
     if (form.result() != QDialog::Accepted) qFatal("team setup refused");
 }
 
 // A duo match set up through the duo setup dialog: player 1 starts, counters at 0.
-inline void StartDuoMatch(vx::MainWindow& m, const QString& name1, const QString& name2, bool sets, int target,
-                          int startScore, const QString& fileName) {
+inline void StartDuoMatch(vx::MainWindow& m, const QString& name1, const QString& name2, bool sets,
+                          int target, int startScore, const QString& fileName) {
     vx::ComposeMainWindow(m, true);
     vx::DuoSetupDialog form(m);
-    form.Combo3->setCurrentText(fileName);
-    form.Text1->setText(name1);
-    form.Text2->setText(name2);
-    form.Combo1->setCurrentText(QString::number(target));
-    form.Option1[sets ? 1 : 2]->setChecked(true);
-    form.Combo2->setCurrentText(QString::number(startScore));
-    QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+    form.fileNameCombo->setCurrentText(fileName);
+    form.player1Edit->setText(name1);
+    form.player2Edit->setText(name2);
+    form.targetCombo->setCurrentText(QString::number(target));
+    (sets ? form.setsOption : form.legsOption)->setChecked(true);
+    form.startScoreCombo->setCurrentText(QString::number(startScore));
+    QTest::mouseClick(form.okButton, Qt::LeftButton);
     if (form.result() != QDialog::Accepted) qFatal("duo setup refused");
 }
 

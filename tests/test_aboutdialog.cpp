@@ -1,8 +1,8 @@
 // The about window: the version, size and date of the program file, what it says when that file
 // cannot be read, its ruled background and its button.
+#include "testsupport.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/widgets/StyledButton.h"
-#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,7 +14,7 @@
 
 using namespace vx;
 
-class AboutFormTest : public QObject {
+class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void cleanup() { AboutDialog::executableFile.clear(); }
@@ -39,7 +39,7 @@ class AboutFormTest : public QObject {
         AboutDialog::executableFile = path;
 
         AboutDialog form;
-        const QStringList lines = form.Label1->text().split(u'\n');
+        const QStringList lines = form.infoLabel->text().split(u'\n');
         QVERIFY(lines.size() >= 3);
         QCOMPARE(lines[lines.size() - 2], QStringLiteral("Version : " VORLENTIX_VERSION " / %1").arg(size));
         QCOMPARE(lines.last(),
@@ -52,7 +52,7 @@ class AboutFormTest : public QObject {
         QTemporaryDir dir;
         AboutDialog::executableFile = dir.filePath(QStringLiteral("gone"));
         AboutDialog form;
-        const QStringList lines = form.Label1->text().split(u'\n');
+        const QStringList lines = form.infoLabel->text().split(u'\n');
         QCOMPARE(lines[lines.size() - 2],
                  QStringLiteral("Version : " VORLENTIX_VERSION " / grootte onbekend"));
         QCOMPARE(lines.last(), QStringLiteral("Date : onbekend, het programmabestand is niet te lezen"));
@@ -62,27 +62,27 @@ class AboutFormTest : public QObject {
     void defaultIsTheRunningProgram() {
         AboutDialog form;
         const QFileInfo self(QCoreApplication::applicationFilePath());
-        QVERIFY(form.Label1->text().contains(
+        QVERIFY(form.infoLabel->text().contains(
             QStringLiteral("Version : " VORLENTIX_VERSION " / %1").arg(self.size())));
     }
 
     void windowLookAndButton() {
         AboutDialog form;
         QCOMPARE(form.windowTitle(), QStringLiteral("About me..."));
-        QCOMPARE(form.CancelKnop->text(), QStringLiteral("Ok"));
-        QCOMPARE(form.Image1->pixmap().size(), QSize(150, 150));
+        QCOMPARE(form.closeButton->text(), QStringLiteral("Ok"));
+        QCOMPARE(form.pictureLabel->pixmap().size(), QSize(150, 150));
         const QImage look = form.grab().toImage();
         // Ruled every 30 twips (2 pixels) from the top, left of the picture frame.
         QCOMPARE(look.pixelColor(3, 0), QColor(190, 190, 160));
         QCOMPARE(look.pixelColor(3, 1), QColor(220, 220, 190));
         QCOMPARE(look.pixelColor(3, 4), QColor(190, 190, 160));
-        QCOMPARE(look.pixelColor(form.Label2->x() + 2, form.Label2->y() + 2), QColor(Qt::white));
+        QCOMPARE(look.pixelColor(form.pictureFrame->x() + 2, form.pictureFrame->y() + 2), QColor(Qt::white));
         form.show();
-        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        QTest::mouseClick(form.closeButton, Qt::LeftButton);
         QVERIFY(form.isHidden());
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 };
 
-QTEST_MAIN(AboutFormTest)
+QTEST_MAIN(AboutDialogTest)
 #include "test_aboutdialog.moc"

@@ -1,9 +1,9 @@
 // The dart level of the main window: slots, the dart counter, the remaining score, Correctie,
 // the board markers, and the hand-over to the rules of the match type.
-#include "ui/dialogs/CheckoutChartDialog.h"
-#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
+#include "ui/dialogs/CheckoutChartDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -232,16 +232,16 @@ class DartsTest : public QObject, private PlaySession {
         CheckoutChartDialog shown;
         QCOMPARE(shown.windowTitle(), QString("Darts Checkout Lijst"));
         QCOMPARE(shown.size(), QSize(656, 495)); // 9840 x 7425 twips
-        QVERIFY(!shown.Picture->pixmap().isNull());
-        QCOMPARE(shown.Picture->pixmap().size(), QSize(656, 495));
+        QVERIFY(!shown.chartLabel->pixmap().isNull());
+        QCOMPARE(shown.chartLabel->pixmap().size(), QSize(656, 495));
 
         Folders where = folders();
         where.dataDir = home->file("EmptyData");
         setFolders(where);
         CheckoutChartDialog missing;
-        QVERIFY(missing.Picture->pixmap().isNull());
-        QVERIFY(missing.Picture->text().startsWith("De checkout lijst kan niet worden getoond"));
-        QVERIFY(missing.Picture->text().contains("Dart Checkout.jpg"));
+        QVERIFY(missing.chartLabel->pixmap().isNull());
+        QVERIFY(missing.chartLabel->text().startsWith("De checkout lijst kan niet worden getoond"));
+        QVERIFY(missing.chartLabel->text().contains("Dart Checkout.jpg"));
     }
 };
 

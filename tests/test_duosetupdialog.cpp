@@ -1,13 +1,13 @@
 // The duo match setup dialog, driven through its controls, with the match state, the duo panel
 // of the main window and the files on disk checked afterwards.
 #include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
 #include "core/files/ScoreListFiles.h"
-#include "ui/dialogs/DuoSetupDialog.h"
 #include "core/match/MatchSetup.h"
+#include "testsupport.h"
+#include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
-#include "testsupport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -77,7 +77,7 @@ QColor BackColor(const QWidget* w) {
 
 } // namespace
 
-class DuoFormTest : public QObject {
+class DuoSetupDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void opensWithTheStartValues() {
@@ -88,27 +88,27 @@ class DuoFormTest : public QObject {
         MainWindow m;
         DuoSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Duo Match"));
-        QCOMPARE(form.Combo3->count(), 2);
-        QCOMPARE(form.Combo3->itemText(0), QStringLiteral("alpha"));
-        QCOMPARE(form.Combo3->itemText(1), QStringLiteral("Beta"));
-        QCOMPARE(form.Combo3->currentText(), QStringLiteral("alpha"));
-        QCOMPARE(form.Text1->text(), QStringLiteral("Koos"));
-        QCOMPARE(form.Text2->text(), QStringLiteral("Fred"));
-        QCOMPARE(form.Combo1->count(), 19);
-        QCOMPARE(form.Combo1->currentText(), QStringLiteral("3"));
-        QCOMPARE(form.Combo2->currentText(), QStringLiteral("501"));
-        QVERIFY(form.Option1[1]->isChecked());
-        QVERIFY(!form.Option1[2]->isChecked());
+        QCOMPARE(form.fileNameCombo->count(), 2);
+        QCOMPARE(form.fileNameCombo->itemText(0), QStringLiteral("alpha"));
+        QCOMPARE(form.fileNameCombo->itemText(1), QStringLiteral("Beta"));
+        QCOMPARE(form.fileNameCombo->currentText(), QStringLiteral("alpha"));
+        QCOMPARE(form.player1Edit->text(), QStringLiteral("Koos"));
+        QCOMPARE(form.player2Edit->text(), QStringLiteral("Fred"));
+        QCOMPARE(form.targetCombo->count(), 19);
+        QCOMPARE(form.targetCombo->currentText(), QStringLiteral("3"));
+        QCOMPARE(form.startScoreCombo->currentText(), QStringLiteral("501"));
+        QVERIFY(form.setsOption->isChecked());
+        QVERIFY(!form.legsOption->isChecked());
         // The picture is compiled into the program under this name.
-        QCOMPARE(form.Image1->pixmap().size(), QSize(77, 61));
+        QCOMPARE(form.pictureLabel->pixmap().size(), QSize(77, 61));
     }
 
     void withoutTeamsFolderTheFileListIsEmpty() {
         vxtest::TempHome home;
         MainWindow m;
         DuoSetupDialog form(m);
-        QCOMPARE(form.Combo3->count(), 0);
-        QCOMPARE(form.Combo3->currentText(), QString());
+        QCOMPARE(form.fileNameCombo->count(), 0);
+        QCOMPARE(form.fileNameCombo->currentText(), QString());
     }
 
     void confirmAtOnceStartsFirstToThreeSets() {
@@ -117,7 +117,7 @@ class DuoFormTest : public QObject {
         WriteDuoFile(QStringLiteral("Beta"), 2);
         MainWindow& m = *w.main;
         DuoSetupDialog form(m);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(w.prompts.seen.isEmpty());
 
@@ -173,10 +173,10 @@ class DuoFormTest : public QObject {
         MainWindow& m = *w.main;
         m.state.DuoMatchKind = 1;
         DuoSetupDialog form(m);
-        QTest::mouseClick(form.Option1[2], Qt::LeftButton);
-        QVERIFY(form.Option1[2]->isChecked());
-        form.Combo1->setCurrentIndex(form.Combo1->findText(QStringLiteral("5")));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.legsOption, Qt::LeftButton);
+        QVERIFY(form.legsOption->isChecked());
+        form.targetCombo->setCurrentIndex(form.targetCombo->findText(QStringLiteral("5")));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(int(m.state.DuoMatchKind), 2);
         QCOMPARE(m.state.LegsToWin, 5);
@@ -196,11 +196,11 @@ class DuoFormTest : public QObject {
             m.scoreList.appendRow({QString::fromLatin1(name)});
         m.ShowRowCount();
         DuoSetupDialog form(m);
-        form.Text1->setText(QStringLiteral("  Koos "));
-        form.Combo2->setCurrentText(QStringLiteral("401"));
-        form.Combo1->setCurrentText(QStringLiteral("2 sets"));
-        form.Combo3->setCurrentText(QStringLiteral("Nieuw paar"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        form.player1Edit->setText(QStringLiteral("  Koos "));
+        form.startScoreCombo->setCurrentText(QStringLiteral("401"));
+        form.targetCombo->setCurrentText(QStringLiteral("2 sets"));
+        form.fileNameCombo->setCurrentText(QStringLiteral("Nieuw paar"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(m.state.StartScore, 401);
         QCOMPARE(m.state.DuoRemaining[1], 401);
@@ -248,7 +248,7 @@ class DuoFormTest : public QObject {
         edit->setFocus(); // what is typed goes where the focus is, as for the scorer
         edit->clear();
         QTest::keyClicks(edit, keys);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(m.state.DuoFileName, file);
         QCOMPARE(m.state.StartScore, start);
@@ -350,12 +350,12 @@ class DuoFormTest : public QObject {
         DuoSetupDialog form(m);
         bool accepted = false;
         connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
-        form.Text1->setText(name1);
-        form.Text2->setText(name2);
-        form.Combo3->setCurrentText(file);
-        form.Combo1->setCurrentText(target);
-        form.Combo2->setCurrentText(start);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        form.player1Edit->setText(name1);
+        form.player2Edit->setText(name2);
+        form.fileNameCombo->setCurrentText(file);
+        form.targetCombo->setCurrentText(target);
+        form.startScoreCombo->setCurrentText(start);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
 
         QCOMPARE(w.prompts.texts(), QStringList{message});
         QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Vorlentix"));
@@ -395,7 +395,7 @@ class DuoFormTest : public QObject {
         WriteDuoFile(QStringLiteral("Alpha"), 1);
         DuoSetupDialog form(*w.main);
         w.prompts.inputs = {answer};
-        QTest::mouseClick(form.NewKnop, Qt::LeftButton);
+        QTest::mouseClick(form.newButton, Qt::LeftButton);
         QCOMPARE(w.prompts.seen.size(), message.isEmpty() ? 1 : 2);
         QCOMPARE(w.prompts.seen[0].kind, vxtest::Prompt::Input);
         QCOMPARE(w.prompts.seen[0].text,
@@ -403,14 +403,14 @@ class DuoFormTest : public QObject {
         QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Filenaam"));
         if (!message.isEmpty()) QCOMPARE(w.prompts.seen[1].text, message);
         if (added.isEmpty()) {
-            QCOMPARE(form.Combo3->count(), 1);
-            QCOMPARE(form.Combo3->currentText(), QStringLiteral("Alpha"));
+            QCOMPARE(form.fileNameCombo->count(), 1);
+            QCOMPARE(form.fileNameCombo->currentText(), QStringLiteral("Alpha"));
             return;
         }
-        QCOMPARE(form.Combo3->count(), 2);
-        QCOMPARE(form.Combo3->itemText(1), added);
-        QCOMPARE(form.Combo3->currentIndex(), 1);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.fileNameCombo->count(), 2);
+        QCOMPARE(form.fileNameCombo->itemText(1), added);
+        QCOMPARE(form.fileNameCombo->currentIndex(), 1);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(w.main->state.DuoFileName, added);
         QCOMPARE(w.main->NaamBestand->text(), added);
@@ -422,12 +422,12 @@ class DuoFormTest : public QObject {
         const QByteArray alpha = w.home.read("Teams/Alpha.lib");
         MainWindow& m = *w.main;
         DuoSetupDialog form(m);
-        form.Text1->setText(QStringLiteral("Jan"));
-        form.Text2->setText(QStringLiteral("Piet"));
-        form.Option1[2]->setChecked(true);
-        form.Combo1->setCurrentText(QStringLiteral("9"));
-        form.Combo2->setCurrentText(QStringLiteral("301"));
-        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        form.player1Edit->setText(QStringLiteral("Jan"));
+        form.player2Edit->setText(QStringLiteral("Piet"));
+        form.legsOption->setChecked(true);
+        form.targetCombo->setCurrentText(QStringLiteral("9"));
+        form.startScoreCombo->setCurrentText(QStringLiteral("301"));
+        QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(w.prompts.seen.isEmpty());
         QCOMPARE(m.state.DuoFileName, QStringLiteral("Vorige"));
@@ -442,5 +442,5 @@ class DuoFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(DuoFormTest)
+QTEST_MAIN(DuoSetupDialogTest)
 #include "test_duosetupdialog.moc"

@@ -1,13 +1,13 @@
 // A team evening from the first window to the files on disk: the start dialog, a new team made
 // through the menu button, a leg on the buttons, the next player, a leg on the keyboard, the
 // save from the menu button and the close, then every byte the program left behind.
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/SaveDialog.h"
-#include "ui/dialogs/TeamSetupDialog.h"
-#include "ui/dialogs/StartDialog.h"
-#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
+#include "ui/dialogs/SaveDialog.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -79,8 +79,8 @@ class EndToEndTest : public QObject {
         StartDialog start;
         start.show();
         QVERIFY(QTest::qWaitForWindowExposed(&start));
-        Click(start.Option1[2]);
-        Click(start.OkKnop);
+        Click(start.teamMatchOption);
+        Click(start.openButton);
         QPointer<MainWindow> m = start.mainWindow();
         QVERIFY(m);
         QVERIFY(QTest::qWaitForWindowExposed(m));
@@ -90,12 +90,12 @@ class EndToEndTest : public QObject {
         // A new team through menu button 0.
         dialogs.onOpen = [](QDialog& dialog) {
             auto& form = static_cast<TeamSetupDialog&>(dialog);
-            form.Text2->setText(QStringLiteral("Oost"));
-            form.Combo1->setCurrentText(QStringLiteral("2"));
-            form.Text1[1]->setText(QStringLiteral("Anna"));
-            form.Text1[2]->setText(QStringLiteral("Bert"));
-            form.Combo3->setCurrentText(QStringLiteral("301"));
-            Click(form.OkKnop);
+            form.teamNameEdit->setText(QStringLiteral("Oost"));
+            form.playerCountCombo->setCurrentText(QStringLiteral("2"));
+            form.playerNameEdits[1]->setText(QStringLiteral("Anna"));
+            form.playerNameEdits[2]->setText(QStringLiteral("Bert"));
+            form.startScoreCombo->setCurrentText(QStringLiteral("301"));
+            Click(form.okButton);
             return form.result();
         };
         Click(m->MenuKnop[0]);
@@ -145,8 +145,8 @@ class EndToEndTest : public QObject {
         QString shownName;
         dialogs.onOpen = [&](QDialog& dialog) {
             auto& form = static_cast<SaveDialog&>(dialog);
-            shownName = form.Text1->text();
-            Click(form.SaveKnop);
+            shownName = form.nameEdit->text();
+            Click(form.saveButton);
             return form.result();
         };
         Click(m->MenuKnop[2]);

@@ -1,12 +1,12 @@
 // The start dialog, the main window's start-up and shutdown, its data files and its composition
 // for both kinds of match.
 #include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
 #include "core/files/ScoreListFiles.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/dialogs/StartDialog.h"
-#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QDir>
 #include <QFrame>
@@ -290,7 +290,7 @@ class MainWindowTest : public QObject {
         StartDialog start;
         start.show();
         for (int i = 1; i <= 2; ++i) {
-            QRadioButton* option = start.Option1[i];
+            QRadioButton* option = i == 1 ? start.duoMatchOption : start.teamMatchOption;
             QCOMPARE(option->pos(), QPoint(30, i == 1 ? 80 : 106));
             QCOMPARE(option->width(), 100);
             QCOMPARE(option->font().pointSizeF(), 9.75);
@@ -341,11 +341,12 @@ class MainWindowTest : public QObject {
         vxtest::TempHome home;
         StartDialog start;
         QCOMPARE(start.windowTitle(), QStringLiteral("Vorlentix"));
-        QVERIFY(start.Option1[1]->isChecked());
-        QCOMPARE(start.Option1[2]->toolTip(), QStringLiteral(" Match met een team van maximaal 10 spelers "));
+        QVERIFY(start.duoMatchOption->isChecked());
+        QCOMPARE(start.teamMatchOption->toolTip(),
+                 QStringLiteral(" Match met een team van maximaal 10 spelers "));
         start.show();
 
-        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(start.openButton, Qt::LeftButton);
         QPointer<MainWindow> first = start.mainWindow();
         QVERIFY(first);
         QVERIFY(first->isVisible());
@@ -354,8 +355,8 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(!first);
         QVERIFY(!home.read("Vorlentix.ini").isEmpty());
 
-        start.Option1[2]->setChecked(true);
-        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        start.teamMatchOption->setChecked(true);
+        QTest::mouseClick(start.openButton, Qt::LeftButton);
         QPointer<MainWindow> second = start.mainWindow();
         QVERIFY(second);
         QVERIFY(!second->isDuoMatch());
@@ -363,13 +364,13 @@ class MainWindowTest : public QObject {
         second->close();
         QTRY_VERIFY(!second);
 
-        start.Option1[1]->setChecked(true);
-        QTest::mouseClick(start.OkKnop, Qt::LeftButton);
+        start.duoMatchOption->setChecked(true);
+        QTest::mouseClick(start.openButton, Qt::LeftButton);
         QVERIFY(start.mainWindow()->isDuoMatch());
         QCOMPARE(backColor(start.mainWindow()->centralWidget()), QColor(230, 230, 180));
         start.mainWindow()->close();
 
-        QTest::mouseClick(start.CancelKnop, Qt::LeftButton);
+        QTest::mouseClick(start.exitButton, Qt::LeftButton);
         QCOMPARE(start.result(), int(QDialog::Rejected));
         QVERIFY(!start.isVisible());
     }

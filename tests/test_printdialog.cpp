@@ -2,12 +2,12 @@
 // of the real reports, the page-number switch, and every report printed through the dialog to a
 // PDF file; also each way printing can fail, told in Dutch.
 #include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/PrintDialog.h"
-#include "ui/print/Printing.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
+#include "ui/dialogs/PrintDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/print/Printing.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,7 +95,7 @@ struct Fixture {
 
 } // namespace
 
-class AfdrukFormTest : public QObject {
+class PrintDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
@@ -109,9 +109,9 @@ class AfdrukFormTest : public QObject {
         MainWindow main;
         // Nothing chosen yet in this run: the system's choice stands, and there is no printer.
         PrintDialog form(main);
-        QCOMPARE(form.Combo2->count(), 1);
-        QCOMPARE(form.Combo2->itemText(0), QStringLiteral("PDF-bestand..."));
-        QCOMPARE(form.Combo2->currentIndex(), 0);
+        QCOMPARE(form.printerCombo->count(), 1);
+        QCOMPARE(form.printerCombo->itemText(0), QStringLiteral("PDF-bestand..."));
+        QCOMPARE(form.printerCombo->currentIndex(), 0);
         QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (PDF-bestand)"));
         QVERIFY(CurrentIsPdf());
     }
@@ -147,43 +147,45 @@ class AfdrukFormTest : public QObject {
     void captions() {
         Fixture f;
         PrintDialog form(f.main);
-        QCOMPARE(form.Label1->text(), QStringLiteral("Printer Keuze"));
+        QCOMPARE(form.printerLabel->text(), QStringLiteral("Printer Keuze"));
         const QStringList expected{"Print Scorelijst", "Print Dart Checkout Lijst", "Print Helptekst",
                                    "Print Afmetingen Dartbord"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(form.findChild<QRadioButton*>(QStringLiteral("Option1(%1)").arg(i))->text(),
                      expected[i]);
-        QCOMPARE(form.Check1->text(), QStringLiteral("Pagina nummers afdrukken"));
-        QCOMPARE(form.CancelKnop->text(), QStringLiteral("Annuleren"));
-        QCOMPARE(form.PrintKnop->text(), QStringLiteral("Print"));
+        QCOMPARE(form.pageNumbersCheck->text(), QStringLiteral("Pagina nummers afdrukken"));
+        QCOMPARE(form.cancelButton->text(), QStringLiteral("Annuleren"));
+        QCOMPARE(form.printButton->text(), QStringLiteral("Print"));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 190));
-        QCOMPARE(form.Combo2->palette().color(QPalette::Base), QColor(240, 210, 210));
+        QCOMPARE(form.printerCombo->palette().color(QPalette::Base), QColor(240, 210, 210));
     }
 
     void previewsAndPageNumberSwitch() {
         Fixture f;
         PrintDialog form(f.main);
         // Opens on the score list, page numbers on.
-        QVERIFY(form.Option1[0]->isChecked());
-        QVERIFY(form.Check1->isVisibleTo(&form));
-        QVERIFY(form.Check1->isChecked());
+        QVERIFY(form.reportOptions[0]->isChecked());
+        QVERIFY(form.pageNumbersCheck->isVisibleTo(&form));
+        QVERIFY(form.pageNumbersCheck->isChecked());
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(form.PicScreen[i].size(), QSize(186, 136));
-            QVERIFY2(form.PicScreen[i] != form.PicScreen[(i + 1) % 4], "each report has its own preview");
+            QCOMPARE(form.reportPreviews[i].size(), QSize(186, 136));
+            QVERIFY2(form.reportPreviews[i] != form.reportPreviews[(i + 1) % 4],
+                     "each report has its own preview");
         }
-        QCOMPARE(form.Picture1->pixmap().toImage(), QPixmap::fromImage(form.PicScreen[0]).toImage());
+        QCOMPARE(form.previewLabel->pixmap().toImage(), QPixmap::fromImage(form.reportPreviews[0]).toImage());
 
-        form.Check1->setChecked(false);
+        form.pageNumbersCheck->setChecked(false);
         for (int i : {2, 1, 3}) {
-            QTest::mouseClick(form.Option1[i], Qt::LeftButton);
-            QVERIFY(form.Option1[i]->isChecked());
-            QVERIFY(!form.Check1->isVisibleTo(&form));
-            QCOMPARE(form.Picture1->pixmap().toImage(), QPixmap::fromImage(form.PicScreen[i]).toImage());
+            QTest::mouseClick(form.reportOptions[i], Qt::LeftButton);
+            QVERIFY(form.reportOptions[i]->isChecked());
+            QVERIFY(!form.pageNumbersCheck->isVisibleTo(&form));
+            QCOMPARE(form.previewLabel->pixmap().toImage(),
+                     QPixmap::fromImage(form.reportPreviews[i]).toImage());
         }
-        QTest::mouseClick(form.Option1[0], Qt::LeftButton);
-        QVERIFY(form.Check1->isVisibleTo(&form));
-        QVERIFY(!form.Check1->isChecked()); // as it was left
-        QCOMPARE(form.Picture1->pixmap().toImage(), QPixmap::fromImage(form.PicScreen[0]).toImage());
+        QTest::mouseClick(form.reportOptions[0], Qt::LeftButton);
+        QVERIFY(form.pageNumbersCheck->isVisibleTo(&form));
+        QVERIFY(!form.pageNumbersCheck->isChecked()); // as it was left
+        QCOMPARE(form.previewLabel->pixmap().toImage(), QPixmap::fromImage(form.reportPreviews[0]).toImage());
     }
 
     void printsTheChosenReport_data() {
@@ -214,9 +216,9 @@ class AfdrukFormTest : public QObject {
             QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
         Fixture f(duo);
         PrintDialog form(f.main);
-        if (option >= 0) QTest::mouseClick(form.Option1[option], Qt::LeftButton);
-        if (option == 0) form.Check1->setChecked(pageNumbers);
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        if (option >= 0) QTest::mouseClick(form.reportOptions[option], Qt::LeftButton);
+        if (option == 0) form.pageNumbersCheck->setChecked(pageNumbers);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
 
         QVERIFY2(f.prompts.seen.isEmpty(), qPrintable(f.prompts.texts().join('\n')));
         QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -236,7 +238,7 @@ class AfdrukFormTest : public QObject {
         Fixture f;
         SetPdfFileAsker([](QWidget*, const QString&) { return QString(); });
         PrintDialog form(f.main);
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY(f.prompts.seen.isEmpty());
         QCOMPARE(form.result(), 0); // still open
         QVERIFY(QDir(f.home.path()).entryList({"*.pdf"}).isEmpty());
@@ -260,8 +262,8 @@ class AfdrukFormTest : public QObject {
         QDir().mkpath(where.dataDir);
         setFolders(where);
         PrintDialog form(f.main);
-        QTest::mouseClick(form.Option1[option], Qt::LeftButton);
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        QTest::mouseClick(form.reportOptions[option], Qt::LeftButton);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
 
         QCOMPARE(f.prompts.seen.size(), 1);
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
@@ -274,11 +276,11 @@ class AfdrukFormTest : public QObject {
     void cancelCloses() {
         Fixture f;
         PrintDialog form(f.main);
-        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(f.asked.isEmpty());
     }
 };
 
-QTEST_MAIN(AfdrukFormTest)
+QTEST_MAIN(PrintDialogTest)
 #include "test_printdialog.moc"

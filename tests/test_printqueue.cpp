@@ -1,13 +1,13 @@
 // Printing for real: a private print server with PDF printers (started by start-cups-pdf.sh),
 // its printers in the print dialog, and the score list and the statistics page sent to a print
 // queue and found again as the PDF files the queue wrote.
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/PrintDialog.h"
-#include "ui/print/Printing.h"
-#include "ui/dialogs/StatisticsDialog.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
+#include "ui/dialogs/PrintDialog.h"
+#include "ui/dialogs/StatisticsDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/print/Printing.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -183,11 +183,11 @@ class PrintQueueTest : public QObject {
         for (const QString& name : kPrinters)
             QVERIFY2(installed.contains(name), qPrintable(installed.join(", ")));
         QStringList listed;
-        for (int i = 0; i < form.Combo2->count(); ++i)
-            listed << form.Combo2->itemText(i);
+        for (int i = 0; i < form.printerCombo->count(); ++i)
+            listed << form.printerCombo->itemText(i);
         QCOMPARE(listed, installed + QStringList{kPdfChoice});
         // Nothing chosen yet: the server's default printer is current.
-        QCOMPARE(form.Combo2->currentText(), QStringLiteral("VorlentixPDF"));
+        QCOMPARE(form.printerCombo->currentText(), QStringLiteral("VorlentixPDF"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (VorlentixPDF)"));
     }
 
@@ -196,14 +196,14 @@ class PrintQueueTest : public QObject {
         MainWindow main;
         {
             PrintDialog form(main);
-            form.Combo2->setCurrentIndex(2);
+            form.printerCombo->setCurrentIndex(2);
             const QString third = InstalledPrinterNames().at(2);
             QCOMPARE(CurrentPrinterName(), third);
             QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (%1)").arg(third));
         }
         // The choice holds for the rest of the run: the next dialog opens on it.
         PrintDialog again(main);
-        QCOMPARE(again.Combo2->currentIndex(), 2);
+        QCOMPARE(again.printerCombo->currentIndex(), 2);
     }
 
     void scoreListReachesTheQueue() {
@@ -217,8 +217,8 @@ class PrintQueueTest : public QObject {
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
         QCOMPARE(form.result(), int(QDialog::Accepted));
 
@@ -253,7 +253,7 @@ class PrintQueueTest : public QObject {
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         StatisticsDialog form(main);
-        form.PrintList->trigger();
+        form.printAction->trigger();
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
 
         const QString pdf = awaitPdf("Statistiek", sent);
@@ -284,9 +284,9 @@ class PrintQueueTest : public QObject {
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
-        form.Check1->setChecked(true);
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
+        form.pageNumbersCheck->setChecked(true);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
 
         const QString pdf = awaitPdf("Scorelijst", sent);
@@ -307,12 +307,12 @@ class PrintQueueTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         PrintDialog form(main);
-        form.Combo2->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF3")));
+        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF3")));
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"), {"-h", m_socket, "-x", "VorlentixPDF3"});
         QVERIFY(lpadmin.waitForFinished(30000) && lpadmin.exitCode() == 0);
 
-        QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
         QCOMPARE(prompts.seen.size(), 1);
         QCOMPARE(prompts.seen[0].text,
                  QStringLiteral("De printer \"VorlentixPDF3\" is niet beschikbaar. Kies een "

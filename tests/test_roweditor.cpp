@@ -1,10 +1,10 @@
 // The score list item editor: its fields and their places, the live average, writing back and
 // deleting with their questions, and the texts a score list file cannot hold.
 #include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/RowEditorDialog.h"
-#include "ui/widgets/StyledButton.h"
 #include "testsupport.h"
+#include "ui/dialogs/RowEditorDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,7 +51,7 @@ QPoint twips(int left, int top) {
 
 } // namespace
 
-class ItemFormTest : public QObject {
+class RowEditorDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void opensOnSelectedRow_data() {
@@ -70,19 +70,20 @@ class ItemFormTest : public QObject {
         RowEditorDialog form(f.main);
         QCOMPARE(form.editedRow(), edited);
         QCOMPARE(form.windowTitle(), QStringLiteral("Scorelijst Bewerken van..."));
-        QCOMPARE(form.Label3->text(), QStringLiteral("Item %1").arg(edited + 1));
-        QCOMPARE(form.Text1->text(), QStringLiteral("Speler%1").arg(edited + 1));
-        QCOMPARE(form.Combo1[0]->currentText(), QString());
-        QCOMPARE(form.Combo1[1]->currentText(), QString::number((edited + 1) * 10));
-        QCOMPARE(form.Combo1[2]->currentText(), QStringLiteral("45"));
-        QCOMPARE(form.Combo1[3]->currentText(), QStringLiteral("0")); // not in the list, shown all the same
-        QCOMPARE(form.Combo1[25]->currentText(), QStringLiteral("-"));
-        QCOMPARE(form.Text3->text(), QStringLiteral("9.9")); // the row's own average until a change
-        QCOMPARE(form.Combo1[0]->count(), 2);
-        QCOMPARE(form.Combo1[7]->count(), 181);
-        QCOMPARE(form.Combo1[7]->itemText(0), QStringLiteral("-"));
-        QCOMPARE(form.Combo1[7]->itemText(180), QStringLiteral("180"));
-        QVERIFY(form.Combo1[7]->isEditable());
+        QCOMPARE(form.itemLabel->text(), QStringLiteral("Item %1").arg(edited + 1));
+        QCOMPARE(form.nameEdit->text(), QStringLiteral("Speler%1").arg(edited + 1));
+        QCOMPARE(form.cellCombos[0]->currentText(), QString());
+        QCOMPARE(form.cellCombos[1]->currentText(), QString::number((edited + 1) * 10));
+        QCOMPARE(form.cellCombos[2]->currentText(), QStringLiteral("45"));
+        QCOMPARE(form.cellCombos[3]->currentText(),
+                 QStringLiteral("0")); // not in the list, shown all the same
+        QCOMPARE(form.cellCombos[25]->currentText(), QStringLiteral("-"));
+        QCOMPARE(form.averageEdit->text(), QStringLiteral("9.9")); // the row's own average until a change
+        QCOMPARE(form.cellCombos[0]->count(), 2);
+        QCOMPARE(form.cellCombos[7]->count(), 181);
+        QCOMPARE(form.cellCombos[7]->itemText(0), QStringLiteral("-"));
+        QCOMPARE(form.cellCombos[7]->itemText(180), QStringLiteral("180"));
+        QVERIFY(form.cellCombos[7]->isEditable());
     }
 
     void placement_data() {
@@ -120,13 +121,13 @@ class ItemFormTest : public QObject {
         Fixture f;
         RowEditorDialog form(f.main);
         QCOMPARE(form.size(), QSize(TwipsToPixels(8400), TwipsToPixels(4500)));
-        QCOMPARE(form.Label2[13]->text(), QStringLiteral("D.13"));
-        QVERIFY(form.Label2[13]->font().bold() && form.Label2[13]->font().italic());
-        QCOMPARE(form.WijzigKnop->text(), QStringLiteral(" Item Wijzigen "));
-        QCOMPARE(form.DelKnop->text(), QStringLiteral(" Item Verwijderen "));
-        QCOMPARE(form.CancelKnop->text(), QStringLiteral("Exit"));
-        QCOMPARE(form.Combo1[1]->width(), TwipsToPixels(750));
-        QCOMPARE(form.Text3->size(), QSize(TwipsToPixels(735), TwipsToPixels(345)));
+        QCOMPARE(form.cellLabels[13]->text(), QStringLiteral("D.13"));
+        QVERIFY(form.cellLabels[13]->font().bold() && form.cellLabels[13]->font().italic());
+        QCOMPARE(form.changeButton->text(), QStringLiteral(" Item Wijzigen "));
+        QCOMPARE(form.deleteButton->text(), QStringLiteral(" Item Verwijderen "));
+        QCOMPARE(form.closeButton->text(), QStringLiteral("Exit"));
+        QCOMPARE(form.cellCombos[1]->width(), TwipsToPixels(750));
+        QCOMPARE(form.averageEdit->size(), QSize(TwipsToPixels(735), TwipsToPixels(345)));
         // The ruled background: a line colour every 2 pixels over the form colour.
         const QImage image = form.grab().toImage();
         QCOMPARE(image.pixelColor(TwipsToPixels(4000), 0), QColor(190, 190, 160));
@@ -199,31 +200,31 @@ class ItemFormTest : public QObject {
         f.main.scoreList.replaceAll({makeRow("Piet", cells)});
         f.main.ListView1->selectRow(0);
         RowEditorDialog form(f.main);
-        typeInto(form.Combo1[cell], typed);
-        QCOMPARE(form.Text3->text(), average);
+        typeInto(form.cellCombos[cell], typed);
+        QCOMPARE(form.averageEdit->text(), average);
         QCOMPARE(f.main.scoreList.cell(0, 27), QStringLiteral("9.9")); // nothing written yet
     }
 
     void choosingFromTheListRecomputes() {
         Fixture f;
         RowEditorDialog form(f.main);
-        form.Combo1[5]->setCurrentIndex(180); // picks "180" as a click in the list would
-        QCOMPARE(form.Combo1[5]->currentText(), QStringLiteral("180"));
-        QCOMPARE(form.Text3->text(), QStringLiteral("28.3")); // Speler3: (30 + 45 + 180) / 3 / 3
-        form.Text3->setText("x");
-        form.Combo1[0]->setCurrentIndex(1); // the "Out" cell does not count, but recomputes
-        QCOMPARE(form.Text3->text(), QStringLiteral("28.3"));
+        form.cellCombos[5]->setCurrentIndex(180); // picks "180" as a click in the list would
+        QCOMPARE(form.cellCombos[5]->currentText(), QStringLiteral("180"));
+        QCOMPARE(form.averageEdit->text(), QStringLiteral("28.3")); // Speler3: (30 + 45 + 180) / 3 / 3
+        form.averageEdit->setText("x");
+        form.cellCombos[0]->setCurrentIndex(1); // the "Out" cell does not count, but recomputes
+        QCOMPARE(form.averageEdit->text(), QStringLiteral("28.3"));
     }
 
     void writeBack() {
         Fixture f;
         RowEditorDialog form(f.main);
-        form.Text1->setText("Piet Paulusma");
-        typeInto(form.Combo1[0], "-");
-        typeInto(form.Combo1[1], "abc"); // unchecked, as typed
-        typeInto(form.Combo1[25], "250");
+        form.nameEdit->setText("Piet Paulusma");
+        typeInto(form.cellCombos[0], "-");
+        typeInto(form.cellCombos[1], "abc"); // unchecked, as typed
+        typeInto(form.cellCombos[25], "250");
         f.prompts.answers = {true};
-        QTest::mouseClick(form.WijzigKnop, Qt::LeftButton);
+        QTest::mouseClick(form.changeButton, Qt::LeftButton);
 
         QCOMPARE(f.prompts.seen.size(), 1);
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Question);
@@ -237,7 +238,7 @@ class ItemFormTest : public QObject {
         QCOMPARE(row[3], QStringLiteral("45"));
         QCOMPARE(row[4], QStringLiteral("-"));
         QCOMPARE(row[26], QStringLiteral("250"));
-        QCOMPARE(row[27], form.Text3->text());
+        QCOMPARE(row[27], form.averageEdit->text());
         QCOMPARE(row[27], QStringLiteral("32.8")); // ("abc" = 0 + 45 + 250) / 3 / 3
         QVERIFY(f.main.state.ScoreListChanged);
         QCOMPARE(f.main.scoreList.cell(1, 0), QStringLiteral("Speler2")); // only the edited row
@@ -266,8 +267,8 @@ class ItemFormTest : public QObject {
                                                   f.main.scoreList.row(4)};
         f.main.ShowRowCount();
         RowEditorDialog form(f.main);
-        form.Text1->setText("Nieuwe naam");
-        typeInto(form.Combo1[1], "180");
+        form.nameEdit->setText("Nieuwe naam");
+        typeInto(form.cellCombos[1], "180");
         f.prompts.answers = {false};
         QTest::mouseClick(form.findChild<QWidget*>(button), Qt::LeftButton);
 
@@ -287,7 +288,7 @@ class ItemFormTest : public QObject {
         f.main.ShowRowCount();
         RowEditorDialog form(f.main);
         f.prompts.answers = {true};
-        QTest::mouseClick(form.DelKnop, Qt::LeftButton);
+        QTest::mouseClick(form.deleteButton, Qt::LeftButton);
         QCOMPARE(f.prompts.seen[0].text, QStringLiteral("Wilt u 'Speler3' verwijderen uit de scorelijst?"));
         QCOMPARE(f.main.scoreList.count(), 4);
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler4"));
@@ -299,8 +300,8 @@ class ItemFormTest : public QObject {
     void exitWritesNothing() {
         Fixture f;
         RowEditorDialog form(f.main);
-        form.Text1->setText("Anders");
-        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        form.nameEdit->setText("Anders");
+        QTest::mouseClick(form.closeButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(f.prompts.seen.isEmpty());
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
@@ -327,14 +328,14 @@ class ItemFormTest : public QObject {
         QFETCH(QString, caption);
         Fixture f;
         RowEditorDialog form(f.main);
-        form.Text1->setText("Pi\u00ebt \u20ac"); // Windows-1252 holds these
+        form.nameEdit->setText("Pi\u00ebt \u20ac"); // Windows-1252 holds these
         QWidget* w = form.findChild<QWidget*>(field);
         if (auto* combo = qobject_cast<QComboBox*>(w))
             combo->setEditText(text);
         else
             qobject_cast<QLineEdit*>(w)->setText(text);
         f.prompts.answers = {true};
-        QTest::mouseClick(form.WijzigKnop, Qt::LeftButton);
+        QTest::mouseClick(form.changeButton, Qt::LeftButton);
 
         QCOMPARE(f.prompts.seen.size(), 1);
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
@@ -355,9 +356,9 @@ class ItemFormTest : public QObject {
         QFETCH(QString, text);
         Fixture f;
         RowEditorDialog form(f.main);
-        form.Text1->setText(text);
+        form.nameEdit->setText(text);
         f.prompts.answers = {true};
-        QTest::mouseClick(form.WijzigKnop, Qt::LeftButton);
+        QTest::mouseClick(form.changeButton, Qt::LeftButton);
 
         QCOMPARE(f.prompts.seen.size(), 1);
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
@@ -367,5 +368,5 @@ class ItemFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(ItemFormTest)
+QTEST_MAIN(RowEditorDialogTest)
 #include "test_roweditor.moc"

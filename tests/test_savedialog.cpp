@@ -1,13 +1,13 @@
 // The save dialog through the main window: the name it shows, the file it writes, the progress
 // run, a write that fails, and the close question it answers.
 #include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/SaveDialog.h"
 #include "playsupport.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
+#include "ui/dialogs/SaveDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +43,7 @@ struct Step {
 
 } // namespace
 
-class SaveFormTest : public QObject {
+class SaveDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void init() {
@@ -55,8 +55,8 @@ class SaveFormTest : public QObject {
         SaveDialog::pause = [this](double seconds) {
             const SaveDialog* form = m_main->findChild<SaveDialog*>();
             const QCursor* cursor = QApplication::overrideCursor();
-            m_steps.append({form->Label1->text(), seconds, cursor && cursor->shape() == Qt::WaitCursor,
-                            form->Bar->isVisible(), form->Text1->isVisible(), form->barImage()});
+            m_steps.append({form->percentLabel->text(), seconds, cursor && cursor->shape() == Qt::WaitCursor,
+                            form->progressBar->isVisible(), form->nameEdit->isVisible(), form->barImage()});
         };
         m_main = new MainWindow;
     }
@@ -128,9 +128,9 @@ class SaveFormTest : public QObject {
         AddRow(*m_main, "Anna");
         m_dialogs->onOpen = [](QDialog& dialog) {
             auto& form = static_cast<SaveDialog&>(dialog);
-            if (form.Text1->text() != QStringLiteral("Final") || form.Text1->isReadOnly()) return -1;
-            form.Text1->setText(QStringLiteral("Final2"));
-            QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+            if (form.nameEdit->text() != QStringLiteral("Final") || form.nameEdit->isReadOnly()) return -1;
+            form.nameEdit->setText(QStringLiteral("Final2"));
+            QTest::mouseClick(form.saveButton, Qt::LeftButton);
             return form.result();
         };
         QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -165,8 +165,8 @@ class SaveFormTest : public QObject {
         m_dialogs->onOpen = [&](QDialog& dialog) {
             auto& form = static_cast<SaveDialog&>(dialog);
             form.show();
-            form.Text1->setText(typed);
-            QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+            form.nameEdit->setText(typed);
+            QTest::mouseClick(form.saveButton, Qt::LeftButton);
             stillOpen = form.isVisible();
             return form.result();
         };
@@ -189,10 +189,10 @@ class SaveFormTest : public QObject {
         bool readOnly = false;
         m_dialogs->onOpen = [&](QDialog& dialog) {
             auto& form = static_cast<SaveDialog&>(dialog);
-            if (form.Text1->text() != QStringLiteral("Anna")) return -1;
-            readOnly = form.Text1->isReadOnly();
-            form.Text1->setText(QStringLiteral("Zoe"));
-            QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+            if (form.nameEdit->text() != QStringLiteral("Anna")) return -1;
+            readOnly = form.nameEdit->isReadOnly();
+            form.nameEdit->setText(QStringLiteral("Zoe"));
+            QTest::mouseClick(form.saveButton, Qt::LeftButton);
             return form.result();
         };
         QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -234,10 +234,10 @@ class SaveFormTest : public QObject {
         m_dialogs->onOpen = [&](QDialog& dialog) {
             auto& form = static_cast<SaveDialog&>(dialog);
             form.show();
-            if (duo) form.Text1->setText(typed);
-            QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
-            stillOpen = form.isVisible() && form.SaveKnop->isEnabled();
-            nameShown = form.Text1->isVisible() && form.Bar->isHidden();
+            if (duo) form.nameEdit->setText(typed);
+            QTest::mouseClick(form.saveButton, Qt::LeftButton);
+            stillOpen = form.isVisible() && form.saveButton->isEnabled();
+            nameShown = form.nameEdit->isVisible() && form.progressBar->isHidden();
             return form.result();
         };
         QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -255,7 +255,7 @@ class SaveFormTest : public QObject {
         vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
         AddRow(*m_main, "Anna");
         m_dialogs->onOpen = [](QDialog& dialog) {
-            QTest::mouseClick(static_cast<SaveDialog&>(dialog).CancelKnop, Qt::LeftButton);
+            QTest::mouseClick(static_cast<SaveDialog&>(dialog).cancelButton, Qt::LeftButton);
             return dialog.result();
         };
         QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -285,7 +285,7 @@ class SaveFormTest : public QObject {
         AddRow(*m_main, "Anna");
         m_main->state.FooterText = QStringLiteral("Club Oost");
         m_dialogs->onOpen = [](QDialog& dialog) {
-            QTest::mouseClick(static_cast<SaveDialog&>(dialog).SaveKnop, Qt::LeftButton);
+            QTest::mouseClick(static_cast<SaveDialog&>(dialog).saveButton, Qt::LeftButton);
             return dialog.result();
         };
         if (savedBefore) QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -304,7 +304,7 @@ class SaveFormTest : public QObject {
     void saveThroughMenuButton() {
         m_dialogs->onOpen = [](QDialog& dialog) {
             dialog.show();
-            QTest::mouseClick(static_cast<SaveDialog&>(dialog).SaveKnop, Qt::LeftButton);
+            QTest::mouseClick(static_cast<SaveDialog&>(dialog).saveButton, Qt::LeftButton);
             return dialog.result();
         };
         QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
@@ -319,5 +319,5 @@ class SaveFormTest : public QObject {
     QPointer<MainWindow> m_main;
 };
 
-QTEST_MAIN(SaveFormTest)
+QTEST_MAIN(SaveDialogTest)
 #include "test_savedialog.moc"

@@ -1,12 +1,12 @@
 // The settings dialog through the main window: the footer text kept by OK and stored at the next
 // shutdown, the numbering of the dart buttons, Reset and Cancel.
-#include "ui/main/MainWindow.h"
-#include "ui/dialogs/SettingsDialog.h"
 #include "playsupport.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
+#include "ui/dialogs/SettingsDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/MainWindowLayout.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QAction>
 #include <QLabel>
@@ -35,7 +35,7 @@ const QStringList kByValue = {"1", "20", "2", "40", "3", "60"};
 
 } // namespace
 
-class ConfigFormTest : public QObject {
+class SettingsDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void init() {
@@ -55,13 +55,13 @@ class ConfigFormTest : public QObject {
 
     // Whatever the board shows, the dialog opens on the plain numbering and the footer in use.
     void opensOnTheCurrentFooter() {
-        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.Option2, Qt::LeftButton); });
+        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.pointNumbersOption, Qt::LeftButton); });
         QCOMPARE(BoardCaptions(*m_main), kByValue);
         bool plainChecked = false;
         QString shown;
         runDialog([&](SettingsDialog& form) {
-            plainChecked = form.Option1->isChecked() && !form.Option2->isChecked();
-            shown = form.Text1->text();
+            plainChecked = form.rowNumbersOption->isChecked() && !form.pointNumbersOption->isChecked();
+            shown = form.footerEdit->text();
         });
         QVERIFY(plainChecked);
         QCOMPARE(shown, QStringLiteral("Club Oost"));
@@ -84,7 +84,7 @@ class ConfigFormTest : public QObject {
         runDialog([&](SettingsDialog& form) {
             for (const QString& name : options)
                 QTest::mouseClick(form.findChild<QRadioButton*>(name), Qt::LeftButton);
-            QTest::mouseClick(ok ? form.OkKnop : form.CancelKnop, Qt::LeftButton);
+            QTest::mouseClick(ok ? form.okButton : form.cancelButton, Qt::LeftButton);
         });
         QCOMPARE(BoardCaptions(*m_main), captions);
         QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
@@ -93,7 +93,7 @@ class ConfigFormTest : public QObject {
     // A button scores by its row and index, not by what it shows.
     void relabelledButtonsScoreAsBefore() {
         vxtest::StartTeamMatch(*m_main, "Oost", {"Anna"}, 501);
-        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.Option2, Qt::LeftButton); });
+        runDialog([](SettingsDialog& form) { QTest::mouseClick(form.pointNumbersOption, Qt::LeftButton); });
         QCOMPARE(m_main->Knop3[20]->text(), QStringLiteral("60"));
         vxtest::darts(*m_main, {"Knop3(20)", "Knop2(1)", "Knop1(7)"});
         QCOMPARE(vxtest::dartSlots(*m_main), (QStringList{"60", "2", "7"}));
@@ -102,11 +102,12 @@ class ConfigFormTest : public QObject {
 
     void resetThenCancelKeepsTheFooter() {
         runDialog([](SettingsDialog& form) {
-            QTest::mouseClick(form.Option2, Qt::LeftButton);
-            QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
-            if (form.Text1->text() != kDefaultFooterText) QFAIL("Reset did not restore the default footer");
-            if (!form.Option2->isChecked()) QFAIL("Reset changed the option buttons");
-            QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+            QTest::mouseClick(form.pointNumbersOption, Qt::LeftButton);
+            QTest::mouseClick(form.resetButton, Qt::LeftButton);
+            if (form.footerEdit->text() != kDefaultFooterText)
+                QFAIL("Reset did not restore the default footer");
+            if (!form.pointNumbersOption->isChecked()) QFAIL("Reset changed the option buttons");
+            QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         });
         QCOMPARE(BoardCaptions(*m_main), kPlain);
         QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
@@ -134,10 +135,10 @@ class ConfigFormTest : public QObject {
         QFETCH(QByteArray, stored);
         const int result = runDialog([&](SettingsDialog& form) {
             if (reset)
-                QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
+                QTest::mouseClick(form.resetButton, Qt::LeftButton);
             else
-                form.Text1->setText(typed);
-            QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+                form.footerEdit->setText(typed);
+            QTest::mouseClick(form.okButton, Qt::LeftButton);
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(m_prompts->seen.isEmpty());
@@ -159,8 +160,8 @@ class ConfigFormTest : public QObject {
         bool stillOpen = false;
         runDialog([&](SettingsDialog& form) {
             form.show();
-            form.Text1->setText(typed);
-            QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+            form.footerEdit->setText(typed);
+            QTest::mouseClick(form.okButton, Qt::LeftButton);
             stillOpen = form.isVisible();
         });
         QVERIFY(stillOpen);
@@ -188,5 +189,5 @@ class ConfigFormTest : public QObject {
     QPointer<MainWindow> m_main;
 };
 
-QTEST_MAIN(ConfigFormTest)
+QTEST_MAIN(SettingsDialogTest)
 #include "test_settingsdialog.moc"

@@ -1,10 +1,10 @@
 // The statistics window driven as the user sees it: opened on the row selected in the main
 // window, its title, graph, readout, view switch and printout; and the score list summary.
-#include "ui/main/MainWindow.h"
-#include "ui/print/Printing.h"
-#include "ui/dialogs/StatisticsDialog.h"
 #include "reviewsupport.h"
 #include "testsupport.h"
+#include "ui/dialogs/StatisticsDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/Printing.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -18,7 +18,7 @@ using vxtest::barHeight;
 using vxtest::kBar;
 using vxtest::makeRow;
 
-class ScoresFormTest : public QObject {
+class StatisticsDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void opensOnSelectedRow_data() {
@@ -51,7 +51,7 @@ class ScoresFormTest : public QObject {
         StatisticsDialog form(main);
         QCOMPARE(form.windowTitle(), title);
         // What the window shows is the graph of these figures.
-        const QImage shown = form.Pic->pixmap().toImage();
+        const QImage shown = form.graphLabel->pixmap().toImage();
         QCOMPARE(shown.size(), QSize(678, 400));
         QCOMPARE(barHeight(shown, 579), bar180);
         QCOMPARE(barHeight(shown, 219), bar60);
@@ -64,14 +64,14 @@ class ScoresFormTest : public QObject {
         vxtest::TempHome home;
         MainWindow main;
         StatisticsDialog form(main);
-        QCOMPARE(form.Pic->size(), QSize(678, 400));
-        QCOMPARE(form.Pic->mapTo(&form, QPoint(0, 0)), QPoint(0, form.MenuBar->height()));
-        QCOMPARE(form.Label1->parentWidget(), form.Pic);
-        QCOMPARE(form.Label1->pos(), QPoint(40, 320));
-        QCOMPARE(form.Label1->text(), QStringLiteral("Score"));
+        QCOMPARE(form.graphLabel->size(), QSize(678, 400));
+        QCOMPARE(form.graphLabel->mapTo(&form, QPoint(0, 0)), QPoint(0, form.menuBar->height()));
+        QCOMPARE(form.readoutLabel->parentWidget(), form.graphLabel);
+        QCOMPARE(form.readoutLabel->pos(), QPoint(40, 320));
+        QCOMPARE(form.readoutLabel->text(), QStringLiteral("Score"));
         QCOMPARE(form.findChild<QAction*>("PrintList")->text(), QStringLiteral("Afdrukken Lijst / Grafiek"));
         QStringList menus;
-        for (QAction* menu : form.MenuBar->actions())
+        for (QAction* menu : form.menuBar->actions())
             menus << menu->text();
         QCOMPARE(menus, QStringList({"Print", "Show"}));
     }
@@ -92,9 +92,10 @@ class ScoresFormTest : public QObject {
         StatisticsDialog form(main);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseMove(form.Pic, QPoint(x, 325));
-        QTRY_COMPARE(form.Label1->text(), text);
-        QVERIFY(form.Label1->width() >= form.Label1->sizeHint().width()); // the whole readout shows
+        QTest::mouseMove(form.graphLabel, QPoint(x, 325));
+        QTRY_COMPARE(form.readoutLabel->text(), text);
+        QVERIFY(form.readoutLabel->width() >=
+                form.readoutLabel->sizeHint().width()); // the whole readout shows
     }
 
     void viewSwitch() {
@@ -107,16 +108,16 @@ class ScoresFormTest : public QObject {
         QCOMPARE(numbers->text(), QStringLiteral("Getallen"));
         QCOMPARE(graph->text(), QStringLiteral("Grafiek"));
         // Opens on the graph, its item checked.
-        QVERIFY(!form.Pic->isHidden());
+        QVERIFY(!form.graphLabel->isHidden());
         QVERIFY(graph->isChecked() && !numbers->isChecked());
 
         numbers->trigger();
-        QVERIFY(form.Pic->isHidden());
+        QVERIFY(form.graphLabel->isHidden());
         QVERIFY(numbers->isChecked() && !graph->isChecked());
         numbers->trigger(); // choosing the view shown again keeps its check mark
         QVERIFY(numbers->isChecked() && !graph->isChecked());
         graph->trigger();
-        QVERIFY(!form.Pic->isHidden());
+        QVERIFY(!form.graphLabel->isHidden());
         QVERIFY(graph->isChecked() && !numbers->isChecked());
     }
 
@@ -128,7 +129,7 @@ class ScoresFormTest : public QObject {
         StatisticsDialog form(main);
         form.findChild<QAction*>("zien(1)")->trigger();
         const QImage window = form.grab().toImage();
-        const int top = form.MenuBar->height();
+        const int top = form.menuBar->height();
         // The table of numbers fills the window below the menu line.
         QCOMPARE(window.copy(0, top, 678, 400).convertToFormat(QImage::Format_RGB32),
                  form.tableImage().convertToFormat(QImage::Format_RGB32));
@@ -150,7 +151,7 @@ class ScoresFormTest : public QObject {
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
         main.ListView1->selectRow(0);
         StatisticsDialog form(main);
-        if (!graph) form.zien_Click(1);
+        if (!graph) form.showGraph(false);
 
         const QString pdf = home.file("statistiek.pdf");
         QString suggested;
@@ -159,7 +160,7 @@ class ScoresFormTest : public QObject {
             return pdf;
         });
         ChoosePrinter(int(InstalledPrinterNames().size())); // the PDF file
-        form.PrintList->trigger();
+        form.printAction->trigger();
         SetPdfFileAsker({});
 
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
@@ -213,5 +214,5 @@ class ScoresFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(ScoresFormTest)
+QTEST_MAIN(StatisticsDialogTest)
 #include "test_statisticsdialog.moc"

@@ -68,7 +68,7 @@ QPair<int, int> inkColumns(const QImage& image, const QColor& ink) {
 
 } // namespace
 
-class TestVistaButton : public QObject {
+class StyledButtonTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -123,7 +123,7 @@ class TestVistaButton : public QObject {
     bool m_pressed = false;
 };
 
-void TestVistaButton::init() {
+void StyledButtonTest::init() {
     m_host = new QWidget;
     m_host->setGeometry(100, 100, 300, 200);
     QPalette palette = m_host->palette();
@@ -145,28 +145,28 @@ void TestVistaButton::init() {
     m_pressed = false;
 }
 
-void TestVistaButton::cleanup() {
+void StyledButtonTest::cleanup() {
     // The test library remembers held buttons across tests; let go of it.
     if (m_pressed) QTest::mouseRelease(m_host, Qt::LeftButton, {}, QPoint(1, 1));
     delete m_host;
     m_host = nullptr;
 }
 
-void TestVistaButton::parkCursor() {
+void StyledButtonTest::parkCursor() {
     QCursor::setPos(m_host->mapToGlobal(QPoint(5, 5)));
 }
 
-void TestVistaButton::hover() {
+void StyledButtonTest::hover() {
     QTest::mouseMove(m_button);
 }
 
-void TestVistaButton::press() {
+void StyledButtonTest::press() {
     hover();
     QTest::mousePress(m_button, Qt::LeftButton);
     m_pressed = true;
 }
 
-void TestVistaButton::bringTo(int look) {
+void StyledButtonTest::bringTo(int look) {
     switch (look) {
     case Normal:
         break;
@@ -188,7 +188,7 @@ void TestVistaButton::bringTo(int look) {
 
 // ---- the face ----
 
-void TestVistaButton::faceGradients_data() {
+void StyledButtonTest::faceGradients_data() {
     QTest::addColumn<int>("look");
     QTest::addColumn<int>("height");
     QTest::addColumn<QPoint>("top");
@@ -249,7 +249,7 @@ void TestVistaButton::faceGradients_data() {
     addFills(Pressed, 23);
 }
 
-void TestVistaButton::faceGradients() {
+void StyledButtonTest::faceGradients() {
     QFETCH(int, look);
     QFETCH(int, height);
     QFETCH(QPoint, top);
@@ -267,7 +267,7 @@ void TestVistaButton::faceGradients() {
         qPrintable(describe(shot.pixelColor(bottom)) + " at bottom, expected " + describe(bottomColour)));
 }
 
-void TestVistaButton::borderColour_data() {
+void StyledButtonTest::borderColour_data() {
     QTest::addColumn<int>("look");
     QTest::addColumn<QColor>("border");
     QTest::newRow("normal") << int(Normal) << QColor(112, 112, 112);
@@ -277,7 +277,7 @@ void TestVistaButton::borderColour_data() {
     QTest::newRow("disabled") << int(Disabled) << QColor(173, 178, 181);
 }
 
-void TestVistaButton::borderColour() {
+void StyledButtonTest::borderColour() {
     QFETCH(int, look);
     QFETCH(QColor, border);
     bringTo(look);
@@ -290,13 +290,13 @@ void TestVistaButton::borderColour() {
                 QStringLiteral("%1 at %2,%3").arg(describe(shot.pixelColor(at))).arg(at.x()).arg(at.y())));
 }
 
-void TestVistaButton::cornersAreCut_data() {
+void StyledButtonTest::cornersAreCut_data() {
     QTest::addColumn<QSize>("size");
     QTest::newRow("as placed") << QSize(kWidth, kHeight);
     QTest::newRow("resized") << QSize(57, 23);
 }
 
-void TestVistaButton::cornersAreCut() {
+void StyledButtonTest::cornersAreCut() {
     QFETCH(QSize, size);
     m_button->resize(size);
     const QImage shot = m_host->grab().toImage();
@@ -314,7 +314,7 @@ void TestVistaButton::cornersAreCut() {
     QVERIFY(m_button->mask().contains(QPoint(right - 1, bottom)));
 }
 
-void TestVistaButton::noBackground_data() {
+void StyledButtonTest::noBackground_data() {
     QTest::addColumn<int>("look");
     QTest::addColumn<bool>("faceShown");
     QTest::newRow("normal") << int(Normal) << false;
@@ -324,7 +324,7 @@ void TestVistaButton::noBackground_data() {
     QTest::newRow("disabled") << int(Disabled) << false;
 }
 
-void TestVistaButton::noBackground() {
+void StyledButtonTest::noBackground() {
     QFETCH(int, look);
     QFETCH(bool, faceShown);
     const QColor back(10, 200, 30);
@@ -340,7 +340,7 @@ void TestVistaButton::noBackground() {
 
 // ---- picture and caption ----
 
-void TestVistaButton::pictureFrame_data() {
+void StyledButtonTest::pictureFrame_data() {
     QTest::addColumn<int>("frames");
     QTest::addColumn<int>("pictures");
     QTest::addColumn<int>("look");
@@ -360,7 +360,7 @@ void TestVistaButton::pictureFrame_data() {
     QTest::newRow("no frames counts as one") << 1 << 0 << int(Disabled) << 0 << red;
 }
 
-void TestVistaButton::pictureFrame() {
+void StyledButtonTest::pictureFrame() {
     QFETCH(int, frames);
     QFETCH(int, pictures);
     QFETCH(int, look);
@@ -381,7 +381,7 @@ void TestVistaButton::pictureFrame() {
     if (shift > 0) QVERIFY(shot.pixelColor(corner - QPoint(1, 1)) != shown);
 }
 
-void TestVistaButton::maskColour_data() {
+void StyledButtonTest::maskColour_data() {
     QTest::addColumn<bool>("useMask");
     QTest::addColumn<QColor>("mask");
     QTest::addColumn<bool>("greenShown");
@@ -392,7 +392,7 @@ void TestVistaButton::maskColour_data() {
     QTest::newRow("red mask, off") << false << QColor(255, 0, 0) << true << true;
 }
 
-void TestVistaButton::maskColour() {
+void StyledButtonTest::maskColour() {
     QFETCH(bool, useMask);
     QFETCH(QColor, mask);
     QFETCH(bool, greenShown);
@@ -407,7 +407,7 @@ void TestVistaButton::maskColour() {
     if (!redShown) QVERIFY(near(shot.pixelColor(44 + 1, 14 + 1), grey(235), 10));
 }
 
-void TestVistaButton::narrowStripShowsNothing() {
+void StyledButtonTest::narrowStripShowsNothing() {
     QPixmap narrow(2, 12);
     narrow.fill(QColor(255, 0, 0));
     m_button->setPicture(narrow);
@@ -417,7 +417,7 @@ void TestVistaButton::narrowStripShowsNothing() {
     QCOMPARE(inkRows(image(), QColor(255, 0, 0)), qMakePair(14, 25));
 }
 
-void TestVistaButton::pictureBesideCaption() {
+void StyledButtonTest::pictureBesideCaption() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -440,7 +440,7 @@ void TestVistaButton::pictureBesideCaption() {
     QCOMPARE(inkRows(shot, QColor(255, 0, 0)), qMakePair(14, 25));
 }
 
-void TestVistaButton::captionColour_data() {
+void StyledButtonTest::captionColour_data() {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QColor>("ink");
     QTest::addColumn<QColor>("absent");
@@ -448,7 +448,7 @@ void TestVistaButton::captionColour_data() {
     QTest::newRow("disabled") << false << QColor(131, 131, 131) << QColor(200, 0, 0);
 }
 
-void TestVistaButton::captionColour() {
+void StyledButtonTest::captionColour() {
     QFETCH(bool, enabled);
     QFETCH(QColor, ink);
     QFETCH(QColor, absent);
@@ -464,7 +464,7 @@ void TestVistaButton::captionColour() {
     QCOMPARE(inkRows(shot, absent).first, -1);
 }
 
-void TestVistaButton::wrappedCaptionStaysCentred_data() {
+void StyledButtonTest::wrappedCaptionStaysCentred_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("lines");
     // Capitals on every line and no letters below the line, so each line inks the same rows.
@@ -473,7 +473,7 @@ void TestVistaButton::wrappedCaptionStaysCentred_data() {
     QTest::newRow("three lines") << QStringLiteral("Alle Scores Van Dit Team Nu Wissen") << 3;
 }
 
-void TestVistaButton::wrappedCaptionStaysCentred() {
+void StyledButtonTest::wrappedCaptionStaysCentred() {
     QFETCH(QString, caption);
     QFETCH(int, lines);
     QFont font(QStringLiteral("Arial"));
@@ -505,7 +505,7 @@ void TestVistaButton::wrappedCaptionStaysCentred() {
     QVERIFY(columns.first >= 1 && columns.second <= 90 - 3);
 }
 
-void TestVistaButton::captionThatJustFitsLosesNoLine() {
+void StyledButtonTest::captionThatJustFitsLosesNoLine() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -523,7 +523,7 @@ void TestVistaButton::captionThatJustFitsLosesNoLine() {
 
 // ---- events ----
 
-void TestVistaButton::clicks_data() {
+void StyledButtonTest::clicks_data() {
     QTest::addColumn<QString>("actions");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<int>("look");
@@ -538,7 +538,7 @@ void TestVistaButton::clicks_data() {
     QTest::newRow("disabled, Space") << "dfs" << 0 << int(Disabled);
 }
 
-void TestVistaButton::clicks() {
+void StyledButtonTest::clicks() {
     QFETCH(QString, actions);
     QFETCH(int, clicks);
     QFETCH(int, look);
@@ -581,7 +581,7 @@ void TestVistaButton::clicks() {
     QCOMPARE(m_button->buttonState(), look);
 }
 
-void TestVistaButton::spaceHoldsPressedLook() {
+void StyledButtonTest::spaceHoldsPressedLook() {
     m_button->setPicture(strip({QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0)}));
     m_button->setPictures(3);
     m_button->setFocus();
@@ -596,14 +596,14 @@ void TestVistaButton::spaceHoldsPressedLook() {
     QCOMPARE(image().pixelColor(44, 14), QColor(255, 0, 0));
 }
 
-void TestVistaButton::hoverInAndOut_data() {
+void StyledButtonTest::hoverInAndOut_data() {
     QTest::addColumn<bool>("focused");
     QTest::addColumn<int>("after");
     QTest::newRow("without focus") << false << int(Normal);
     QTest::newRow("with focus") << true << int(Focused);
 }
 
-void TestVistaButton::hoverInAndOut() {
+void StyledButtonTest::hoverInAndOut() {
     QFETCH(bool, focused);
     QFETCH(int, after);
     if (focused) m_button->setFocus();
@@ -622,7 +622,7 @@ void TestVistaButton::hoverInAndOut() {
 }
 
 // A leave event can go missing; the cursor is polled as well.
-void TestVistaButton::hoverEndsWithoutLeaveEvent() {
+void StyledButtonTest::hoverEndsWithoutLeaveEvent() {
     struct SwallowLeave : QObject {
         bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Leave; }
     } swallow;
@@ -640,14 +640,14 @@ void TestVistaButton::hoverEndsWithoutLeaveEvent() {
 }
 
 // A window can open under a resting cursor: the first thing the button sees is the click.
-void TestVistaButton::hoverEndsAfterClickWithoutMove() {
+void StyledButtonTest::hoverEndsAfterClickWithoutMove() {
     QSignalSpy out(m_button, &StyledButton::mouseOut);
     QTest::mouseClick(m_button, Qt::LeftButton);
     QTRY_COMPARE(m_button->buttonState(), int(Focused));
     QCOMPARE(out.count(), 1);
 }
 
-void TestVistaButton::focusLook_data() {
+void StyledButtonTest::focusLook_data() {
     QTest::addColumn<bool>("cursorOver");
     QTest::addColumn<int>("focusedLook");
     QTest::addColumn<int>("unfocusedLook");
@@ -655,7 +655,7 @@ void TestVistaButton::focusLook_data() {
     QTest::newRow("cursor over") << true << int(Hover) << int(Hover);
 }
 
-void TestVistaButton::focusLook() {
+void StyledButtonTest::focusLook() {
     QFETCH(bool, cursorOver);
     QFETCH(int, focusedLook);
     QFETCH(int, unfocusedLook);
@@ -666,7 +666,7 @@ void TestVistaButton::focusLook() {
     QCOMPARE(m_button->buttonState(), unfocusedLook);
 }
 
-void TestVistaButton::disabledLeavesTabOrder_data() {
+void StyledButtonTest::disabledLeavesTabOrder_data() {
     QTest::addColumn<Qt::FocusPolicy>("policy");
     QTest::newRow("strong") << Qt::StrongFocus;
     QTest::newRow("tab") << Qt::TabFocus;
@@ -674,7 +674,7 @@ void TestVistaButton::disabledLeavesTabOrder_data() {
     QTest::newRow("none") << Qt::NoFocus;
 }
 
-void TestVistaButton::disabledLeavesTabOrder() {
+void StyledButtonTest::disabledLeavesTabOrder() {
     QFETCH(Qt::FocusPolicy, policy);
     m_button->setFocusPolicy(policy);
     m_button->setEnabled(false);
@@ -694,7 +694,7 @@ void TestVistaButton::disabledLeavesTabOrder() {
     QCOMPARE(m_button->focusPolicy(), Qt::NoFocus);
 }
 
-void TestVistaButton::disabledParentDisablesLook() {
+void StyledButtonTest::disabledParentDisablesLook() {
     m_host->setEnabled(false);
     QCOMPARE(m_button->buttonState(), int(Disabled));
     QCOMPARE(image().pixelColor(kWidth / 2, 0), QColor(173, 178, 181));
@@ -704,7 +704,7 @@ void TestVistaButton::disabledParentDisablesLook() {
 }
 
 // A button disabled while held gets no release; once enabled it must not look held.
-void TestVistaButton::reEnabledButtonIsNotHeld() {
+void StyledButtonTest::reEnabledButtonIsNotHeld() {
     m_button->setPicture(strip({QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0)}));
     m_button->setPictures(3);
     press();
@@ -715,5 +715,5 @@ void TestVistaButton::reEnabledButtonIsNotHeld() {
     QCOMPARE(image().pixelColor(44, 14), QColor(255, 0, 0));
 }
 
-QTEST_MAIN(TestVistaButton)
+QTEST_MAIN(StyledButtonTest)
 #include "test_styledbutton.moc"

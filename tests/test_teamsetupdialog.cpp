@@ -1,12 +1,12 @@
 // The team setup dialog in both modes, driven through its controls as a scorer would, with
 // the match state, the main window and the files on disk checked afterwards.
-#include "ui/main/MainWindow.h"
 #include "core/files/ScoreListFiles.h"
-#include "ui/dialogs/TeamSetupDialog.h"
 #include "core/match/MatchSetup.h"
+#include "testsupport.h"
+#include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
-#include "testsupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -69,8 +69,8 @@ int ShownRows(const TeamSetupDialog& form) {
     int shown = 0;
     for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
         // Text box and caption always come and go together, and only as rows 1 to n.
-        if (form.Text1[i]->isHidden() != form.Label1[i]->isHidden()) return -1;
-        if (!form.Text1[i]->isHidden()) {
+        if (form.playerNameEdits[i]->isHidden() != form.playerNameLabels[i]->isHidden()) return -1;
+        if (!form.playerNameEdits[i]->isHidden()) {
             if (shown != i - 1) return -1;
             shown = i;
         }
@@ -79,15 +79,15 @@ int ShownRows(const TeamSetupDialog& form) {
 }
 
 void Fill(TeamSetupDialog& form, const QString& count, const QStringList& names, const QString& start) {
-    form.Combo1->setCurrentText(count);
+    form.playerCountCombo->setCurrentText(count);
     for (int i = 0; i < names.size(); ++i)
-        form.Text1[i + 1]->setText(names[i]);
-    form.Combo3->setCurrentText(start);
+        form.playerNameEdits[i + 1]->setText(names[i]);
+    form.startScoreCombo->setCurrentText(start);
 }
 
 } // namespace
 
-class SpelersFormTest : public QObject {
+class TeamSetupDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void numberInRange_data() {
@@ -128,15 +128,15 @@ class SpelersFormTest : public QObject {
         TeamWindow w(true);
         TeamSetupDialog form(*w.main);
         for (const QString& text : texts) {
-            const int entry = form.Combo1->findText(text);
+            const int entry = form.playerCountCombo->findText(text);
             if (entry >= 0)
-                form.Combo1->setCurrentIndex(entry); // picked from the list
+                form.playerCountCombo->setCurrentIndex(entry); // picked from the list
             else
-                form.Combo1->setCurrentText(text); // typed
+                form.playerCountCombo->setCurrentText(text); // typed
         }
         QCOMPARE(ShownRows(form), rows);
         for (int i = 1; i <= rows; ++i)
-            QCOMPARE(form.Label1[i]->text(), QStringLiteral("Naam Speler %1").arg(i));
+            QCOMPARE(form.playerNameLabels[i]->text(), QStringLiteral("Naam Speler %1").arg(i));
     }
 
     void newTeamCreatesFilesAndArmsTheWindow() {
@@ -151,13 +151,13 @@ class SpelersFormTest : public QObject {
         QVERIFY(m.picImage != m.boardImage);
         TeamSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Nieuw Team en Spelers"));
-        QVERIFY(!form.Text2->isHidden());
-        QVERIFY(form.Combo2->isHidden());
-        QCOMPARE(form.Combo3->currentText(), QStringLiteral("501"));
-        form.Text2->setText(QStringLiteral("  Club "));
+        QVERIFY(!form.teamNameEdit->isHidden());
+        QVERIFY(form.teamCombo->isHidden());
+        QCOMPARE(form.startScoreCombo->currentText(), QStringLiteral("501"));
+        form.teamNameEdit->setText(QStringLiteral("  Club "));
         Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
              QStringLiteral("701"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
 
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(w.prompts.seen.isEmpty());
@@ -192,10 +192,10 @@ class SpelersFormTest : public QObject {
         const QByteArray before = w.home.read("Teams/Club/Ann.lib");
         w.main->scoreList.appendRow(LegRow(QStringLiteral("somebody else")));
         TeamSetupDialog form(*w.main);
-        form.Text2->setText(QStringLiteral("Club"));
+        form.teamNameEdit->setText(QStringLiteral("Club"));
         Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
              QStringLiteral("501"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(w.home.read("Teams/Club/Ann.lib"), before);
         QCOMPARE(w.main->scoreList.count(), 2);
@@ -209,12 +209,12 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(*w.main);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Text2->setText(QStringLiteral("Club"));
-        form.Text1[1]->setText(QStringLiteral("Ann"));
-        form.Combo3->lineEdit()->setFocus(); // what is typed goes where the focus is
-        form.Combo3->lineEdit()->clear();
-        QTest::keyClicks(form.Combo3->lineEdit(), QStringLiteral("100"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        form.teamNameEdit->setText(QStringLiteral("Club"));
+        form.playerNameEdits[1]->setText(QStringLiteral("Ann"));
+        form.startScoreCombo->lineEdit()->setFocus(); // what is typed goes where the focus is
+        form.startScoreCombo->lineEdit()->clear();
+        QTest::keyClicks(form.startScoreCombo->lineEdit(), QStringLiteral("100"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(w.main->state.StartScore, 100);
         QCOMPARE(w.main->Label7->text(), QStringLiteral("100"));
@@ -285,9 +285,9 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(m);
         bool accepted = false;
         connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
-        form.Text2->setText(team);
+        form.teamNameEdit->setText(team);
         Fill(form, count, names, start);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
 
         QCOMPARE(w.prompts.texts(), QStringList{message});
         QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Vorlentix"));
@@ -299,7 +299,7 @@ class SpelersFormTest : public QObject {
         QCOMPARE(m.Label12->text(), QStringLiteral("?"));
         QCOMPARE(m.Label9->text(), QStringLiteral("?"));
         QVERIFY(!m.Knop1[1]->isEnabled());
-        if (team.trimmed().isEmpty()) QCOMPARE(form.Text2->text(), QString());
+        if (team.trimmed().isEmpty()) QCOMPARE(form.teamNameEdit->text(), QString());
     }
 
     void refusalPutsTheFocusOnTheBox() {
@@ -307,13 +307,13 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(*w.main);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.Text2->setText(QStringLiteral("Club"));
+        form.teamNameEdit->setText(QStringLiteral("Club"));
         Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QString()}, QStringLiteral("501"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
-        QCOMPARE(form.focusWidget(), form.Text1[2]);
-        form.Text2->setText(QStringLiteral("   "));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
-        QCOMPARE(form.focusWidget(), form.Text2);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), form.playerNameEdits[2]);
+        form.teamNameEdit->setText(QStringLiteral("   "));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
+        QCOMPARE(form.focusWidget(), form.teamNameEdit);
         QVERIFY(form.isVisible());
     }
 
@@ -324,10 +324,10 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(*w.main);
         bool accepted = false;
         connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
-        form.Text2->setText(QStringLiteral("Club"));
+        form.teamNameEdit->setText(QStringLiteral("Club"));
         Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
              QStringLiteral("501"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(w.prompts.texts(),
                  QStringList{"Het bestand van speler \"Bob\" kan niet worden gelezen (er staat "
                              "een map met die naam)."});
@@ -346,21 +346,21 @@ class SpelersFormTest : public QObject {
         MainWindow& m = *w.main;
         TeamSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Open Teams en Spelers"));
-        QVERIFY(form.Text2->isHidden());
-        QCOMPARE(form.Combo2->count(), 2);
-        QCOMPARE(form.Combo2->currentText(), QStringLiteral("Achter"));
+        QVERIFY(form.teamNameEdit->isHidden());
+        QCOMPARE(form.teamCombo->count(), 2);
+        QCOMPARE(form.teamCombo->currentText(), QStringLiteral("Achter"));
         QCOMPARE(ShownRows(form), 1);
-        QCOMPARE(form.Text1[1]->text(), QStringLiteral("Zoe"));
+        QCOMPARE(form.playerNameEdits[1]->text(), QStringLiteral("Zoe"));
 
-        form.Combo2->setCurrentIndex(1);
-        emit form.Combo2->activated(1); // the scorer picks the team
-        QCOMPARE(form.Combo1->currentText(), QStringLiteral("4"));
+        form.teamCombo->setCurrentIndex(1);
+        emit form.teamCombo->activated(1); // the scorer picks the team
+        QCOMPARE(form.playerCountCombo->currentText(), QStringLiteral("4"));
         QCOMPARE(ShownRows(form), 4);
         const QStringList expected = {"anna", "Jan", "Kees", "Piet"};
         for (int i = 1; i <= 4; ++i)
-            QCOMPARE(form.Text1[i]->text(), expected[i - 1]);
+            QCOMPARE(form.playerNameEdits[i]->text(), expected[i - 1]);
 
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(w.prompts.seen.isEmpty());
         QCOMPARE(m.state.PlayerCount, 4);
@@ -384,8 +384,8 @@ class SpelersFormTest : public QObject {
         MainWindow& m = *w.main;
         m.Label19->setText(QStringLiteral("7 Items"));
         TeamSetupDialog form(m);
-        form.Text1[1]->setText(QStringLiteral("Anne"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        form.playerNameEdits[1]->setText(QStringLiteral("Anne"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Anne"));
         QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
@@ -402,10 +402,10 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(*w.main);
         bool accepted = false;
         connect(&form, &QDialog::accepted, &form, [&] { accepted = true; });
-        QCOMPARE(form.Combo2->count(), 0);
-        QCOMPARE(form.Combo1->currentText(), QStringLiteral("1"));
-        form.Text1[1]->setText(QStringLiteral("Ann"));
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+        QCOMPARE(form.teamCombo->count(), 0);
+        QCOMPARE(form.playerCountCombo->currentText(), QStringLiteral("1"));
+        form.playerNameEdits[1]->setText(QStringLiteral("Ann"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(w.prompts.texts(),
                  QStringList{"Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw team aan."});
         QVERIFY(!accepted);
@@ -423,11 +423,11 @@ class SpelersFormTest : public QObject {
         TeamSetupDialog form(*w.main);
         QCOMPARE(w.prompts.texts(),
                  QStringList{"Team Groot heeft 12 spelers. Alleen de eerste 10 kunnen meedoen."});
-        QCOMPARE(form.Combo1->currentText(), QStringLiteral("10"));
+        QCOMPARE(form.playerCountCombo->currentText(), QStringLiteral("10"));
         QCOMPARE(ShownRows(form), 10);
         for (int i = 1; i <= 10; ++i)
-            QCOMPARE(form.Text1[i]->text(), names[i - 1]);
-        QTest::mouseClick(form.OkKnop, Qt::LeftButton);
+            QCOMPARE(form.playerNameEdits[i]->text(), names[i - 1]);
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(w.main->state.PlayerCount, 10);
         QCOMPARE(w.main->state.PlayerNames[10], names[9]);
@@ -439,11 +439,11 @@ class SpelersFormTest : public QObject {
         const QByteArray ann = w.home.read("Teams/Oost/Ann.lib");
         MainWindow& m = *w.main;
         TeamSetupDialog form(m);
-        form.Combo1->setCurrentText(QStringLiteral("3"));
+        form.playerCountCombo->setCurrentText(QStringLiteral("3"));
         for (int i = 1; i <= 3; ++i)
-            form.Text1[i]->setText(QStringLiteral("X%1").arg(i));
-        form.Combo3->setCurrentText(QStringLiteral("301"));
-        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+            form.playerNameEdits[i]->setText(QStringLiteral("X%1").arg(i));
+        form.startScoreCombo->setCurrentText(QStringLiteral("301"));
+        QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(w.prompts.seen.isEmpty());
         QCOMPARE(m.state.PlayerCount, 1);
@@ -458,5 +458,5 @@ class SpelersFormTest : public QObject {
     }
 };
 
-QTEST_MAIN(SpelersFormTest)
+QTEST_MAIN(TeamSetupDialogTest)
 #include "test_teamsetupdialog.moc"

@@ -41,30 +41,30 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     SetBackgroundPixmap(this,
                         RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    PlaceTwips(Label2, 150, 180, 2430, 2430);
-    SetBackColor(Label2, Qt::white);
+    pictureFrame = new QLabel(this);
+    pictureFrame->setObjectName(QStringLiteral("Label2"));
+    PlaceTwips(pictureFrame, 150, 180, 2430, 2430);
+    SetBackColor(pictureFrame, Qt::white);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    PlaceTwips(Image1, 240, 270, 2250, 2250);
-    Image1->setPixmap(UiPicture(QStringLiteral("AboutForm.png")));
+    pictureLabel = new QLabel(this);
+    pictureLabel->setObjectName(QStringLiteral("Image1"));
+    PlaceTwips(pictureLabel, 240, 270, 2250, 2250);
+    pictureLabel->setPixmap(UiPicture(QStringLiteral("AboutForm.png")));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    PlaceTwips(Label1, 2760, 300, 3900, 1800);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    SetForeColor(Label1, QColor(64, 64, 64));
-    Label1->setText(
+    infoLabel = new QLabel(this);
+    infoLabel->setObjectName(QStringLiteral("Label1"));
+    PlaceTwips(infoLabel, 2760, 300, 3900, 1800);
+    infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    infoLabel->setWordWrap(true);
+    SetForeColor(infoLabel, QColor(64, 64, 64));
+    infoLabel->setText(
         AboutText(executableFile.isEmpty() ? QCoreApplication::applicationFilePath() : executableFile));
 
-    CancelKnop = new StyledButton(this);
-    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
-    CancelKnop->setText(QStringLiteral("Ok"));
-    PlaceTwips(CancelKnop, 5190, 2250, 990, 360);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::accept);
+    closeButton = new StyledButton(this);
+    closeButton->setObjectName(QStringLiteral("CancelKnop"));
+    closeButton->setText(QStringLiteral("Ok"));
+    PlaceTwips(closeButton, 5190, 2250, 990, 360);
+    connect(closeButton, &StyledButton::clicked, this, &QDialog::accept);
 }
 
 } // namespace vx

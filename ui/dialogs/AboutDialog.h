@@ -18,10 +18,10 @@ class AboutDialog : public QDialog {
     // The file whose size and date are shown; empty means the running program's own file.
     static inline QString executableFile;
 
-    QLabel* Label2 = nullptr; // the white frame behind the picture
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr; // the information text
-    StyledButton* CancelKnop = nullptr;
+    QLabel* pictureFrame = nullptr; // the white frame behind the picture
+    QLabel* pictureLabel = nullptr;
+    QLabel* infoLabel = nullptr; // the information text
+    StyledButton* closeButton = nullptr;
 };
 
 } // namespace vx

@@ -1,8 +1,8 @@
 #include "ui/dialogs/CheckoutChartDialog.h"
 
+#include "core/common/Services.h"
 #include "core/common/Utilities.h"
 #include "ui/widgets/FormLook.h"
-#include "core/common/Services.h"
 
 #include <QDir>
 #include <QLabel>
@@ -15,20 +15,20 @@ CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Darts Checkout Lijst"));
     SizeTwips(this, 9840, 7425);
 
-    Picture = new QLabel(this);
-    Picture->setObjectName(QStringLiteral("Picture"));
-    PlaceTwips(Picture, 0, 0, 9840, 7425);
+    chartLabel = new QLabel(this);
+    chartLabel->setObjectName(QStringLiteral("Picture"));
+    PlaceTwips(chartLabel, 0, 0, 9840, 7425);
     const QString file = folders().dataFile(QStringLiteral("Dart Checkout.jpg"));
     const QPixmap chart(file);
     if (!chart.isNull()) {
-        Picture->setPixmap(chart);
+        chartLabel->setPixmap(chart);
         return;
     }
     // An empty window would look like a fault of the program rather than of the installation.
-    Picture->setAlignment(Qt::AlignCenter);
-    Picture->setWordWrap(true);
-    Picture->setMargin(TwipsToPixels(600));
-    Picture->setText(
+    chartLabel->setAlignment(Qt::AlignCenter);
+    chartLabel->setWordWrap(true);
+    chartLabel->setMargin(TwipsToPixels(600));
+    chartLabel->setText(
         QStringLiteral("De checkout lijst kan niet worden getoond: het bestand %1 is niet gevonden.")
             .arg(QDir::toNativeSeparators(file)));
 }

@@ -13,7 +13,7 @@ class CheckoutChartDialog : public QDialog {
     explicit CheckoutChartDialog(QWidget* parent = nullptr);
 
     // The chart, or a sentence saying why it is not there.
-    QLabel* Picture = nullptr;
+    QLabel* chartLabel = nullptr;
 };
 
 } // namespace vx

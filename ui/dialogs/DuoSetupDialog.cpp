@@ -1,11 +1,11 @@
 #include "ui/dialogs/DuoSetupDialog.h"
 
-#include "core/common/Utilities.h"
-#include "ui/widgets/FormLook.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
+#include "core/common/Utilities.h"
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QAction>
@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
+
+#include <array>
 
 namespace vx {
 
@@ -39,65 +41,68 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     SetBackColor(this, kFormBack);
     const QFont boxFont(QStringLiteral("Arial"), 9, QFont::Bold);
 
-    Combo3 = MakeEditableChoice(this, QStringLiteral("Combo3"), ListDuoFiles());
-    Combo3->setToolTip(QStringLiteral(" Bestandsnaam Scorelijst Spelers "));
-    SetBackColor(Combo3, QColor(200, 250, 250));
-    Label5 = MakeCaption(this, QStringLiteral("Label5"), QStringLiteral("Bestandsnaam"), 3600, 300);
-    NewKnop = MakeButton(this, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"), 5430, 240);
-    NewKnop->setToolTip(QStringLiteral(" Nieuwe naam Scorelijst aanmaken "));
-    connect(NewKnop, &StyledButton::clicked, this, &DuoSetupDialog::NewKnop_Click);
+    fileNameCombo = MakeEditableChoice(this, QStringLiteral("Combo3"), ListDuoFiles());
+    fileNameCombo->setToolTip(QStringLiteral(" Bestandsnaam Scorelijst Spelers "));
+    SetBackColor(fileNameCombo, QColor(200, 250, 250));
+    fileNameLabel = MakeCaption(this, QStringLiteral("Label5"), QStringLiteral("Bestandsnaam"), 3600, 300);
+    newButton = MakeButton(this, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"), 5430, 240);
+    newButton->setToolTip(QStringLiteral(" Nieuwe naam Scorelijst aanmaken "));
+    connect(newButton, &StyledButton::clicked, this, &DuoSetupDialog::askNewFileName);
 
-    const std::array<QLineEdit**, 2> names = {&Text1, &Text2};
+    const std::array<QLineEdit**, 2> edits = {&player1Edit, &player2Edit};
     const std::array<QString, 2> defaults = {QStringLiteral("Koos"), QStringLiteral("Fred")};
     for (int k = 0; k < 2; ++k) {
-        QLineEdit*& box = *names[k];
+        QLineEdit*& box = *edits[k];
         box = new QLineEdit(defaults[k], this);
         box->setObjectName(QStringLiteral("Text%1").arg(k + 1));
         SetBackColor(box, QColor(230, 250, 230));
         PlaceTwips(box, 180, k == 0 ? 780 : 1200, 3300, 300);
     }
-    Label1 = MakeCaption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler 1  (Start als 1e)"),
-                         3600, 840);
-    Label2 = MakeCaption(this, QStringLiteral("Label2"), QStringLiteral("Naam Speler 2"), 3600, 1260);
+    player1Label = MakeCaption(this, QStringLiteral("Label1"),
+                               QStringLiteral("Naam Speler 1  (Start als 1e)"), 3600, 840);
+    player2Label = MakeCaption(this, QStringLiteral("Label2"), QStringLiteral("Naam Speler 2"), 3600, 1260);
 
-    Label3 = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("First to"), 540, 2020);
+    targetLabel = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("First to"), 540, 2020);
     QStringList targets;
     for (int n = 1; n <= 19; ++n)
         targets << QString::number(n);
-    Combo1 = MakeEditableChoice(this, QStringLiteral("Combo1"), targets);
-    Combo1->setCurrentIndex(2);
-    SetBackColor(Combo1, QColor(230, 230, 0));
-    const std::array<QString, 3> kinds = {QString(), QStringLiteral("Sets"), QStringLiteral("Legs")};
-    for (int i = 1; i <= 2; ++i) {
-        Option1[i] = new QRadioButton(kinds[i], this);
-        Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-        SetBackColor(Option1[i], kFormBack);
-        PlaceTwipsWidth(Option1[i], 2700, i == 1 ? 1800 : 2220, 1200);
+    targetCombo = MakeEditableChoice(this, QStringLiteral("Combo1"), targets);
+    targetCombo->setCurrentIndex(2);
+    SetBackColor(targetCombo, QColor(230, 230, 0));
+    const std::array<QRadioButton**, 2> kinds = {&setsOption, &legsOption};
+    const std::array<QString, 2> kindCaptions = {QStringLiteral("Sets"), QStringLiteral("Legs")};
+    for (int k = 0; k < 2; ++k) {
+        QRadioButton*& option = *kinds[k];
+        option = new QRadioButton(kindCaptions[k], this);
+        option->setObjectName(QStringLiteral("Option1(%1)").arg(k + 1));
+        SetBackColor(option, kFormBack);
+        PlaceTwipsWidth(option, 2700, k == 0 ? 1800 : 2220, 1200);
     }
-    Option1[1]->setChecked(true);
+    setsOption->setChecked(true);
 
-    Label4 = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Darthoogte"), 210, 2550);
-    Combo2 = MakeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
-    Combo2->setCurrentIndex(1);
-    SetBackColor(Combo2, QColor(230, 230, 0));
+    startScoreLabel = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Darthoogte"), 210, 2550);
+    startScoreCombo = MakeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
+    startScoreCombo->setCurrentIndex(1);
+    SetBackColor(startScoreCombo, QColor(230, 230, 0));
 
-    for (QWidget* box : std::initializer_list<QWidget*>{Combo3, Text1, Text2, Combo1, Combo2})
+    for (QWidget* box : std::initializer_list<QWidget*>{fileNameCombo, player1Edit, player2Edit, targetCombo,
+                                                        startScoreCombo})
         box->setFont(boxFont);
     // Placed once their font is set: a drop-down list takes the height of its font.
-    PlaceTwipsWidth(Combo3, 180, 240, 3315);
-    PlaceTwipsWidth(Combo1, 1350, 1980, 900);
-    PlaceTwipsWidth(Combo2, 1350, 2520, 900);
+    PlaceTwipsWidth(fileNameCombo, 180, 240, 3315);
+    PlaceTwipsWidth(targetCombo, 1350, 1980, 900);
+    PlaceTwipsWidth(startScoreCombo, 1350, 2520, 900);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(UiPicture(QStringLiteral("DuoForm.png")));
-    Image1->setGeometry(TwipsToPixels(4650), TwipsToPixels(1800), 77, 61);
+    pictureLabel = new QLabel(this);
+    pictureLabel->setObjectName(QStringLiteral("Image1"));
+    pictureLabel->setPixmap(UiPicture(QStringLiteral("DuoForm.png")));
+    pictureLabel->setGeometry(TwipsToPixels(4650), TwipsToPixels(1800), 77, 61);
 
-    CancelKnop = MakeButton(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 4410, 2910);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
-    OkKnop = MakeButton(this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), 5430, 2910);
-    OkKnop->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
-    connect(OkKnop, &StyledButton::clicked, this, &DuoSetupDialog::OkKnop_Click);
+    cancelButton = MakeButton(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 4410, 2910);
+    connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
+    okButton = MakeButton(this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), 5430, 2910);
+    okButton->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
+    connect(okButton, &StyledButton::clicked, this, &DuoSetupDialog::startMatch);
 }
 
 void DuoSetupDialog::paintEvent(QPaintEvent* event) {
@@ -110,38 +115,38 @@ void DuoSetupDialog::paintEvent(QPaintEvent* event) {
     painter.drawLine(from, QPoint(TwipsToPixels(2685), TwipsToPixels(2340)));
 }
 
-void DuoSetupDialog::Refuse(const QString& message, QWidget* box) {
+void DuoSetupDialog::refuse(const QString& message, QWidget* box) {
     showMessage(message);
     box->setFocus();
 }
 
-void DuoSetupDialog::NewKnop_Click() {
+void DuoSetupDialog::askNewFileName() {
     const std::optional<QString> answer =
         prompts().input(QStringLiteral("Geef een nieuwe naam in voor de scorelijst...\nvan de spelers."),
                         QStringLiteral("Filenaam"), QString());
     if (!answer || answer->trimmed().isEmpty()) return;
     if (FileResult checked = CheckName(*answer, NameKind::Duo); !checked)
-        return Refuse(QStringLiteral("Bestandsnaam: ") + checked.error, NewKnop);
-    Combo3->addItem(*answer);
-    Combo3->setCurrentIndex(Combo3->count() - 1);
+        return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, newButton);
+    fileNameCombo->addItem(*answer);
+    fileNameCombo->setCurrentIndex(fileNameCombo->count() - 1);
 }
 
-void DuoSetupDialog::OkKnop_Click() {
+void DuoSetupDialog::startMatch() {
     // Everything is checked before anything changes, so a refusal leaves the match as it was.
-    const QString name1 = Text1->text();
-    const QString name2 = Text2->text();
+    const QString name1 = player1Edit->text();
+    const QString name2 = player2Edit->text();
     int badRow = 0;
     if (FileResult checked = CheckDuoPlayers(name1, name2, &badRow); !checked)
-        return Refuse(checked.error, badRow == 1 ? Text1 : Text2);
-    const QString fileName = Combo3->currentText();
+        return refuse(checked.error, badRow == 1 ? player1Edit : player2Edit);
+    const QString fileName = fileNameCombo->currentText();
     if (FileResult checked = CheckName(fileName, NameKind::Duo); !checked)
-        return Refuse(QStringLiteral("Bestandsnaam: ") + checked.error, Combo3);
+        return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, fileNameCombo);
     int target = 0;
-    if (FileResult checked = CheckTarget(Combo1->currentText(), &target); !checked)
-        return Refuse(checked.error, Combo1);
+    if (FileResult checked = CheckTarget(targetCombo->currentText(), &target); !checked)
+        return refuse(checked.error, targetCombo);
     int start = 0;
-    if (FileResult checked = CheckStartScore(Combo2->currentText(), &start); !checked)
-        return Refuse(checked.error, Combo2);
+    if (FileResult checked = CheckStartScore(startScoreCombo->currentText(), &start); !checked)
+        return refuse(checked.error, startScoreCombo);
 
     MainWindow& m = m_main;
     MatchState& state = m.state;
@@ -153,7 +158,7 @@ void DuoSetupDialog::OkKnop_Click() {
     // The remaining scores are set from the checked number when the first leg starts.
     state.StartScore = start;
 
-    const bool sets = Option1[1]->isChecked();
+    const bool sets = setsOption->isChecked();
     // The checked number, not the text as typed: "2 sets" would read "First to 2 sets Sets".
     m.Label17->setText(QStringLiteral("First to ") + QString::number(target) +
                        (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));

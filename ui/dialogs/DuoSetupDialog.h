@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
 class QComboBox;
 class QLabel;
@@ -20,29 +19,30 @@ class DuoSetupDialog : public QDialog {
   public:
     explicit DuoSetupDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    QComboBox* Combo3 = nullptr; // score list file name
-    QLabel* Label5 = nullptr;
-    StyledButton* NewKnop = nullptr;
-    QLineEdit* Text1 = nullptr; // player 1
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text2 = nullptr; // player 2
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QComboBox* Combo1 = nullptr;            // target
-    std::array<QRadioButton*, 3> Option1{}; // index 1 Sets, 2 Legs
-    QLabel* Label4 = nullptr;
-    QComboBox* Combo2 = nullptr; // start score
-    QLabel* Image1 = nullptr;
-    StyledButton* CancelKnop = nullptr;
-    StyledButton* OkKnop = nullptr;
+    QComboBox* fileNameCombo = nullptr; // score list file name
+    QLabel* fileNameLabel = nullptr;
+    StyledButton* newButton = nullptr;
+    QLineEdit* player1Edit = nullptr; // player 1
+    QLabel* player1Label = nullptr;
+    QLineEdit* player2Edit = nullptr; // player 2
+    QLabel* player2Label = nullptr;
+    QLabel* targetLabel = nullptr;
+    QComboBox* targetCombo = nullptr; // target
+    QRadioButton* setsOption = nullptr;
+    QRadioButton* legsOption = nullptr;
+    QLabel* startScoreLabel = nullptr;
+    QComboBox* startScoreCombo = nullptr; // start score
+    QLabel* pictureLabel = nullptr;
+    StyledButton* cancelButton = nullptr;
+    StyledButton* okButton = nullptr;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void NewKnop_Click();
-    void OkKnop_Click();
-    void Refuse(const QString& message, QWidget* box);
+    void askNewFileName();
+    void startMatch();
+    void refuse(const QString& message, QWidget* box);
 
     MainWindow& m_main;
 };

@@ -1,9 +1,9 @@
 #include "ui/dialogs/PrintDialog.h"
 
-#include "ui/widgets/FormLook.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
+#include "ui/main/MainWindow.h"
 #include "ui/print/Printing.h"
+#include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QCheckBox>
@@ -33,13 +33,6 @@ template <class T> T* make(QWidget* parent, const QString& name) {
     return w;
 }
 
-QStringList lines(const QListWidget* list) {
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
-    return all;
-}
-
 } // namespace
 
 PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
@@ -49,83 +42,83 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     setFont(QFont(QStringLiteral("Arial"), 8));
     SetBackColor(this, kFormColour);
 
-    Label2 = make<QLabel>(this, QStringLiteral("Label2"));
-    Label2->setFrameStyle(QFrame::Box | QFrame::Plain);
-    PlaceTwips(Label2, 180, 210, 2955, 2205);
-    Picture1 = make<QLabel>(this, QStringLiteral("Picture1"));
-    Picture1->setAlignment(Qt::AlignCenter);
-    PlaceTwips(Picture1, 240, 270, 2820, 2070);
+    previewFrame = make<QLabel>(this, QStringLiteral("Label2"));
+    previewFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    PlaceTwips(previewFrame, 180, 210, 2955, 2205);
+    previewLabel = make<QLabel>(this, QStringLiteral("Picture1"));
+    previewLabel->setAlignment(Qt::AlignCenter);
+    PlaceTwips(previewLabel, 240, 270, 2820, 2070);
 
-    Label1 = make<QLabel>(this, QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Printer Keuze"));
-    PlaceTwips(Label1, 3360, 165);
-    Combo2 = make<QComboBox>(this, QStringLiteral("Combo2"));
-    SetBackColor(Combo2, QColor(240, 210, 210));
-    PlaceTwipsWidth(Combo2, 3360, 420, 3255);
+    printerLabel = make<QLabel>(this, QStringLiteral("Label1"));
+    printerLabel->setText(QStringLiteral("Printer Keuze"));
+    PlaceTwips(printerLabel, 3360, 165);
+    printerCombo = make<QComboBox>(this, QStringLiteral("Combo2"));
+    SetBackColor(printerCombo, QColor(240, 210, 210));
+    PlaceTwipsWidth(printerCombo, 3360, 420, 3255);
 
-    Frame1 = make<QFrame>(this, QStringLiteral("Frame1"));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    SetBackColor(Frame1, kFormColour);
-    PlaceTwips(Frame1, 3360, 900, 3255, 1500);
+    reportFrame = make<QFrame>(this, QStringLiteral("Frame1"));
+    reportFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    SetBackColor(reportFrame, kFormColour);
+    PlaceTwips(reportFrame, 3360, 900, 3255, 1500);
     for (int i = 0; i < 4; ++i) {
-        Option1[i] = make<QRadioButton>(Frame1, QStringLiteral("Option1(%1)").arg(i));
-        Option1[i]->setText(kReportCaptions[i]);
-        SetBackColor(Option1[i], kFormColour);
+        reportOptions[i] = make<QRadioButton>(reportFrame, QStringLiteral("Option1(%1)").arg(i));
+        reportOptions[i]->setText(kReportCaptions[i]);
+        SetBackColor(reportOptions[i], kFormColour);
         // Laid out on the dialog; the frame holds them so they form one group.
-        PlaceTwips(Option1[i], 3510 - 3360, 1110 + 300 * i - 900, i == 3 ? 3000 : 2400, 285);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        PlaceTwips(reportOptions[i], 3510 - 3360, 1110 + 300 * i - 900, i == 3 ? 3000 : 2400, 285);
+        connect(reportOptions[i], &QRadioButton::clicked, this, [this, i] { showPreview(i); });
     }
 
-    Check1 = make<QCheckBox>(this, QStringLiteral("Check1"));
-    Check1->setText(QStringLiteral("Pagina nummers afdrukken"));
+    pageNumbersCheck = make<QCheckBox>(this, QStringLiteral("Check1"));
+    pageNumbersCheck->setText(QStringLiteral("Pagina nummers afdrukken"));
     // Page numbers are on at the start: a list of more than one page is easier to keep in order.
-    Check1->setChecked(true);
-    SetBackColor(Check1, kFormColour);
-    PlaceTwips(Check1, 330, 2550, 2400, 285);
+    pageNumbersCheck->setChecked(true);
+    SetBackColor(pageNumbersCheck, kFormColour);
+    PlaceTwips(pageNumbersCheck, 330, 2550, 2400, 285);
 
-    CancelKnop = make<StyledButton>(this, QStringLiteral("CancelKnop"));
-    CancelKnop->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(CancelKnop, 4590, 2850, 990, 360);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
-    PrintKnop = make<StyledButton>(this, QStringLiteral("PrintKnop"));
-    PrintKnop->setText(QStringLiteral("Print"));
-    PlaceTwips(PrintKnop, 5625, 2850, 990, 360);
-    connect(PrintKnop, &StyledButton::clicked, this, &PrintDialog::PrintKnop_Click);
+    cancelButton = make<StyledButton>(this, QStringLiteral("CancelKnop"));
+    cancelButton->setText(QStringLiteral("Annuleren"));
+    PlaceTwips(cancelButton, 4590, 2850, 990, 360);
+    connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
+    printButton = make<StyledButton>(this, QStringLiteral("PrintKnop"));
+    printButton->setText(QStringLiteral("Print"));
+    PlaceTwips(printButton, 5625, 2850, 990, 360);
+    connect(printButton, &StyledButton::clicked, this, &PrintDialog::printChosenReports);
 
     // The printers in the print service's order, then the PDF file; the current one shown.
     const QStringList printers = InstalledPrinterNames();
-    Combo2->addItems(printers);
-    Combo2->addItem(kPdfChoice);
-    Combo2->setCurrentIndex(CurrentIsPdf() ? int(printers.size())
-                                           : int(printers.indexOf(CurrentPrinterName())));
-    connect(Combo2, &QComboBox::currentIndexChanged, this, &PrintDialog::Combo2_Click);
+    printerCombo->addItems(printers);
+    printerCombo->addItem(kPdfChoice);
+    printerCombo->setCurrentIndex(CurrentIsPdf() ? int(printers.size())
+                                                 : int(printers.indexOf(CurrentPrinterName())));
+    connect(printerCombo, &QComboBox::currentIndexChanged, this, &PrintDialog::choosePrinterAt);
     showTitle();
 
     for (int i = 0; i < 4; ++i)
-        PicScreen[i] = RenderPagePreview([this, i](PageSink& sink) { (void)runReport(i, sink); });
-    Option1[0]->setChecked(true);
-    Option1_Click(0);
+        reportPreviews[i] = RenderPagePreview([this, i](PageSink& sink) { (void)runReport(i, sink); });
+    reportOptions[0]->setChecked(true);
+    showPreview(0);
 }
 
 void PrintDialog::showTitle() {
     setWindowTitle(QStringLiteral("Afdrukken (") + CurrentTargetTitle() + QStringLiteral(")"));
 }
 
-void PrintDialog::Combo2_Click(int position) {
+void PrintDialog::choosePrinterAt(int position) {
     ChoosePrinter(position);
     showTitle();
 }
 
-void PrintDialog::Option1_Click(int index) {
-    Picture1->clear();
-    Check1->hide();
-    if (index == 0) Check1->show();
-    Picture1->setPixmap(QPixmap::fromImage(PicScreen[index]));
+void PrintDialog::showPreview(int index) {
+    previewLabel->clear();
+    pageNumbersCheck->hide();
+    if (index == 0) pageNumbersCheck->show();
+    previewLabel->setPixmap(QPixmap::fromImage(reportPreviews[index]));
 }
 
-void PrintDialog::PrintKnop_Click() {
+void PrintDialog::printChosenReports() {
     for (int i = 0; i < 4; ++i) {
-        if (!Option1[i]->isChecked()) continue;
+        if (!reportOptions[i]->isChecked()) continue;
         // A report that was not printed keeps the dialog open for another printer or file.
         if (!PrintDocument(this, kDocumentNames[i], [this, i](PageSink& sink) { return runReport(i, sink); }))
             return;
@@ -137,14 +130,15 @@ PrintResult PrintDialog::runReport(int index, PageSink& sink) const {
     const QString& footer = m_main.state.FooterText;
     switch (index) {
     case 0:
-        return PrintScoreList(sink, m_main.scoreList, m_main.isDuoMatch(), Check1->isChecked(), footer);
+        return PrintScoreList(sink, m_main.scoreList, m_main.isDuoMatch(), pageNumbersCheck->isChecked(),
+                              footer);
     case 1:
-        return PrintCheckoutTable(sink, lines(m_main.UitgooiList), footer);
+        return PrintCheckoutTable(sink, ListEntries(m_main.UitgooiList), footer);
     case 2: {
         QList<QImage> illustrations;
         for (int i = 1; i <= 5; ++i)
             illustrations << m_main.Image[i]->pixmap().toImage();
-        return PrintHelpText(sink, lines(m_main.HelpList), illustrations, footer);
+        return PrintHelpText(sink, ListEntries(m_main.HelpList), illustrations, footer);
     }
     default:
         return PrintBoardDimensions(sink, folders().dataFile(QStringLiteral("Afmetingen.jpg")), footer);

@@ -24,25 +24,25 @@ class PrintDialog : public QDialog {
   public:
     explicit PrintDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    void Combo2_Click(int position);
-    void Option1_Click(int index);
-    void PrintKnop_Click();
+    void choosePrinterAt(int position);
+    void showPreview(int index);
+    void printChosenReports();
 
-    QLabel* Label2 = nullptr;   // the border behind the preview
-    QLabel* Picture1 = nullptr; // the preview
-    QLabel* Label1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QFrame* Frame1 = nullptr;
-    std::array<QRadioButton*, 4> Option1{};
-    QCheckBox* Check1 = nullptr;
-    StyledButton* CancelKnop = nullptr;
-    StyledButton* PrintKnop = nullptr;
+    QLabel* previewFrame = nullptr; // the border behind the preview
+    QLabel* previewLabel = nullptr; // the preview
+    QLabel* printerLabel = nullptr;
+    QComboBox* printerCombo = nullptr;
+    QFrame* reportFrame = nullptr;
+    std::array<QRadioButton*, 4> reportOptions{};
+    QCheckBox* pageNumbersCheck = nullptr;
+    StyledButton* cancelButton = nullptr;
+    StyledButton* printButton = nullptr;
 
-    // The first page of each report, in the order of Option1, drawn when the dialog opens.
-    std::array<QImage, 4> PicScreen;
+    // The first page of each report, in the order of reportOptions, drawn when the dialog opens.
+    std::array<QImage, 4> reportPreviews;
 
   private:
-    // Report `index` in Option1's order, drawn on any page interface: preview or printer.
+    // Report `index` in the order of reportOptions, drawn on any page interface: preview or printer.
     PrintResult runReport(int index, PageSink& sink) const;
     void showTitle();
 

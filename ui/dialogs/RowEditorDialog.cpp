@@ -1,11 +1,11 @@
 #include "ui/dialogs/RowEditorDialog.h"
 
-#include "ui/widgets/FormLook.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
 #include "core/files/TextFile.h"
-#include "ui/dialogs/SelectedRow.h"
 #include "core/review/Statistics.h"
+#include "ui/dialogs/SelectedRow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
@@ -88,13 +88,13 @@ QComboBox* cell(QWidget* parent, int index, const QStringList& items, const QCol
 }
 
 StyledButton* button(QWidget* parent, const QString& name, const QString& text, int left, int width) {
-    auto* knop = make<StyledButton>(parent, name);
-    knop->setText(text);
-    PlaceTwips(knop, left, 3510, width, 360);
+    auto* styled = make<StyledButton>(parent, name);
+    styled->setText(text);
+    PlaceTwips(styled, left, 3510, width, 360);
     // A caption wider than the button would wrap onto a second line: the button grows to the
     // right instead (there is room up to "Exit").
-    knop->resize(std::max(knop->width(), knop->sizeHint().width()), knop->height());
-    return knop;
+    styled->resize(std::max(styled->width(), styled->sizeHint().width()), styled->height());
+    return styled;
 }
 
 } // namespace
@@ -113,14 +113,14 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     m_row = FirstSelectedRow(main);
     if (m_row < 0 && main.scoreList.count() > 0) m_row = 0;
 
-    Text1 = make<QLineEdit>(this, QStringLiteral("Text1"));
-    SetBackColor(Text1, kFieldYellow);
-    PlaceTwipsWidth(Text1, 180, 225, 3000);
-    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler"), 3300, 285);
-    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("Item %1").arg(m_row + 1), 7500, 285);
+    nameEdit = make<QLineEdit>(this, QStringLiteral("Text1"));
+    SetBackColor(nameEdit, kFieldYellow);
+    PlaceTwipsWidth(nameEdit, 180, 225, 3000);
+    nameLabel = caption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler"), 3300, 285);
+    itemLabel = caption(this, QStringLiteral("Label3"), QStringLiteral("Item %1").arg(m_row + 1), 7500, 285);
 
-    Combo1[0] = cell(this, 0, {QStringLiteral("v"), QStringLiteral("-")}, kFieldYellow, 5130, 225);
-    Label2[0] = caption(this, QStringLiteral("Label2(0)"), QStringLiteral("Out"), 5970, 285);
+    cellCombos[0] = cell(this, 0, {QStringLiteral("v"), QStringLiteral("-")}, kFieldYellow, 5130, 225);
+    cellLabels[0] = caption(this, QStringLiteral("Label2(0)"), QStringLiteral("Out"), 5970, 285);
 
     QStringList scores{QStringLiteral("-")};
     for (int s = 1; s <= 180; ++s)
@@ -133,11 +133,11 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     int top = 900;
     int left = 180;
     for (int k = 1; k <= 25; ++k) {
-        Combo1[k] = cell(this, k, scores, kCellBlue, left, top);
-        Label2[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
-        Label2[k]->setFont(labelFont);
-        Label2[k]->setText(QStringLiteral("D.%1").arg(k));
-        PlaceTwips(Label2[k], left + 840, top + 60);
+        cellCombos[k] = cell(this, k, scores, kCellBlue, left, top);
+        cellLabels[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
+        cellLabels[k]->setFont(labelFont);
+        cellLabels[k]->setText(QStringLiteral("D.%1").arg(k));
+        PlaceTwips(cellLabels[k], left + 840, top + 60);
         top += 390;
         if (top > 3000) {
             top = 900;
@@ -145,23 +145,23 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
         }
     }
 
-    Text3 = make<QLineEdit>(this, QStringLiteral("Text3"));
-    SetBackColor(Text3, kCellBlue);
-    PlaceTwips(Text3, 6780, 1680, 735, 345);
-    Label4 = caption(this, QStringLiteral("Label4"), QStringLiteral("Gem."), 7620, 1740);
+    averageEdit = make<QLineEdit>(this, QStringLiteral("Text3"));
+    SetBackColor(averageEdit, kCellBlue);
+    PlaceTwips(averageEdit, 6780, 1680, 735, 345);
+    averageLabel = caption(this, QStringLiteral("Label4"), QStringLiteral("Gem."), 7620, 1740);
 
-    WijzigKnop = button(this, QStringLiteral("WijzigKnop"), QStringLiteral(" Item Wijzigen "), 180, 1155);
-    DelKnop = button(this, QStringLiteral("DelKnop"), QStringLiteral(" Item Verwijderen "), 1410, 1155);
-    CancelKnop = button(this, QStringLiteral("CancelKnop"), QStringLiteral("Exit"), 7080, 990);
-    connect(WijzigKnop, &StyledButton::clicked, this, &RowEditorDialog::WijzigKnop_Click);
-    connect(DelKnop, &StyledButton::clicked, this, &RowEditorDialog::DelKnop_Click);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
+    changeButton = button(this, QStringLiteral("WijzigKnop"), QStringLiteral(" Item Wijzigen "), 180, 1155);
+    deleteButton = button(this, QStringLiteral("DelKnop"), QStringLiteral(" Item Verwijderen "), 1410, 1155);
+    closeButton = button(this, QStringLiteral("CancelKnop"), QStringLiteral("Exit"), 7080, 990);
+    connect(changeButton, &StyledButton::clicked, this, &RowEditorDialog::changeRow);
+    connect(deleteButton, &StyledButton::clicked, this, &RowEditorDialog::deleteRow);
+    connect(closeButton, &StyledButton::clicked, this, &QDialog::reject);
 
     fillFields();
     // Only the user's changes recompute: the average the row holds is shown as it is.
-    for (QComboBox* combo : Combo1) {
-        connect(combo, &QComboBox::editTextChanged, this, &RowEditorDialog::Combo1_Change);
-        connect(combo, &QComboBox::activated, this, &RowEditorDialog::Combo1_Change);
+    for (QComboBox* combo : cellCombos) {
+        connect(combo, &QComboBox::editTextChanged, this, &RowEditorDialog::updateAverage);
+        connect(combo, &QComboBox::activated, this, &RowEditorDialog::updateAverage);
     }
     QApplication::restoreOverrideCursor();
 }
@@ -169,32 +169,33 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
 void RowEditorDialog::fillFields() {
     if (m_row < 0) return;
     const auto& row = m_main.scoreList.row(m_row);
-    Text1->setText(row[0]);
-    Combo1[0]->setEditText(row[kOutColumn]);
+    nameEdit->setText(row[0]);
+    cellCombos[0]->setEditText(row[kOutColumn]);
     for (int k = 1; k <= 25; ++k)
-        Combo1[k]->setEditText(row[kFirstTurnColumn + k - 1]);
-    Text3->setText(row[kAverageColumn]);
+        cellCombos[k]->setEditText(row[kFirstTurnColumn + k - 1]);
+    averageEdit->setText(row[kAverageColumn]);
 }
 
-void RowEditorDialog::Combo1_Change() {
+void RowEditorDialog::updateAverage() {
     QStringList cells;
     for (int k = 1; k <= 25; ++k)
-        cells << Combo1[k]->currentText();
-    Text3->setText(TurnCellsAverage(cells));
+        cells << cellCombos[k]->currentText();
+    averageEdit->setText(TurnCellsAverage(cells));
 }
 
-void RowEditorDialog::WijzigKnop_Click() {
+void RowEditorDialog::changeRow() {
     // A row whose text is blank is skipped when its file is read back: it would be lost at the
     // next save and load.
-    if (Text1->text().trimmed().isEmpty()) {
+    if (nameEdit->text().trimmed().isEmpty()) {
         showMessage(QStringLiteral("Vul de tekst bij \"Naam Speler\" in: een regel zonder naam gaat "
                                    "verloren bij het opslaan van de scorelijst."));
         return;
     }
     // Each field with the caption beside it, by which the message names it.
-    QList<std::pair<QLabel*, QString>> fields{{Label1, Text1->text()}, {Label4, Text3->text()}};
+    QList<std::pair<QLabel*, QString>> fields{{nameLabel, nameEdit->text()},
+                                              {averageLabel, averageEdit->text()}};
     for (int k = 0; k <= 25; ++k)
-        fields.append({Label2[k], Combo1[k]->currentText()});
+        fields.append({cellLabels[k], cellCombos[k]->currentText()});
     // The texts go into the row unchecked, but one the score list file cannot hold (a pasted
     // line break, a character outside its code page) would make every later save fail:
     // refuse it here, where it can still be corrected.
@@ -213,17 +214,17 @@ void RowEditorDialog::WijzigKnop_Click() {
     // The dialog is modal: the selection cannot move, so the row is the one the editor opened.
     if (m_row >= 0 && m_row < m_main.scoreList.count()) {
         ScoreListModel& list = m_main.scoreList;
-        list.setCell(m_row, 0, Text1->text());
-        list.setCell(m_row, kOutColumn, Combo1[0]->currentText());
+        list.setCell(m_row, 0, nameEdit->text());
+        list.setCell(m_row, kOutColumn, cellCombos[0]->currentText());
         for (int k = 1; k <= 25; ++k)
-            list.setCell(m_row, kFirstTurnColumn + k - 1, Combo1[k]->currentText());
-        list.setCell(m_row, kAverageColumn, Text3->text());
+            list.setCell(m_row, kFirstTurnColumn + k - 1, cellCombos[k]->currentText());
+        list.setCell(m_row, kAverageColumn, averageEdit->text());
     }
     m_main.state.ScoreListChanged = true;
 }
 
-void RowEditorDialog::DelKnop_Click() {
-    if (!prompts().question(QStringLiteral("Wilt u '") + Text1->text() +
+void RowEditorDialog::deleteRow() {
+    if (!prompts().question(QStringLiteral("Wilt u '") + nameEdit->text() +
                                 QStringLiteral("' verwijderen uit de scorelijst?"),
                             QStringLiteral(" Delete")))
         return;

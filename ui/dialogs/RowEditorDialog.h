@@ -24,20 +24,20 @@ class RowEditorDialog : public QDialog {
     // 0-based row of the score list being edited; -1 for an empty list.
     int editedRow() const { return m_row; }
 
-    void Combo1_Change();
-    void WijzigKnop_Click();
-    void DelKnop_Click();
+    void updateAverage();
+    void changeRow();
+    void deleteRow();
 
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    std::array<QComboBox*, 26> Combo1{}; // 0: "Out", 1..25: the turn scores
-    std::array<QLabel*, 26> Label2{};
-    QLineEdit* Text3 = nullptr;
-    QLabel* Label4 = nullptr;
-    StyledButton* WijzigKnop = nullptr;
-    StyledButton* DelKnop = nullptr;
-    StyledButton* CancelKnop = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLabel* nameLabel = nullptr;
+    QLabel* itemLabel = nullptr;
+    std::array<QComboBox*, 26> cellCombos{}; // 0: "Out", 1..25: the turn scores
+    std::array<QLabel*, 26> cellLabels{};
+    QLineEdit* averageEdit = nullptr;
+    QLabel* averageLabel = nullptr;
+    StyledButton* changeButton = nullptr;
+    StyledButton* deleteButton = nullptr;
+    StyledButton* closeButton = nullptr;
 
   private:
     void fillFields();

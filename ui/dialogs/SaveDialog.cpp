@@ -1,10 +1,10 @@
 #include "ui/dialogs/SaveDialog.h"
 
-#include "core/common/Utilities.h"
-#include "ui/widgets/FormLook.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
+#include "core/common/Utilities.h"
 #include "core/files/ScoreListFiles.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
@@ -49,59 +49,59 @@ SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_m
     SizeTwips(this, 5910, 1560);
     SetBackColor(this, QColor(170, 240, 240));
 
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    PlaceTwips(Text1, 120, 150, 5085, 300);
-    SetBackColor(Text1, kNameBack);
-    SetForeColor(Text1, QColor(240, 240, 160));
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("Text1"));
+    PlaceTwips(nameEdit, 120, 150, 5085, 300);
+    SetBackColor(nameEdit, kNameBack);
+    SetForeColor(nameEdit, QColor(240, 240, 160));
 
-    Bar = new QLabel(this);
-    Bar->setObjectName(QStringLiteral("Bar"));
-    PlaceTwips(Bar, 120, 150, 5085, 300);
-    Bar->hide();
+    progressBar = new QLabel(this);
+    progressBar->setObjectName(QStringLiteral("Bar"));
+    PlaceTwips(progressBar, 120, 150, 5085, 300);
+    progressBar->hide();
 
-    Label1 = new QLabel(QStringLiteral("0%"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    percentLabel = new QLabel(QStringLiteral("0%"), this);
+    percentLabel->setObjectName(QStringLiteral("Label1"));
     // Wide enough for "100%" from the start, so the label never has to grow.
-    PlaceTwips(Label1, 5250, 195, 615, 240);
+    PlaceTwips(percentLabel, 5250, 195, 615, 240);
 
-    SaveKnop = new StyledButton(this);
-    SaveKnop->setObjectName(QStringLiteral("SaveKnop"));
-    SaveKnop->setText(QStringLiteral("Opslaan"));
-    PlaceTwips(SaveKnop, 4650, 600, 990, 360);
-    connect(SaveKnop, &StyledButton::clicked, this, &SaveDialog::SaveKnop_Click);
+    saveButton = new StyledButton(this);
+    saveButton->setObjectName(QStringLiteral("SaveKnop"));
+    saveButton->setText(QStringLiteral("Opslaan"));
+    PlaceTwips(saveButton, 4650, 600, 990, 360);
+    connect(saveButton, &StyledButton::clicked, this, &SaveDialog::save);
 
-    CancelKnop = new StyledButton(this);
-    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
-    CancelKnop->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(CancelKnop, 3630, 600, 990, 360);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
+    cancelButton = new StyledButton(this);
+    cancelButton->setObjectName(QStringLiteral("CancelKnop"));
+    cancelButton->setText(QStringLiteral("Annuleren"));
+    PlaceTwips(cancelButton, 3630, 600, 990, 360);
+    connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     if (m_main.isDuoMatch()) {
-        Text1->setText(m_main.state.DuoFileName);
+        nameEdit->setText(m_main.state.DuoFileName);
     } else {
         // A player's list always goes under the team folder and the player's own name: the
         // box only shows who is saved, so it is not to be typed in.
-        Text1->setText(m_main.Label9->text());
-        Text1->setReadOnly(true);
+        nameEdit->setText(m_main.Label9->text());
+        nameEdit->setReadOnly(true);
     }
 }
 
-void SaveDialog::FillBar(int width) {
+void SaveDialog::fillBar(int width) {
     m_bar.fill(kNameBack);
     QPainter painter(&m_bar);
     // 340 units fill the bar; its height is 18 units, the whole bar.
     painter.fillRect(0, 0, static_cast<int>(RoundHalfAway(width * m_bar.width() / 340.0)), m_bar.height(),
                      QColor(0, 240, 0));
     painter.end();
-    Bar->setPixmap(QPixmap::fromImage(m_bar));
+    progressBar->setPixmap(QPixmap::fromImage(m_bar));
 }
 
-void SaveDialog::SaveKnop_Click() {
+void SaveDialog::save() {
     const bool duo = m_main.isDuoMatch();
     // No keeps the dialog open, so another name can be typed.
-    if (duo && !MayReplace(Text1->text(), m_main.state.DuoFileName)) return;
-    const FileResult written = duo ? m_main.SaveDuoList(Text1->text())
+    if (duo && !MayReplace(nameEdit->text(), m_main.state.DuoFileName)) return;
+    const FileResult written = duo ? m_main.SaveDuoList(nameEdit->text())
                                    : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
     if (!written) {
         // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
@@ -111,19 +111,19 @@ void SaveDialog::SaveKnop_Click() {
     }
 
     // A second click during the run would write and animate again.
-    SaveKnop->setEnabled(false);
-    CancelKnop->setEnabled(false);
+    saveButton->setEnabled(false);
+    cancelButton->setEnabled(false);
     {
         BusyPointer busy;
-        Text1->hide();
-        m_bar = QImage(Bar->size(), QImage::Format_RGB32);
-        Bar->show();
+        nameEdit->hide();
+        m_bar = QImage(progressBar->size(), QImage::Format_RGB32);
+        progressBar->show();
         for (int i = 0; i <= 340; i += 2) {
-            FillBar(i);
-            Label1->setText(QStringLiteral("%1%").arg(RoundHalfAway(i / 3.5)));
+            fillBar(i);
+            percentLabel->setText(QStringLiteral("%1%").arg(RoundHalfAway(i / 3.5)));
             pause(0.02);
         }
-        Label1->setText(QStringLiteral("100%"));
+        percentLabel->setText(QStringLiteral("100%"));
         pause(0.5);
     }
     m_main.state.ScoreListChanged = false;

@@ -22,17 +22,17 @@ class SaveDialog : public QDialog {
     // Called for every wait of the progress run; vx::Pause unless a test puts its own here.
     static std::function<void(double seconds)> pause;
 
-    QLineEdit* Text1 = nullptr; // the name saved under; read-only in a team match
-    QLabel* Bar = nullptr;      // the progress bar, hidden until the file is written
-    QLabel* Label1 = nullptr;   // the percentage
-    StyledButton* SaveKnop = nullptr;
-    StyledButton* CancelKnop = nullptr;
+    QLineEdit* nameEdit = nullptr;  // the name saved under; read-only in a team match
+    QLabel* progressBar = nullptr;  // the progress bar, hidden until the file is written
+    QLabel* percentLabel = nullptr; // the percentage
+    StyledButton* saveButton = nullptr;
+    StyledButton* cancelButton = nullptr;
 
     const QImage& barImage() const { return m_bar; }
 
   private:
-    void SaveKnop_Click();
-    void FillBar(int width);
+    void save();
+    void fillBar(int width);
     MainWindow& m_main;
     QImage m_bar;
 };

@@ -18,21 +18,21 @@ class SettingsDialog : public QDialog {
   public:
     explicit SettingsDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    QLineEdit* Text1 = nullptr; // the footer text
-    QLabel* Label8 = nullptr;
-    QRadioButton* Option1 = nullptr; // every row numbered 1 to 20
-    QRadioButton* Option2 = nullptr; // every button numbered by the points it scores
-    QLabel* Image1 = nullptr;
-    StyledButton* ResetKnop = nullptr;
-    QLabel* Label5 = nullptr;
-    StyledButton* CancelKnop = nullptr;
-    StyledButton* OkKnop = nullptr;
+    QLineEdit* footerEdit = nullptr; // the footer text
+    QLabel* footerLabel = nullptr;
+    QRadioButton* rowNumbersOption = nullptr;   // every row numbered 1 to 20
+    QRadioButton* pointNumbersOption = nullptr; // every button numbered by the points it scores
+    QLabel* pictureLabel = nullptr;
+    StyledButton* resetButton = nullptr;
+    QLabel* resetLabel = nullptr;
+    StyledButton* cancelButton = nullptr;
+    StyledButton* okButton = nullptr;
 
   private:
     // Captions only: a button scores by its row and index, never by what it shows.
-    void NumberButtons(int singleStep, int doubleStep, int trebleStep);
-    void ResetKnop_Click();
-    void OkKnop_Click();
+    void numberButtons(int singleStep, int doubleStep, int trebleStep);
+    void resetSettings();
+    void storeFooter();
     MainWindow& m_main;
 };
 

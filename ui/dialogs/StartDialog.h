@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <array>
 
 class QLabel;
 class QRadioButton;
@@ -19,16 +18,17 @@ class StartDialog : public QDialog {
   public:
     explicit StartDialog(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    std::array<QRadioButton*, 3> Option1{}; // index 1 Duo Match, 2 Team Match
-    StyledButton* OkKnop = nullptr;
-    StyledButton* CancelKnop = nullptr;
+    QLabel* promptLabel = nullptr;
+    QRadioButton* duoMatchOption = nullptr;
+    QRadioButton* teamMatchOption = nullptr;
+    StyledButton* openButton = nullptr;
+    StyledButton* exitButton = nullptr;
 
     // The main window while it is open; null once it has been closed.
     MainWindow* mainWindow() const { return m_main; }
 
   private:
-    void OkKnop_Click();
+    void openMainWindow();
     QPointer<MainWindow> m_main;
 };
 

@@ -1,58 +1,62 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
-#include "ui/print/Printing.h"
-#include "ui/dialogs/SelectedRow.h"
 #include "core/review/Statistics.h"
+#include "ui/dialogs/SelectedRow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/print/Printing.h"
 
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+
+#include <array>
 
 namespace vx {
 
 StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ScoresForm"));
 
-    MenuBar = new QMenuBar(this);
-    QMenu* printMenu = MenuBar->addMenu(QStringLiteral("Print"));
-    PrintList = printMenu->addAction(QStringLiteral("Afdrukken Lijst / Grafiek"));
-    PrintList->setObjectName(QStringLiteral("PrintList"));
-    connect(PrintList, &QAction::triggered, this, &StatisticsDialog::PrintList_Click);
-    QMenu* showMenu = MenuBar->addMenu(QStringLiteral("Show"));
-    const std::array<QString, 3> captions{QString(), QStringLiteral("Getallen"), QStringLiteral("Grafiek")};
-    for (int i = 1; i <= 2; ++i) {
-        zien[i] = showMenu->addAction(captions[i]);
-        zien[i]->setObjectName(QStringLiteral("zien(%1)").arg(i));
-        zien[i]->setCheckable(true);
-        connect(zien[i], &QAction::triggered, this, [this, i] { zien_Click(i); });
+    menuBar = new QMenuBar(this);
+    QMenu* printMenu = menuBar->addMenu(QStringLiteral("Print"));
+    printAction = printMenu->addAction(QStringLiteral("Afdrukken Lijst / Grafiek"));
+    printAction->setObjectName(QStringLiteral("PrintList"));
+    connect(printAction, &QAction::triggered, this, &StatisticsDialog::printView);
+    QMenu* showMenu = menuBar->addMenu(QStringLiteral("Show"));
+    const std::array<QAction**, 2> views{&numbersAction, &graphAction};
+    const std::array<QString, 2> captions{QStringLiteral("Getallen"), QStringLiteral("Grafiek")};
+    for (int k = 0; k < 2; ++k) {
+        QAction*& view = *views[k];
+        view = showMenu->addAction(captions[k]);
+        view->setObjectName(QStringLiteral("zien(%1)").arg(k + 1));
+        view->setCheckable(true);
+        connect(view, &QAction::triggered, this, [this, k] { showGraph(k == 1); });
     }
 
-    // The window surface below the menu line carries the table of numbers; Pic covers it
+    // The window surface below the menu line carries the table of numbers; graphLabel covers it
     // with the graph.
-    const int menuHeight = MenuBar->sizeHint().height();
-    MenuBar->setGeometry(0, 0, ScoreStatistics::kViewWidth, menuHeight);
+    const int menuHeight = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, ScoreStatistics::kViewWidth, menuHeight);
     setFixedSize(ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight + menuHeight);
     const QRect surfaceRect(0, menuHeight, ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight);
     auto* surface = new QLabel(this);
     surface->setGeometry(surfaceRect);
-    Pic = new QLabel(this);
-    Pic->setObjectName(QStringLiteral("Pic"));
-    Pic->setGeometry(surfaceRect);
-    Pic->setMouseTracking(true);
-    Pic->installEventFilter(this);
+    graphLabel = new QLabel(this);
+    graphLabel->setObjectName(QStringLiteral("Pic"));
+    graphLabel->setGeometry(surfaceRect);
+    graphLabel->setMouseTracking(true);
+    graphLabel->installEventFilter(this);
 
-    Label1 = new QLabel(QStringLiteral("Score"), Pic);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 9));
-    QPalette grey = Label1->palette();
+    readoutLabel = new QLabel(QStringLiteral("Score"), graphLabel);
+    readoutLabel->setObjectName(QStringLiteral("Label1"));
+    readoutLabel->setFont(QFont(QStringLiteral("Arial"), 9));
+    QPalette grey = readoutLabel->palette();
     grey.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    Label1->setPalette(grey);
+    readoutLabel->setPalette(grey);
     // The readout follows the mouse over the whole graph, the caption's own spot included.
-    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label1->move(40, 320);
-    Label1->adjustSize();
+    readoutLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readoutLabel->move(40, 320);
+    readoutLabel->adjustSize();
 
     // Both views are drawn once; switching only shows or hides the graph.
     const int row = FirstSelectedRow(main);
@@ -60,20 +64,19 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     setWindowTitle(StatisticsTitle(row >= 0 ? main.scoreList.cell(row, 0) : QString(), stats));
     m_graph = DrawBarGraph(stats);
     m_table = DrawNumberTable(stats);
-    Pic->setPixmap(QPixmap::fromImage(m_graph));
+    graphLabel->setPixmap(QPixmap::fromImage(m_graph));
     surface->setPixmap(QPixmap::fromImage(m_table));
-    zien_Click(2);
+    showGraph(true);
 }
 
-void StatisticsDialog::zien_Click(int index) {
-    zien[1]->setChecked(false);
-    zien[2]->setChecked(false);
-    Pic->setHidden(index == 1);
-    zien[index]->setChecked(true);
+void StatisticsDialog::showGraph(bool graph) {
+    numbersAction->setChecked(!graph);
+    graphAction->setChecked(graph);
+    graphLabel->setHidden(!graph);
 }
 
-void StatisticsDialog::PrintList_Click() {
-    const bool graphShown = !Pic->isHidden();
+void StatisticsDialog::printView() {
+    const bool graphShown = !graphLabel->isHidden();
     (void)PrintDocument(this, QStringLiteral("Vorlentix Statistiek"), [&](PageSink& sink) {
         return PrintStatistics(sink, windowTitle(), graphShown ? m_graph : m_table, graphShown,
                                m_main.state.FooterText);
@@ -81,9 +84,9 @@ void StatisticsDialog::PrintList_Click() {
 }
 
 bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Pic && event->type() == QEvent::MouseMove) {
-        Label1->setText(GraphReadout(int(static_cast<QMouseEvent*>(event)->position().x())));
-        Label1->adjustSize();
+    if (watched == graphLabel && event->type() == QEvent::MouseMove) {
+        readoutLabel->setText(GraphReadout(int(static_cast<QMouseEvent*>(event)->position().x())));
+        readoutLabel->adjustSize();
     }
     return QDialog::eventFilter(watched, event);
 }

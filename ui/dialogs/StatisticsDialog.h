@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <array>
 
 class QAction;
 class QLabel;
@@ -22,14 +21,16 @@ class StatisticsDialog : public QDialog {
     // views; it opens on the graph.
     explicit StatisticsDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    void zien_Click(int index);
-    void PrintList_Click();
+    // Shows the bar graph, or with false the table of numbers, and ticks its menu entry.
+    void showGraph(bool graph);
+    void printView();
 
-    QMenuBar* MenuBar = nullptr;
-    QAction* PrintList = nullptr;
-    std::array<QAction*, 3> zien{}; // index 1: numbers, 2: graph
-    QLabel* Pic = nullptr;          // the graph; hidden while the numbers are shown
-    QLabel* Label1 = nullptr;       // inside Pic: the axis caption, then the mouse readout
+    QMenuBar* menuBar = nullptr;
+    QAction* printAction = nullptr;
+    QAction* numbersAction = nullptr;
+    QAction* graphAction = nullptr;
+    QLabel* graphLabel = nullptr;   // the graph; hidden while the numbers are shown
+    QLabel* readoutLabel = nullptr; // inside graphLabel: the axis caption, then the mouse readout
 
     const QImage& graphImage() const { return m_graph; }
     const QImage& tableImage() const { return m_table; }

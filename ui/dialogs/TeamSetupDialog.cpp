@@ -1,10 +1,10 @@
 #include "ui/dialogs/TeamSetupDialog.h"
 
-#include "ui/widgets/FormLook.h"
-#include "ui/main/MainWindow.h"
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QComboBox>
@@ -22,95 +22,95 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
                         RuledBackground(width(), height(), QColor(210, 220, 190), QColor(190, 190, 160)));
 
     const QColor teamBack(250, 210, 210);
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    SetBackColor(Text2, teamBack);
-    PlaceTwips(Text2, 240, 240, 2400, 300);
-    Combo2 = MakeEditableChoice(this, QStringLiteral("Combo2"), {});
-    SetBackColor(Combo2, teamBack);
-    PlaceTwipsWidth(Combo2, 240, 240, 2400);
-    Label3 = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
+    teamNameEdit = new QLineEdit(this);
+    teamNameEdit->setObjectName(QStringLiteral("Text2"));
+    SetBackColor(teamNameEdit, teamBack);
+    PlaceTwips(teamNameEdit, 240, 240, 2400, 300);
+    teamCombo = MakeEditableChoice(this, QStringLiteral("Combo2"), {});
+    SetBackColor(teamCombo, teamBack);
+    PlaceTwipsWidth(teamCombo, 240, 240, 2400);
+    teamNameLabel = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
 
     QStringList counts;
     for (int n = 1; n <= MatchState::kMaxPlayers; ++n)
         counts << QString::number(n);
-    Combo1 = MakeEditableChoice(this, QStringLiteral("Combo1"), counts);
-    SetBackColor(Combo1, QColor(210, 230, 230));
-    PlaceTwipsWidth(Combo1, 240, 780, 690);
-    Label2 =
+    playerCountCombo = MakeEditableChoice(this, QStringLiteral("Combo1"), counts);
+    SetBackColor(playerCountCombo, QColor(210, 230, 230));
+    PlaceTwipsWidth(playerCountCombo, 240, 780, 690);
+    playerCountLabel =
         MakeCaption(this, QStringLiteral("Label2"), QStringLiteral("Aantal Spelers  (Max.10)"), 1050, 835);
 
     QFont nameFont = font();
     nameFont.setItalic(true);
     for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
         const int top = 1290 + (i - 1) * 420;
-        Text1[i] = new QLineEdit(this);
-        Text1[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        Text1[i]->setFont(nameFont);
-        SetBackColor(Text1[i], QColor(240, 240, 240));
-        PlaceTwips(Text1[i], 240, top, 2400, 300);
-        Label1[i] = MakeCaption(this, QStringLiteral("Label1(%1)").arg(i),
-                                QStringLiteral("Naam Speler %1").arg(i), 2760, top + 45);
-        SetForeColor(Label1[i], QColor(90, 100, 110));
+        playerNameEdits[i] = new QLineEdit(this);
+        playerNameEdits[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        playerNameEdits[i]->setFont(nameFont);
+        SetBackColor(playerNameEdits[i], QColor(240, 240, 240));
+        PlaceTwips(playerNameEdits[i], 240, top, 2400, 300);
+        playerNameLabels[i] = MakeCaption(this, QStringLiteral("Label1(%1)").arg(i),
+                                          QStringLiteral("Naam Speler %1").arg(i), 2760, top + 45);
+        SetForeColor(playerNameLabels[i], QColor(90, 100, 110));
     }
 
-    Label4 = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Startscore"), 1200, 5640);
-    Combo3 = MakeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
-    SetBackColor(Combo3, QColor(230, 230, 0));
-    Combo3->setCurrentIndex(1);
-    PlaceTwipsWidth(Combo3, 240, 5580, 900);
+    startScoreLabel = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Startscore"), 1200, 5640);
+    startScoreCombo = MakeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
+    SetBackColor(startScoreCombo, QColor(230, 230, 0));
+    startScoreCombo->setCurrentIndex(1);
+    PlaceTwipsWidth(startScoreCombo, 240, 5580, 900);
 
-    CancelKnop = new StyledButton(this);
-    CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
-    CancelKnop->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(CancelKnop, 2250, 6000, 990, 360);
-    connect(CancelKnop, &StyledButton::clicked, this, &QDialog::reject);
-    OkKnop = new StyledButton(this);
-    OkKnop->setObjectName(QStringLiteral("OkKnop"));
-    OkKnop->setText(QStringLiteral("Ok"));
-    PlaceTwips(OkKnop, 3270, 6000, 990, 360);
-    connect(OkKnop, &StyledButton::clicked, this, &TeamSetupDialog::OkKnop_Click);
+    cancelButton = new StyledButton(this);
+    cancelButton->setObjectName(QStringLiteral("CancelKnop"));
+    cancelButton->setText(QStringLiteral("Annuleren"));
+    PlaceTwips(cancelButton, 2250, 6000, 990, 360);
+    connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
+    okButton = new StyledButton(this);
+    okButton->setObjectName(QStringLiteral("OkKnop"));
+    okButton->setText(QStringLiteral("Ok"));
+    PlaceTwips(okButton, 3270, 6000, 990, 360);
+    connect(okButton, &StyledButton::clicked, this, &TeamSetupDialog::startMatch);
 
     // The rows follow the text, typed or chosen, so that the rows shown are always the players
     // that OK takes.
-    connect(Combo1, &QComboBox::currentTextChanged, this, &TeamSetupDialog::ShowPlayerRows);
-    ShowPlayerRows();
+    connect(playerCountCombo, &QComboBox::currentTextChanged, this, &TeamSetupDialog::showPlayerRows);
+    showPlayerRows();
 
-    Text2->setVisible(m_newTeam);
-    Combo2->setVisible(!m_newTeam);
+    teamNameEdit->setVisible(m_newTeam);
+    teamCombo->setVisible(!m_newTeam);
     if (m_newTeam) {
         setWindowTitle(QStringLiteral("Nieuw Team en Spelers"));
     } else {
         setWindowTitle(QStringLiteral("Open Teams en Spelers"));
-        connect(Combo2, &QComboBox::activated, this, &TeamSetupDialog::ShowTeamPlayers);
-        FillTeamList();
+        connect(teamCombo, &QComboBox::activated, this, &TeamSetupDialog::showTeamPlayers);
+        fillTeamList();
     }
 }
 
-void TeamSetupDialog::ShowPlayerRows() {
-    const int shown = qMax(0, NumberInRange(Combo1->currentText(), MatchState::kMaxPlayers));
+void TeamSetupDialog::showPlayerRows() {
+    const int shown = qMax(0, NumberInRange(playerCountCombo->currentText(), MatchState::kMaxPlayers));
     for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
-        Text1[i]->setVisible(i <= shown);
-        Label1[i]->setVisible(i <= shown);
+        playerNameEdits[i]->setVisible(i <= shown);
+        playerNameLabels[i]->setVisible(i <= shown);
     }
 }
 
-void TeamSetupDialog::FillTeamList() {
-    Combo2->clear();
-    Combo2->addItems(ListTeams());
-    if (Combo2->count() == 0) return;
-    Combo2->setCurrentIndex(0);
-    ShowTeamPlayers();
+void TeamSetupDialog::fillTeamList() {
+    teamCombo->clear();
+    teamCombo->addItems(ListTeams());
+    if (teamCombo->count() == 0) return;
+    teamCombo->setCurrentIndex(0);
+    showTeamPlayers();
 }
 
-void TeamSetupDialog::ShowTeamPlayers() {
-    const QString team = Combo2->currentText();
+void TeamSetupDialog::showTeamPlayers() {
+    const QString team = teamCombo->currentText();
     const QStringList players = ListTeamPlayers(team);
     const int shown = qMin<int>(players.size(), MatchState::kMaxPlayers);
     // Names of an earlier team must not show up when more rows are asked for.
     for (int i = 1; i <= MatchState::kMaxPlayers; ++i)
-        Text1[i]->setText(i <= shown ? players[i - 1] : QString());
-    Combo1->setCurrentText(QString::number(shown));
+        playerNameEdits[i]->setText(i <= shown ? players[i - 1] : QString());
+    playerCountCombo->setCurrentText(QString::number(shown));
     if (players.size() > MatchState::kMaxPlayers)
         showMessage(QStringLiteral("Team %1 heeft %2 spelers. Alleen de eerste %3 kunnen meedoen.")
                         .arg(team)
@@ -118,45 +118,45 @@ void TeamSetupDialog::ShowTeamPlayers() {
                         .arg(MatchState::kMaxPlayers));
 }
 
-void TeamSetupDialog::Refuse(const QString& message, QWidget* box) {
+void TeamSetupDialog::refuse(const QString& message, QWidget* box) {
     showMessage(message);
     box->setFocus();
 }
 
-void TeamSetupDialog::OkKnop_Click() {
+void TeamSetupDialog::startMatch() {
     // Everything is checked before anything is written, so a refusal leaves the files, the
     // match state and the main window as they were.
     QString team;
-    QWidget* teamBox = m_newTeam ? static_cast<QWidget*>(Text2) : Combo2;
+    QWidget* teamBox = m_newTeam ? static_cast<QWidget*>(teamNameEdit) : teamCombo;
     if (m_newTeam) {
-        Text2->setText(Text2->text().trimmed());
-        team = Text2->text();
-        if (team.isEmpty()) return Refuse(QStringLiteral("Naam Team invullen a.u.b."), Text2);
+        teamNameEdit->setText(teamNameEdit->text().trimmed());
+        team = teamNameEdit->text();
+        if (team.isEmpty()) return refuse(QStringLiteral("Naam Team invullen a.u.b."), teamNameEdit);
     } else {
-        team = Combo2->currentText();
+        team = teamCombo->currentText();
         if (team.trimmed().isEmpty())
-            return Refuse(QStringLiteral("Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw "
+            return refuse(QStringLiteral("Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw "
                                          "team aan."),
-                          Combo2);
+                          teamCombo);
     }
     if (FileResult checked = CheckName(team, NameKind::Team); !checked)
-        return Refuse(QStringLiteral("Naam Team: ") + checked.error, teamBox);
+        return refuse(QStringLiteral("Naam Team: ") + checked.error, teamBox);
 
     int count = 0;
-    if (FileResult checked = CheckPlayerCount(Combo1->currentText(), &count); !checked)
-        return Refuse(checked.error, Combo1);
+    if (FileResult checked = CheckPlayerCount(playerCountCombo->currentText(), &count); !checked)
+        return refuse(checked.error, playerCountCombo);
     QStringList players;
     for (int i = 1; i <= count; ++i)
-        players << Text1[i]->text();
+        players << playerNameEdits[i]->text();
     int badRow = 0;
     if (FileResult checked = CheckTeamPlayers(players, &badRow); !checked)
-        return Refuse(checked.error, Text1[badRow]);
+        return refuse(checked.error, playerNameEdits[badRow]);
     int start = 0;
-    if (FileResult checked = CheckStartScore(Combo3->currentText(), &start); !checked)
-        return Refuse(checked.error, Combo3);
+    if (FileResult checked = CheckStartScore(startScoreCombo->currentText(), &start); !checked)
+        return refuse(checked.error, startScoreCombo);
 
     if (m_newTeam) {
-        if (FileResult made = CreateTeamFiles(team, players); !made) return Refuse(made.error, OkKnop);
+        if (FileResult made = CreateTeamFiles(team, players); !made) return refuse(made.error, okButton);
     }
 
     MatchState& state = m_main.state;

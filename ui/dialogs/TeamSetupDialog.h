@@ -20,25 +20,25 @@ class TeamSetupDialog : public QDialog {
     // The mode follows main.state.NewTeamMode, which the caller sets first.
     explicit TeamSetupDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    QLineEdit* Text2 = nullptr;  // team name, new mode
-    QComboBox* Combo2 = nullptr; // existing teams, open mode
-    QLabel* Label3 = nullptr;
-    QComboBox* Combo1 = nullptr; // number of players
-    QLabel* Label2 = nullptr;
-    std::array<QLineEdit*, 11> Text1{}; // index 1..10: player names
-    std::array<QLabel*, 11> Label1{};   // index 1..10
-    QLabel* Label4 = nullptr;
-    QComboBox* Combo3 = nullptr; // start score
-    StyledButton* CancelKnop = nullptr;
-    StyledButton* OkKnop = nullptr;
+    QLineEdit* teamNameEdit = nullptr; // team name, new mode
+    QComboBox* teamCombo = nullptr;    // existing teams, open mode
+    QLabel* teamNameLabel = nullptr;
+    QComboBox* playerCountCombo = nullptr; // number of players
+    QLabel* playerCountLabel = nullptr;
+    std::array<QLineEdit*, 11> playerNameEdits{}; // index 1..10: player names
+    std::array<QLabel*, 11> playerNameLabels{};   // index 1..10
+    QLabel* startScoreLabel = nullptr;
+    QComboBox* startScoreCombo = nullptr; // start score
+    StyledButton* cancelButton = nullptr;
+    StyledButton* okButton = nullptr;
 
   private:
-    void ShowPlayerRows();
-    void FillTeamList();
-    void ShowTeamPlayers();
-    void OkKnop_Click();
+    void showPlayerRows();
+    void fillTeamList();
+    void showTeamPlayers();
+    void startMatch();
     // Refuses the input with a message and the focus on the box to correct.
-    void Refuse(const QString& message, QWidget* box);
+    void refuse(const QString& message, QWidget* box);
 
     MainWindow& m_main;
     bool m_newTeam;
