@@ -5,7 +5,6 @@
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/print/Printing.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -79,10 +78,10 @@ struct Fixture {
     QStringList asked; // the names the save-file dialog was opened with
 
     explicit Fixture(bool duo = false) {
-        ComposeMainWindow(main, duo);
+        main.compose(duo ? MatchKind::Duo : MatchKind::Team);
         for (int n = 1; n <= 3; ++n)
             main.scoreList.appendRow(makeRow(n));
-        main.state.FooterText = QStringLiteral("Dartclub De Pijl");
+        main.session.footerText = QStringLiteral("Dartclub De Pijl");
         pdf = home.file("uitvoer.pdf");
         SetPdfFileAsker([this](QWidget*, const QString& suggested) {
             asked << suggested;

@@ -1,11 +1,11 @@
 // Printing for real: a private print server with PDF printers (started by start-cups-pdf.sh),
 // its printers in the print dialog, and the score list and the statistics page sent to a print
 // queue and found again as the PDF files the queue wrote.
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/print/Printing.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -210,7 +210,7 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        ComposeMainWindow(main, false);
+        main.compose(MatchKind::Team);
         const QString marker = QStringLiteral("Wachtrij%1").arg(QCoreApplication::applicationPid());
         main.scoreList.appendRow(makeRow(marker, {"60", "100", "26"}));
         main.scoreList.appendRow(makeRow("Klaas", {"45"}));
@@ -248,7 +248,7 @@ class PrintQueueTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
-        main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
         ChoosePrinter(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
@@ -279,7 +279,7 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        ComposeMainWindow(main, false);
+        main.compose(MatchKind::Team);
         main.scoreList.appendRow(makeRow("Piet", {"60", "100", "26"}));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);

@@ -1,5 +1,6 @@
 // The statistics window driven as the user sees it: opened on the row selected in the main
 // window, its title, graph, readout, view switch and printout; and the score list summary.
+#include "playsupport.h"
 #include "reviewsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/StatisticsDialog.h"
@@ -46,7 +47,7 @@ class StatisticsDialogTest : public QObject {
         main.scoreList.appendRow(makeRow("Klaas", {"100"}));
         main.scoreList.appendRow(makeRow("piet", {"60", "0"}));
         main.scoreList.appendRow(makeRow("08-12-2018 20:15", {"45"}));
-        if (selected >= 0) main.ListView1->selectRow(selected);
+        if (selected >= 0) vxtest::control<QTableView>(main, "ListView1")->selectRow(selected);
 
         StatisticsDialog form(main);
         QCOMPARE(form.windowTitle(), title);
@@ -125,7 +126,7 @@ class StatisticsDialogTest : public QObject {
         vxtest::TempHome home;
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"1", "1", "1"}));
-        main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
         StatisticsDialog form(main);
         form.findChild<QAction*>("zien(1)")->trigger();
         const QImage window = form.grab().toImage();
@@ -147,9 +148,9 @@ class StatisticsDialogTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        main.state.FooterText = QStringLiteral("Dartclub De Pijl");
+        main.session.footerText = QStringLiteral("Dartclub De Pijl");
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
-        main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
         StatisticsDialog form(main);
         if (!graph) form.showGraph(false);
 

@@ -8,11 +8,9 @@
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -148,46 +146,8 @@ void DuoSetupDialog::startMatch() {
     if (FileResult checked = CheckStartScore(startScoreCombo->currentText(), &start); !checked)
         return refuse(checked.error, startScoreCombo);
 
-    MainWindow& m = m_main;
-    MatchState& state = m.state;
-    for (int k = 1; k <= 2; ++k) {
-        const QString& name = k == 1 ? name1 : name2;
-        m.SpelerLabel[k]->setText(name);
-        m.NaamLabel[k]->setText(name + QStringLiteral(" "));
-    }
-    // The remaining scores are set from the checked number when the first leg starts.
-    state.StartScore = start;
-
-    const bool sets = setsOption->isChecked();
-    // The checked number, not the text as typed: "2 sets" would read "First to 2 sets Sets".
-    m.Label17->setText(QStringLiteral("First to ") + QString::number(target) +
-                       (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));
-    if (sets)
-        state.SetsToWin = target;
-    else
-        state.LegsToWin = target;
-    state.DuoMatchKind = sets ? 1 : 2;
-    for (int k = 1; k <= 2; ++k) {
-        m.NaamLabel[k]->resize(TwipsToPixels(sets ? 2640 : 3300), m.NaamLabel[k]->height());
-        m.SetsLabel[k]->setVisible(sets);
-    }
-    m.Label16->setText(sets ? QStringLiteral("Naam Spelers                     Sets    Legs")
-                            : QStringLiteral("Naam Spelers                                Legs"));
-    PlaceTwips(m.Label16, 360, 7680);
-
-    state.LegsWon1 = state.SetsWon1 = state.LegsWon2 = state.SetsWon2 = 0;
-    for (int k = 1; k <= 2; ++k) {
-        m.SetsLabel[k]->setText(QStringLiteral("0"));
-        m.LegsLabel[k]->setText(QStringLiteral("0"));
-    }
-    // Player 1 throws first; a match ended before leaves nothing of its last leg behind.
-    m.StartDuoLeg(1);
-
-    m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
-    state.DuoFileName = fileName;
-    // A new name has no file yet: the list is then empty until the match is saved.
-    if (const FileResult loaded = m.LoadDuoList(fileName); !loaded) showMessage(loaded.error);
-    m.NaamBestand->setText(fileName);
+    const DuoSetup::Kind kind = setsOption->isChecked() ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs;
+    m_main.startDuoMatch({{name1, name2}, start, kind, target}, fileName);
     accept();
 }
 

@@ -127,19 +127,15 @@ void PrintDialog::printChosenReports() {
 }
 
 PrintResult PrintDialog::runReport(int index, PageSink& sink) const {
-    const QString& footer = m_main.state.FooterText;
+    const QString& footer = m_main.session.footerText;
     switch (index) {
     case 0:
         return PrintScoreList(sink, m_main.scoreList, m_main.isDuoMatch(), pageNumbersCheck->isChecked(),
                               footer);
     case 1:
-        return PrintCheckoutTable(sink, ListEntries(m_main.UitgooiList), footer);
-    case 2: {
-        QList<QImage> illustrations;
-        for (int i = 1; i <= 5; ++i)
-            illustrations << m_main.Image[i]->pixmap().toImage();
-        return PrintHelpText(sink, ListEntries(m_main.HelpList), illustrations, footer);
-    }
+        return PrintCheckoutTable(sink, m_main.checkoutTable(), footer);
+    case 2:
+        return PrintHelpText(sink, m_main.helpLines(), m_main.helpIllustrations(), footer);
     default:
         return PrintBoardDimensions(sink, folders().dataFile(QStringLiteral("Afmetingen.jpg")), footer);
     }

@@ -220,7 +220,7 @@ void RowEditorDialog::changeRow() {
             list.setCell(m_row, kFirstTurnColumn + k - 1, cellCombos[k]->currentText());
         list.setCell(m_row, kAverageColumn, averageEdit->text());
     }
-    m_main.state.ScoreListChanged = true;
+    m_main.session.scoreListChanged = true;
 }
 
 void RowEditorDialog::deleteRow() {
@@ -229,8 +229,8 @@ void RowEditorDialog::deleteRow() {
                             QStringLiteral(" Delete")))
         return;
     if (m_row >= 0 && m_row < m_main.scoreList.count()) m_main.scoreList.removeRowAt(m_row);
-    m_main.state.ScoreListChanged = true;
-    m_main.ShowRowCount();
+    m_main.session.scoreListChanged = true;
+    m_main.showRowCount();
     accept();
 }
 

@@ -78,11 +78,11 @@ SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_m
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     if (m_main.isDuoMatch()) {
-        nameEdit->setText(m_main.state.DuoFileName);
+        nameEdit->setText(m_main.session.duoFileName);
     } else {
         // A player's list always goes under the team folder and the player's own name: the
         // box only shows who is saved, so it is not to be typed in.
-        nameEdit->setText(m_main.Label9->text());
+        nameEdit->setText(m_main.teamMatch().playerName());
         nameEdit->setReadOnly(true);
     }
 }
@@ -100,9 +100,8 @@ void SaveDialog::fillBar(int width) {
 void SaveDialog::save() {
     const bool duo = m_main.isDuoMatch();
     // No keeps the dialog open, so another name can be typed.
-    if (duo && !MayReplace(nameEdit->text(), m_main.state.DuoFileName)) return;
-    const FileResult written = duo ? m_main.SaveDuoList(nameEdit->text())
-                                   : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
+    if (duo && !MayReplace(nameEdit->text(), m_main.session.duoFileName)) return;
+    const FileResult written = duo ? m_main.saveDuoList(nameEdit->text()) : m_main.savePlayerList();
     if (!written) {
         // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
         // another name can be tried or the save cancelled.
@@ -126,7 +125,7 @@ void SaveDialog::save() {
         percentLabel->setText(QStringLiteral("100%"));
         pause(0.5);
     }
-    m_main.state.ScoreListChanged = false;
+    m_main.session.scoreListChanged = false;
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/dialogs/SelectedRow.h"
 
 #include "ui/main/MainWindow.h"
+#include "ui/main/ScoreListPanel.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -8,7 +9,7 @@
 namespace vx {
 
 int FirstSelectedRow(const MainWindow& main) {
-    const QItemSelectionModel* selection = main.ListView1->selectionModel();
+    const QItemSelectionModel* selection = main.scoreListPanel()->table()->selectionModel();
     if (!selection) return -1;
     int first = -1;
     for (const QModelIndex& index : selection->selectedIndexes())

@@ -2,6 +2,7 @@
 
 #include "core/common/Services.h"
 #include "core/files/Settings.h"
+#include "ui/main/DartBoardPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
@@ -27,7 +28,7 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     // A line edit cuts its text at 32767 characters by default, and OK would then store a
     // footer shortened without a word: it holds any footer the settings file can.
     footerEdit->setMaxLength(std::numeric_limits<int>::max());
-    footerEdit->setText(m_main.state.FooterText);
+    footerEdit->setText(m_main.session.footerText);
     PlaceTwips(footerEdit, 180, 240, 3900, 300);
     SetBackColor(footerEdit, QColor(240, 240, 240));
     SetForeColor(footerEdit, QColor(0, 0, 0));
@@ -47,8 +48,10 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
         SetBackColor(option, back);
     // Whatever the board shows, the dialog opens on the plain numbering.
     rowNumbersOption->setChecked(true);
-    connect(rowNumbersOption, &QRadioButton::clicked, this, [this] { numberButtons(1, 1, 1); });
-    connect(pointNumbersOption, &QRadioButton::clicked, this, [this] { numberButtons(1, 2, 3); });
+    connect(rowNumbersOption, &QRadioButton::clicked, this,
+            [this] { m_main.dartBoard()->numberDartButtons(1, 1, 1); });
+    connect(pointNumbersOption, &QRadioButton::clicked, this,
+            [this] { m_main.dartBoard()->numberDartButtons(1, 2, 3); });
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
@@ -80,16 +83,8 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     connect(okButton, &StyledButton::clicked, this, &SettingsDialog::storeFooter);
 }
 
-void SettingsDialog::numberButtons(int singleStep, int doubleStep, int trebleStep) {
-    for (int i = 1; i <= 20; ++i) {
-        m_main.Knop1[i]->setText(QString::number(singleStep * i));
-        m_main.Knop2[i]->setText(QString::number(doubleStep * i));
-        m_main.Knop3[i]->setText(QString::number(trebleStep * i));
-    }
-}
-
 void SettingsDialog::resetSettings() {
-    numberButtons(1, 1, 1);
+    m_main.dartBoard()->numberDartButtons(1, 1, 1);
     footerEdit->setText(kDefaultFooterText);
 }
 
@@ -103,7 +98,7 @@ void SettingsDialog::storeFooter() {
         footerEdit->setFocus();
         return;
     }
-    m_main.state.FooterText = footerEdit->text();
+    m_main.session.footerText = footerEdit->text();
     accept();
 }
 

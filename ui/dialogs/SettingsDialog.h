@@ -29,8 +29,6 @@ class SettingsDialog : public QDialog {
     StyledButton* okButton = nullptr;
 
   private:
-    // Captions only: a button scores by its row and index, never by what it shows.
-    void numberButtons(int singleStep, int doubleStep, int trebleStep);
     void resetSettings();
     void storeFooter();
     MainWindow& m_main;

@@ -2,7 +2,6 @@
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -85,7 +84,7 @@ void StartDialog::openMainWindow() {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_main = new MainWindow; // start-up runs here
-    ComposeMainWindow(*m_main, duoMatchOption->isChecked());
+    m_main->compose(duoMatchOption->isChecked() ? MatchKind::Duo : MatchKind::Team);
     QApplication::restoreOverrideCursor();
     // Modal to the start dialog, without a nested event loop: the start dialog is usable
     // again as soon as the main window is closed (it deletes itself then).

@@ -79,7 +79,7 @@ void StatisticsDialog::printView() {
     const bool graphShown = !graphLabel->isHidden();
     (void)PrintDocument(this, QStringLiteral("Vorlentix Statistiek"), [&](PageSink& sink) {
         return PrintStatistics(sink, windowTitle(), graphShown ? m_graph : m_table, graphShown,
-                               m_main.state.FooterText);
+                               m_main.session.footerText);
     });
 }
 

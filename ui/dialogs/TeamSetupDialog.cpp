@@ -10,12 +10,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace vx {
 
 TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
-    : QDialog(parent), m_main(main), m_newTeam(main.state.NewTeamMode) {
+    : QDialog(parent), m_main(main), m_newTeam(main.session.newTeamMode) {
     setObjectName(QStringLiteral("SpelersForm"));
     SizeTwips(this, 4560, 6990);
     SetBackgroundPixmap(this,
@@ -32,7 +31,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     teamNameLabel = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
 
     QStringList counts;
-    for (int n = 1; n <= MatchState::kMaxPlayers; ++n)
+    for (int n = 1; n <= TeamMatch::kMaxPlayers; ++n)
         counts << QString::number(n);
     playerCountCombo = MakeEditableChoice(this, QStringLiteral("Combo1"), counts);
     SetBackColor(playerCountCombo, QColor(210, 230, 230));
@@ -42,7 +41,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
 
     QFont nameFont = font();
     nameFont.setItalic(true);
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i) {
         const int top = 1290 + (i - 1) * 420;
         playerNameEdits[i] = new QLineEdit(this);
         playerNameEdits[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
@@ -88,8 +87,8 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
 }
 
 void TeamSetupDialog::showPlayerRows() {
-    const int shown = qMax(0, NumberInRange(playerCountCombo->currentText(), MatchState::kMaxPlayers));
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+    const int shown = qMax(0, NumberInRange(playerCountCombo->currentText(), TeamMatch::kMaxPlayers));
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i) {
         playerNameEdits[i]->setVisible(i <= shown);
         playerNameLabels[i]->setVisible(i <= shown);
     }
@@ -106,16 +105,16 @@ void TeamSetupDialog::fillTeamList() {
 void TeamSetupDialog::showTeamPlayers() {
     const QString team = teamCombo->currentText();
     const QStringList players = ListTeamPlayers(team);
-    const int shown = qMin<int>(players.size(), MatchState::kMaxPlayers);
+    const int shown = qMin<int>(players.size(), TeamMatch::kMaxPlayers);
     // Names of an earlier team must not show up when more rows are asked for.
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i)
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i)
         playerNameEdits[i]->setText(i <= shown ? players[i - 1] : QString());
     playerCountCombo->setCurrentText(QString::number(shown));
-    if (players.size() > MatchState::kMaxPlayers)
+    if (players.size() > TeamMatch::kMaxPlayers)
         showMessage(QStringLiteral("Team %1 heeft %2 spelers. Alleen de eerste %3 kunnen meedoen.")
                         .arg(team)
                         .arg(players.size())
-                        .arg(MatchState::kMaxPlayers));
+                        .arg(TeamMatch::kMaxPlayers));
 }
 
 void TeamSetupDialog::refuse(const QString& message, QWidget* box) {
@@ -159,24 +158,7 @@ void TeamSetupDialog::startMatch() {
         if (FileResult made = CreateTeamFiles(team, players); !made) return refuse(made.error, okButton);
     }
 
-    MatchState& state = m_main.state;
-    state.PlayerCount = count;
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i)
-        state.PlayerNames[i] = i <= count ? players[i - 1] : QString();
-    m_main.Label12->setText(team);
-    m_main.Label9->setText(players.first());
-    m_main.scoreList.setFirstHeader(players.first());
-    // Also for a new team: the list on screen must be player 1's, or the rows of whoever threw
-    // before would be saved into player 1's file. A missing file simply gives an empty list.
-    if (const FileResult loaded = m_main.LoadPlayerList(team, players.first()); !loaded)
-        showMessage(loaded.error);
-
-    // Player 1 is at the board for a fresh leg, as after taking over a player.
-    m_main.Label18->setText(QStringLiteral("1"));
-    m_main.SpelersList->hide();
-    m_main.SetDartButtons(true);
-    state.StartScore = start;
-    m_main.StartTeamLeg();
+    m_main.startTeamMatch({team, players, start});
     accept();
 }
 

@@ -33,7 +33,8 @@ class DartBoardPanel : public QFrame {
     void showTyped(const QString& text, bool valid);
     // All 63 dart buttons together; the add button and Correctie are not touched.
     void setDartButtonsEnabled(bool enable);
-    // The captions of the three rows: the step times the segment, 1 to 20.
+    // The captions of the three rows: the step times the segment, 1 to 20. Captions only: a
+    // button scores by its row and segment, never by what it shows.
     void numberDartButtons(int singleStep, int doubleStep, int trebleStep);
     // A team match has its own add button and suggestion; a duo match has them per player.
     void showForTeam(bool team);
