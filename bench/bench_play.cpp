@@ -32,7 +32,6 @@
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
@@ -126,6 +125,12 @@ class StepTimer {
     PaintCounter& m_counter;
 };
 
+template <class T> T* Control(vx::MainWindow& m, const char* name) {
+    auto* control = m.findChild<T*>(QLatin1String(name));
+    if (!control) qFatal("no control named %s", name);
+    return control;
+}
+
 // The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
 // is painted before the clock starts; then the press itself is timed.
 QAbstractButton* Aim(vx::MainWindow& m, const QString& name) {
@@ -209,21 +214,22 @@ void TeamLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     step(QStringLiteral("team: dart"), kLastTurn[0]);
     step(QStringLiteral("team: dart"), kLastTurn[1]);
     step(QStringLiteral("team: leg end (1 row)"), kLastTurn[2]);
-    if (m.Label7->text() != QStringLiteral("0") || m.scoreList.count() != size + 1)
+    if (Control<QLabel>(m, "Label7")->text() != QStringLiteral("0") || m.scoreList.count() != size + 1)
         qFatal("team leg did not end");
 
     m.scoreList.removeRowAt(m.scoreList.count() - 1);
     Untimed(m, QStringLiteral("NextPlayerKnop"));
-    const int next = m.Label18->text().toInt() % 2; // 0-based row of the other player
-    QTest::mouseClick(m.SpelersList->viewport(), Qt::LeftButton, {},
-                      m.SpelersList->visualItemRect(m.SpelersList->item(next)).center());
+    const int next = Control<QLabel>(m, "Label18")->text().toInt() % 2; // 0-based row of the other player
+    auto* players = Control<QListWidget>(m, "SpelersList");
+    QTest::mouseClick(players->viewport(), Qt::LeftButton, {},
+                      players->visualItemRect(players->item(next)).center());
     Settle();
-    if (m.Label18->text().toInt() != next + 1 || m.scoreList.count() != size)
+    if (Control<QLabel>(m, "Label18")->text().toInt() != next + 1 || m.scoreList.count() != size)
         qFatal("next player not taken over");
 }
 
 void OpenTeam(vx::MainWindow& m, const QString& team) {
-    m.state.NewTeamMode = false;
+    m.session.newTeamMode = false;
     vx::TeamSetupDialog form(m, &m);
     const int at = form.teamCombo->findText(team);
     form.teamCombo->setCurrentIndex(at);
@@ -235,8 +241,8 @@ void OpenTeam(vx::MainWindow& m, const QString& team) {
 
 void TeamBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
-    vx::ComposeMainWindow(m, false);
-    m.Timer1->stop();
+    m.compose(vx::MatchKind::Team);
+    Control<QTimer>(m, "Timer1")->stop();
     m.show();
     if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
     StepTimer timer(counter);
@@ -255,7 +261,7 @@ void TeamBench(int legs, PaintCounter& counter) {
 // started with NextKnop, untimed.
 void DuoLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     const Hand step{m, timer, size};
-    const int starter = m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
+    const int starter = Control<QAbstractButton>(m, "AddKnopDuo(1)")->isEnabled() ? 1 : 2;
     for (int turn = 0; turn < 5; ++turn) {
         const int p = turn % 2 ? 3 - starter : starter;
         for (const QString& dart : turn == 4 ? kLastTurn : kFirstTurns)
@@ -282,8 +288,8 @@ void OpenDuo(vx::MainWindow& m, const QString& name) {
 
 void DuoBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
-    vx::ComposeMainWindow(m, true);
-    m.Timer1->stop();
+    m.compose(vx::MatchKind::Duo);
+    Control<QTimer>(m, "Timer1")->stop();
     m.show();
     if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
     StepTimer timer(counter);
