@@ -1,4 +1,4 @@
-// The dart board of buttons (Frame1): the 20 singles, doubles and trebles, the bulls, the miss,
+// The dart board of buttons: the 20 singles, doubles and trebles, the bulls, the miss,
 // Correctie, the three dart slots, the checkout suggestion of a team match and what is being
 // typed on the keyboard; beside it the add button of a team match. It shows a turn and passes
 // the presses on; what a dart does is the match's business.

@@ -1,6 +1,6 @@
-// The duo panel (DuoFrame): per player the remaining score, the name, the leg's turns, the turn
+// The duo panel: per player the remaining score, the name, the leg's turns, the turn
 // so far, the checkout suggestion, the average and the add button, the mark of the one who
-// started the leg; below them the target and the table of sets and legs (Frame5), and the
+// started the leg; below them the target and the table of sets and legs, and the
 // button to the next leg.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The help panel (HelpFrame): the short help page in the score list's place, dragged with the
+// The help panel: the short help page in the score list's place, dragged with the
 // mouse or moved with its scroll bar. The page is painted once from the help text and the
 // illustrations; both are kept in never-shown controls under their names.
 #pragma once

@@ -1,4 +1,4 @@
-// The menu strip (Frame3): the nine picture buttons of the main commands and the clock.
+// The menu strip: the nine picture buttons of the main commands and the clock.
 #pragma once
 
 #include <QFrame>

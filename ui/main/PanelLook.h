@@ -18,7 +18,7 @@ template <class T> T* MakeControl(QWidget* parent, const QString& name) {
     return control;
 }
 
-// The name of one control of a row of them: "Knop1(20)".
+// The name of one control of a row of them: the row's name and the index in brackets.
 QString IndexedName(const QString& name, int index);
 
 // A caption that sizes itself to its text, placed in twips.

@@ -1,4 +1,4 @@
-// The score list panel (Frame2): the grid of the score list, and below it the row counter,
+// The score list panel: the grid of the score list, and below it the row counter,
 // which also shows what a menu button does while the mouse is on it.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The team panel (Frame4): the remaining score before the turn, the team and the player at the
+// The team panel: the remaining score before the turn, the team and the player at the
 // board, the leg's turn list, the board picture with a marker for every dart of the turn, and
 // the list the scorer picks the next player from.
 #pragma once
