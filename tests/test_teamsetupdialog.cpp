@@ -148,6 +148,7 @@ class TeamSetupDialogTest : public QObject {
         MainWindow& m = *w.main;
         // A leg of whoever threw before, won on D20, and a dart after it still on the board.
         m.startTeamMatch({QStringLiteral("Vorige"), {QStringLiteral("Piet")}, 40});
+        vxtest::click(m, "NextPlayerKnop"); // and the list of its players left open
         vxtest::darts(m, {"Knop2(20)", "Knop3(20)"});
         w.prompts.clear();
         QCOMPARE(vxtest::control<QLabel>(m, "Label5(2)")->text(), QStringLiteral("60"));
@@ -187,6 +188,7 @@ class TeamSetupDialogTest : public QObject {
         // Player 1 starts a fresh leg on an empty list of her own.
         QCOMPARE(vxtest::control<QListWidget>(m, "List1")->count(), 0);
         QVERIFY(vxtest::control<StyledButton>(m, "AddKnop")->isEnabled());
+        QVERIFY(vxtest::control<QListWidget>(m, "SpelersList")->isHidden());
         QCOMPARE(m.scoreList.count(), 0);
         // The slots were emptied, so no marker of the old turn may stay on the board.
         QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());

@@ -45,7 +45,6 @@ class MainWindow : public QMainWindow {
 
     // Lays the window out for one kind of match: its panel on show, the colours, the captions.
     void compose(MatchKind kind);
-    MatchKind matchKind() const { return m_kind; }
     bool isDuoMatch() const { return m_kind == MatchKind::Duo; }
 
     TeamMatch& teamMatch() { return m_team; }
@@ -96,10 +95,8 @@ class MainWindow : public QMainWindow {
 
     DartBoardPanel* dartBoard() const { return m_dartBoard; }
     TeamPanel* teamPanel() const { return m_teamPanel; }
-    DuoPanel* duoPanel() const { return m_duoPanel; }
     ScoreListPanel* scoreListPanel() const { return m_scoreListPanel; }
     HelpPanel* helpPanel() const { return m_helpPanel; }
-    MenuStrip* menuStrip() const { return m_menuStrip; }
 
     // Asks the desktop to open the address in the user's browser; a failure stays silent.
     static void openWebPage(const QString& address);

@@ -96,6 +96,8 @@ void TeamPanel::compose(const QColor& screen) {
 
 void TeamPanel::showPlayer(const TeamMatch& match) {
     if (!match.hasTeam()) return;
+    // Whoever comes to the board, picked or set up, ends the choice.
+    m_playerList->hide();
     m_teamNameLabel->setText(match.setup().team);
     m_playerNameLabel->setText(match.playerName());
     m_playerNumberLabel->setText(QString::number(match.player()));
