@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace vx;
@@ -171,6 +172,30 @@ class RecoveryFileTest : public QObject {
         QFETCH(QString, reason);
         QVERIFY2(read.error.contains(reason), qPrintable(read.error));
         QVERIFY(out == untouched);
+    }
+
+    // Bytes changed at random never crash the reader, and what it accepts it writes back as it
+    // read it.
+    void randomDamage() {
+        vxtest::TempHome home;
+        WriteRecovery(RecoveryFilePath(), DuoExample());
+        const QByteArray good = home.read("Vorlentix-herstel.json");
+        QRandomGenerator random(11);
+        int accepted = 0;
+        const QByteArray characters = "0123456789-.,[]{}\"e:x";
+        for (int round = 0; round < 500; ++round) {
+            QByteArray bytes = good;
+            for (int n = random.bounded(1, 4); n > 0; --n)
+                bytes[random.bounded(int(bytes.size()))] = characters[random.bounded(int(characters.size()))];
+            home.write("Vorlentix-herstel.json", bytes);
+            Recovery read, again;
+            if (!ReadRecovery(RecoveryFilePath(), &read)) continue;
+            ++accepted;
+            QVERIFY(WriteRecovery(RecoveryFilePath(), read));
+            QVERIFY(ReadRecovery(RecoveryFilePath(), &again));
+            QVERIFY(again == read);
+        }
+        QVERIFY(accepted > 0);
     }
 
     // Declined or damaged files are kept under the time they were set aside, never overwritten.
