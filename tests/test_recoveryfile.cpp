@@ -183,7 +183,7 @@ class RecoveryFileTest : public QObject {
         QRandomGenerator random(11);
         int accepted = 0;
         const QByteArray characters = "0123456789-.,[]{}\"e:x";
-        for (int round = 0; round < 500; ++round) {
+        for (int round = 0; round < 300; ++round) {
             QByteArray bytes = good;
             for (int n = random.bounded(1, 4); n > 0; --n)
                 bytes[random.bounded(int(bytes.size()))] = characters[random.bounded(int(characters.size()))];
