@@ -10,7 +10,7 @@ build_dir=${VORLENTIX_BUILD_DIR:-build}
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-translations-l10n fonts-liberation2 poppler-utils cups printer-driver-cups-pdf
-          xvfb xauth)
+          xvfb xauth dpkg-dev desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
