@@ -1,8 +1,9 @@
 // The delivered data files and pictures: the checkout table, the help text, the board picture
-// against the board geometry and the marker positions, and the sizes of every picture.
+// against the board geometry and the marker positions, the sizes of every picture, and the icon
+// of the desktop menu.
 #include "core/common/Utilities.h"
-#include "core/match/DartBoard.h"
 #include "core/files/TextFile.h"
+#include "core/match/DartBoard.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <cmath>
 #include <numbers>
 
@@ -323,6 +325,59 @@ class DataFilesTest : public QObject {
                 const bool ink = onWhite ? pixel != qRgb(255, 255, 255) : qGray(pixel) > 150;
                 QVERIFY2(!ink, qPrintable(QStringLiteral("board at %1,%2").arg(x).arg(y)));
             }
+    }
+
+    // The icon of the desktop menu: round on a clear background, and the smaller PNGs the same
+    // drawing as the largest.
+    void appIcon_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {48, 128, 256})
+            QTest::addRow("%d px", size) << size;
+    }
+    void appIcon() {
+        QFETCH(int, size);
+        const auto icon = [](int side) {
+            return QImage(QStringLiteral(VX_SOURCE_DATA_DIR "/icons/vorlentix-%1.png").arg(side))
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage image = icon(size);
+        QCOMPARE(image.size(), QSize(size, size));
+        const int last = size - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+
+        const QImage scaled = icon(256).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = image.pixel(x, y), b = scaled.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
+        QVERIFY2(difference / (4.0 * size * size) < 5,
+                 qPrintable(QString::number(difference / (4.0 * size * size))));
+    }
+
+    // A theme reads the scalable icon as XML: one square svg element of filled paths.
+    void appIconSvg() {
+        QFile file(QStringLiteral(VX_SOURCE_DATA_DIR "/icons/vorlentix.svg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QLatin1String("svg"));
+        QCOMPARE(xml.namespaceUri(), QLatin1String("http://www.w3.org/2000/svg"));
+        QCOMPARE(xml.attributes().value(QLatin1String("viewBox")), QLatin1String("0 0 256 256"));
+        int paths = 0;
+        while (xml.readNextStartElement()) {
+            QCOMPARE(xml.name(), QLatin1String("path"));
+            QVERIFY(QColor::isValidColorName(xml.attributes().value(QLatin1String("fill"))));
+            QVERIFY(xml.attributes().value(QLatin1String("d")).startsWith(u'M'));
+            ++paths;
+            xml.skipCurrentElement();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(paths > 0);
     }
 
     void menuStrips_data() {

@@ -12,9 +12,6 @@ namespace vxtools {
 using vx::BoardRadii;
 using vx::BoardRing;
 
-namespace {
-
-// The field between two radii over one segment, in board units around the origin.
 QPainterPath SegmentField(double inner, double outer, int segment) {
     // Qt counts degrees counter-clockwise from three o'clock, the board clockwise from the top.
     const double start = 90.0 - (vx::SegmentAngle(segment) - 9.0);
@@ -27,6 +24,8 @@ QPainterPath SegmentField(double inner, double outer, int segment) {
     path.closeSubpath();
     return path;
 }
+
+namespace {
 
 void FillCircle(QPainter& p, double radius, const QColor& colour) {
     p.setBrush(colour);

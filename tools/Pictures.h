@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QString>
 
@@ -17,6 +18,8 @@ struct BoardProportions {
 };
 BoardProportions PictureProportions();
 BoardProportions RealProportionsMm();
+// The field between two radii over one segment, in board units around the origin.
+QPainterPath SegmentField(double inner, double outer, int segment);
 // A board in the colours of the board picture, centred on `centre`, `scale` pixels per unit.
 void DrawBoard(QPainter& p, QPointF centre, double scale, const BoardProportions& radii, bool numbers = true);
 // A dart stuck in at `tip`, its flight towards `degrees` (0 = to the right, counter-clockwise).
@@ -34,5 +37,9 @@ struct UiPicture {
     QImage image;
 };
 QList<UiPicture> UiPictures();
+
+// The application icon of the desktop menu, as a PNG of `size` pixels square and as SVG text.
+QImage AppIcon(int size);
+QByteArray AppIconSvg();
 
 } // namespace vxtools

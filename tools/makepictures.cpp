@@ -1,11 +1,13 @@
 // Writes the delivered data files and pictures into a source data folder:
 //   makepictures <source>/data
-// Data/ files go into that folder, the pictures compiled into the program into its ui/ folder.
+// Data/ files go into that folder, the pictures compiled into the program into its ui/ folder
+// and the application icon of the desktop menu into its icons/ folder.
 #include "core/files/TextFile.h"
 #include "tools/DataTexts.h"
 #include "tools/Pictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -13,6 +15,13 @@ namespace {
 
 bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     if (image.save(path, format, quality)) return true;
+    QTextStream(stderr) << "cannot write " << path << '\n';
+    return false;
+}
+
+bool WriteBytes(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
     QTextStream(stderr) << "cannot write " << path << '\n';
     return false;
 }
@@ -35,10 +44,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir data(QString::fromLocal8Bit(argv[1]));
-    if (!data.mkpath(QStringLiteral("ui"))) {
-        QTextStream(stderr) << "cannot create " << data.filePath(QStringLiteral("ui")) << '\n';
-        return 1;
-    }
+    for (const QString& folder : {QStringLiteral("ui"), QStringLiteral("icons")})
+        if (!data.mkpath(folder)) {
+            QTextStream(stderr) << "cannot create " << data.filePath(folder) << '\n';
+            return 1;
+        }
 
     bool ok = Write(vxtools::CheckoutLines(), data.filePath(QStringLiteral("Uitgooiscore.lib")));
     ok &= Write(vxtools::HelpLines(), data.filePath(QStringLiteral("Help.lib")));
@@ -47,5 +57,9 @@ int main(int argc, char* argv[]) {
     ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);
     for (const vxtools::UiPicture& picture : vxtools::UiPictures())
         ok &= Save(picture.image, data.filePath(QStringLiteral("ui/%1.png").arg(picture.name)), "PNG");
+    for (int size : {48, 128, 256})
+        ok &= Save(vxtools::AppIcon(size), data.filePath(QStringLiteral("icons/vorlentix-%1.png").arg(size)),
+                   "PNG");
+    ok &= WriteBytes(vxtools::AppIconSvg(), data.filePath(QStringLiteral("icons/vorlentix.svg")));
     return ok ? 0 : 1;
 }

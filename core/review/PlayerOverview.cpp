@@ -1,0 +1,176 @@
+#include "core/review/PlayerOverview.h"
+
+#include "core/common/Utilities.h"
+
+#include <QHash>
+#include <array>
+#include <cmath>
+
+namespace vx {
+
+namespace {
+
+constexpr int kFirstTurnColumn = 2;
+constexpr int kLastTurnColumn = kFirstTurnColumn + ScoreListModel::kTurnColumns - 1;
+constexpr int kFirstNineTurns = 3;
+
+// The page frame of the score list report.
+const QString kArial = QStringLiteral("Arial");
+const QColor kTitleBlue(0, 0, 90);
+const QColor kHeadingGrey(90, 90, 90);
+const QColor kBodyRed(90, 0, 0);
+constexpr int kHeadingY = 900;
+constexpr int kRuleY = 1140;
+constexpr int kFirstLineY = 1380;
+constexpr int kLineHeight = 255;
+constexpr int kLastLineY = 10800;
+// Name, legs, won, average, first nine, the four bands, highest, best leg, highest finish.
+constexpr std::array<int, 12> kColumnX{300,  3000, 3900,  5100,  6200,  7400,
+                                       8300, 9400, 10500, 11500, 12700, 14000};
+
+void AddLeg(PlayerFigures& player, const ScoreListModel::Row& row, bool won) {
+    int turns = 0;
+    const QString* lastTurn = nullptr;
+    for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column) {
+        const QString& cell = row[column];
+        if (cell == u"-") continue;
+        player.turns.addCell(cell);
+        if (turns < kFirstNineTurns) player.firstNine.addCell(cell);
+        ++turns;
+        lastTurn = &cell;
+    }
+    if (turns == 0) return;
+    ++player.legsPlayed;
+    if (!won) return;
+    ++player.legsWon;
+    if (player.bestLeg == 0 || turns < player.bestLeg) player.bestLeg = turns;
+    // Rounded as the statistics window rounds a turn into its table.
+    const double finish = std::nearbyint(Val(*lastTurn));
+    if (finish > player.highestFinish && finish <= ScoreStatistics::kHighestScore)
+        player.highestFinish = static_cast<int>(finish);
+}
+
+// Gathers the players in the order their names first come, names compared without case.
+class Players {
+  public:
+    PlayerFigures& operator[](const QString& name) {
+        const QString key = name.toCaseFolded();
+        auto at = m_index.constFind(key);
+        if (at == m_index.cend()) {
+            at = m_index.insert(key, m_players.size());
+            m_players.append(PlayerFigures{});
+            m_players.last().name = name;
+        }
+        return m_players[*at];
+    }
+    QList<PlayerFigures> take() { return std::move(m_players); }
+
+  private:
+    QHash<QString, qsizetype> m_index;
+    QList<PlayerFigures> m_players;
+};
+
+QString AverageCell(const ScoreStatistics& stats) {
+    // A list of absurd numbers can add up beyond what a double holds.
+    const double average = stats.average();
+    return stats.results > 0 && std::isfinite(average) ? FormatFixed(average, 2) : QStringLiteral("-");
+}
+
+QString CountCell(int value, bool shown) {
+    return shown ? QString::number(value) : QStringLiteral("-");
+}
+
+void PrintHeadings(PageSink& sink) {
+    sink.setFont(kArial, 9, true);
+    sink.setColor(kHeadingGrey);
+    const QStringList headings = OverviewHeadings();
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        sink.text(kColumnX[i], kHeadingY, headings[i]);
+    sink.text(kColumnX[0], kRuleY, QString(266, u'-'));
+    sink.setFont(kArial, 9, false);
+    sink.setColor(kBodyRed);
+}
+
+} // namespace
+
+int PlayerFigures::turnsBetween(int low, int high) const {
+    int count = 0;
+    for (int score = std::max(low, 0); score <= std::min(high, ScoreStatistics::kHighestScore); ++score)
+        count += turns.counts[score];
+    return count;
+}
+
+int PlayerFigures::highestTurn() const {
+    for (int score = ScoreStatistics::kHighestScore; score >= 0; --score)
+        if (turns.counts[score] > 0) return score;
+    return -1;
+}
+
+QList<PlayerFigures> DuoOverview(const ScoreListModel& list) {
+    Players players;
+    for (int r = 0; r < list.count(); ++r) {
+        const ScoreListModel::Row& row = list.row(r);
+        AddLeg(players[row[0]], row, row[1] == u"v");
+    }
+    return players.take();
+}
+
+QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& entries) {
+    Players players;
+    for (const PlayerRows& entry : entries) {
+        PlayerFigures& player = players[entry.name];
+        for (const ScoreListModel::Row& row : entry.rows)
+            AddLeg(player, row, true);
+    }
+    return players.take();
+}
+
+QStringList OverviewHeadings() {
+    return {QStringLiteral("Speler"),  QStringLiteral("Legs"),      QStringLiteral("Gewonnen"),
+            QStringLiteral("Gem."),    QStringLiteral("Eerste 9"),  QStringLiteral("180"),
+            QStringLiteral("140-179"), QStringLiteral("100-139"),   QStringLiteral("60-99"),
+            QStringLiteral("Hoogste"), QStringLiteral("Beste leg"), QStringLiteral("Hoogste uitgooi")};
+}
+
+QStringList OverviewCells(const PlayerFigures& player) {
+    const int highest = player.highestTurn();
+    return {player.name,
+            QString::number(player.legsPlayed),
+            QString::number(player.legsWon),
+            AverageCell(player.turns),
+            AverageCell(player.firstNine),
+            QString::number(player.turnsBetween(180, 180)),
+            QString::number(player.turnsBetween(140, 179)),
+            QString::number(player.turnsBetween(100, 139)),
+            QString::number(player.turnsBetween(60, 99)),
+            CountCell(highest, highest >= 0),
+            CountCell(player.bestLeg, player.bestLeg > 0),
+            CountCell(player.highestFinish, player.highestFinish > 0)};
+}
+
+PrintResult PrintPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
+                                const QString& footerText) {
+    sink.setFont(kArial, 12, true);
+    sink.setColor(kTitleBlue);
+    sink.text(300, 300, ReportTitle(QStringLiteral("Speleroverzicht / ")));
+    PrintHeadings(sink);
+    int y = kFirstLineY;
+    for (const PlayerFigures& player : players) {
+        const QStringList cells = OverviewCells(player);
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            sink.text(kColumnX[i], y, cells[i]);
+        y += kLineHeight;
+        if (y > kLastLineY) {
+            PrintFooter(sink, footerText);
+            sink.newPage();
+            PrintHeadings(sink);
+            y = kFirstLineY;
+        }
+    }
+    PrintFooter(sink, footerText);
+    if (sink.end()) return {};
+    return {
+        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+}
+
+} // namespace vx

@@ -1,0 +1,108 @@
+// CSV export: awkward texts read back by a reader of the test's own, the bytes of a small
+// export, and failures that leave nothing behind.
+#include "core/files/CsvExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vx;
+
+namespace {
+
+// Splits CSV the usual way: ";" between fields, a line end (CR LF, CR or LF, as a spreadsheet
+// takes them) between records, a quoted field may hold anything, "" inside it is one quote.
+QList<QStringList> ReadCsv(const QString& text) {
+    QList<QStringList> records{{""}};
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'"' && quoted && text.mid(i + 1, 1) == "\"")
+            records.last().last() += text[++i];
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (quoted || (c != u';' && c != u'\r' && c != u'\n'))
+            records.last().last() += c;
+        else if (c == u';')
+            records.last() << "";
+        else if (c == u'\n' || text.mid(i + 1, 1) != "\n")
+            records.append({""});
+    }
+    records.removeLast(); // after the last line end
+    return records;
+}
+
+const QByteArray kTurnHeaders =
+    "D.1;D.2;D.3;D.4;D.5;D.6;D.7;D.8;D.9;D.10;D.11;D.12;D.13;D.14;D.15;D.16;D.17;D.18;"
+    "D.19;D.20;D.21;D.22;D.23;D.24;D.25";
+
+} // namespace
+
+class CsvExportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void roundTrip() {
+        const QStringList awkward{"Zoë €",        "Piet; Klaas",  "Jan \"de Pijl\"", "\"", "twee\r\nregels",
+                                  "twee\nregels", "twee\rregels", "  Kees  ",        "",   "-"};
+        ScoreListModel list;
+        list.setFirstHeader(awkward[0]);
+        ScoreListModel::Row row;
+        for (int column = 0; column < ScoreListModel::kColumns; ++column)
+            row[column] = awkward[column % awkward.size()];
+        list.appendRow(row);
+        QTemporaryDir dir;
+        QVERIFY(ExportCsv(list, dir.filePath("lijst.csv")).ok);
+        QFile file(dir.filePath("lijst.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QStringList headers;
+        for (int column = 0; column < ScoreListModel::kColumns; ++column)
+            headers << list.headerText(column);
+        const QList<QStringList> expected{headers, QStringList(row.begin(), row.end())};
+        QCOMPARE(ReadCsv(QString::fromUtf8(bytes.mid(3))), expected);
+    }
+
+    void bytes() {
+        ScoreListModel list;
+        ScoreListModel::Row row;
+        row.fill("-");
+        row[0] = "Jan \"de Pijl\"; Zoë";
+        row[1] = "v";
+        row[2] = "100";
+        row[3] = "81";
+        row[27] = "30.2";
+        list.appendRow(row);
+        QCOMPARE(CsvBytes(list), "\xEF\xBB\xBFNaam Speler;Out;" + kTurnHeaders + ";Gemiddelde\r\n" +
+                                     "\"Jan \"\"de Pijl\"\"; Zo\xC3\xAB\";v;100;81" +
+                                     QByteArray(";-").repeated(23) + ";30.2\r\n");
+        QCOMPARE(CsvBytes(ScoreListModel()),
+                 "\xEF\xBB\xBFNaam Speler;Out;" + kTurnHeaders + ";Gemiddelde\r\n");
+    }
+
+    void failure_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "weg/lijst.csv"
+                                        << "bestaat niet";
+        QTest::newRow("a folder in the way") << "map"
+                                             << "er staat een map met die naam";
+    }
+    void failure() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("map"));
+        const FileResult result = ExportCsv(ScoreListModel(), dir.filePath(name));
+        QVERIFY2(!result.ok && result.error.startsWith("De scorelijst is niet geëxporteerd naar") &&
+                     result.error.contains(reason),
+                 qPrintable(result.error));
+        // Nothing half-written beside it either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"map"});
+    }
+};
+
+QTEST_GUILESS_MAIN(CsvExportTest)
+#include "test_csvexport.moc"
