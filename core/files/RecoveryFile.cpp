@@ -4,7 +4,7 @@
 #include "core/files/FileReason.h"
 #include "core/files/TextFile.h"
 #include "core/match/MatchSetup.h"
-#include "core/match/MatchState.h"
+#include "core/match/TeamMatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,11 +205,11 @@ TeamRecovery ReadTeam(const Node& node) {
     TeamRecovery team;
     team.team = node.text(QStringLiteral("name"));
     team.players = ReadTexts(node[QStringLiteral("players")], node.name(QStringLiteral("players")));
-    if (team.players.isEmpty() || team.players.size() > MatchState::kMaxPlayers)
+    if (team.players.isEmpty() || team.players.size() > TeamMatch::kMaxPlayers)
         Fail(QStringLiteral("\"%1\" heeft %2 spelers en niet 1 tot en met %3")
                  .arg(node.name(QStringLiteral("players")))
                  .arg(team.players.size())
-                 .arg(MatchState::kMaxPlayers));
+                 .arg(TeamMatch::kMaxPlayers));
     team.atTheBoard = node.number(QStringLiteral("atTheBoard"), 1, int(team.players.size()));
     team.startScore = node.number(QStringLiteral("startScore"), 1, kMaxStartScore);
     team.turns =
