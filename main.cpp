@@ -1,9 +1,9 @@
 // Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
 // shows the start dialog.
 #include "core/common/Services.h"
-#include "ui/widgets/QtPromptService.h"
-#include "ui/dialogs/StartDialog.h"
 #include "core/common/StartUp.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
 
@@ -17,14 +17,14 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const vx::StartOptions options = vx::ReadCommandLine(arguments);
+    const vx::StartOptions options = vx::readCommandLine(arguments);
     if (!options.run) return options.exitCode;
 
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    vx::InstallQtTranslations();
+    vx::installQtTranslations();
 
-    vx::setFolders(vx::FoldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
+    vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 

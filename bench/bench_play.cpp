@@ -160,16 +160,16 @@ QStringList Turns(int seed) {
 
 void WriteTeam(const QString& team, int rows) {
     const QStringList players = {QStringLiteral("Ann"), QStringLiteral("Bob")};
-    if (!vx::CreateTeamFiles(team, players)) qFatal("team files not created");
+    if (!vx::createTeamFiles(team, players)) qFatal("team files not created");
     vx::ScoreListModel model;
     QVector<vx::ScoreListModel::Row> list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
-        list.append(vx::TeamLegRow(
+        list.append(vx::teamLegRow(
             Turns(r), QStringLiteral("01-02-2024 / 20:%1:00").arg(r % 60, 2, 10, QLatin1Char('0'))));
     model.replaceAll(std::move(list));
     for (const QString& player : players)
-        if (!vx::SavePlayerList(model, team, player)) qFatal("player file not written");
+        if (!vx::savePlayerList(model, team, player)) qFatal("player file not written");
 }
 
 void WriteDuo(const QString& name, int rows) {
@@ -177,10 +177,10 @@ void WriteDuo(const QString& name, int rows) {
     QVector<vx::ScoreListModel::Row> list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
-        list.append(vx::DuoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,
+        list.append(vx::duoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,
                                   Turns(r), QStringLiteral("20.3")));
     model.replaceAll(std::move(list));
-    if (!vx::SaveDuoList(model, name)) qFatal("duo file not written");
+    if (!vx::saveDuoList(model, name)) qFatal("duo file not written");
 }
 
 // Presses buttons by name: timed under the action's name when there is a timer, else only
@@ -382,7 +382,7 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir home;
-    vx::setFolders(vx::FoldersForExecutable(
+    vx::setFolders(vx::foldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
     SilentPrompts prompts;
     vx::setPrompts(&prompts);

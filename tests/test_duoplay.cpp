@@ -308,7 +308,7 @@ class DuoPlayTest : public QObject, private PlaySession {
         }
         QCOMPARE(dialogsShown, QStringList{"DuoForm"});
         ScoreListModel saved;
-        QVERIFY(vx::LoadDuoList(saved, "Finale"));
+        QVERIFY(vx::loadDuoList(saved, "Finale"));
         QCOMPARE(saved.count(), 6);
         for (int r = 0; r < 6; ++r)
             QVERIFY(saved.row(r) == m.scoreList.row(r));

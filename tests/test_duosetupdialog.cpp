@@ -32,7 +32,7 @@ void WriteDuoFile(const QString& name, int rows) {
         row[1] = r % 2 ? QStringLiteral("-") : QStringLiteral("v");
         model.appendRow(row);
     }
-    QVERIFY(vx::SaveDuoList(model, name));
+    QVERIFY(vx::saveDuoList(model, name));
 }
 
 // Player `winner` takes a leg of 501 in three turns of his own (180, 180, 141); the other
@@ -82,7 +82,7 @@ class DuoSetupDialogTest : public QObject {
         vxtest::TempHome home;
         WriteDuoFile(QStringLiteral("Beta"), 0);
         WriteDuoFile(QStringLiteral("alpha"), 0);
-        QVERIFY(CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Ann")})); // a team is no duo file
+        QVERIFY(createTeamFiles(QStringLiteral("Club"), {QStringLiteral("Ann")})); // a team is no duo file
         MainWindow m;
         DuoSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Duo Match"));
@@ -133,14 +133,14 @@ class DuoSetupDialogTest : public QObject {
         QCOMPARE(vxtest::control<QLabel>(m, "Label16")->text(),
                  QStringLiteral("Naam Spelers                     Sets    Legs"));
         QCOMPARE(vxtest::control<QLabel>(m, "Label16")->pos(),
-                 QPoint(TwipsToPixels(360), TwipsToPixels(7680)));
+                 QPoint(twipsToPixels(360), twipsToPixels(7680)));
         for (int k = 1; k <= 2; ++k) {
             const QString name = k == 1 ? QStringLiteral("Koos") : QStringLiteral("Fred");
             QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("SpelerLabel(%1)").arg(k))->text(), name);
             QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->text(),
                      name + QStringLiteral(" "));
             QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->width(),
-                     TwipsToPixels(2640));
+                     twipsToPixels(2640));
             QVERIFY(!vxtest::control<QLabel>(m, QStringLiteral("SetsLabel(%1)").arg(k))->isHidden());
             QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("ScoreLabel(%1)").arg(k))->text(),
                      QStringLiteral("501"));
@@ -196,7 +196,7 @@ class DuoSetupDialogTest : public QObject {
         for (int k = 1; k <= 2; ++k) {
             QVERIFY(vxtest::control<QLabel>(m, QStringLiteral("SetsLabel(%1)").arg(k))->isHidden());
             QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->width(),
-                     TwipsToPixels(3300));
+                     twipsToPixels(3300));
         }
     }
 

@@ -125,7 +125,7 @@ class KeyboardTest : public QObject {
     void parse() {
         QFETCH(QString, text);
         QFETCH(std::optional<TypedDart>, dart);
-        QCOMPARE(ParseTypedDart(text), dart);
+        QCOMPARE(parseTypedDart(text), dart);
     }
 
     void keys_data() {

@@ -224,13 +224,13 @@ class MainWindowTest : public QObject {
 
         // a sample of positions and sizes, in twips / 15
         QCOMPARE(m->findChild<QWidget*>("Knop1(20)")->geometry(),
-                 QRect(TwipsToPixels(180 + 450 * 19), 20, 28, 28));
+                 QRect(twipsToPixels(180 + 450 * 19), 20, 28, 28));
         QCOMPARE(m->findChild<QWidget*>("Knop3(1)")->geometry(), QRect(12, 92, 28, 28));
-        QCOMPARE(m->findChild<QWidget*>("Label5(3)")->geometry(), QRect(TwipsToPixels(10680), 164, 40, 26));
+        QCOMPARE(m->findChild<QWidget*>("Label5(3)")->geometry(), QRect(twipsToPixels(10680), 164, 40, 26));
         QCOMPARE(vxtest::control<StyledButton>(*m, "AddKnop")->geometry(),
-                 QRect(TwipsToPixels(11690), 11, 32, 192));
+                 QRect(twipsToPixels(11690), 11, 32, 192));
         QCOMPARE(m->findChild<QWidget*>("MenuKnop(8)")->geometry(),
-                 QRect(TwipsToPixels(135 + 675 * 8), 16, 40, 40));
+                 QRect(twipsToPixels(135 + 675 * 8), 16, 40, 40));
         QCOMPARE(m->findChild<QWidget*>("AddKnopDuo(2)")->geometry(), QRect(206, 316, 91, 24));
         QCOMPARE(vxtest::control<QLabel>(*m, "Pic")->geometry(), QRect(20, 229, 271, 271));
         QCOMPARE(m->findChild<QWidget*>("HelpFrame")->geometry(),
@@ -284,7 +284,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(page.size(), QSize(753, 650));
         QCOMPARE(page.pixelColor(700, 20), QColor(0, 30, 0));
         auto hasColourInBand = [&](int topTwips, const QColor& colour) {
-            for (int y = TwipsToPixels(topTwips); y < TwipsToPixels(topTwips) + 14; ++y)
+            for (int y = twipsToPixels(topTwips); y < twipsToPixels(topTwips) + 14; ++y)
                 for (int x = 10; x < 300; ++x)
                     // text is anti-aliased: look for a stroke pixel close to the colour
                     if (qAbs(page.pixelColor(x, y).red() - colour.red()) < 70 &&

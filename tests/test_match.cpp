@@ -22,7 +22,7 @@ using Result = DuoMatch::BookResult;
 // "undo1"/"undo2" for one player, "next" for the next leg, and "win1"/"win2": that player wins
 // a leg of 60 with T20, the other booking a turn of 0 first when at the throw.
 template <class Model> void enter(Model& model, const QString& word) {
-    const TypedDart d = ParseTypedDart(word).value(); // throws on a word that is not a dart
+    const TypedDart d = parseTypedDart(word).value(); // throws on a word that is not a dart
     model.enterDart(d.points, d.dartCode);
 }
 
@@ -52,7 +52,7 @@ QString checkout(const std::optional<QString>& suggestion) {
 // [Turns], the score before the turn, the remaining score, the next slot, won, the checkout.
 QString describe(const TeamLeg& leg) {
     return QStringLiteral("[%1] %2 %3 slot %4%5%6")
-        .arg(TurnTexts(leg.turns()).join(u' '))
+        .arg(turnTexts(leg.turns()).join(u' '))
         .arg(leg.remainingBeforeTurn())
         .arg(leg.remaining())
         .arg(leg.turn().nextSlot())
@@ -101,7 +101,7 @@ QString describe(const DuoMatch& m) {
     for (int p : {1, 2})
         text += QStringLiteral("%1 [%2] %3 +%4%5 | ")
                     .arg(m.remaining(p))
-                    .arg(TurnTexts(m.turns(p)).join(u' '), m.average(p))
+                    .arg(turnTexts(m.turns(p)).join(u' '), m.average(p))
                     .arg(m.turnSum(p))
                     .arg(checkout(m.checkout(p)));
     return text + QStringLiteral("at %1").arg(m.atTheThrow());

@@ -74,18 +74,18 @@ class OverviewTest : public QObject {
             ScoreListModel list;
             for (const QStringList& cells : rows)
                 list.appendRow(MakeRow(cells));
-            players = DuoOverview(list);
+            players = duoOverview(list);
         } else {
             QList<PlayerRows> files;
             for (const QStringList& cells : rows) {
                 if (files.isEmpty() || files.last().name != cells.first()) files.append({cells.first(), {}});
                 files.last().rows.append(MakeRow(QStringList{"01-01-2024 / 20:00:00"} + cells.mid(1)));
             }
-            players = TeamOverview(files);
+            players = teamOverview(files);
         }
         QCOMPARE(players.size(), expected.size());
         for (qsizetype i = 0; i < players.size(); ++i)
-            QCOMPARE(OverviewCells(players[i]), expected[i]);
+            QCOMPARE(overviewCells(players[i]), expected[i]);
     }
 
     void printed() {
@@ -94,7 +94,7 @@ class OverviewTest : public QObject {
         for (int n = 1; n <= 38; ++n)
             list.appendRow(MakeRow({QStringLiteral("Speler%1").arg(n), "v", "100", "140", "61"}));
         RecordingPageSink sink;
-        QVERIFY(PrintPlayerOverview(sink, DuoOverview(list), "Dartclub De Pijl").ok());
+        QVERIFY(printPlayerOverview(sink, duoOverview(list), "Dartclub De Pijl").ok());
         QCOMPARE(sink.pageCount(), 2);
         // 37 players fill page one; the 38th opens page two, under the headings again.
         const QList<std::tuple<int, QString, QPoint>> expected{

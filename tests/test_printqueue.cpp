@@ -179,7 +179,7 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         MainWindow main;
         PrintDialog form(main);
-        const QStringList installed = InstalledPrinterNames();
+        const QStringList installed = installedPrinterNames();
         for (const QString& name : kPrinters)
             QVERIFY2(installed.contains(name), qPrintable(installed.join(", ")));
         QStringList listed;
@@ -197,8 +197,8 @@ class PrintQueueTest : public QObject {
         {
             PrintDialog form(main);
             form.printerCombo->setCurrentIndex(2);
-            const QString third = InstalledPrinterNames().at(2);
-            QCOMPARE(CurrentPrinterName(), third);
+            const QString third = installedPrinterNames().at(2);
+            QCOMPARE(currentPrinterName(), third);
             QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (%1)").arg(third));
         }
         // The choice holds for the rest of the run: the next dialog opens on it.
@@ -217,7 +217,7 @@ class PrintQueueTest : public QObject {
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixPDF")));
         QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
         QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -249,7 +249,7 @@ class PrintQueueTest : public QObject {
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
         vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
-        ChoosePrinter(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
+        choosePrinter(int(installedPrinterNames().indexOf("VorlentixPDF")));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         StatisticsDialog form(main);
@@ -284,7 +284,7 @@ class PrintQueueTest : public QObject {
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixLetter")));
         form.pageNumbersCheck->setChecked(true);
         QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
@@ -307,7 +307,7 @@ class PrintQueueTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF3")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixPDF3")));
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"), {"-h", m_socket, "-x", "VorlentixPDF3"});
         QVERIFY(lpadmin.waitForFinished(30000) && lpadmin.exitCode() == 0);

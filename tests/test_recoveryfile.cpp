@@ -91,12 +91,12 @@ class RecoveryFileTest : public QObject {
     void roundTrip() {
         QFETCH(Recovery, recovery);
         vxtest::TempHome home;
-        QVERIFY(WriteRecovery(RecoveryFilePath(), recovery));
+        QVERIFY(writeRecovery(recoveryFilePath(), recovery));
         const QJsonObject root = QJsonDocument::fromJson(home.read("Vorlentix-herstel.json")).object();
         QCOMPARE(root.value("format").toString(), "vorlentix-recovery");
         QCOMPARE(root.value("version").toInt(), 1);
         Recovery back;
-        const FileResult read = ReadRecovery(RecoveryFilePath(), &back);
+        const FileResult read = readRecovery(recoveryFilePath(), &back);
         QVERIFY2(read, qPrintable(read.error));
         QVERIFY(back == recovery);
         QCOMPARE(back.savedAt.toString(Qt::ISODateWithMs), recovery.savedAt.toString(Qt::ISODateWithMs));
@@ -108,9 +108,9 @@ class RecoveryFileTest : public QObject {
         QByteArray duo, team;
         {
             vxtest::TempHome home;
-            WriteRecovery(RecoveryFilePath(), DuoExample());
+            writeRecovery(recoveryFilePath(), DuoExample());
             duo = home.read("Vorlentix-herstel.json");
-            WriteRecovery(RecoveryFilePath(), TeamExample());
+            writeRecovery(recoveryFilePath(), TeamExample());
             team = home.read("Vorlentix-herstel.json");
         }
         // clang-format off
@@ -163,10 +163,10 @@ class RecoveryFileTest : public QObject {
         vxtest::TempHome home;
         home.write("Vorlentix-herstel.json", bytes);
         Recovery untouched = TeamExample(), out = untouched;
-        const FileResult read = ReadRecovery(RecoveryFilePath(), &out);
+        const FileResult read = readRecovery(recoveryFilePath(), &out);
         QVERIFY(!read);
         QVERIFY2(read.error.startsWith("Het herstelbestand \"" +
-                                       QDir::toNativeSeparators(RecoveryFilePath()) +
+                                       QDir::toNativeSeparators(recoveryFilePath()) +
                                        "\" is niet te gebruiken: "),
                  qPrintable(read.error));
         QFETCH(QString, reason);
@@ -178,7 +178,7 @@ class RecoveryFileTest : public QObject {
     // read it.
     void randomDamage() {
         vxtest::TempHome home;
-        WriteRecovery(RecoveryFilePath(), DuoExample());
+        writeRecovery(recoveryFilePath(), DuoExample());
         const QByteArray good = home.read("Vorlentix-herstel.json");
         QRandomGenerator random(11);
         int accepted = 0;
@@ -189,10 +189,10 @@ class RecoveryFileTest : public QObject {
                 bytes[random.bounded(int(bytes.size()))] = characters[random.bounded(int(characters.size()))];
             home.write("Vorlentix-herstel.json", bytes);
             Recovery read, again;
-            if (!ReadRecovery(RecoveryFilePath(), &read)) continue;
+            if (!readRecovery(recoveryFilePath(), &read)) continue;
             ++accepted;
-            QVERIFY(WriteRecovery(RecoveryFilePath(), read));
-            QVERIFY(ReadRecovery(RecoveryFilePath(), &again));
+            QVERIFY(writeRecovery(recoveryFilePath(), read));
+            QVERIFY(readRecovery(recoveryFilePath(), &again));
             QVERIFY(again == read);
         }
         QVERIFY(accepted > 0);
@@ -203,20 +203,20 @@ class RecoveryFileTest : public QObject {
         vxtest::TempHome home;
         vxtest::FixedClock clock(QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3)));
         QString moved;
-        QVERIFY(!SetRecoveryAside(RecoveryFilePath(), &moved));
+        QVERIFY(!setRecoveryAside(recoveryFilePath(), &moved));
         for (const QString suffix : {"", "-2", "-3"}) {
             home.write("Vorlentix-herstel.json", suffix.toUtf8());
-            const FileResult done = SetRecoveryAside(RecoveryFilePath(), &moved);
+            const FileResult done = setRecoveryAside(recoveryFilePath(), &moved);
             QVERIFY2(done, qPrintable(done.error));
             QCOMPARE(moved, home.file("Vorlentix-herstel-2024-03-07-210503" + suffix + ".json"));
             QCOMPARE(home.read(QFileInfo(moved).fileName()), suffix.toUtf8());
-            QVERIFY(!QFile::exists(RecoveryFilePath()));
+            QVERIFY(!QFile::exists(recoveryFilePath()));
         }
     }
 
     void writeFailureSaysWhy() {
         vxtest::TempHome home;
-        const FileResult written = WriteRecovery(home.file("geen map/herstel.json"), TeamExample());
+        const FileResult written = writeRecovery(home.file("geen map/herstel.json"), TeamExample());
         QVERIFY(!written);
         QVERIFY2(written.error.contains("bestaat niet"), qPrintable(written.error));
     }

@@ -47,7 +47,7 @@ void typeInto(QComboBox* combo, const QString& text) {
 }
 
 QPoint twips(int left, int top) {
-    return {TwipsToPixels(left), TwipsToPixels(top)};
+    return {twipsToPixels(left), twipsToPixels(top)};
 }
 
 } // namespace
@@ -121,19 +121,19 @@ class RowEditorDialogTest : public QObject {
     void captionsAndLook() {
         Fixture f;
         RowEditorDialog form(f.main);
-        QCOMPARE(form.size(), QSize(TwipsToPixels(8400), TwipsToPixels(4500)));
+        QCOMPARE(form.size(), QSize(twipsToPixels(8400), twipsToPixels(4500)));
         QCOMPARE(form.cellLabels[13]->text(), QStringLiteral("D.13"));
         QVERIFY(form.cellLabels[13]->font().bold() && form.cellLabels[13]->font().italic());
         QCOMPARE(form.changeButton->text(), QStringLiteral(" Item Wijzigen "));
         QCOMPARE(form.deleteButton->text(), QStringLiteral(" Item Verwijderen "));
         QCOMPARE(form.closeButton->text(), QStringLiteral("Exit"));
-        QCOMPARE(form.cellCombos[1]->width(), TwipsToPixels(750));
-        QCOMPARE(form.averageEdit->size(), QSize(TwipsToPixels(735), TwipsToPixels(345)));
+        QCOMPARE(form.cellCombos[1]->width(), twipsToPixels(750));
+        QCOMPARE(form.averageEdit->size(), QSize(twipsToPixels(735), twipsToPixels(345)));
         // The ruled background: a line colour every 2 pixels over the form colour.
         const QImage image = form.grab().toImage();
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 0), QColor(190, 190, 160));
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 1), QColor(220, 220, 190));
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 2), QColor(190, 190, 160));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 0), QColor(190, 190, 160));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 1), QColor(220, 220, 190));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 2), QColor(190, 190, 160));
         QVERIFY(!QApplication::overrideCursor()); // the busy pointer is gone once it is built
     }
 

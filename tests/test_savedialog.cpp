@@ -81,7 +81,7 @@ class SaveDialogTest : public QObject {
         QCOMPARE(m_steps[171].percentage, QStringLiteral("100%"));
         int previous = 0;
         for (int k = 0; k < 171; ++k) {
-            const int value = int(Val(m_steps[k].percentage));
+            const int value = int(leadingNumber(m_steps[k].percentage));
             QVERIFY2(value == previous || value == previous + 1, qPrintable(m_steps[k].percentage));
             previous = value;
             QCOMPARE(m_steps[k].seconds, 0.02);

@@ -156,13 +156,13 @@ class StatisticsDialogTest : public QObject {
 
         const QString pdf = home.file("statistiek.pdf");
         QString suggested;
-        SetPdfFileAsker([&](QWidget*, const QString& name) {
+        setPdfFileAsker([&](QWidget*, const QString& name) {
             suggested = name;
             return pdf;
         });
-        ChoosePrinter(int(InstalledPrinterNames().size())); // the PDF file
+        choosePrinter(int(installedPrinterNames().size())); // the PDF file
         form.printAction->trigger();
-        SetPdfFileAsker({});
+        setPdfFileAsker({});
 
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
         QVERIFY(suggested.endsWith(".pdf"));
@@ -203,7 +203,7 @@ class StatisticsDialogTest : public QObject {
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"100", "-", "60"}));
         main.scoreList.appendRow(makeRow("Klaas", {"41"}));
-        ShowScoreListSummary(main);
+        showScoreListSummary(main);
         QCOMPARE(prompts.seen.size(), 1);
         QCOMPARE(prompts.seen[0].kind, vxtest::Prompt::Message);
         QCOMPARE(prompts.seen[0].title, kAppTitle);

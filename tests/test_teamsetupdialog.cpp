@@ -41,7 +41,7 @@ void WritePlayer(const QString& team, const QString& player, int rows) {
     ScoreListModel model;
     for (int r = 0; r < rows; ++r)
         model.appendRow(LegRow(QStringLiteral("01-02-2024 20:%1").arg(r, 2, 10, QLatin1Char('0'))));
-    QVERIFY(vx::SavePlayerList(model, team, player));
+    QVERIFY(vx::savePlayerList(model, team, player));
 }
 
 // A main window composed for a team match, in a fresh home, with every message recorded.
@@ -113,7 +113,7 @@ class TeamSetupDialogTest : public QObject {
     void numberInRange() {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(NumberInRange(text, TeamMatch::kMaxPlayers), value);
+        QCOMPARE(vx::numberInRange(text, TeamMatch::kMaxPlayers), value);
     }
 
     void playerRowsFollowTheNumber_data() {
@@ -427,7 +427,7 @@ class TeamSetupDialogTest : public QObject {
         QStringList names;
         for (int i = 1; i <= 12; ++i)
             names << QStringLiteral("Speler%1").arg(i, 2, 10, QLatin1Char('0'));
-        QVERIFY(CreateTeamFiles(QStringLiteral("Groot"), names));
+        QVERIFY(createTeamFiles(QStringLiteral("Groot"), names));
         TeamSetupDialog form(*w.main);
         QCOMPARE(w.prompts.texts(),
                  QStringList{"Team Groot heeft 12 spelers. Alleen de eerste 10 kunnen meedoen."});

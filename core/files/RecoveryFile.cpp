@@ -268,11 +268,11 @@ bool DuoRecovery::operator==(const DuoRecovery& o) const {
            starter == o.starter && fileName == o.fileName;
 }
 
-QString RecoveryFilePath() {
+QString recoveryFilePath() {
     return QFileInfo(folders().homeDir, kFileName).filePath();
 }
 
-FileResult WriteRecovery(const QString& path, const Recovery& recovery) {
+FileResult writeRecovery(const QString& path, const Recovery& recovery) {
     QJsonArray rows;
     for (const ScoreListModel::Row& row : recovery.rows)
         rows.append(JsonTexts(row));
@@ -293,23 +293,23 @@ FileResult WriteRecovery(const QString& path, const Recovery& recovery) {
         root.insert(kTeam, TeamJson(std::get<TeamRecovery>(recovery.match)));
 
     QString error;
-    if (WriteFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
+    if (writeFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
         return FileResult::success();
     return FileResult::failure(QStringLiteral("De wedstrijd is niet bewaard in \"%1\": %2.")
                                    .arg(QDir::toNativeSeparators(path), error));
 }
 
-FileResult ReadRecovery(const QString& path, Recovery* out) {
+FileResult readRecovery(const QString& path, Recovery* out) {
     const auto failure = [&](const QString& why) {
         return FileResult::failure(QStringLiteral("Het herstelbestand \"%1\" is niet te gebruiken: %2.")
                                        .arg(QDir::toNativeSeparators(path), why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(FileFailureReason(FileAction::Read, path, file.error()));
+        return failure(fileFailureReason(FileAction::Read, path, file.error()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure(FileFailureReason(FileAction::Read, path, file.error()));
+        return failure(fileFailureReason(FileAction::Read, path, file.error()));
     try {
         *out = ReadRoot(bytes);
     } catch (const Damaged& damaged) {
@@ -318,7 +318,7 @@ FileResult ReadRecovery(const QString& path, Recovery* out) {
     return FileResult::success();
 }
 
-FileResult SetRecoveryAside(const QString& path, QString* movedTo) {
+FileResult setRecoveryAside(const QString& path, QString* movedTo) {
     const QFileInfo info(path);
     const QString stem = QStringLiteral("%1/%2-%3")
                              .arg(info.path(), info.completeBaseName(),
@@ -332,7 +332,7 @@ FileResult SetRecoveryAside(const QString& path, QString* movedTo) {
         return FileResult::failure(
             QStringLiteral("Het herstelbestand \"%1\" kan niet opzij worden gezet: %2.")
                 .arg(QDir::toNativeSeparators(path),
-                     FileFailureReason(FileAction::Write, target, file.error())));
+                     fileFailureReason(FileAction::Write, target, file.error())));
     if (movedTo) *movedTo = target;
     return FileResult::success();
 }

@@ -115,11 +115,11 @@ bool DuoMatch::undoLastTurn(int player) {
 
 QString DuoMatch::average(int player) const {
     const Player& p = m_players.at(index(player));
-    return p.booked ? AveragePerDart(TurnTexts(p.turns)) : QStringLiteral("0");
+    return p.booked ? averagePerDart(turnTexts(p.turns)) : QStringLiteral("0");
 }
 
 std::optional<QString> DuoMatch::checkout(int player) const {
-    return LookupCheckout(m_checkoutTable, remaining(player) - turnSum(player));
+    return lookupCheckout(m_checkoutTable, remaining(player) - turnSum(player));
 }
 
 } // namespace vx

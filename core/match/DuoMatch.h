@@ -56,7 +56,7 @@ class DuoMatch : public QObject {
 
     explicit DuoMatch(QObject* parent = nullptr);
 
-    // The checkout table as loaded from its file, one entry per line (see LookupCheckout).
+    // The checkout table as loaded from its file, one entry per line (see lookupCheckout).
     void setCheckoutTable(const QStringList& table) { m_checkoutTable = table; }
 
     // A new match: counters at 0, the first leg with player 1 to start. Emits legStarted()

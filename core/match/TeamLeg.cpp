@@ -75,7 +75,7 @@ bool TeamLeg::undoLastTurn() {
 }
 
 std::optional<QString> TeamLeg::checkout() const {
-    return LookupCheckout(m_checkoutTable, m_remaining);
+    return lookupCheckout(m_checkoutTable, m_remaining);
 }
 
 } // namespace vx

@@ -39,7 +39,7 @@ class TeamLeg : public QObject {
 
     explicit TeamLeg(QObject* parent = nullptr);
 
-    // The checkout table as loaded from its file, one entry per line (see LookupCheckout).
+    // The checkout table as loaded from its file, one entry per line (see lookupCheckout).
     void setCheckoutTable(const QStringList& table) { m_checkoutTable = table; }
 
     // A fresh leg from `startScore` for the player at the board: no turns, empty slots. A leg

@@ -45,7 +45,7 @@ void AddLeg(PlayerFigures& player, const ScoreListModel::Row& row, bool won) {
     ++player.legsWon;
     if (player.bestLeg == 0 || turns < player.bestLeg) player.bestLeg = turns;
     // Rounded as the statistics window rounds a turn into its table.
-    const double finish = std::nearbyint(Val(*lastTurn));
+    const double finish = std::nearbyint(leadingNumber(*lastTurn));
     if (finish > player.highestFinish && finish <= ScoreStatistics::kHighestScore)
         player.highestFinish = static_cast<int>(finish);
 }
@@ -73,7 +73,7 @@ class Players {
 QString AverageCell(const ScoreStatistics& stats) {
     // A list of absurd numbers can add up beyond what a double holds.
     const double average = stats.average();
-    return stats.results > 0 && std::isfinite(average) ? FormatFixed(average, 2) : QStringLiteral("-");
+    return stats.results > 0 && std::isfinite(average) ? formatFixed(average, 2) : QStringLiteral("-");
 }
 
 QString CountCell(int value, bool shown) {
@@ -83,7 +83,7 @@ QString CountCell(int value, bool shown) {
 void PrintHeadings(PageSink& sink) {
     sink.setFont(kArial, 9, true);
     sink.setColor(kHeadingGrey);
-    const QStringList headings = OverviewHeadings();
+    const QStringList headings = overviewHeadings();
     for (qsizetype i = 0; i < headings.size(); ++i)
         sink.text(kColumnX[i], kHeadingY, headings[i]);
     sink.text(kColumnX[0], kRuleY, QString(266, u'-'));
@@ -106,7 +106,7 @@ int PlayerFigures::highestTurn() const {
     return -1;
 }
 
-QList<PlayerFigures> DuoOverview(const ScoreListModel& list) {
+QList<PlayerFigures> duoOverview(const ScoreListModel& list) {
     Players players;
     for (int r = 0; r < list.count(); ++r) {
         const ScoreListModel::Row& row = list.row(r);
@@ -115,7 +115,7 @@ QList<PlayerFigures> DuoOverview(const ScoreListModel& list) {
     return players.take();
 }
 
-QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& entries) {
+QList<PlayerFigures> teamOverview(const QList<PlayerRows>& entries) {
     Players players;
     for (const PlayerRows& entry : entries) {
         PlayerFigures& player = players[entry.name];
@@ -125,14 +125,14 @@ QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& entries) {
     return players.take();
 }
 
-QStringList OverviewHeadings() {
+QStringList overviewHeadings() {
     return {QStringLiteral("Speler"),  QStringLiteral("Legs"),      QStringLiteral("Gewonnen"),
             QStringLiteral("Gem."),    QStringLiteral("Eerste 9"),  QStringLiteral("180"),
             QStringLiteral("140-179"), QStringLiteral("100-139"),   QStringLiteral("60-99"),
             QStringLiteral("Hoogste"), QStringLiteral("Beste leg"), QStringLiteral("Hoogste uitgooi")};
 }
 
-QStringList OverviewCells(const PlayerFigures& player) {
+QStringList overviewCells(const PlayerFigures& player) {
     const int highest = player.highestTurn();
     return {player.name,
             QString::number(player.legsPlayed),
@@ -148,26 +148,26 @@ QStringList OverviewCells(const PlayerFigures& player) {
             CountCell(player.highestFinish, player.highestFinish > 0)};
 }
 
-PrintResult PrintPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
+PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
                                 const QString& footerText) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
-    sink.text(300, 300, ReportTitle(QStringLiteral("Speleroverzicht / ")));
+    sink.text(300, 300, reportTitle(QStringLiteral("Speleroverzicht / ")));
     PrintHeadings(sink);
     int y = kFirstLineY;
     for (const PlayerFigures& player : players) {
-        const QStringList cells = OverviewCells(player);
+        const QStringList cells = overviewCells(player);
         for (qsizetype i = 0; i < cells.size(); ++i)
             sink.text(kColumnX[i], y, cells[i]);
         y += kLineHeight;
         if (y > kLastLineY) {
-            PrintFooter(sink, footerText);
+            printFooter(sink, footerText);
             sink.newPage();
             PrintHeadings(sink);
             y = kFirstLineY;
         }
     }
-    PrintFooter(sink, footerText);
+    printFooter(sink, footerText);
     if (sink.end()) return {};
     return {
         QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};

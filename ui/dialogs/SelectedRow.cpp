@@ -8,7 +8,7 @@
 
 namespace vx {
 
-int FirstSelectedRow(const MainWindow& main) {
+int firstSelectedRow(const MainWindow& main) {
     const QItemSelectionModel* selection = main.scoreListPanel()->table()->selectionModel();
     if (!selection) return -1;
     int first = -1;

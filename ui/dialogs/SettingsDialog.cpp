@@ -18,10 +18,10 @@ namespace vx {
 SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(QStringLiteral("Instellingen"));
-    SizeTwips(this, 6900, 3600);
+    sizeTwips(this, 6900, 3600);
     const QColor back(220, 220, 190);
     const QColor captionText(60, 60, 60);
-    SetBackColor(this, back);
+    setBackColor(this, back);
 
     footerEdit = new QLineEdit(this);
     footerEdit->setObjectName(QStringLiteral("Text1"));
@@ -29,23 +29,23 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     // footer shortened without a word: it holds any footer the settings file can.
     footerEdit->setMaxLength(std::numeric_limits<int>::max());
     footerEdit->setText(m_main.session.footerText);
-    PlaceTwips(footerEdit, 180, 240, 3900, 300);
-    SetBackColor(footerEdit, QColor(240, 240, 240));
-    SetForeColor(footerEdit, QColor(0, 0, 0));
+    placeTwips(footerEdit, 180, 240, 3900, 300);
+    setBackColor(footerEdit, QColor(240, 240, 240));
+    setForeColor(footerEdit, QColor(0, 0, 0));
 
     footerLabel = new QLabel(QStringLiteral("Tekst onderaan alle afdrukpagina's"), this);
     footerLabel->setObjectName(QStringLiteral("Label8"));
-    SetForeColor(footerLabel, captionText);
-    PlaceTwips(footerLabel, 180, 630);
+    setForeColor(footerLabel, captionText);
+    placeTwips(footerLabel, 180, 630);
 
     rowNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (1..20)"), this);
     rowNumbersOption->setObjectName(QStringLiteral("Option1"));
-    PlaceTwips(rowNumbersOption, 360, 1200, 3300, 240);
+    placeTwips(rowNumbersOption, 360, 1200, 3300, 240);
     pointNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (2..40 / 3..60)"), this);
     pointNumbersOption->setObjectName(QStringLiteral("Option2"));
-    PlaceTwips(pointNumbersOption, 360, 1500, 3300, 240);
+    placeTwips(pointNumbersOption, 360, 1500, 3300, 240);
     for (QRadioButton* option : {rowNumbersOption, pointNumbersOption})
-        SetBackColor(option, back);
+        setBackColor(option, back);
     // Whatever the board shows, the dialog opens on the plain numbering.
     rowNumbersOption->setChecked(true);
     connect(rowNumbersOption, &QRadioButton::clicked, this,
@@ -55,31 +55,31 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
-    pictureLabel->setPixmap(UiPicture(QStringLiteral("ConfigForm.png")));
-    PlaceTwips(pictureLabel, 4800, 900);
+    pictureLabel->setPixmap(uiPicture(QStringLiteral("ConfigForm.png")));
+    placeTwips(pictureLabel, 4800, 900);
 
     resetButton = new StyledButton(this);
     resetButton->setObjectName(QStringLiteral("ResetKnop"));
     resetButton->setText(QStringLiteral("Reset"));
-    PlaceTwips(resetButton, 180, 2610, 990, 360);
+    placeTwips(resetButton, 180, 2610, 990, 360);
     connect(resetButton, &StyledButton::clicked, this, &SettingsDialog::resetSettings);
 
     resetLabel = new QLabel(QStringLiteral("Reset alle gemaakte Wijzigingen"), this);
     resetLabel->setObjectName(QStringLiteral("Label5"));
-    SetForeColor(resetLabel, captionText);
-    PlaceTwips(resetLabel, 1245, 2685);
+    setForeColor(resetLabel, captionText);
+    placeTwips(resetLabel, 1245, 2685);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
     cancelButton->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(cancelButton, 4590, 2610, 990, 360);
+    placeTwips(cancelButton, 4590, 2610, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     okButton = new StyledButton(this);
     okButton->setObjectName(QStringLiteral("OkKnop"));
     okButton->setText(QStringLiteral("Ok"));
     okButton->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
-    PlaceTwips(okButton, 5610, 2610, 990, 360);
+    placeTwips(okButton, 5610, 2610, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &SettingsDialog::storeFooter);
 }
 
@@ -91,7 +91,7 @@ void SettingsDialog::resetSettings() {
 void SettingsDialog::storeFooter() {
     // The settings file has room for the text only as it is: refused here, where it can still
     // be corrected, rather than lost or altered at shutdown.
-    if (!IsStorableFooter(footerEdit->text())) {
+    if (!isStorableFooter(footerEdit->text())) {
         showMessage(
             QStringLiteral("Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (\") "
                            "en alleen letters en tekens van het West-Europese alfabet."));

@@ -59,11 +59,11 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     readoutLabel->adjustSize();
 
     // Both views are drawn once; switching only shows or hides the graph.
-    const int row = FirstSelectedRow(main);
-    const ScoreStatistics stats = GatherStatistics(main.scoreList, row);
-    setWindowTitle(StatisticsTitle(row >= 0 ? main.scoreList.cell(row, 0) : QString(), stats));
-    m_graph = DrawBarGraph(stats);
-    m_table = DrawNumberTable(stats);
+    const int row = firstSelectedRow(main);
+    const ScoreStatistics stats = gatherStatistics(main.scoreList, row);
+    setWindowTitle(statisticsTitle(row >= 0 ? main.scoreList.cell(row, 0) : QString(), stats));
+    m_graph = drawBarGraph(stats);
+    m_table = drawNumberTable(stats);
     graphLabel->setPixmap(QPixmap::fromImage(m_graph));
     surface->setPixmap(QPixmap::fromImage(m_table));
     showGraph(true);
@@ -77,22 +77,22 @@ void StatisticsDialog::showGraph(bool graph) {
 
 void StatisticsDialog::printView() {
     const bool graphShown = !graphLabel->isHidden();
-    (void)PrintDocument(this, QStringLiteral("Vorlentix Statistiek"), [&](PageSink& sink) {
-        return PrintStatistics(sink, windowTitle(), graphShown ? m_graph : m_table, graphShown,
+    (void)printDocument(this, QStringLiteral("Vorlentix Statistiek"), [&](PageSink& sink) {
+        return printStatistics(sink, windowTitle(), graphShown ? m_graph : m_table, graphShown,
                                m_main.session.footerText);
     });
 }
 
 bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == graphLabel && event->type() == QEvent::MouseMove) {
-        readoutLabel->setText(GraphReadout(int(static_cast<QMouseEvent*>(event)->position().x())));
+        readoutLabel->setText(graphReadout(int(static_cast<QMouseEvent*>(event)->position().x())));
         readoutLabel->adjustSize();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowScoreListSummary(MainWindow& main) {
-    showMessage(SummaryText(GatherAllStatistics(main.scoreList)));
+void showScoreListSummary(MainWindow& main) {
+    showMessage(summaryText(gatherAllStatistics(main.scoreList)));
 }
 
 } // namespace vx

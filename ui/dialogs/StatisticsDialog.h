@@ -45,6 +45,6 @@ class StatisticsDialog : public QDialog {
 };
 
 // The summary of the whole score list over all players, in a message box.
-void ShowScoreListSummary(MainWindow& main);
+void showScoreListSummary(MainWindow& main);
 
 } // namespace vx

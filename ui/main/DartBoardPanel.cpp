@@ -24,7 +24,7 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
     for (int i = 1; i <= 20; ++i)
         for (int r = 0; r < 3; ++r) {
             StyledButton* button = m_rows[r][i - 1] =
-                MakeControl<StyledButton>(this, IndexedName(QStringLiteral("Knop%1").arg(r + 1), i));
+                MakeControl<StyledButton>(this, indexedName(QStringLiteral("Knop%1").arg(r + 1), i));
             const int points = (r + 1) * i;
             const QString code = kRings[r] + QString::number(i);
             connect(button, &StyledButton::clicked, this,
@@ -44,7 +44,7 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
         m_rowCaptions[r] = MakeControl<QLabel>(this, QStringLiteral("Label%1").arg(r + 1));
     m_bottomCaption = MakeControl<QLabel>(this, QStringLiteral("Label4"));
     for (int j = 1; j <= 3; ++j)
-        m_dartSlots[j - 1] = MakeControl<QLabel>(this, IndexedName(QStringLiteral("Label5"), j));
+        m_dartSlots[j - 1] = MakeControl<QLabel>(this, indexedName(QStringLiteral("Label5"), j));
     m_slotCaption = MakeControl<QLabel>(this, QStringLiteral("Label6"));
     m_checkoutLabel = MakeControl<QLabel>(this, QStringLiteral("UitgooiLabel"));
     m_checkoutList = MakeControl<QListWidget>(this, QStringLiteral("UitgooiList"));
@@ -54,8 +54,8 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
 
     // Between Zero and the checkout suggestion, on the row of the slots.
     m_typedDartLabel = MakeControl<QLabel>(this, QStringLiteral("TypedDartLabel"));
-    PlaceTwips(m_typedDartLabel, 3570, 2460, 1140, 375);
-    SetBackColor(m_typedDartLabel, QColor(255, 255, 255));
+    placeTwips(m_typedDartLabel, 3570, 2460, 1140, 375);
+    setBackColor(m_typedDartLabel, QColor(255, 255, 255));
     m_typedDartLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_typedDartLabel->setAlignment(Qt::AlignCenter);
     m_typedDartLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -64,14 +64,14 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
-    PlaceTwips(this, 150, 60, 11400, 3000);
-    SetBackColor(this, screen);
+    placeTwips(this, 150, 60, 11400, 3000);
+    setBackColor(this, screen);
     const std::array<QColor, 3> rowColour = {QColor(90, 0, 0), QColor(0, 90, 0), QColor(0, 0, 90)};
     const std::array<int, 3> rowTop = {300, 840, 1380};
     for (int i = 1; i <= 20; ++i) {
         for (int r = 0; r < 3; ++r) {
             StyledButton* button = m_rows[r][i - 1];
-            PlaceTwips(button, 180 + 450 * (i - 1), rowTop[r], 420, 420);
+            placeTwips(button, 180 + 450 * (i - 1), rowTop[r], 420, 420);
             button->setText(QString::number(i));
             button->setForeColor(rowColour[r]);
             button->setEnabled(false);
@@ -80,43 +80,43 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
     const std::array<QString, 3> rowNames = {QStringLiteral("Single"), QStringLiteral("Double"),
                                              QStringLiteral("Triple")};
     for (int r = 0; r < 3; ++r) {
-        PlaceCaption(m_rowCaptions[r], rowNames[r], 9240, 390 + 540 * r);
-        SetForeColor(m_rowCaptions[r], rowColour[r]);
+        placeCaption(m_rowCaptions[r], rowNames[r], 9240, 390 + 540 * r);
+        setForeColor(m_rowCaptions[r], rowColour[r]);
     }
-    PlaceCaption(m_bottomCaption, QStringLiteral("Bull           Bull's Eye     Zero"), 600, 2160);
+    placeCaption(m_bottomCaption, QStringLiteral("Bull           Bull's Eye     Zero"), 600, 2160);
 
-    PlaceTwips(m_outerBullButton, 180, 2460, 1200, 360);
+    placeTwips(m_outerBullButton, 180, 2460, 1200, 360);
     m_outerBullButton->setText(QStringLiteral("25"));
     m_outerBullButton->setEnabled(false);
-    PlaceTwips(m_bullsEyeButton, 1455, 2460, 1200, 360);
+    placeTwips(m_bullsEyeButton, 1455, 2460, 1200, 360);
     m_bullsEyeButton->setText(QStringLiteral("50"));
     m_bullsEyeButton->setEnabled(false);
-    PlaceTwips(m_missButton, 2715, 2460, 750, 360);
+    placeTwips(m_missButton, 2715, 2460, 750, 360);
     m_missButton->setText(QStringLiteral("0"));
     m_missButton->setEnabled(false);
     m_missButton->setToolTip(QStringLiteral(" Misser / Buiten de ring "));
 
     m_checkoutLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
-    PlaceCaption(m_checkoutLabel, kNoCheckout, 4800, 2490);
+    placeCaption(m_checkoutLabel, kNoCheckout, 4800, 2490);
     // The suggestion grows and shrinks with every dart; give it the room up to Correctie.
-    m_checkoutLabel->resize(TwipsToPixels(3100), m_checkoutLabel->height());
+    m_checkoutLabel->resize(twipsToPixels(3100), m_checkoutLabel->height());
 
-    PlaceTwips(m_correctionButton, 8010, 2460, 990, 375);
+    placeTwips(m_correctionButton, 8010, 2460, 990, 375);
     m_correctionButton->setText(QStringLiteral("Correctie"));
     m_correctionButton->setEnabled(true);
     m_correctionButton->setToolTip(QStringLiteral(" Dart scores ongedaan maken "));
 
-    PlaceCaption(m_slotCaption, QStringLiteral("Dart 1     Dart 2     Dart 3"), 9210, 2160);
+    placeCaption(m_slotCaption, QStringLiteral("Dart 1     Dart 2     Dart 3"), 9210, 2160);
     for (int j = 0; j < 3; ++j) {
         QLabel* slot = m_dartSlots[j];
-        PlaceTwips(slot, 9180 + 750 * j, 2460, 600, 390);
-        SetBackColor(slot, dartBox);
-        ScoreBox(slot, 11);
+        placeTwips(slot, 9180 + 750 * j, 2460, 600, 390);
+        setBackColor(slot, dartBox);
+        scoreBox(slot, 11);
         slot->setFrameStyle(QFrame::Box | QFrame::Plain);
         slot->setText(QStringLiteral("0"));
     }
 
-    PlaceTwips(m_addButton, 11690, 165, 480, 2880);
+    placeTwips(m_addButton, 11690, 165, 480, 2880);
     m_addButton->setText(QStringLiteral("A\nD\nD"));
     m_addButton->setToolTip(QStringLiteral(" Score toevoegen van de 3 darts "));
 }
@@ -137,7 +137,7 @@ void DartBoardPanel::showTurnTotal(int total) {
 
 void DartBoardPanel::showTyped(const QString& text, bool valid) {
     m_typedDartLabel->setText(text);
-    SetForeColor(m_typedDartLabel, valid ? QColor(0, 0, 0) : QColor(200, 0, 0));
+    setForeColor(m_typedDartLabel, valid ? QColor(0, 0, 0) : QColor(200, 0, 0));
 }
 
 void DartBoardPanel::setDartButtonsEnabled(bool enable) {

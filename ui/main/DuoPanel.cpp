@@ -20,7 +20,7 @@ const QString kNoCheckout = QStringLiteral("Checkout");
 // Setting a palette repaints the list even when nothing changes.
 void ShowAtTheThrow(QListWidget* list, bool atTheThrow) {
     const QColor& colour = atTheThrow ? kAtTheThrow : kWaiting;
-    if (list->palette().color(QPalette::Base) != colour) SetBackColor(list, colour);
+    if (list->palette().color(QPalette::Base) != colour) setBackColor(list, colour);
 }
 
 } // namespace
@@ -29,14 +29,14 @@ DuoPanel::DuoPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("DuoFrame"));
     for (int k = 1; k <= 2; ++k) {
         PlayerControls& c = m_players[k - 1];
-        c.remainingLabel = MakeControl<QLabel>(this, IndexedName(QStringLiteral("ScoreLabel"), k));
-        c.nameLabel = MakeControl<QLabel>(this, IndexedName(QStringLiteral("SpelerLabel"), k));
-        c.turnList = MakeControl<QListWidget>(this, IndexedName(QStringLiteral("ListSpeler"), k));
-        c.turnTotalLabel = MakeControl<QLabel>(this, IndexedName(QStringLiteral("PuntenLabel"), k));
-        c.starterMark = MakeControl<QLabel>(this, IndexedName(QStringLiteral("StartBol"), k));
-        c.addButton = MakeControl<StyledButton>(this, IndexedName(QStringLiteral("AddKnopDuo"), k));
-        c.checkoutLabel = MakeControl<QLabel>(this, IndexedName(QStringLiteral("UitgooiSpeler"), k));
-        c.averageLabel = MakeControl<QLabel>(this, IndexedName(QStringLiteral("GemidLabel"), k));
+        c.remainingLabel = MakeControl<QLabel>(this, indexedName(QStringLiteral("ScoreLabel"), k));
+        c.nameLabel = MakeControl<QLabel>(this, indexedName(QStringLiteral("SpelerLabel"), k));
+        c.turnList = MakeControl<QListWidget>(this, indexedName(QStringLiteral("ListSpeler"), k));
+        c.turnTotalLabel = MakeControl<QLabel>(this, indexedName(QStringLiteral("PuntenLabel"), k));
+        c.starterMark = MakeControl<QLabel>(this, indexedName(QStringLiteral("StartBol"), k));
+        c.addButton = MakeControl<StyledButton>(this, indexedName(QStringLiteral("AddKnopDuo"), k));
+        c.checkoutLabel = MakeControl<QLabel>(this, indexedName(QStringLiteral("UitgooiSpeler"), k));
+        c.averageLabel = MakeControl<QLabel>(this, indexedName(QStringLiteral("GemidLabel"), k));
         connect(c.addButton, &StyledButton::clicked, this, [this, k] { emit addPressed(k); });
     }
     m_titleLabel = MakeControl<QLabel>(this, QStringLiteral("Label14"));
@@ -45,9 +45,9 @@ DuoPanel::DuoPanel(QWidget* parent) : QFrame(parent) {
     m_table = MakeControl<QFrame>(this, QStringLiteral("Frame5"));
     for (int k = 1; k <= 2; ++k) {
         PlayerControls& c = m_players[k - 1];
-        c.tableNameLabel = MakeControl<QLabel>(m_table, IndexedName(QStringLiteral("NaamLabel"), k));
-        c.setsLabel = MakeControl<QLabel>(m_table, IndexedName(QStringLiteral("SetsLabel"), k));
-        c.legsLabel = MakeControl<QLabel>(m_table, IndexedName(QStringLiteral("LegsLabel"), k));
+        c.tableNameLabel = MakeControl<QLabel>(m_table, indexedName(QStringLiteral("NaamLabel"), k));
+        c.setsLabel = MakeControl<QLabel>(m_table, indexedName(QStringLiteral("SetsLabel"), k));
+        c.legsLabel = MakeControl<QLabel>(m_table, indexedName(QStringLiteral("LegsLabel"), k));
     }
     m_tableHeading = MakeControl<QLabel>(this, QStringLiteral("Label16"));
     m_nextLegButton = MakeControl<StyledButton>(this, QStringLiteral("NextKnop"));
@@ -55,75 +55,75 @@ DuoPanel::DuoPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void DuoPanel::compose(const QColor& screen, const QColor& dartBox) {
-    PlaceTwips(this, 12300, 60, 4665, 8820);
-    SetBackColor(this, screen);
-    const QPixmap starterMark = UiPicture(QStringLiteral("StartBol.png"));
+    placeTwips(this, 12300, 60, 4665, 8820);
+    setBackColor(this, screen);
+    const QPixmap starterMark = uiPicture(QStringLiteral("StartBol.png"));
     for (int k = 1; k <= 2; ++k) {
         const PlayerControls& c = controls(k);
         const bool one = k == 1;
         const QString n = QString::number(k);
-        PlaceTwips(c.remainingLabel, one ? 180 : 3120, 300, 1350, 630);
-        SetBackColor(c.remainingLabel, QColor(230, 230, 0));
-        ScoreBox(c.remainingLabel, 22);
-        PlaceCaption(c.nameLabel, QStringLiteral("Speler ") + n, one ? 210 : 3570, 1140);
+        placeTwips(c.remainingLabel, one ? 180 : 3120, 300, 1350, 630);
+        setBackColor(c.remainingLabel, QColor(230, 230, 0));
+        scoreBox(c.remainingLabel, 22);
+        placeCaption(c.nameLabel, QStringLiteral("Speler ") + n, one ? 210 : 3570, 1140);
         c.nameLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         c.nameLabel->adjustSize();
 
-        PlaceTwips(c.turnList, one ? 180 : 3090, 1590, 1350, 3030);
-        SetBackColor(c.turnList, one ? kAtTheThrow : kWaiting);
-        SetForeColor(c.turnList, QColor(0, 0, 0));
+        placeTwips(c.turnList, one ? 180 : 3090, 1590, 1350, 3030);
+        setBackColor(c.turnList, one ? kAtTheThrow : kWaiting);
+        setForeColor(c.turnList, QColor(0, 0, 0));
         c.turnList->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
         c.turnList->setFocusPolicy(Qt::NoFocus);
 
-        PlaceTwips(c.turnTotalLabel, one ? 1620 : 2400, 2100, 600, 330);
-        SetBackColor(c.turnTotalLabel, dartBox);
-        ScoreBox(c.turnTotalLabel, 10);
+        placeTwips(c.turnTotalLabel, one ? 1620 : 2400, 2100, 600, 330);
+        setBackColor(c.turnTotalLabel, dartBox);
+        scoreBox(c.turnTotalLabel, 10);
         c.turnTotalLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
         c.turnTotalLabel->setText(QStringLiteral("0"));
         c.turnTotalLabel->setToolTip(QStringLiteral(" Totaalscore 3 darts speler ") + n +
                                      QStringLiteral(" "));
 
         c.starterMark->setPixmap(starterMark);
-        PlaceTwips(c.starterMark, one ? 1620 : 2400, 2550);
+        placeTwips(c.starterMark, one ? 1620 : 2400, 2550);
         c.starterMark->setToolTip(QStringLiteral(" Deze speler gooit als 1e "));
         c.starterMark->hide();
 
-        PlaceTwips(c.addButton, one ? 180 : 3090, 4740, 1365, 360);
+        placeTwips(c.addButton, one ? 180 : 3090, 4740, 1365, 360);
         c.addButton->setText(QStringLiteral("Add"));
         c.addButton->setEnabled(false);
         c.addButton->setToolTip(QStringLiteral(" Score toevoegen aan Speler ") + n + QStringLiteral(" "));
 
-        PlaceTwips(c.checkoutLabel, one ? 180 : 3090, 5190, 1365, 330);
+        placeTwips(c.checkoutLabel, one ? 180 : 3090, 5190, 1365, 330);
         c.checkoutLabel->setText(kNoCheckout);
         c.checkoutLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
 
-        PlaceCaption(c.averageLabel, QStringLiteral("Gemiddelde"), one ? 840 : 3750, 5490);
+        placeCaption(c.averageLabel, QStringLiteral("Gemiddelde"), one ? 840 : 3750, 5490);
         c.averageLabel->setToolTip(QStringLiteral(" Gemiddelde van speler ") + n + QStringLiteral(" "));
     }
-    PlaceCaption(m_titleLabel, QStringLiteral("Duo Match"), 1710, 450);
-    PlaceCaption(m_scoreCaption, QStringLiteral("Score"), 2010, 1740);
-    PlaceCaption(m_targetLabel, QStringLiteral("First to 3 Sets"), 360, 6150);
-    m_targetLabel->resize(TwipsToPixels(4000), m_targetLabel->height());
-    PlaceTwips(m_table, 210, 6390, 4260, 1200);
-    SetBackColor(m_table, screen);
+    placeCaption(m_titleLabel, QStringLiteral("Duo Match"), 1710, 450);
+    placeCaption(m_scoreCaption, QStringLiteral("Score"), 2010, 1740);
+    placeCaption(m_targetLabel, QStringLiteral("First to 3 Sets"), 360, 6150);
+    m_targetLabel->resize(twipsToPixels(4000), m_targetLabel->height());
+    placeTwips(m_table, 210, 6390, 4260, 1200);
+    setBackColor(m_table, screen);
     m_table->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    PlaceCaption(m_tableHeading, QStringLiteral("Naam Spelers                     Sets    Legs"), 360, 7680);
-    PlaceTwips(m_nextLegButton, 180, 8250, 4290, 390);
+    placeCaption(m_tableHeading, QStringLiteral("Naam Spelers                     Sets    Legs"), 360, 7680);
+    placeTwips(m_nextLegButton, 180, 8250, 4290, 390);
     m_nextLegButton->setText(QStringLiteral("Volgende Ronde"));
     m_nextLegButton->setEnabled(false);
 
     for (int k = 1; k <= 2; ++k) {
         const PlayerControls& c = controls(k);
         const int top = k == 1 ? 270 : 690;
-        PlaceTwips(c.tableNameLabel, 150, top, 2640, 360);
+        placeTwips(c.tableNameLabel, 150, top, 2640, 360);
         c.tableNameLabel->setText(QStringLiteral("Player %1").arg(k));
         c.tableNameLabel->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-        PlaceTwips(c.setsLabel, 2850, top, 600, 360);
-        PlaceTwips(c.legsLabel, 3510, top, 600, 360);
+        placeTwips(c.setsLabel, 2850, top, 600, 360);
+        placeTwips(c.legsLabel, 3510, top, 600, 360);
         for (QLabel* count : {c.setsLabel, c.legsLabel}) {
             count->setText(QStringLiteral("0"));
-            SetBackColor(count, dartBox);
-            ScoreBox(count, 11);
+            setBackColor(count, dartBox);
+            scoreBox(count, 11);
             count->setFrameStyle(QFrame::Box | QFrame::Plain);
         }
     }
@@ -136,12 +136,12 @@ void DuoPanel::showSetup(const DuoSetup& setup) {
         const QString& name = setup.names.at(k - 1);
         c.nameLabel->setText(name);
         c.tableNameLabel->setText(name + QStringLiteral(" "));
-        c.tableNameLabel->resize(TwipsToPixels(sets ? 2640 : 3300), c.tableNameLabel->height());
+        c.tableNameLabel->resize(twipsToPixels(sets ? 2640 : 3300), c.tableNameLabel->height());
         c.setsLabel->setVisible(sets);
     }
     m_targetLabel->setText(QStringLiteral("First to ") + QString::number(setup.target) +
                            (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));
-    PlaceCaption(m_tableHeading,
+    placeCaption(m_tableHeading,
                  sets ? QStringLiteral("Naam Spelers                     Sets    Legs")
                       : QStringLiteral("Naam Spelers                                Legs"),
                  360, 7680);
@@ -154,7 +154,7 @@ void DuoPanel::showMatch(const DuoMatch& match) {
         const PlayerControls& c = controls(k);
         const bool atTheThrow = match.atTheThrow() == k;
         c.remainingLabel->setText(QString::number(match.remaining(k)));
-        ShowTurns(c.turnList, match.turns(k));
+        showTurns(c.turnList, match.turns(k));
         c.turnTotalLabel->setText(QString::number(match.turnSum(k)));
         c.averageLabel->setText(match.average(k));
         c.setsLabel->setText(QString::number(match.setsWon(k)));

@@ -17,13 +17,13 @@ namespace {
 // The whole help page, painted once: title, the help lines by their number, the pictures,
 // the closing line. Lines are never moved aside for the pictures; the text leaves room.
 QImage PaintHelpPage(const QStringList& lines, const std::array<QLabel*, 5>& illustrations) {
-    QImage page(TwipsToPixels(11295), TwipsToPixels(9750), QImage::Format_RGB32);
+    QImage page(twipsToPixels(11295), twipsToPixels(9750), QImage::Format_RGB32);
     page.fill(QColor(0, 30, 0));
     QPainter p(&page);
     QFont font(QStringLiteral("Arial"), 8);
     auto print = [&](int left, int top, const QString& text) {
         p.setFont(font);
-        p.drawText(TwipsToPixels(left), TwipsToPixels(top) + QFontMetrics(font).ascent(), text);
+        p.drawText(twipsToPixels(left), twipsToPixels(top) + QFontMetrics(font).ascent(), text);
     };
     font.setBold(true);
     p.setPen(QColor(230, 230, 30));
@@ -34,7 +34,7 @@ QImage PaintHelpPage(const QStringList& lines, const std::array<QLabel*, 5>& ill
         print(150, 540 + 240 * n, lines[n]);
     const std::array<int, 5> tops = {1800, 3480, 5140, 6360, 7800};
     for (int i = 0; i < 5; ++i)
-        p.drawPixmap(TwipsToPixels(165), TwipsToPixels(tops[i]), illustrations[i]->pixmap());
+        p.drawPixmap(twipsToPixels(165), twipsToPixels(tops[i]), illustrations[i]->pixmap());
     p.setPen(QColor(230, 230, 30));
     print(150, 9000, QStringLiteral("Klik nogmaals op de Helpknop om dit scherm weer te verlaten."));
     return page;
@@ -76,16 +76,16 @@ QList<QImage> HelpPanel::illustrations() const {
 }
 
 void HelpPanel::compose(const QColor& screen) {
-    PlaceTwips(this, 150, 3120, 12000, 4500);
-    SetBackColor(this, screen);
-    PlaceTwips(m_pageViewport, 150, 270, 11295, 4050);
-    PlaceTwips(m_page, 0, 0, 11295, 4050);
-    PlaceTwips(m_scrollBarBack, 11490, 270, 360, 4050);
-    PlaceTwips(m_scrollBar, 11520, 300, 300, 3990);
-    PlaceTwips(m_wholePage, 0, 0, 11295, 9750);
+    placeTwips(this, 150, 3120, 12000, 4500);
+    setBackColor(this, screen);
+    placeTwips(m_pageViewport, 150, 270, 11295, 4050);
+    placeTwips(m_page, 0, 0, 11295, 4050);
+    placeTwips(m_scrollBarBack, 11490, 270, 360, 4050);
+    placeTwips(m_scrollBar, 11520, 300, 300, 3990);
+    placeTwips(m_wholePage, 0, 0, 11295, 9750);
 
     for (int i = 1; i <= 5; ++i)
-        m_illustrationLabels[i - 1]->setPixmap(UiPicture(QStringLiteral("HelpImage%1.png").arg(i)));
+        m_illustrationLabels[i - 1]->setPixmap(uiPicture(QStringLiteral("HelpImage%1.png").arg(i)));
     m_pageImage = PaintHelpPage(m_lines, m_illustrationLabels);
     m_wholePage->setPixmap(QPixmap::fromImage(m_pageImage));
 }
@@ -102,10 +102,10 @@ bool HelpPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton)
-            m_grabY = static_cast<int>(RoundHalfAway(mouse->position().y()));
+            m_grabY = static_cast<int>(roundHalfAway(mouse->position().y()));
     } else if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        dragPage(mouse->buttons(), static_cast<int>(RoundHalfAway(mouse->position().y())));
+        dragPage(mouse->buttons(), static_cast<int>(roundHalfAway(mouse->position().y())));
     }
     return QFrame::eventFilter(watched, event);
 }

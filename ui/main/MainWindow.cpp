@@ -42,7 +42,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_menus = new MainMenus(*this);
     // 17200 x 9780 twips is the outer size of the window; the client area is what is left
     // below the title bar and the menu line.
-    resize(TwipsToPixels(17200), TwipsToPixels(9780) - 30);
+    resize(twipsToPixels(17200), twipsToPixels(9780) - 30);
 
     // Step 2: the start values of the session.
     QPalette pal = client->palette();
@@ -72,7 +72,7 @@ void MainWindow::compose(MatchKind kind) {
     m_dartBoard->showForTeam(!duo);
     session.screenColor = duo ? QColor(230, 230, 180) : QColor(170, 200, 170);
     const QColor clockText = duo ? QColor(180, 180, 180) : QColor(150, 150, 150);
-    SetBackColor(centralWidget(), session.screenColor);
+    setBackColor(centralWidget(), session.screenColor);
     m_dartBoard->compose(session.screenColor, session.dartBoxColor);
     m_teamPanel->compose(session.screenColor);
     m_duoPanel->compose(session.screenColor, session.dartBoxColor);
@@ -176,15 +176,15 @@ QList<QImage> MainWindow::helpIllustrations() const {
 // A missing or unreadable file leaves its lines empty; start-up goes on without them.
 void MainWindow::loadDataFiles() {
     QStringList lines;
-    ReadTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
+    readTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
     setCheckoutTable(lines);
     lines.clear();
-    ReadTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines);
+    readTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines);
     m_helpPanel->setHelpLines(lines);
 }
 
 void MainWindow::readSettingsFile() {
-    if (const auto footer = ReadSettingsFooter(folders().settingsFile()))
+    if (const auto footer = readSettingsFooter(folders().settingsFile()))
         session.footerText = *footer;
     else
         writeSettingsFile(false); // nothing is shown during start-up
@@ -192,7 +192,7 @@ void MainWindow::readSettingsFile() {
 
 void MainWindow::writeSettingsFile(bool reportFailure) {
     QString why;
-    if (!WriteSettings(folders().settingsFile(), session.footerText, &why) && reportFailure)
+    if (!writeSettings(folders().settingsFile(), session.footerText, &why) && reportFailure)
         showMessage(QStringLiteral("De instellingen konden niet worden opgeslagen in %1: %2.")
                         .arg(QDir::toNativeSeparators(folders().settingsFile()), why));
 }

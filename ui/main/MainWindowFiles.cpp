@@ -37,9 +37,9 @@ FileResult MainWindow::beforeSave(const QString& path) const {
 FileResult MainWindow::loadPlayerList() {
     const QString& team = m_team.setup().team;
     const QString player = m_team.playerName();
-    if (const FileResult named = CheckName(team, NameKind::Team); !named) return named;
-    if (const FileResult named = CheckName(player, NameKind::Player); !named) return named;
-    return afterLoad(vx::LoadPlayerList(scoreList, team, player), PlayerFilePath(team, player));
+    if (const FileResult named = checkName(team, NameKind::Team); !named) return named;
+    if (const FileResult named = checkName(player, NameKind::Player); !named) return named;
+    return afterLoad(vx::loadPlayerList(scoreList, team, player), playerFilePath(team, player));
 }
 
 FileResult MainWindow::savePlayerList() {
@@ -47,20 +47,20 @@ FileResult MainWindow::savePlayerList() {
         return FileResult::success();
     const QString& team = m_team.setup().team;
     const QString player = m_team.playerName();
-    if (const FileResult allowed = beforeSave(PlayerFilePath(team, player)); !allowed) return allowed;
-    const FileResult result = vx::SavePlayerList(scoreList, team, player);
+    if (const FileResult allowed = beforeSave(playerFilePath(team, player)); !allowed) return allowed;
+    const FileResult result = vx::savePlayerList(scoreList, team, player);
     if (result) session.scoreListChanged = false;
     return result;
 }
 
 FileResult MainWindow::loadDuoList(const QString& name) {
-    if (const FileResult named = CheckName(name, NameKind::Duo); !named) return named;
-    return afterLoad(vx::LoadDuoList(scoreList, name), DuoFilePath(name));
+    if (const FileResult named = checkName(name, NameKind::Duo); !named) return named;
+    return afterLoad(vx::loadDuoList(scoreList, name), duoFilePath(name));
 }
 
 FileResult MainWindow::saveDuoList(const QString& name) {
-    if (const FileResult allowed = beforeSave(DuoFilePath(name)); !allowed) return allowed;
-    const FileResult result = vx::SaveDuoList(scoreList, name);
+    if (const FileResult allowed = beforeSave(duoFilePath(name)); !allowed) return allowed;
+    const FileResult result = vx::saveDuoList(scoreList, name);
     if (result) session.scoreListChanged = false;
     return result;
 }
@@ -77,8 +77,8 @@ void TellOfTurnsLeftOut(qsizetype mostTurns) {
 } // namespace
 
 void MainWindow::addTeamLegRow() {
-    const QStringList turns = TurnTexts(m_team.leg().turns());
-    scoreList.appendRow(TeamLegRow(turns, LegTimeStamp(clock().now())));
+    const QStringList turns = turnTexts(m_team.leg().turns());
+    scoreList.appendRow(teamLegRow(turns, legTimeStamp(clock().now())));
     session.scoreListChanged = true;
     TellOfTurnsLeftOut(turns.size());
 }
@@ -86,7 +86,7 @@ void MainWindow::addTeamLegRow() {
 void MainWindow::addDuoLegRows() {
     for (int p = 1; p <= 2; ++p)
         scoreList.appendRow(
-            DuoLegRow(m_duo.name(p), m_duo.remaining(p) == 0, TurnTexts(m_duo.turns(p)), m_duo.average(p)));
+            duoLegRow(m_duo.name(p), m_duo.remaining(p) == 0, turnTexts(m_duo.turns(p)), m_duo.average(p)));
     session.scoreListChanged = true;
     TellOfTurnsLeftOut(std::max(m_duo.turns(1).size(), m_duo.turns(2).size()));
 }

@@ -132,7 +132,7 @@ void MainWindow::openMatchSetup() {
 void MainWindow::showStatistics(bool allRows) {
     if (!ScoreListLoaded(*this)) return;
     if (allRows)
-        ShowScoreListSummary(*this);
+        showScoreListSummary(*this);
     else
         OpenModal<StatisticsDialog>(*this);
 }

@@ -25,7 +25,7 @@ MenuStrip::MenuStrip(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame3"));
     for (int i = 0; i < kButtons; ++i) {
         StyledButton* button = m_buttons[i] =
-            MakeControl<StyledButton>(this, IndexedName(QStringLiteral("MenuKnop"), i));
+            MakeControl<StyledButton>(this, indexedName(QStringLiteral("MenuKnop"), i));
         connect(button, &StyledButton::clicked, this, [this, i] { emit buttonClicked(i); });
         connect(button, &StyledButton::mouseIn, this, [this, i] { emit mouseOnButton(i); });
         connect(button, &StyledButton::mouseOut, this, &MenuStrip::mouseOffButton);
@@ -39,16 +39,16 @@ MenuStrip::MenuStrip(QWidget* parent) : QFrame(parent) {
 }
 
 void MenuStrip::compose(const QColor& screen, const QColor& clockText) {
-    PlaceTwips(this, 150, 7890, 12000, 990);
-    SetBackColor(this, screen);
+    placeTwips(this, 150, 7890, 12000, 990);
+    setBackColor(this, screen);
     for (int i = 0; i < kButtons; ++i) {
-        PlaceTwips(m_buttons[i], 135 + 675 * i, 240, 600, 600);
-        m_buttons[i]->setPicture(UiPicture(QStringLiteral("MenuKnop%1.png").arg(i)));
+        placeTwips(m_buttons[i], 135 + 675 * i, 240, 600, 600);
+        m_buttons[i]->setPicture(uiPicture(QStringLiteral("MenuKnop%1.png").arg(i)));
         m_buttons[i]->setText(QString());
     }
-    SetForeColor(m_clockLabel, clockText);
+    setForeColor(m_clockLabel, clockText);
     m_clockLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
-    PlaceCaption(m_clockLabel, QStringLiteral("00:00:00"), 10380, 360);
+    placeCaption(m_clockLabel, QStringLiteral("00:00:00"), 10380, 360);
 }
 
 void MenuStrip::showTime() {

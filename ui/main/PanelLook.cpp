@@ -7,21 +7,21 @@
 
 namespace vx {
 
-QString IndexedName(const QString& name, int index) {
+QString indexedName(const QString& name, int index) {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-void PlaceCaption(QLabel* label, const QString& text, int left, int top) {
+void placeCaption(QLabel* label, const QString& text, int left, int top) {
     label->setText(text);
-    PlaceTwips(label, left, top);
+    placeTwips(label, left, top);
 }
 
-void ScoreBox(QLabel* label, int pointSize) {
+void scoreBox(QLabel* label, int pointSize) {
     label->setFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
     label->setAlignment(Qt::AlignCenter);
 }
 
-void ShowTurns(QListWidget* list, const QList<int>& turns) {
+void showTurns(QListWidget* list, const QList<int>& turns) {
     while (list->count() > turns.size())
         delete list->takeItem(list->count() - 1);
     for (int i = 0; i < turns.size(); ++i) {

@@ -19,16 +19,16 @@ template <class T> T* MakeControl(QWidget* parent, const QString& name) {
 }
 
 // The name of one control of a row of them: the row's name and the index in brackets.
-QString IndexedName(const QString& name, int index);
+QString indexedName(const QString& name, int index);
 
 // A caption that sizes itself to its text, placed in twips.
-void PlaceCaption(QLabel* label, const QString& text, int left, int top);
+void placeCaption(QLabel* label, const QString& text, int left, int top);
 
 // A label holding a number the scorer reads from a distance.
-void ScoreBox(QLabel* label, int pointSize);
+void scoreBox(QLabel* label, int pointSize);
 
 // A turn list made to show `turns`, one entry per turn; only what differs is touched, so a
 // dart that books nothing costs the list nothing.
-void ShowTurns(QListWidget* list, const QList<int>& turns);
+void showTurns(QListWidget* list, const QList<int>& turns);
 
 } // namespace vx

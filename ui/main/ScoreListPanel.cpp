@@ -76,9 +76,9 @@ ScoreListPanel::ScoreListPanel(QWidget* parent, ScoreListModel& list) : QFrame(p
 }
 
 void ScoreListPanel::compose(const QColor& screen) {
-    PlaceTwips(this, 150, 3120, 12000, 4500);
-    SetBackColor(this, screen);
-    PlaceTwips(m_table, 150, 270, 11685, 4050);
+    placeTwips(this, 150, 3120, 12000, 4500);
+    setBackColor(this, screen);
+    placeTwips(m_table, 150, 270, 11685, 4050);
     m_table->setToolTip(QStringLiteral(" Scorelijst Spelers "));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -90,13 +90,13 @@ void ScoreListPanel::compose(const QColor& screen) {
     m_list.setFirstHeader(QStringLiteral("Naam Speler"));
     QHeaderView* header = m_table->horizontalHeader();
     header->setMinimumSectionSize(8);
-    header->resizeSection(0, TwipsToPixels(1950));
-    header->resizeSection(1, TwipsToPixels(750));
+    header->resizeSection(0, twipsToPixels(1950));
+    header->resizeSection(1, twipsToPixels(750));
     for (int c = 2; c <= 26; ++c)
-        header->resizeSection(c, TwipsToPixels(600));
-    header->resizeSection(27, TwipsToPixels(1200));
-    PlaceCaption(m_rowCountLabel, QStringLiteral("0 Items"), 180, 7680);
-    m_rowCountLabel->resize(TwipsToPixels(9000), m_rowCountLabel->height());
+        header->resizeSection(c, twipsToPixels(600));
+    header->resizeSection(27, twipsToPixels(1200));
+    placeCaption(m_rowCountLabel, QStringLiteral("0 Items"), 180, 7680);
+    m_rowCountLabel->resize(twipsToPixels(9000), m_rowCountLabel->height());
 }
 
 void ScoreListPanel::showRowCount() {

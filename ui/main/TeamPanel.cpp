@@ -45,25 +45,25 @@ TeamPanel::TeamPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TeamPanel::compose(const QColor& screen) {
-    PlaceTwips(this, 12300, 60, 4665, 8820);
-    SetBackColor(this, screen);
+    placeTwips(this, 12300, 60, 4665, 8820);
+    setBackColor(this, screen);
 
-    PlaceTwips(m_remainingLabel, 180, 300, 1350, 630);
-    SetBackColor(m_remainingLabel, QColor(230, 230, 0));
-    ScoreBox(m_remainingLabel, 22);
-    PlaceCaption(m_teamCaption, QStringLiteral("Team :"), 1620, 315);
-    PlaceCaption(m_teamNameLabel, QStringLiteral("?"), 2400, 315);
-    PlaceCaption(m_playerCaption, QStringLiteral("Speler :"), 1620, 660);
-    PlaceCaption(m_playerNameLabel, QStringLiteral("?"), 2475, 660);
+    placeTwips(m_remainingLabel, 180, 300, 1350, 630);
+    setBackColor(m_remainingLabel, QColor(230, 230, 0));
+    scoreBox(m_remainingLabel, 22);
+    placeCaption(m_teamCaption, QStringLiteral("Team :"), 1620, 315);
+    placeCaption(m_teamNameLabel, QStringLiteral("?"), 2400, 315);
+    placeCaption(m_playerCaption, QStringLiteral("Speler :"), 1620, 660);
+    placeCaption(m_playerNameLabel, QStringLiteral("?"), 2475, 660);
     // Names arrive later and may be long: give them the width of the panel.
     for (QLabel* name : {m_teamNameLabel, m_playerNameLabel})
         name->resize(width() - name->x() - 6, name->height());
 
-    PlaceTwips(m_turnListFrame, 180, 1080, 4290, 2040);
+    placeTwips(m_turnListFrame, 180, 1080, 4290, 2040);
     m_turnListFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PlaceTwips(m_turnList, 300, 1200, 4080, 1830);
-    SetBackColor(m_turnList, QColor(250, 250, 220));
-    SetForeColor(m_turnList, QColor(50, 50, 20));
+    placeTwips(m_turnList, 300, 1200, 4080, 1830);
+    setBackColor(m_turnList, QColor(250, 250, 220));
+    setForeColor(m_turnList, QColor(50, 50, 20));
     m_turnList->setFont(QFont(QStringLiteral("Arial"), 16));
     // Five columns, filled top to bottom and then the next column.
     m_turnList->setFlow(QListView::TopToBottom);
@@ -72,20 +72,20 @@ void TeamPanel::compose(const QColor& screen) {
     m_turnList->setGridSize(QSize(m_turnList->width() / 5 - 1, m_turnList->fontMetrics().height() + 4));
     m_turnList->setFocusPolicy(Qt::NoFocus);
 
-    PlaceTwips(m_boardFrame, 180, 3330, 4290, 4275);
+    placeTwips(m_boardFrame, 180, 3330, 4290, 4275);
     m_boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PlaceTwips(m_boardLabel, 300, 3435, 4065, 4065);
-    PlaceCaption(m_matchCaption, QStringLiteral("Team Match"), 1560, 7740);
-    PlaceCaption(m_playerNumberLabel, QStringLiteral("1"), 4320, 7650);
+    placeTwips(m_boardLabel, 300, 3435, 4065, 4065);
+    placeCaption(m_matchCaption, QStringLiteral("Team Match"), 1560, 7740);
+    placeCaption(m_playerNumberLabel, QStringLiteral("1"), 4320, 7650);
 
-    PlaceTwips(m_playerList, 255, 3405, 4155, 4140);
-    SetBackColor(m_playerList, QColor(0, 40, 0));
-    SetForeColor(m_playerList, QColor(230, 230, 230));
+    placeTwips(m_playerList, 255, 3405, 4155, 4140);
+    setBackColor(m_playerList, QColor(0, 40, 0));
+    setForeColor(m_playerList, QColor(230, 230, 230));
     m_playerList->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     m_playerList->setToolTip(QStringLiteral(" Klik op een spelersnaam "));
     m_playerList->hide();
 
-    PlaceTwips(m_nextPlayerButton, 180, 8250, 4290, 390);
+    placeTwips(m_nextPlayerButton, 180, 8250, 4290, 390);
     m_nextPlayerButton->setText(QStringLiteral("Volgende Speler"));
     m_nextPlayerButton->setEnabled(true);
 
@@ -106,7 +106,7 @@ void TeamPanel::showPlayer(const TeamMatch& match) {
 void TeamPanel::showLeg(const TeamLeg& leg) {
     if (!leg.isStarted()) return;
     m_remainingLabel->setText(QString::number(leg.remainingBeforeTurn()));
-    ShowTurns(m_turnList, leg.turns());
+    showTurns(m_turnList, leg.turns());
 }
 
 void TeamPanel::setBoardImage(const QImage& board) {
@@ -115,7 +115,7 @@ void TeamPanel::setBoardImage(const QImage& board) {
 }
 
 void TeamPanel::markDart(const QString& dartCode) {
-    const std::optional<QPoint> at = MarkerPosition(dartCode);
+    const std::optional<QPoint> at = markerPosition(dartCode);
     if (!at) return;
     // Without a board picture the markers still show, on the plain box.
     if (m_markedBoard.isNull()) {
