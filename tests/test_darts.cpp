@@ -120,15 +120,19 @@ class DartsTest : public QObject, private PlaySession {
         QCOMPARE(control<StyledButton>(m, "AddKnop")->toolTip(), QString(" Score van 60 toevoegen "));
     }
 
+    // The advice is for the score and the darts left after each dart.
     void theSuggestionFollowsEveryDart() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.setCheckoutTable({"100,T20 D20", "60,20 D20", "60,S20 D20,later"});
-        RemainingBeforeTurn(m, 180);
-        darts(m, {"Knop3(20)", "Knop1(20)"});
+        m.setCheckoutTable({"100,T20 D20", "60,20 D20"});
+        RemainingBeforeTurn(m, 160);
+        darts(m, {"Knop3(20)"});
         QCOMPARE(caption(m, "UitgooiLabel"), QString("T20 D20"));
-        darts(m, {"Knop2(20)"});
-        QCOMPARE(caption(m, "UitgooiLabel"), QString("S20 D20"));
+        darts(m, {"Knop1(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("Darts Checkout"));
+        click(m, "CorrectieKnop");
+        darts(m, {"Knop3(20)", "Knop3(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("D20"));
     }
 
     // Where the table puts each marker: the dot in its middle, inside the ring of the marker.
@@ -216,7 +220,8 @@ class DartsTest : public QObject, private PlaySession {
         click(m, "AddKnopDuo(1)");
         darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(20)"});
         QCOMPARE(caption(m, "PuntenLabel(2)"), QString("100"));
-        QCOMPARE(caption(m, "UitgooiSpeler(2)"), QString("T20 T20"));
+        // No dart left in the turn: no advice.
+        QCOMPARE(caption(m, "UitgooiSpeler(2)"), QString("Checkout"));
         QCOMPARE(caption(m, "PuntenLabel(1)"), QString("0"));
 
         click(m, "CorrectieKnop");

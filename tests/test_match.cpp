@@ -43,7 +43,7 @@ void playTeam(TeamLeg& leg, const QString& script) {
     }
 }
 
-const QStringList kCheckouts = {"100,T20 D20", "60,20 D20"};
+const QStringList kCheckouts = {"100,T20 D20", "60,20 D20", "130,T20 T20 D5"};
 
 QString checkout(const std::optional<QString>& suggestion) {
     return suggestion ? " co " + *suggestion : QString();
@@ -137,8 +137,11 @@ class MatchTest : public QObject {
             << 101 << "T20 add 20 add 5 undo undo T20 D20 1" << "[101] 0 0 slot 4 won";
         QTest::newRow("a won leg is not undone") << 40 << "D20 undo" << "[40] 0 0 slot 2 won";
         QTest::newRow("no player: darts held") << 0 << "20 19 add undo" << "[] 0 -39 slot 1";
-        QTest::newRow("the checkout is for the score left")
-            << 180 << "T20 20" << "[] 180 100 slot 3 co T20 D20";
+        QTest::newRow("the checkout is for the score and the darts left")
+            << 160 << "T20" << "[] 160 100 slot 2 co T20 D20";
+        QTest::newRow("no route of the table with one dart left") << 180 << "T20 20" << "[] 180 100 slot 3";
+        QTest::newRow("one dart left, a double") << 120 << "T20 20" << "[] 120 40 slot 3 co D20";
+        QTest::newRow("a full turn has no dart left") << 200 << "T20 T20 20" << "[] 200 60 slot 4";
         // clang-format on
     }
     void teamLeg() {
@@ -168,7 +171,7 @@ class MatchTest : public QObject {
         QTest::newRow("a leg not finished is dropped") << "start301 T20 add pick2" << "2 Bob [] 301 301 slot 1" << 2;
         QTest::newRow("the same player again") << "start301 T20 add T20 pick1" << "1 Ann [] 301 301 slot 1" << 2;
         QTest::newRow("no such player") << "start301 T20 add pick3 pick0" << "1 Ann [60] 241 241 slot 1" << 1;
-        QTest::newRow("after a won leg") << "start60 T20 pick2 20" << "2 Bob [] 60 40 slot 2" << 2;
+        QTest::newRow("after a won leg") << "start60 T20 pick2 20" << "2 Bob [] 60 40 slot 2 co D20" << 2;
         // clang-format on
     }
     void teamMatch() {
@@ -218,8 +221,12 @@ class MatchTest : public QObject {
         QTest::newRow("a finished leg: no undo, booking or dart")
             << 60 << "T20 add undo undo1 undo2 add 20" << "leg1 refused"
             << "0 [60] 20.0 +0 | 60 [] 0 +0 co 20 D20 | at 2";
-        QTest::newRow("the checkout is for the score left")
-            << 180 << "add T20 20" << "" << "180 [0] 0.0 +0 | 180 [] 0 +80 co T20 D20 | at 2";
+        QTest::newRow("the checkout is for the score and the darts left")
+            << 160 << "add T20" << "" << "160 [0] 0.0 +0 | 160 [] 0 +60 co T20 D20 | at 2";
+        QTest::newRow("no route of the table with one dart left")
+            << 180 << "add T20 20" << "" << "180 [0] 0.0 +0 | 180 [] 0 +80 | at 2";
+        QTest::newRow("the player not at the throw has a whole turn")
+            << 130 << "add 10" << "" << "130 [0] 0.0 +0 co T20 T20 D5 | 130 [] 0 +10 | at 2";
         // clang-format on
     }
     void duoLeg() {

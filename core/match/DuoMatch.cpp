@@ -1,6 +1,6 @@
 #include "core/match/DuoMatch.h"
 
-#include "core/match/Checkout.h"
+#include "core/match/CheckoutAdvice.h"
 #include "core/scorelist/LegRows.h"
 
 namespace vx {
@@ -119,7 +119,9 @@ QString DuoMatch::average(int player) const {
 }
 
 std::optional<QString> DuoMatch::checkout(int player) const {
-    return lookupCheckout(m_checkoutTable, remaining(player) - turnSum(player));
+    // The player not at the throw has a whole turn ahead.
+    const int dartsLeft = player == m_atTheThrow ? Turn::kDarts + 1 - m_turn.nextSlot() : Turn::kDarts;
+    return checkoutAdvice(m_checkoutTable, remaining(player) - turnSum(player), dartsLeft);
 }
 
 } // namespace vx

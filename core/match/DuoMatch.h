@@ -106,8 +106,8 @@ class DuoMatch : public QObject {
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
     const Turn& turn() const { return m_turn; }
-    // The suggestion of the checkout table for the player's remaining score less the turn in
-    // progress; nothing when it has none.
+    // The checkout advice for the player's remaining score less the turn in progress, with the
+    // darts left in that turn (see checkoutAdvice); nothing when there is none.
     std::optional<QString> checkout(int player) const;
 
     // Legs won; in a sets match the legs won in the current set. Only the set winner's legs go

@@ -1,6 +1,6 @@
 #include "core/match/TeamLeg.h"
 
-#include "core/match/Checkout.h"
+#include "core/match/CheckoutAdvice.h"
 
 namespace vx {
 
@@ -75,7 +75,7 @@ bool TeamLeg::undoLastTurn() {
 }
 
 std::optional<QString> TeamLeg::checkout() const {
-    return lookupCheckout(m_checkoutTable, m_remaining);
+    return checkoutAdvice(m_checkoutTable, m_remaining, Turn::kDarts + 1 - m_turn.nextSlot());
 }
 
 } // namespace vx

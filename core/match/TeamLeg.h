@@ -76,7 +76,8 @@ class TeamLeg : public QObject {
     // The booked turn totals of the leg, in order.
     const QList<int>& turns() const { return m_turns; }
     const Turn& turn() const { return m_turn; }
-    // The suggestion of the checkout table for remaining(); nothing when it has none.
+    // The checkout advice for remaining() with the darts left in the turn (see checkoutAdvice);
+    // nothing when there is none, also once the turn is full.
     std::optional<QString> checkout() const;
 
   signals:
