@@ -5,6 +5,7 @@
 #include <QHash>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace vx {
 
@@ -28,26 +29,40 @@ constexpr int kLastLineY = 10800;
 constexpr std::array<int, 12> kColumnX{300,  3000, 3900,  5100,  6200,  7400,
                                        8300, 9400, 10500, 11500, 12700, 14000};
 
+// The turn a cell holds: a whole number with nothing but blanks around it and an optional
+// sign. A number too long for a double is none either.
+std::optional<double> TurnValue(QStringView cell) {
+    cell = cell.trimmed();
+    const bool negative = cell.startsWith(u'-');
+    if (negative || cell.startsWith(u'+')) cell = cell.mid(1);
+    if (cell.isEmpty()) return std::nullopt;
+    double value = 0;
+    for (const QChar c : cell) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
 void AddLeg(PlayerFigures& player, const ScoreListModel::Row& row, bool won) {
     int turns = 0;
-    const QString* lastTurn = nullptr;
+    double lastTurn = 0;
     for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column) {
-        const QString& cell = row[column];
-        if (cell == u"-") continue;
-        player.turns.addCell(cell);
-        if (turns < kFirstNineTurns) player.firstNine.addCell(cell);
+        const std::optional<double> value = TurnValue(row[column]);
+        if (!value) continue;
+        player.turns.addTurn(*value);
+        if (turns < kFirstNineTurns) player.firstNine.addTurn(*value);
         ++turns;
-        lastTurn = &cell;
+        lastTurn = *value;
     }
     if (turns == 0) return;
     ++player.legsPlayed;
     if (!won) return;
     ++player.legsWon;
     if (player.bestLeg == 0 || turns < player.bestLeg) player.bestLeg = turns;
-    // Rounded as the statistics window rounds a turn into its table.
-    const double finish = std::nearbyint(leadingNumber(*lastTurn));
-    if (finish > player.highestFinish && finish <= ScoreStatistics::kHighestScore)
-        player.highestFinish = static_cast<int>(finish);
+    if (lastTurn > player.highestFinish && lastTurn <= ScoreStatistics::kHighestScore)
+        player.highestFinish = static_cast<int>(lastTurn);
 }
 
 // Gathers the players in the order their names first come, names compared without case.

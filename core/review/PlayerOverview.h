@@ -15,10 +15,10 @@
 
 namespace vx {
 
-// One player's figures. Every row is one leg of one player. Its turns are its turn cells read
-// as the statistics window reads them: a cell "-" is empty and left out, any other cell is a
-// turn worth its leading number (0 when it has none). A row without a single turn is no leg
-// and counts nowhere.
+// One player's figures. Every row is one leg of one player. Its turns are its turn cells that
+// read as a whole number (blanks around it and a sign allowed); every other cell ("-", empty,
+// "abc", "12.5", "60x") is left out of every figure. A row without a single turn is no leg and
+// counts nowhere.
 struct PlayerFigures {
     QString name; // as it is first written
     int legsPlayed = 0;

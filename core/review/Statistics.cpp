@@ -33,8 +33,10 @@ void fillBox(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& co
 } // namespace
 
 void ScoreStatistics::addCell(QStringView text) {
-    if (text == u"-") return;
-    const double value = leadingNumber(text);
+    if (text != u"-") addTurn(leadingNumber(text));
+}
+
+void ScoreStatistics::addTurn(double value) {
     // Whole numbers the way an integer index or total takes them: halves to even.
     const double score = std::nearbyint(value);
     if (score >= 0 && score <= kHighestScore) ++counts[static_cast<int>(score)];

@@ -25,6 +25,8 @@ struct ScoreStatistics {
     // Takes one turn cell into account: "-" is an empty cell and passed over, any other text is
     // read leniently. The total is rounded after each addition, the way an integer total would be.
     void addCell(QStringView text);
+    // Takes one turn worth `value` into account, as addCell does with the number it read.
+    void addTurn(double value);
     // total / results; 0 when nothing was counted.
     double average() const;
 };
