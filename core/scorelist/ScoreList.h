@@ -19,7 +19,7 @@ namespace vx {
 
 class ScoreListModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kColumns = 28;
     static constexpr int kTurnColumns = 25;
     using Row = std::array<QString, kColumns>;
@@ -35,6 +35,7 @@ public:
     // Cell c of row r, 0-based: column 0 is the row text, column k the sub-item k.
     const QString& cell(int row, int column) const { return m_rows[row][column]; }
     const Row& row(int r) const { return m_rows[r]; }
+    const QVector<Row>& rows() const { return m_rows; }
     int count() const { return static_cast<int>(m_rows.size()); }
 
     void appendRow(const Row& row);
@@ -50,7 +51,7 @@ public:
     // "N Items", the text of the row counter.
     QString itemsText() const;
 
-private:
+  private:
     QVector<Row> m_rows;
     QString m_firstHeader;
 };
