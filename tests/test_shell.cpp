@@ -5,14 +5,17 @@
 #include "testsupport.h"
 #include "ui/main/HelpPanel.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ScoreListExport.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
@@ -390,6 +393,43 @@ class ShellTest : public QObject {
                  0);
         if (turns == 2)
             QCOMPARE(vxtest::control<QLabel>(*m_main, "ScoreLabel(1)")->text(), QStringLiteral("441"));
+    }
+
+    // The export follows the present entry of "Bestand"; Ctrl+E reaches it past the typed darts,
+    // refused while the list is empty, and writes the list where the dialog says.
+    void exportToCsv() {
+        const QList<QAction*> file = m_main->menuBar()->actions().first()->menu()->actions();
+        QCOMPARE(file.size() >= 2 ? QStringList({file[0]->text(), file[1]->text()}) : QStringList(),
+                 QStringList({"Naar Keuzemenu", "Exporteren naar CSV…"}));
+        QStringList asked;
+        QString answer = m_home->file("scores");
+        setCsvFileAsker([&](QWidget*, const QString& suggested) {
+            asked << QFileInfo(suggested).fileName();
+            return answer;
+        });
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        const auto ctrlE = [&] {
+            QTest::keyClick(vxtest::control<StyledButton>(*m_main, "Knop1(20)"), Qt::Key_E,
+                            Qt::ControlModifier);
+        };
+        ctrlE();
+        QCOMPARE(m_prompts->texts(), QStringList{kLoadFirst});
+
+        m_prompts->clear();
+        AddRows(*m_main, 2);
+        ctrlE();
+        const QByteArray bytes = m_home->read("scores.csv");
+        QVERIFY2(bytes.startsWith("\xEF\xBB\xBFNaam Speler;Out;D.1;D.2;"), bytes.left(40).constData());
+        QCOMPARE(bytes.count("\r\n"), 3);
+        QCOMPARE(bytes.count("\r\nAnna;;60;"), 2);
+
+        answer = m_home->file("scores.csv/in een bestand.csv");
+        ctrlE();
+        setCsvFileAsker({});
+        QCOMPARE(asked, QStringList(2, "Scorelijst.csv")); // not for the empty list
+        QCOMPARE(m_prompts->texts().size(), 1);
+        QVERIFY(m_prompts->texts()[0].startsWith(QStringLiteral("De scorelijst is niet geëxporteerd naar")));
     }
 
     void fileExitClosesTheWindow() {

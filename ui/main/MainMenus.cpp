@@ -25,6 +25,10 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     QMenu* file = bar->addMenu(QStringLiteral("Bestand"));
     chosen(AddAction(file, QStringLiteral("Naar Keuzemenu"), QStringLiteral("FileExit")),
            &MainMenus::exitChosen);
+    QAction* exportCsv =
+        AddAction(file, QStringLiteral("Exporteren naar CSV…"), QStringLiteral("FileExportCsv"));
+    exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    chosen(exportCsv, &MainMenus::exportChosen);
     QMenu* edit = bar->addMenu(QStringLiteral("Bewerken"));
     chosen(AddAction(edit, QStringLiteral("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo")),
            &MainMenus::undoChosen);

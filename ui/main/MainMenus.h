@@ -23,6 +23,7 @@ class MainMenus : public QObject {
 
   signals:
     void exitChosen();
+    void exportChosen();
     void undoChosen();
     // "Nieuwe Speler" (true) or "Open Spelers" (false).
     void teamSetupChosen(bool newTeam);

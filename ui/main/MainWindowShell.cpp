@@ -14,6 +14,7 @@
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/MenuStrip.h"
+#include "ui/main/ScoreListExport.h"
 #include "ui/main/ScoreListPanel.h"
 
 #include <QCursor>
@@ -66,6 +67,9 @@ void MainWindow::connectShell() {
     connect(m_menuStrip, &MenuStrip::mouseOffButton, this, &MainWindow::showRowCount);
 
     connect(m_menus, &MainMenus::exitChosen, this, &MainWindow::close);
+    connect(m_menus, &MainMenus::exportChosen, this, [this] {
+        if (ScoreListLoaded(*this)) exportScoreList(*this);
+    });
     connect(m_menus, &MainMenus::undoChosen, this, &MainWindow::undoLastTurn);
     connect(m_menus, &MainMenus::teamSetupChosen, this, &MainWindow::openTeamSetup);
     connect(m_menus, &MainMenus::settingsChosen, this, [this] { OpenModal<SettingsDialog>(*this); });
