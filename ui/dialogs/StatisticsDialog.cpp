@@ -73,7 +73,7 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     graphLabel->setPixmap(QPixmap::fromImage(m_graph));
     surface->setPixmap(QPixmap::fromImage(m_table));
 
-    // The overview in the colours of the printed page: grey headings, dark red figures.
+    // The figures in the dark red of the printed page.
     m_players = matchOverview(main);
     const QStringList headings = overviewHeadings();
     overviewTable = new QTableWidget(int(m_players.size()), int(headings.size()), this);
