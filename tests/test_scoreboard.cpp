@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QTest>
 
 using namespace vx;
@@ -22,10 +23,14 @@ class PaintCounter : public QObject {
   public:
     explicit PaintCounter(QWidget& w) { w.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted = static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
     int paints = 0;
+    QRegion painted;
 };
 
 void turn(DuoMatch& duo, const QList<int>& darts) {
@@ -82,6 +87,7 @@ class ScoreboardTest : public QObject {
         QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Koos", "121", "0", "0", "180"}));
         QCOMPARE(sideTexts(t.sides.at(1)), QStringList({"Fred", "275", "0", "0", "26"}));
         QCOMPARE(t.atTheThrow, 1);
+        QCOMPARE(t.darts, QStringList({"60"}));
         QCOMPARE(t.checkout, QStringLiteral("T15 D8")); // 121 less the 60 in progress
 
         duo.correct();
@@ -89,6 +95,7 @@ class ScoreboardTest : public QObject {
         t = board.texts();
         QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Koos", "0", "0", "1", "121"}));
         QCOMPARE(t.atTheThrow, 0);
+        QCOMPARE(t.darts, QStringList());
         QCOMPARE(t.checkout, QString());
 
         duo.nextLeg();
@@ -117,7 +124,8 @@ class ScoreboardTest : public QObject {
         QCOMPARE(t.heading, QStringLiteral("De Pijlen"));
         QCOMPARE(t.sides.size(), 1);
         QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Ans", "144", "", "", "45 100 26 41 85"}));
-        QCOMPARE(t.average, QStringLiteral("19.8"));         // 357 in 18 darts
+        QCOMPARE(t.average, QStringLiteral("19.8")); // 357 in 18 darts
+        QCOMPARE(t.darts, QStringList({"3"}));
         QCOMPARE(t.checkout, QStringLiteral("T20 T19 D12")); // 141 with the 3 off
         QCOMPARE(t.atTheThrow, 1);
 
@@ -141,7 +149,9 @@ class ScoreboardTest : public QObject {
             return counter.paints;
         };
         QCOMPARE(paintsAfter([] {}), 0);
+        QCOMPARE(paintsAfter([&] { main->duoMatch().correct(); }), 0); // nothing changed
         QCOMPARE(paintsAfter([&] { main->duoMatch().enterDart(20, QStringLiteral("E20")); }), 1);
+        QVERIFY(!counter.painted.intersects(board.remainingBox(1))); // the big digits stay as they are
         QCOMPARE(paintsAfter([&] { main->duoMatch().bookTurn(); }), 1);
         QCOMPARE(paintsAfter([&] { main->duoMatch().undoLastTurn(); }), 1);
         QCOMPARE(paintsAfter([&] { startTeam(); }), 1);

@@ -8,8 +8,10 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <numeric>
 
 namespace vx {
 
@@ -30,6 +32,13 @@ void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, d
     font.setPixelSize(std::max(1, int(size)));
     p.setFont(font);
     p.drawText(box, flags, text);
+}
+
+QStringList dartsOf(const Turn& turn) {
+    QStringList darts;
+    for (int slot = 1; slot < turn.nextSlot(); ++slot)
+        darts << QString::number(turn.dart(slot).points);
+    return darts;
 }
 
 QString lastOf(const QList<int>& turns) {
@@ -57,6 +66,7 @@ ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
     }
     if (!match.isLegOver()) {
         t.atTheThrow = match.atTheThrow();
+        t.darts = dartsOf(match.turn());
         t.checkout = match.checkout(t.atTheThrow).value_or(QString());
     }
     return t;
@@ -74,6 +84,7 @@ ScoreboardTexts scoreboardTexts(const TeamMatch& match) {
     t.average = averagePerDart(turns);
     if (leg.isStarted() && !leg.isWon()) {
         t.atTheThrow = 1;
+        t.darts = dartsOf(leg.turn());
         if (!leg.isBust()) t.checkout = leg.checkout().value_or(QString());
     }
     return t;
@@ -89,11 +100,30 @@ ScoreboardWindow::ScoreboardWindow(MainWindow& main) : QWidget(&main, Qt::Window
     setAttribute(Qt::WA_ShowWithoutActivating);
     resize(960, 540);
 
-    const auto repaint = [this] { update(); };
-    connect(&main, &MainWindow::matchKindChanged, this, repaint);
-    connect(&main.duoMatch(), &DuoMatch::changed, this, repaint);
-    connect(&main.teamMatch(), &TeamMatch::playerChanged, this, repaint);
-    connect(&main.teamMatch().leg(), &TeamLeg::changed, this, repaint);
+    // Another kind of match is laid out anew; within a match only what changed is painted.
+    connect(&main, &MainWindow::matchKindChanged, this, qOverload<>(&QWidget::update));
+    connect(&main.duoMatch(), &DuoMatch::changed, this, &ScoreboardWindow::follow);
+    connect(&main.teamMatch(), &TeamMatch::playerChanged, this, &ScoreboardWindow::follow);
+    connect(&main.teamMatch().leg(), &TeamLeg::changed, this, &ScoreboardWindow::follow);
+}
+
+void ScoreboardWindow::follow() {
+    const ScoreboardTexts now = texts();
+    if (now == m_painted) return;
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    if (now.sides.size() != m_painted.sides.size() || now.sides.size() > l.sides.size()) return update();
+    QRegion dirty;
+    if (now.heading != m_painted.heading) dirty += l.heading;
+    for (int i = 0; i < now.sides.size(); ++i) {
+        const bool marked = now.atTheThrow == i + 1;
+        if (now.sides.at(i) != m_painted.sides.at(i) || marked != (m_painted.atTheThrow == i + 1) ||
+            now.average != m_painted.average)
+            dirty += l.sides.at(i).frame;
+    }
+    if (now.darts != m_painted.darts || now.checkout != m_painted.checkout ||
+        now.atTheThrow != m_painted.atTheThrow)
+        dirty += l.footer;
+    update(dirty);
 }
 
 void ScoreboardWindow::open() {
@@ -157,20 +187,24 @@ ScoreboardWindow::Layout ScoreboardWindow::layout(int sides) const {
     return l;
 }
 
-void ScoreboardWindow::paintEvent(QPaintEvent*) {
+void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(rect(), kBackground);
+    p.fillRect(event->rect(), kBackground);
     const QColor screen = m_main.session.screenColor;
     const QColor marked = m_main.session.dartBoxColor;
     const ScoreboardTexts t = texts();
     const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
 
+    // Big digits are drawn as outlines, not from the glyph cache: only the parts asked for are.
+    const auto wanted = [event](const QRect& r) { return event->region().intersects(r); };
     p.setPen(screen);
-    drawFitted(p, l.heading, t.heading.isEmpty() ? windowTitle() : t.heading, Qt::AlignCenter);
+    if (wanted(l.heading))
+        drawFitted(p, l.heading, t.heading.isEmpty() ? windowTitle() : t.heading, Qt::AlignCenter);
     for (int i = 0; i < t.sides.size() && i < l.sides.size(); ++i) {
         const ScoreboardTexts::Side& side = t.sides.at(i);
         const Layout::Side& box = l.sides.at(i);
+        if (!wanted(box.frame)) continue;
         // The one at the throw stands out in the dart-box colour; the other stays dark.
         const bool atTheThrow = t.atTheThrow == i + 1;
         p.fillRect(box.frame, atTheThrow ? marked : kOtherSide);
@@ -200,11 +234,25 @@ void ScoreboardWindow::paintEvent(QPaintEvent*) {
                            side.turns.at(k), Qt::AlignCenter, 0.8);
         }
     }
-    if (!t.checkout.isEmpty()) {
+    // Below: the darts of the turn in progress and what would finish the leg.
+    if (wanted(l.footer)) {
+        const QRect left(l.footer.left(), l.footer.top(), l.footer.width() * 2 / 5, l.footer.height());
+        const QRect right(left.right() + 1, l.footer.top(), l.footer.width() - left.width(),
+                          l.footer.height());
+        p.setPen(screen);
+        if (!t.darts.isEmpty()) {
+            const int sum =
+                std::accumulate(t.darts.begin(), t.darts.end(), 0,
+                                [](int total, const QString& dart) { return total + dart.toInt(); });
+            drawFitted(p, left,
+                       t.darts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + QString::number(sum),
+                       Qt::AlignCenter, 0.7);
+        }
         p.setPen(marked);
-        const QString who = t.sides.value(t.atTheThrow - 1).name;
-        drawFitted(p, l.footer, who + QStringLiteral(":  ") + t.checkout, Qt::AlignCenter);
+        if (!t.checkout.isEmpty())
+            drawFitted(p, right, QStringLiteral("Checkout ") + t.checkout, Qt::AlignCenter);
     }
+    m_painted = t;
 }
 
 void ScoreboardWindow::keyPressEvent(QKeyEvent* event) {

@@ -23,12 +23,15 @@ struct ScoreboardTexts {
         QString sets;      // duo sets match only
         QString legs;      // duo only
         QStringList turns; // duo: the last turn; team: the last turns of the leg, oldest first
+        bool operator==(const Side&) const = default;
     };
     QString heading; // duo: the target ("First to 3 Sets"); team: the team
     QList<Side> sides;
     int atTheThrow = 0; // 1-based side at the throw; 0 when nobody throws
     QString average;    // team only: the leg's average per dart
+    QStringList darts;  // the points of the darts of the turn in progress
     QString checkout;   // the suggestion for the one at the throw; empty when there is none
+    bool operator==(const ScoreboardTexts&) const = default;
 };
 
 ScoreboardTexts scoreboardTexts(const DuoMatch& match);
@@ -69,8 +72,11 @@ class ScoreboardWindow : public QWidget {
         QRect footer;
     };
     Layout layout(int sides) const;
+    // Marks for repainting what differs from the board as last painted.
+    void follow();
 
     MainWindow& m_main;
+    ScoreboardTexts m_painted;
 };
 
 } // namespace vx
