@@ -21,16 +21,20 @@ const QColor kBackground(0, 0, 0);
 const QColor kOtherSide(40, 40, 40);
 const QColor kDigits(255, 255, 255);
 
-// The text in the largest bold Arial that fits the box: `fill` of its height, and its width.
-void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8) {
-    if (text.isEmpty() || box.isEmpty()) return;
+// The largest bold Arial in which `text` fits the box: `fill` of its height, and its width.
+QFont fittedFont(const QRect& box, const QString& text, double fill) {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(100);
     const double advance = QFontMetricsF(font).horizontalAdvance(text);
     const double size = std::min(box.height() * fill, box.width() * 0.95 * 100 / std::max(advance, 1.0));
     font.setPixelSize(std::max(1, int(size)));
-    p.setFont(font);
+    return font;
+}
+
+void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8) {
+    if (text.isEmpty() || box.isEmpty()) return;
+    p.setFont(fittedFont(box, text, fill));
     p.drawText(box, flags, text);
 }
 
@@ -213,7 +217,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         drawFitted(p, box.name, atTheThrow ? QStringLiteral("\u25B6 ") + side.name : side.name,
                    Qt::AlignCenter);
         p.setPen(atTheThrow ? kBackground : kDigits);
-        drawFitted(p, box.remaining, side.remaining, Qt::AlignCenter, 0.95);
+        drawScore(p, box.remaining, side.remaining, atTheThrow ? kBackground : kDigits);
         p.setPen(text);
         if (m_main.isDuoMatch()) {
             const QString legs = QStringLiteral("Legs ") + side.legs;
@@ -253,6 +257,35 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
             drawFitted(p, right, QStringLiteral("Checkout ") + t.checkout, Qt::AlignCenter);
     }
     m_painted = t;
+}
+
+// Text that tall is drawn from its outlines every time, not from the glyph cache: the digits are
+// drawn once per size and colour, and a score is a row of copies. Every score of a box has the
+// size that fits three digits, so the digits keep their size from 501 down to 0.
+void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour) {
+    const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
+    const int digitWidth = QFontMetrics(font).horizontalAdvance(u'0');
+    QList<QImage>& digits =
+        m_digits[quint64(font.pixelSize()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
+    for (int d = int(digits.size()); d <= 9; ++d) {
+        QImage digit(digitWidth, box.height(), QImage::Format_ARGB32_Premultiplied);
+        digit.fill(Qt::transparent);
+        QPainter dp(&digit);
+        dp.setFont(font);
+        dp.setPen(colour);
+        dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
+        digits << digit;
+    }
+    int x = box.center().x() - digitWidth * int(score.size()) / 2;
+    for (const QChar c : score) {
+        p.drawImage(x, box.top(), digits.at(c.digitValue()));
+        x += digitWidth;
+    }
+}
+
+void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
+    m_digits.clear();
+    QWidget::resizeEvent(event);
 }
 
 void ScoreboardWindow::keyPressEvent(QKeyEvent* event) {

@@ -4,10 +4,14 @@
 // window, and nothing it does changes the match.
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+class QPainter;
 
 namespace vx {
 
@@ -59,6 +63,7 @@ class ScoreboardWindow : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -72,11 +77,14 @@ class ScoreboardWindow : public QWidget {
         QRect footer;
     };
     Layout layout(int sides) const;
+    void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
     // Marks for repainting what differs from the board as last painted.
     void follow();
 
     MainWindow& m_main;
     ScoreboardTexts m_painted;
+    // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
+    QHash<quint64, QList<QImage>> m_digits;
 };
 
 } // namespace vx
