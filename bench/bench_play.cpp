@@ -24,6 +24,8 @@
 // untimed, so each size is timed at exactly that many rows.
 //
 // Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
+// With VX_BENCH_SCOREBOARD=1 the audience scoreboard is open beside the main window all along,
+// so that its repaints are timed with every step.
 // Uses the platform of the environment: offscreen without a display, or a real X server with
 // `xvfb-run -a bench_play`.
 #include "core/common/Services.h"
@@ -32,8 +34,10 @@
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ScoreboardWindow.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -129,6 +133,18 @@ template <class T> T* Control(vx::MainWindow& m, const char* name) {
     auto* control = m.findChild<T*>(QLatin1String(name));
     if (!control) qFatal("no control named %s", name);
     return control;
+}
+
+const bool g_scoreboard = qEnvironmentVariableIntValue("VX_BENCH_SCOREBOARD") == 1;
+
+// The main window on screen, its clock stopped, the scoreboard beside it when asked for.
+void ShowMain(vx::MainWindow& m) {
+    Control<QTimer>(m, "Timer1")->stop();
+    m.show();
+    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    if (!g_scoreboard) return;
+    Control<QAction>(m, "ToolsScorebord")->trigger();
+    if (!m.scoreboard() || !QTest::qWaitForWindowExposed(m.scoreboard())) qFatal("scoreboard not shown");
 }
 
 // The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
@@ -242,9 +258,7 @@ void OpenTeam(vx::MainWindow& m, const QString& team) {
 void TeamBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
     m.compose(vx::MatchKind::Team);
-    Control<QTimer>(m, "Timer1")->stop();
-    m.show();
-    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    ShowMain(m);
     StepTimer timer(counter);
     for (int size : g_sizes) {
         const QString team = QStringLiteral("Team%1").arg(size);
@@ -289,9 +303,7 @@ void OpenDuo(vx::MainWindow& m, const QString& name) {
 void DuoBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
     m.compose(vx::MatchKind::Duo);
-    Control<QTimer>(m, "Timer1")->stop();
-    m.show();
-    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    ShowMain(m);
     StepTimer timer(counter);
     for (int size : g_sizes) {
         const QString name = QStringLiteral("Duo%1").arg(size);
@@ -392,8 +404,9 @@ int main(int argc, char* argv[]) {
     total.start();
     TeamBench(legs, counter);
     DuoBench(legs, counter);
-    std::printf("platform: %s, legs per size: %d, run took %.1f s\n",
-                qPrintable(QGuiApplication::platformName()), legs, total.nsecsElapsed() / 1e9);
+    std::printf("platform: %s, legs per size: %d, scoreboard %s, run took %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), legs, g_scoreboard ? "open" : "closed",
+                total.nsecsElapsed() / 1e9);
     Report();
     vx::setPrompts(nullptr);
     return 0;

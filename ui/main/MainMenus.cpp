@@ -40,6 +40,11 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
     chosen(AddAction(tools, QStringLiteral("Instellingen"), QStringLiteral("ToolsConfig")),
            &MainMenus::settingsChosen);
+    m_scoreboardAction =
+        AddAction(tools, QStringLiteral("Scorebord voor publiek"), QStringLiteral("ToolsScorebord"));
+    m_scoreboardAction->setCheckable(true);
+    m_scoreboardAction->setShortcut(Qt::Key_F9);
+    connect(m_scoreboardAction, &QAction::triggered, this, &MainMenus::scoreboardChosen);
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     m_helpAction = AddAction(help, QStringLiteral("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);
@@ -67,6 +72,10 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
 
 void MainMenus::setHelpChecked(bool checked) {
     m_helpAction->setChecked(checked);
+}
+
+void MainMenus::setScoreboardChecked(bool checked) {
+    m_scoreboardAction->setChecked(checked);
 }
 
 void MainMenus::showFileName(const QString& name) {

@@ -17,6 +17,7 @@ class MainMenus : public QObject {
     explicit MainMenus(QMainWindow& window);
 
     void setHelpChecked(bool checked);
+    void setScoreboardChecked(bool checked);
     // The duo match's file, at the end of the menu bar.
     void showFileName(const QString& name);
     void popUpStatistics(const QPoint& at);
@@ -28,6 +29,8 @@ class MainMenus : public QObject {
     // "Nieuwe Speler" (true) or "Open Spelers" (false).
     void teamSetupChosen(bool newTeam);
     void settingsChosen();
+    // "Scorebord voor publiek" (also F9): to be shown (true) or closed.
+    void scoreboardChosen(bool show);
     void helpChosen();
     void moreSoftwareChosen();
     void checkoutChartChosen();
@@ -37,6 +40,7 @@ class MainMenus : public QObject {
 
   private:
     QAction* m_helpAction = nullptr;
+    QAction* m_scoreboardAction = nullptr;
     QAction* m_fileNameAction = nullptr;
     QMenu* m_statisticsMenu = nullptr;
 };

@@ -79,6 +79,7 @@ void MainWindow::compose(MatchKind kind) {
     m_menuStrip->compose(session.screenColor, clockText);
     m_scoreListPanel->compose(session.screenColor);
     m_helpPanel->compose(session.screenColor);
+    emit matchKindChanged();
 }
 
 // The panels follow the match: the dart slots the turn in progress, the team panel the player

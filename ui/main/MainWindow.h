@@ -27,6 +27,7 @@ class HelpPanel;
 class MainMenus;
 class MenuStrip;
 class ScoreListPanel;
+class ScoreboardWindow;
 class StyledButton;
 class TeamPanel;
 
@@ -97,6 +98,8 @@ class MainWindow : public QMainWindow {
     TeamPanel* teamPanel() const { return m_teamPanel; }
     ScoreListPanel* scoreListPanel() const { return m_scoreListPanel; }
     HelpPanel* helpPanel() const { return m_helpPanel; }
+    // The audience scoreboard; none until it is first opened.
+    ScoreboardWindow* scoreboard() const { return m_scoreboard; }
 
     // Asks the desktop to open the address in the user's browser; a failure stays silent.
     static void openWebPage(const QString& address);
@@ -104,6 +107,10 @@ class MainWindow : public QMainWindow {
     static inline const QString kMoreSoftwareAddress = QStringLiteral("https://vorlentix.example/software");
     static inline const QString kDartsRulesAddress =
         QStringLiteral("https://nl.wikipedia.org/wiki/Darts_(sport)");
+
+  signals:
+    // compose() laid the window out for a match kind, maybe another one.
+    void matchKindChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +148,7 @@ class MainWindow : public QMainWindow {
     void showStatistics(bool allRows);
     // Shows or hides the help panel in place of the score list.
     void toggleHelp();
+    void showScoreboard(bool show);
 
     MatchKind m_kind = MatchKind::Duo; // until composed both panels show, the duo panel on top
     TeamMatch m_team;
@@ -152,6 +160,7 @@ class MainWindow : public QMainWindow {
     MenuStrip* m_menuStrip = nullptr;
     ScoreListPanel* m_scoreListPanel = nullptr;
     HelpPanel* m_helpPanel = nullptr;
+    ScoreboardWindow* m_scoreboard = nullptr;
     MainMenus* m_menus = nullptr;
     QSet<QString> m_unreadableFiles;
     bool m_shutDown = false;

@@ -16,6 +16,7 @@
 #include "ui/main/MenuStrip.h"
 #include "ui/main/ScoreListExport.h"
 #include "ui/main/ScoreListPanel.h"
+#include "ui/main/ScoreboardWindow.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -74,6 +75,7 @@ void MainWindow::connectShell() {
     connect(m_menus, &MainMenus::teamSetupChosen, this, &MainWindow::openTeamSetup);
     connect(m_menus, &MainMenus::settingsChosen, this, [this] { OpenModal<SettingsDialog>(*this); });
     connect(m_menus, &MainMenus::helpChosen, this, &MainWindow::toggleHelp);
+    connect(m_menus, &MainMenus::scoreboardChosen, this, &MainWindow::showScoreboard);
     connect(m_menus, &MainMenus::moreSoftwareChosen, this, [] { openWebPage(kMoreSoftwareAddress); });
     connect(m_menus, &MainMenus::checkoutChartChosen, this,
             [this] { OpenModal<CheckoutChartDialog>(*this); });
@@ -152,6 +154,19 @@ void MainWindow::toggleHelp() {
         showRowCount();
     }
     m_menus->setHelpChecked(open);
+}
+
+void MainWindow::showScoreboard(bool show) {
+    if (!m_scoreboard) {
+        m_scoreboard = new ScoreboardWindow(*this);
+        connect(m_scoreboard, &ScoreboardWindow::closed, m_menus,
+                [this] { m_menus->setScoreboardChecked(false); });
+    }
+    m_menus->setScoreboardChecked(show);
+    if (show)
+        m_scoreboard->open();
+    else
+        m_scoreboard->close();
 }
 
 void MainWindow::openWebPage(const QString& address) {
