@@ -119,14 +119,14 @@ class ScoreboardTest : public QObject {
             leg.enterDart(total, QString::number(total));
             leg.bookTurn();
         }
-        leg.enterDart(3, QStringLiteral("3"));
+        leg.enterDart(44, QStringLiteral("44"));
         ScoreboardTexts t = board.texts();
         QCOMPARE(t.heading, QStringLiteral("De Pijlen"));
         QCOMPARE(t.sides.size(), 1);
         QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Ans", "144", "", "", "45 100 26 41 85"}));
         QCOMPARE(t.average, QStringLiteral("19.8")); // 357 in 18 darts
-        QCOMPARE(t.darts, QStringList({"3"}));
-        QCOMPARE(t.checkout, QStringLiteral("T20 T19 D12")); // 141 with the 3 off
+        QCOMPARE(t.darts, QStringList({"44"}));
+        QCOMPARE(t.checkout, QStringLiteral("T20 D20")); // 100 left with two darts in hand
         QCOMPARE(t.atTheThrow, 1);
 
         main->teamMatch().takeOver(2);
