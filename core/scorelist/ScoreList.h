@@ -36,6 +36,8 @@ public:
     const QString& cell(int row, int column) const { return m_rows[row][column]; }
     const Row& row(int r) const { return m_rows[r]; }
     int count() const { return static_cast<int>(m_rows.size()); }
+    // Shared, not copied: a snapshot of the whole list costs nothing until the list changes.
+    const QVector<Row>& rows() const { return m_rows; }
 
     void appendRow(const Row& row);
     void setCell(int row, int column, const QString& text);
