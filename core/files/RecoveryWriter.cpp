@@ -59,10 +59,14 @@ RecoveryWriter::RecoveryWriter(const TeamMatch& team, const DuoMatch& duo, const
     connect(&duo, &DuoMatch::turnUndone, this, write);
     // Finished legs become rows after their turn is booked; rows are also edited, removed and
     // loaded.
-    connect(&list, &QAbstractItemModel::rowsInserted, this, write);
-    connect(&list, &QAbstractItemModel::rowsRemoved, this, write);
-    connect(&list, &QAbstractItemModel::dataChanged, this, write);
-    connect(&list, &QAbstractItemModel::modelReset, this, write);
+    const auto rows = [this] {
+        rowsChanged();
+        update();
+    };
+    connect(&list, &QAbstractItemModel::rowsInserted, this, rows);
+    connect(&list, &QAbstractItemModel::rowsRemoved, this, rows);
+    connect(&list, &QAbstractItemModel::dataChanged, this, rows);
+    connect(&list, &QAbstractItemModel::modelReset, this, rows);
 }
 
 RecoveryWriter::~RecoveryWriter() {
@@ -73,11 +77,17 @@ void RecoveryWriter::update() {
     if (m_finished) return;
     std::optional<Recovery> snapshot = recoverySnapshot(m_duo, m_team, m_duoMatch, m_list, m_session);
     if (!snapshot) return;
+    const bool withRows = m_rowsVersion != m_rowsVersionSent;
+    m_rowsVersionSent = m_rowsVersion;
+    if (!withRows) snapshot->rows.clear();
     bool start = false;
     {
         std::lock_guard lock(m_mutex);
         start = !m_pending;
-        m_pending = std::move(snapshot);
+        // Rows not yet taken by the thread must not be lost to a snapshot without them.
+        const bool rowsWaiting = m_pending && m_pending->withRows;
+        if (!withRows && rowsWaiting) snapshot->rows = std::move(m_pending->recovery.rows);
+        m_pending = Pending{std::move(*snapshot), withRows || rowsWaiting};
     }
     if (start) m_pool.start([this] { writePending(); });
 }
@@ -85,12 +95,19 @@ void RecoveryWriter::update() {
 // A failure to write is not told: the scorer can do nothing about it during play, and the
 // next snapshot tries again.
 void RecoveryWriter::writePending() {
-    std::optional<Recovery> next;
+    std::optional<Pending> next;
     {
         std::lock_guard lock(m_mutex);
         next.swap(m_pending);
     }
-    if (next) writeRecovery(m_path, *next);
+    if (!next) return;
+    if (next->withRows) {
+        m_writtenRows =
+            QVector<ScoreListModel::Row>(next->recovery.rows.cbegin(), next->recovery.rows.cend());
+        next->recovery.rows = {};
+    }
+    next->recovery.rows = m_writtenRows; // shared with this thread's copy only
+    writeRecovery(m_path, next->recovery);
 }
 
 void RecoveryWriter::flush() {

@@ -2,10 +2,11 @@
 // end, undo, new match or leg and player change, and whenever the score list or its unsaved
 // state changes. Darts of a turn not yet booked are not written.
 //
-// Taking the snapshot is all the scorer waits for: the rows are shared, not copied, and the
-// file is written on a thread of its own, so a score list of thousands of rows does not slow
-// down a booked turn. Snapshots taken while a write is running replace one another; the last
-// is always written, in order.
+// Taking the snapshot is all the scorer waits for: the file is written on a thread of its own,
+// so a score list of thousands of rows does not slow down a booked turn. The rows go along
+// only when they changed, shared, and the thread copies them at once: the list is never kept
+// shared while it is written, which would make the next row added copy the whole list first.
+// Snapshots taken while a write is running replace one another; the last is always written.
 #pragma once
 
 #include "core/files/RecoveryFile.h"
@@ -46,6 +47,12 @@ class RecoveryWriter : public QObject {
 
   private:
     void writePending();
+    void rowsChanged() { ++m_rowsVersion; }
+
+    struct Pending {
+        Recovery recovery;
+        bool withRows = false; // else the rows are those of the last write
+    };
 
     const TeamMatch& m_team;
     const DuoMatch& m_duoMatch;
@@ -56,7 +63,10 @@ class RecoveryWriter : public QObject {
     QString m_path;
     QThreadPool m_pool;
     std::mutex m_mutex;
-    std::optional<Recovery> m_pending; // guarded by m_mutex
+    quint64 m_rowsVersion = 1;
+    quint64 m_rowsVersionSent = 0;
+    std::optional<Pending> m_pending;           // guarded by m_mutex
+    QVector<ScoreListModel::Row> m_writtenRows; // the writing thread's own
 };
 
 } // namespace vx

@@ -36,6 +36,10 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
     chosen(AddAction(tools, QStringLiteral("Instellingen"), QStringLiteral("ToolsConfig")),
            &MainMenus::settingsChosen);
+    tools->setToolTipsVisible(true); // the caller's says why it is disabled
+    m_callerAction = AddAction(tools, QStringLiteral("Caller"), QStringLiteral("ToolsCaller"));
+    m_callerAction->setCheckable(true);
+    connect(m_callerAction, &QAction::triggered, this, &MainMenus::callerChosen);
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     m_helpAction = AddAction(help, QStringLiteral("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);
@@ -63,6 +67,16 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
 
 void MainMenus::setHelpChecked(bool checked) {
     m_helpAction->setChecked(checked);
+}
+
+void MainMenus::setCallerChecked(bool checked) {
+    m_callerAction->setChecked(checked);
+}
+
+void MainMenus::disableCaller(const QString& why) {
+    m_callerAction->setChecked(false);
+    m_callerAction->setEnabled(false);
+    m_callerAction->setToolTip(why);
 }
 
 void MainMenus::showFileName(const QString& name) {

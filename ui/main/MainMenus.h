@@ -20,6 +20,9 @@ class MainMenus : public QObject {
     // The duo match's file, at the end of the menu bar.
     void showFileName(const QString& name);
     void popUpStatistics(const QPoint& at);
+    void setCallerChecked(bool checked);
+    // No call can be heard: the entry is disabled and its tooltip says why.
+    void disableCaller(const QString& why);
 
   signals:
     void exitChosen();
@@ -27,6 +30,7 @@ class MainMenus : public QObject {
     // "Nieuwe Speler" (true) or "Open Spelers" (false).
     void teamSetupChosen(bool newTeam);
     void settingsChosen();
+    void callerChosen(bool on);
     void helpChosen();
     void moreSoftwareChosen();
     void checkoutChartChosen();
@@ -36,6 +40,7 @@ class MainMenus : public QObject {
 
   private:
     QAction* m_helpAction = nullptr;
+    QAction* m_callerAction = nullptr;
     QAction* m_fileNameAction = nullptr;
     QMenu* m_statisticsMenu = nullptr;
 };
