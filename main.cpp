@@ -1,11 +1,13 @@
 // Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
-// shows the start dialog.
+// shows the start dialog, or first offers to play on a match that was not closed.
 #include "core/common/Services.h"
 #include "core/common/StartUp.h"
 #include "ui/dialogs/StartDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlentix"));
@@ -28,7 +30,11 @@ int main(int argc, char* argv[]) {
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 
+    // A match that was not closed is offered before anything else; played on, its window comes
+    // up over the start dialog, as if opened from it.
+    vx::MainWindow* resumed = vx::offerToResumeMatch();
     vx::StartDialog start;
+    if (resumed) QTimer::singleShot(0, &start, [&start, resumed] { start.showMainWindow(resumed); });
     start.exec();
     vx::setPrompts(nullptr);
     return 0;

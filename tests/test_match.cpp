@@ -285,6 +285,95 @@ class MatchTest : public QObject {
               "after");
     }
 
+    // A match put back from what a recovery file keeps stands exactly where the played one
+    // stood, says only changed(), and plays on the same: the same script after it gives the same.
+    void restore_data() {
+        QTest::addColumn<bool>("sets");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("then");
+        // clang-format off
+        QTest::newRow("fresh") << false << 501 << "" << "T20 add 5 add";
+        QTest::newRow("turns and an undo") << false << 501 << "T20 T19 add 5 add D10 add undo" << "T20 add add";
+        QTest::newRow("player 2 to throw after a 0") << false << 60 << "add" << "20 add T20 add";
+        QTest::newRow("leg won, next leg to start") << false << 60 << "win1" << "next win2 next win2";
+        QTest::newRow("the match decided") << false << 60 << "win1 next win1 next win1" << "next T20 add";
+        QTest::newRow("a set won, the loser's legs carry on")
+            << true << 60 << "win1 next win1 next win2 next win1" << "next win2 next win2 next win2";
+        // clang-format on
+    }
+    void restore() {
+        QFETCH(bool, sets);
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        QFETCH(QString, then);
+        DuoMatch played;
+        played.setCheckoutTable(kCheckouts);
+        played.start(setup(start, sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, 2));
+        playDuo(played, script);
+
+        DuoMatch back;
+        back.setCheckoutTable(kCheckouts);
+        QSignalSpy changed(&back, &DuoMatch::changed), started(&back, &DuoMatch::legStarted),
+            booked(&back, &DuoMatch::turnBooked), won(&back, &DuoMatch::legWon);
+        back.restore(played.setup(), {played.turns(1), played.turns(2)},
+                     {played.legsWon(1), played.legsWon(2)}, {played.setsWon(1), played.setsWon(2)},
+                     played.atTheThrow(), played.starter());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(started.size() + booked.size() + won.size(), 0);
+        const auto state = [](const DuoMatch& m) {
+            return describe(m) + QStringLiteral(" starter %1 legs %2-%3 sets %4-%5 leg %6 winner %7 next %8")
+                                     .arg(m.starter())
+                                     .arg(m.legsWon(1))
+                                     .arg(m.legsWon(2))
+                                     .arg(m.setsWon(1))
+                                     .arg(m.setsWon(2))
+                                     .arg(m.legWinner())
+                                     .arg(m.winner())
+                                     .arg(m.canStartNextLeg());
+        };
+        QCOMPARE(state(back), state(played));
+        QCOMPARE(playDuo(back, then), playDuo(played, then));
+        QCOMPARE(state(back), state(played));
+    }
+
+    void restoreTeam_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("fresh") << 501 << ""
+                               << "T20 add";
+        QTest::newRow("turns booked") << 301 << "T20 D20 add T20 20 20 add"
+                                      << "T20 20 add 1 undo 20";
+        QTest::newRow("a won leg") << 40 << "D20"
+                                   << "T20 add undo";
+    }
+    void restoreTeam() {
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        QFETCH(QString, then);
+        TeamMatch played;
+        played.setCheckoutTable(kCheckouts);
+        played.start({"Club", {"Ann", "Bob", "Cees"}, start});
+        played.takeOver(2);
+        playTeam(played.leg(), script);
+
+        TeamMatch back;
+        back.setCheckoutTable(kCheckouts);
+        QSignalSpy changed(&back.leg(), &TeamLeg::changed), started(&back.leg(), &TeamLeg::legStarted),
+            booked(&back.leg(), &TeamLeg::turnBooked), won(&back.leg(), &TeamLeg::legWon);
+        back.restore(played.setup(), played.player(), played.leg().turns());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(started.size() + booked.size() + won.size(), 0);
+        QCOMPARE(back.playerName(), QStringLiteral("Bob"));
+        // The winning dart stays in its slot on the board; a restored leg has no darts in play.
+        const QRegularExpression slot(" slot \\d");
+        QCOMPARE(describe(back.leg()).remove(slot), describe(played.leg()).remove(slot));
+        playTeam(back.leg(), then);
+        playTeam(played.leg(), then);
+        QCOMPARE(describe(back.leg()).remove(slot), describe(played.leg()).remove(slot));
+    }
+
     // Random darts, Correctie, bookings, undos and next legs: a finished team leg's turns add
     // up to its start score, and a duo player's turns never add up to more than the start score.
     void noSequenceBreaksTheScore() {

@@ -1,5 +1,8 @@
 // The recovery file: every field back as written, and any damaged file refused with a reason.
 #include "core/files/RecoveryFile.h"
+#include "core/files/RecoveryWriter.h"
+#include "core/match/SessionState.h"
+#include "core/match/TeamMatch.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -100,6 +103,76 @@ class RecoveryFileTest : public QObject {
         QVERIFY2(read, qPrintable(read.error));
         QVERIFY(back == recovery);
         QCOMPARE(back.savedAt.toString(Qt::ISODateWithMs), recovery.savedAt.toString(Qt::ISODateWithMs));
+    }
+
+    // Through the models: a match played, written, read and put back into fresh models gives
+    // the same file contents again, every field included.
+    void modelRoundTrip_data() {
+        QTest::addColumn<Recovery>("recovery");
+        QTest::newRow("duo") << DuoExample();
+        QTest::newRow("team") << TeamExample();
+    }
+    void modelRoundTrip() {
+        QFETCH(Recovery, recovery);
+        vxtest::TempHome home;
+        vxtest::FixedClock clock(recovery.savedAt);
+        const bool duo = std::holds_alternative<DuoRecovery>(recovery.match);
+        QVERIFY(writeRecovery(recoveryFilePath(), recovery));
+        Recovery read;
+        QVERIFY(readRecovery(recoveryFilePath(), &read));
+
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        if (duo) {
+            restoreMatch(std::get<DuoRecovery>(read.match), match);
+            session.duoFileName = std::get<DuoRecovery>(read.match).fileName;
+        } else {
+            restoreMatch(std::get<TeamRecovery>(read.match), team);
+        }
+        list.replaceAll(read.rows);
+        session.scoreListChanged = read.listChanged;
+        const std::optional<Recovery> again = recoverySnapshot(duo, team, match, list, session);
+        QVERIFY(again);
+        QVERIFY(*again == recovery);
+        QVERIFY(!recoverySnapshot(!duo, team, match, list, session)); // the other kind was never set up
+    }
+
+    // The writer writes what was booked, not darts in progress, and a closed match leaves no file.
+    void writer() {
+        vxtest::TempHome home;
+        vxtest::FixedClock clock(QDateTime(QDate(2024, 3, 7), QTime(21, 5)));
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        RecoveryWriter writer(team, match, list, session);
+        writer.setDuo(true);
+        // The turns of player 1 and the minute the snapshot was taken.
+        const auto written = [&] {
+            writer.flush();
+            Recovery r;
+            if (!readRecovery(recoveryFilePath(), &r)) return QStringLiteral("none");
+            return turnTexts(std::get<DuoRecovery>(r.match).turns[0]).join(u' ') + r.savedAt.toString(" mm");
+        };
+        QCOMPARE(written(), "none");
+        match.start({{"Koos", "Fred"}, 501, DuoSetup::Kind::Legs, 3});
+        QCOMPARE(written(), " 05");
+        clock.at = clock.at.addSecs(60);
+        match.enterDart(60, "T20");
+        QCOMPARE(written(), " 05");
+        match.bookTurn();
+        QCOMPARE(written(), "60 06");
+        match.bookTurn();
+        clock.at = clock.at.addSecs(60);
+        match.undoLastTurn(1);
+        QCOMPARE(written(), " 07");
+        writer.finish();
+        QVERIFY(!QFile::exists(recoveryFilePath()));
+        match.bookTurn();
+        writer.flush();
+        QVERIFY(!QFile::exists(recoveryFilePath()));
     }
 
     void damaged_data() {

@@ -1,8 +1,11 @@
 #include "core/files/Settings.h"
 
+#include "core/common/Services.h"
 #include "core/files/TextFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace vx {
 
@@ -68,6 +71,22 @@ bool writeSettings(const QString& path, const QString& footerText, QString* erro
 
 bool isStorableFooter(const QString& text) {
     return !text.contains(u'"') && fitsTextLine(text);
+}
+
+namespace {
+const QString kCallerKey = QStringLiteral("Caller/aan");
+}
+
+QString optionsFilePath() {
+    return QDir(folders().homeDir).filePath(QStringLiteral("Vorlentix-opties.ini"));
+}
+
+bool readCallerOn() {
+    return QSettings(optionsFilePath(), QSettings::IniFormat).value(kCallerKey, false).toBool();
+}
+
+void writeCallerOn(bool on) {
+    QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kCallerKey, on);
 }
 
 } // namespace vx

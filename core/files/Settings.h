@@ -21,4 +21,12 @@ bool writeSettings(const QString& path, const QString& footerText, QString* erro
 // characters outside Windows-1252. Texts that are not are refused where they are typed.
 bool isStorableFooter(const QString& text);
 
+// Choices older copies of the program do not know are kept in a file of their own beside it,
+// "Vorlentix-opties.ini" in the home folder (Qt's INI format), so that the three lines above
+// stay exactly as those copies read and write them.
+QString optionsFilePath();
+// The caller, off unless switched on.
+bool readCallerOn();
+void writeCallerOn(bool on);
+
 } // namespace vx

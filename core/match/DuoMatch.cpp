@@ -92,6 +92,31 @@ DuoMatch::BookResult DuoMatch::countLeg(int player) {
     return BookResult::MatchWon;
 }
 
+void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
+                       const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
+                       int starter) {
+    m_setup = setup;
+    m_started = true;
+    m_legWinner = m_winner = 0;
+    for (int p = 1; p <= 2; ++p) {
+        Player& player = at(p);
+        player.turns = turns[index(p)];
+        player.remaining = setup.startScore;
+        for (int total : player.turns)
+            player.remaining -= total;
+        player.booked = !player.turns.isEmpty();
+        player.legs = legsWon[index(p)];
+        player.sets = setsWon[index(p)];
+        if (player.remaining == 0) m_legWinner = p;
+        const int won = setup.kind == DuoSetup::Kind::Sets ? player.sets : player.legs;
+        if (won == setup.target) m_winner = p;
+    }
+    m_turn.clear();
+    m_atTheThrow = atTheThrow;
+    m_starter = starter;
+    emit changed();
+}
+
 bool DuoMatch::nextLeg() {
     if (!canStartNextLeg()) return false;
     startLeg(3 - m_starter);

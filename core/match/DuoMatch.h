@@ -80,6 +80,14 @@ class DuoMatch : public QObject {
     // match is not decided. Emits legStarted() and changed().
     bool nextLeg();
 
+    // The match as it stood after a booked turn, from what a recovery file keeps: the setup,
+    // each player's turns of the leg in play, legs and sets won, who is at the throw and who
+    // started. A player whose turns reach the start score has won the leg. No turn in progress.
+    // Emits only changed(): nothing was played.
+    void restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
+                 const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
+                 int starter);
+
     // Takes the last booked turn of the player who threw before the one at the throw back onto
     // that player's remaining score. The player at the throw stays at the throw, with the darts
     // of the turn in progress: they are that player's, not yet off any score. True when a turn

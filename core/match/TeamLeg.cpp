@@ -16,6 +16,18 @@ void TeamLeg::start(int startScore) {
     emit changed();
 }
 
+void TeamLeg::restore(int startScore, const QList<int>& turns) {
+    m_started = true;
+    m_turns = turns;
+    m_remaining = startScore;
+    for (int total : turns)
+        m_remaining -= total;
+    m_remainingBeforeTurn = m_remaining;
+    m_won = m_remaining == 0;
+    m_turn.clear();
+    emit changed();
+}
+
 TeamLeg::DartResult TeamLeg::enterDart(int points, const QString& code) {
     if (m_turn.isFull()) return DartResult::Ignored;
     const int slot = m_turn.nextSlot();

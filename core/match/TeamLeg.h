@@ -46,6 +46,10 @@ class TeamLeg : public QObject {
     // not finished is dropped. Emits legStarted() and changed().
     void start(int startScore);
 
+    // The leg as it stood after its last booked turn: started from `startScore`, won when the
+    // turns reach it. Emits only changed(): nothing was played.
+    void restore(int startScore, const QList<int>& turns);
+
     // One dart. Emits dartEntered() unless Ignored; on LegWon also turnBooked() and legWon();
     // then changed().
     DartResult enterDart(int points, const QString& code);

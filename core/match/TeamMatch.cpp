@@ -18,4 +18,11 @@ bool TeamMatch::takeOver(int player) {
     return true;
 }
 
+void TeamMatch::restore(const TeamSetup& setup, int player, const QList<int>& turns) {
+    m_setup = setup;
+    m_player = player;
+    emit playerChanged(player);
+    m_leg.restore(setup.startScore, turns);
+}
+
 } // namespace vx

@@ -36,6 +36,10 @@ class TeamMatch : public QObject {
     // (false, no signal) without a team or for a player the team does not have.
     bool takeOver(int player);
 
+    // The team with `player` at the board and the turns of that player's leg, as after the last
+    // booked turn. Emits playerChanged() for the window's sake, then only the leg's changed().
+    void restore(const TeamSetup& setup, int player, const QList<int>& turns);
+
     bool hasTeam() const { return m_player != 0; }
     const TeamSetup& setup() const { return m_setup; }
     // The player at the board, 1-based; 0 before a team is set up.

@@ -37,6 +37,8 @@ class ScoreListModel : public QAbstractTableModel {
     const Row& row(int r) const { return m_rows[r]; }
     const QVector<Row>& rows() const { return m_rows; }
     int count() const { return static_cast<int>(m_rows.size()); }
+    // Shared, not copied: a snapshot of the whole list costs nothing until the list changes.
+    const QVector<Row>& rows() const { return m_rows; }
 
     void appendRow(const Row& row);
     void setCell(int row, int column, const QString& text);

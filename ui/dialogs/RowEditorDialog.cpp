@@ -1,6 +1,7 @@
 #include "ui/dialogs/RowEditorDialog.h"
 
 #include "core/common/Services.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/TextFile.h"
 #include "core/review/Statistics.h"
 #include "ui/dialogs/SelectedRow.h"
@@ -221,6 +222,7 @@ void RowEditorDialog::changeRow() {
         list.setCell(m_row, kAverageColumn, averageEdit->text());
     }
     m_main.session.scoreListChanged = true;
+    m_main.recoveryWriter().update();
 }
 
 void RowEditorDialog::deleteRow() {
@@ -230,6 +232,7 @@ void RowEditorDialog::deleteRow() {
         return;
     if (m_row >= 0 && m_row < m_main.scoreList.count()) m_main.scoreList.removeRowAt(m_row);
     m_main.session.scoreListChanged = true;
+    m_main.recoveryWriter().update();
     m_main.showRowCount();
     accept();
 }

@@ -2,6 +2,7 @@
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/FormLook.h"
@@ -126,6 +127,7 @@ void SaveDialog::save() {
         pause(0.5);
     }
     m_main.session.scoreListChanged = false;
+    m_main.recoveryWriter().update();
     accept();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -53,6 +54,14 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     connect(pointNumbersOption, &QRadioButton::clicked, this,
             [this] { m_main.dartBoard()->numberDartButtons(1, 2, 3); });
 
+    callerCheck = new QCheckBox(QStringLiteral("Caller"), this);
+    callerCheck->setObjectName(QStringLiteral("CallerCheck"));
+    placeTwips(callerCheck, 360, 1950, 3300, 240);
+    setBackColor(callerCheck, back);
+    callerCheck->setChecked(m_main.isCallerOn());
+    callerCheck->setEnabled(m_main.callerUnavailable().isEmpty());
+    callerCheck->setToolTip(m_main.callerUnavailable());
+
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
     pictureLabel->setPixmap(uiPicture(QStringLiteral("ConfigForm.png")));
@@ -86,6 +95,7 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
 void SettingsDialog::resetSettings() {
     m_main.dartBoard()->numberDartButtons(1, 1, 1);
     footerEdit->setText(kDefaultFooterText);
+    callerCheck->setChecked(false);
 }
 
 void SettingsDialog::storeFooter() {
@@ -99,6 +109,7 @@ void SettingsDialog::storeFooter() {
         return;
     }
     m_main.session.footerText = footerEdit->text();
+    if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
     accept();
 }
 

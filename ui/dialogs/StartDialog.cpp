@@ -83,9 +83,14 @@ void StartDialog::openMainWindow() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_main = new MainWindow; // start-up runs here
-    m_main->compose(duoMatchOption->isChecked() ? MatchKind::Duo : MatchKind::Team);
+    auto* main = new MainWindow; // start-up runs here
+    main->compose(duoMatchOption->isChecked() ? MatchKind::Duo : MatchKind::Team);
     QApplication::restoreOverrideCursor();
+    showMainWindow(main);
+}
+
+void StartDialog::showMainWindow(MainWindow* main) {
+    m_main = main;
     // Modal to the start dialog, without a nested event loop: the start dialog is usable
     // again as soon as the main window is closed (it deletes itself then).
     m_main->setWindowModality(Qt::ApplicationModal);

@@ -45,6 +45,10 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     m_scoreboardAction->setCheckable(true);
     m_scoreboardAction->setShortcut(Qt::Key_F9);
     connect(m_scoreboardAction, &QAction::triggered, this, &MainMenus::scoreboardChosen);
+    tools->setToolTipsVisible(true); // the caller's says why it is disabled
+    m_callerAction = AddAction(tools, QStringLiteral("Caller"), QStringLiteral("ToolsCaller"));
+    m_callerAction->setCheckable(true);
+    connect(m_callerAction, &QAction::triggered, this, &MainMenus::callerChosen);
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     m_helpAction = AddAction(help, QStringLiteral("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);
@@ -76,6 +80,16 @@ void MainMenus::setHelpChecked(bool checked) {
 
 void MainMenus::setScoreboardChecked(bool checked) {
     m_scoreboardAction->setChecked(checked);
+}
+
+void MainMenus::setCallerChecked(bool checked) {
+    m_callerAction->setChecked(checked);
+}
+
+void MainMenus::disableCaller(const QString& why) {
+    m_callerAction->setChecked(false);
+    m_callerAction->setEnabled(false);
+    m_callerAction->setToolTip(why);
 }
 
 void MainMenus::showFileName(const QString& name) {

@@ -21,6 +21,9 @@ class MainMenus : public QObject {
     // The duo match's file, at the end of the menu bar.
     void showFileName(const QString& name);
     void popUpStatistics(const QPoint& at);
+    void setCallerChecked(bool checked);
+    // No call can be heard: the entry is disabled and its tooltip says why.
+    void disableCaller(const QString& why);
 
   signals:
     void exitChosen();
@@ -31,6 +34,7 @@ class MainMenus : public QObject {
     void settingsChosen();
     // "Scorebord voor publiek" (also F9): to be shown (true) or closed.
     void scoreboardChosen(bool show);
+    void callerChosen(bool on);
     void helpChosen();
     void moreSoftwareChosen();
     void checkoutChartChosen();
@@ -41,6 +45,7 @@ class MainMenus : public QObject {
   private:
     QAction* m_helpAction = nullptr;
     QAction* m_scoreboardAction = nullptr;
+    QAction* m_callerAction = nullptr;
     QAction* m_fileNameAction = nullptr;
     QMenu* m_statisticsMenu = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "ui/main/MainWindow.h"
 
+#include "core/caller/Caller.h"
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/Settings.h"
 #include "core/files/TextFile.h"
 #include "ui/dialogs/SaveDialog.h"
@@ -52,11 +54,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     // Steps 3 to 5: data files, then the settings file.
     loadDataFiles();
     readSettingsFile();
+    m_recovery = new RecoveryWriter(m_team, m_duo, scoreList, session, this);
     connectMatch();
     connectShell();
+    connectCaller();
     new KeyboardDarts(*this);
 }
 
+// Out of line: the caller and its speech are only declared in the header.
 MainWindow::~MainWindow() = default;
 
 int MainWindow::showDialog(QDialog& dialog) {
@@ -67,6 +72,7 @@ int MainWindow::showDialog(QDialog& dialog) {
 void MainWindow::compose(MatchKind kind) {
     m_kind = kind;
     const bool duo = kind == MatchKind::Duo;
+    m_recovery->setDuo(duo);
     m_teamPanel->setVisible(!duo);
     m_duoPanel->setVisible(duo);
     m_dartBoard->showForTeam(!duo);
@@ -221,6 +227,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
         m_shutDown = true;
         writeSettingsFile(true);
+        // Whether the list was saved or not, the scorer ended the match: nothing to recover.
+        m_recovery->finish();
     }
     event->accept();
 }

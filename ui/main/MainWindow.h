@@ -16,12 +16,18 @@
 #include <QMainWindow>
 #include <QSet>
 #include <functional>
+#include <memory>
 
 class QDialog;
 
 namespace vx {
 
+class Caller;
 class DartBoardPanel;
+class Speech;
+class TextSpeech;
+class RecoveryWriter;
+struct Recovery;
 class DuoPanel;
 class HelpPanel;
 class MainMenus;
@@ -32,6 +38,14 @@ class StyledButton;
 class TeamPanel;
 
 enum class MatchKind { Team, Duo };
+
+class MainWindow;
+
+// At start-up: when the last match was not closed normally, asks whether to play on. Yes makes
+// its main window, composed and restored but not yet shown, and returns it; No, or a file that
+// cannot be used (told in a message), sets the file aside and returns nullptr, as when there is
+// no file.
+MainWindow* offerToResumeMatch();
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -57,6 +71,23 @@ class MainWindow : public QMainWindow {
     // on the score list of its file.
     void startTeamMatch(const TeamSetup& setup);
     void startDuoMatch(const DuoSetup& setup, const QString& fileName);
+
+    // Opens the match of a recovery file as it was after its last booked turn, with its score
+    // list rows and their unsaved state (MainWindowResume.cpp).
+    void resume(const Recovery& recovery);
+    // The recovery file is kept up to date by this while the window is open.
+    RecoveryWriter& recoveryWriter() { return *m_recovery; }
+
+    // The caller (MainWindowCaller.cpp): off by default, the choice kept between runs. Switched
+    // on, it calls the match in play through the desktop's speech engine, or through what
+    // makeSpeech makes when set (tests). Switching on with no engine or voice disables the
+    // Tools menu's entry with the reason and leaves it off.
+    static std::function<std::unique_ptr<Speech>()> makeSpeech;
+    void setCallerOn(bool on);
+    bool isCallerOn() const { return m_caller != nullptr; }
+    // Why no call can be heard; empty while it can, or as far as is known without asking the
+    // engine.
+    const QString& callerUnavailable() const { return m_callerUnavailable; }
 
     // Takes back the last booked turn (Bewerken, "Correctie Laatste 3 Darts").
     void undoLastTurn();
@@ -162,6 +193,14 @@ class MainWindow : public QMainWindow {
     HelpPanel* m_helpPanel = nullptr;
     ScoreboardWindow* m_scoreboard = nullptr;
     MainMenus* m_menus = nullptr;
+    RecoveryWriter* m_recovery = nullptr;
+    void connectCaller();
+    void switchCaller(bool on);
+    Speech& speech();
+    std::unique_ptr<Speech> m_speech;
+    TextSpeech* m_voice = nullptr; // m_speech when it is the desktop's engine
+    Caller* m_caller = nullptr;
+    QString m_callerUnavailable;
     QSet<QString> m_unreadableFiles;
     bool m_shutDown = false;
 };

@@ -1,6 +1,7 @@
 // The main window's side of the score list: finished legs become rows, rows go to and come
 // from their files.
 #include "core/common/Services.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/scorelist/LegRows.h"
 #include "ui/main/MainWindow.h"
 
@@ -22,6 +23,7 @@ FileResult MainWindow::afterLoad(const FileResult& result, const QString& path) 
         m_unreadableFiles.remove(file.absoluteFilePath());
     // What is on screen now is what is on disk (or nothing at all): no unsaved changes.
     session.scoreListChanged = false;
+    m_recovery->update();
     return unreadable ? result : FileResult::success();
 }
 
@@ -49,7 +51,10 @@ FileResult MainWindow::savePlayerList() {
     const QString player = m_team.playerName();
     if (const FileResult allowed = beforeSave(playerFilePath(team, player)); !allowed) return allowed;
     const FileResult result = vx::savePlayerList(scoreList, team, player);
-    if (result) session.scoreListChanged = false;
+    if (result) {
+        session.scoreListChanged = false;
+        m_recovery->update();
+    }
     return result;
 }
 
@@ -61,7 +66,10 @@ FileResult MainWindow::loadDuoList(const QString& name) {
 FileResult MainWindow::saveDuoList(const QString& name) {
     if (const FileResult allowed = beforeSave(duoFilePath(name)); !allowed) return allowed;
     const FileResult result = vx::saveDuoList(scoreList, name);
-    if (result) session.scoreListChanged = false;
+    if (result) {
+        session.scoreListChanged = false;
+        m_recovery->update();
+    }
     return result;
 }
 
@@ -80,6 +88,7 @@ void MainWindow::addTeamLegRow() {
     const QStringList turns = turnTexts(m_team.leg().turns());
     scoreList.appendRow(teamLegRow(turns, legTimeStamp(clock().now())));
     session.scoreListChanged = true;
+    m_recovery->update();
     TellOfTurnsLeftOut(turns.size());
 }
 
@@ -88,6 +97,7 @@ void MainWindow::addDuoLegRows() {
         scoreList.appendRow(
             duoLegRow(m_duo.name(p), m_duo.remaining(p) == 0, turnTexts(m_duo.turns(p)), m_duo.average(p)));
     session.scoreListChanged = true;
+    m_recovery->update();
     TellOfTurnsLeftOut(std::max(m_duo.turns(1).size(), m_duo.turns(2).size()));
 }
 
