@@ -35,7 +35,6 @@ class ScoreListModel : public QAbstractTableModel {
     // Cell c of row r, 0-based: column 0 is the row text, column k the sub-item k.
     const QString& cell(int row, int column) const { return m_rows[row][column]; }
     const Row& row(int r) const { return m_rows[r]; }
-    const QVector<Row>& rows() const { return m_rows; }
     int count() const { return static_cast<int>(m_rows.size()); }
     // Shared, not copied: a snapshot of the whole list costs nothing until the list changes.
     const QVector<Row>& rows() const { return m_rows; }
