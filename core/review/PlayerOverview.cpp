@@ -15,16 +15,10 @@ constexpr int kFirstTurnColumn = 2;
 constexpr int kLastTurnColumn = kFirstTurnColumn + ScoreListModel::kTurnColumns - 1;
 constexpr int kFirstNineTurns = 3;
 
-// The page frame of the score list report.
-const QString kArial = QStringLiteral("Arial");
-const QColor kTitleBlue(0, 0, 90);
-const QColor kHeadingGrey(90, 90, 90);
-const QColor kBodyRed(90, 0, 0);
+using namespace reportFrame;
+
 constexpr int kHeadingY = 900;
 constexpr int kRuleY = 1140;
-constexpr int kFirstLineY = 1380;
-constexpr int kLineHeight = 255;
-constexpr int kLastLineY = 10800;
 // Name, legs, won, average, first nine, the four bands, highest, best leg, highest finish.
 constexpr std::array<int, 12> kColumnX{300,  3000, 3900,  5100,  6200,  7400,
                                        8300, 9400, 10500, 11500, 12700, 14000};
@@ -183,9 +177,7 @@ PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& play
         }
     }
     printFooter(sink, footerText);
-    if (sink.end()) return {};
-    return {
-        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+    return endDocument(sink);
 }
 
 } // namespace vx

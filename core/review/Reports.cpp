@@ -9,16 +9,11 @@ namespace vx {
 
 namespace {
 
-const QString kArial = QStringLiteral("Arial");
-const QColor kTitleBlue(0, 0, 90);
-const QColor kHeadingGrey(90, 90, 90);
-const QColor kBodyRed(90, 0, 0);
+using namespace reportFrame;
+
 const QColor kHelpGrey(60, 60, 60);
 
 constexpr int kFooterY = 11200;
-constexpr int kFirstLineY = 1380;
-constexpr int kLineHeight = 255;
-constexpr int kLastLineY = 10800;
 constexpr int kTurnX = 2850;
 constexpr int kTurnStep = 510;
 
@@ -28,18 +23,18 @@ void printTitle(PageSink& sink, int x, int y, const QString& word) {
     sink.text(x, y, reportTitle(word));
 }
 
-PrintResult endDocument(PageSink& sink) {
-    if (sink.end()) return {};
-    return {
-        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
-}
-
 PrintResult finish(PageSink& sink, const QString& footerText) {
     printFooter(sink, footerText);
     return endDocument(sink);
 }
 
 } // namespace
+
+PrintResult endDocument(PageSink& sink) {
+    if (sink.end()) return {};
+    return {
+        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+}
 
 QString reportTitle(const QString& word) {
     const QDateTime now = clock().now();

@@ -6,6 +6,7 @@
 #include "core/review/PageSink.h"
 #include "core/scorelist/ScoreList.h"
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -18,6 +19,20 @@ struct [[nodiscard]] PrintResult {
     QString error;
     bool ok() const { return error.isEmpty(); }
 };
+
+// The frame every landscape report shares: its font, colours and the lines of its body, in twips.
+namespace reportFrame {
+inline const QString kArial = QStringLiteral("Arial");
+inline const QColor kTitleBlue(0, 0, 90);
+inline const QColor kHeadingGrey(90, 90, 90);
+inline const QColor kBodyRed(90, 0, 0);
+constexpr int kFirstLineY = 1380;
+constexpr int kLineHeight = 255;
+constexpr int kLastLineY = 10800;
+} // namespace reportFrame
+
+// Ends the document: nothing when it was delivered, else the Dutch message for the user.
+PrintResult endDocument(PageSink& sink);
 
 // Address named at the foot of the help text.
 inline const QString kSoftwarePage = QStringLiteral("https://vorlentix.example/software");
