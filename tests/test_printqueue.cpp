@@ -185,7 +185,7 @@ class PrintQueueTest : public QObject {
         QStringList listed;
         for (int i = 0; i < form.printerCombo->count(); ++i)
             listed << form.printerCombo->itemText(i);
-        QCOMPARE(listed, installed + QStringList{kPdfChoice});
+        QCOMPARE(listed, installed + QStringList{pdfChoiceCaption()});
         // Nothing chosen yet: the server's default printer is current.
         QCOMPARE(form.printerCombo->currentText(), QStringLiteral("VorlentixPDF"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (VorlentixPDF)"));

@@ -2,6 +2,7 @@
 
 #include "core/common/Utilities.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <array>
 #include <cmath>
@@ -135,10 +136,23 @@ QList<PlayerFigures> teamOverview(const QList<PlayerRows>& entries) {
 }
 
 QStringList overviewHeadings() {
-    return {QStringLiteral("Speler"),  QStringLiteral("Legs"),      QStringLiteral("Gewonnen"),
-            QStringLiteral("Gem."),    QStringLiteral("Eerste 9"),  QStringLiteral("180"),
-            QStringLiteral("140-179"), QStringLiteral("100-139"),   QStringLiteral("60-99"),
-            QStringLiteral("Hoogste"), QStringLiteral("Beste leg"), QStringLiteral("Hoogste uitgooi")};
+    static const char* const kHeadings[] = {QT_TRANSLATE_NOOP("vx::PlayerOverview", "Speler"),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Legs"),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Gewonnen"),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Gem."),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Eerste 9"),
+                                            "180",
+                                            "140-179",
+                                            "100-139",
+                                            "60-99",
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Hoogste"),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Beste leg"),
+                                            QT_TRANSLATE_NOOP("vx::PlayerOverview", "Hoogste uitgooi")};
+    QStringList headings;
+    // A band of numbers has no translation and so comes back as it is.
+    for (const char* heading : kHeadings)
+        headings << QCoreApplication::translate("vx::PlayerOverview", heading);
+    return headings;
 }
 
 QStringList overviewCells(const PlayerFigures& player) {
@@ -161,7 +175,7 @@ PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& play
                                 const QString& footerText) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
-    sink.text(300, 300, reportTitle(QStringLiteral("Speleroverzicht / ")));
+    sink.text(300, 300, reportTitle(QCoreApplication::translate("vx::PlayerOverview", "Speleroverzicht")));
     PrintHeadings(sink);
     int y = kFirstLineY;
     for (const PlayerFigures& player : players) {

@@ -3,6 +3,7 @@
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace vx {
@@ -32,14 +33,15 @@ PrintResult finish(PageSink& sink, const QString& footerText) {
 
 PrintResult endDocument(PageSink& sink) {
     if (sink.end()) return {};
-    return {
-        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+    return {QCoreApplication::translate(
+        "vx::Reports", "Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
 }
 
 QString reportTitle(const QString& word) {
     const QDateTime now = clock().now();
-    return word + now.toString(QStringLiteral("hh:mm:ss")) + QStringLiteral(" / ") +
-           now.toString(QStringLiteral("dd-MM-yyyy"));
+    // The time stamp is the same in every language: only the word is translated.
+    return QStringLiteral("%1 / %2 / %3")
+        .arg(word, now.toString(QStringLiteral("hh:mm:ss")), now.toString(QStringLiteral("dd-MM-yyyy")));
 }
 
 void printFooter(PageSink& sink, const QString& footerText) {
@@ -51,17 +53,20 @@ void printFooter(PageSink& sink, const QString& footerText) {
 void printScoreListHeadings(PageSink& sink, bool isDuo) {
     sink.setFont(kArial, 9, true);
     sink.setColor(kHeadingGrey);
-    sink.text(300, 900, QStringLiteral("Speler"));
-    if (isDuo) sink.text(2250, 900, QStringLiteral("Out"));
+    sink.text(300, 900, QCoreApplication::translate("vx::Reports", "Speler"));
+    if (isDuo) sink.text(2250, 900, QCoreApplication::translate("vx::Reports", "Out"));
     for (int k = 1; k <= ScoreListModel::kTurnColumns; ++k)
-        sink.text(kTurnX + kTurnStep * (k - 1), 900, QStringLiteral("D.") + QString::number(k));
-    sink.text(15750, 900, QStringLiteral("Gem."));
+        sink.text(kTurnX + kTurnStep * (k - 1), 900,
+                  QCoreApplication::translate("vx::Reports", "D.%1").arg(k));
+    sink.text(15750, 900, QCoreApplication::translate("vx::Reports", "Gem."));
     sink.text(300, 1140, QString(266, u'-'));
 }
 
 PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
                            const QString& footerText) {
-    printTitle(sink, 300, 300, isDuo ? QStringLiteral("Duo Match / ") : QStringLiteral("Team Match / "));
+    printTitle(sink, 300, 300,
+               isDuo ? QCoreApplication::translate("vx::Reports", "Duo Match")
+                     : QCoreApplication::translate("vx::Reports", "Team Match"));
     printScoreListHeadings(sink, isDuo);
     sink.setFont(kArial, 9, false);
 
@@ -92,7 +97,7 @@ PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDu
 }
 
 PrintResult printCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText) {
-    printTitle(sink, 300, 300, QStringLiteral("Dart Checkout Lijst / "));
+    printTitle(sink, 300, 300, QCoreApplication::translate("vx::Reports", "Dart Checkout Lijst"));
     sink.setFont(kArial, 11, false);
     sink.setColor(kBodyRed);
     int x = 300;
@@ -110,7 +115,7 @@ PrintResult printCheckoutTable(PageSink& sink, const QStringList& checkoutLines,
 
 PrintResult printHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,
                           const QString& footerText) {
-    printTitle(sink, 600, 600, QStringLiteral("Beknopte uitleg Vorlentix / "));
+    printTitle(sink, 600, 600, QCoreApplication::translate("vx::Reports", "Beknopte uitleg Vorlentix"));
     sink.setFont(kArial, 10, false);
     sink.setColor(kHelpGrey);
     int y = 1500;
@@ -124,18 +129,21 @@ PrintResult printHelpText(PageSink& sink, const QStringList& helpLines, const QL
         if (!image.isNull())
             sink.picture(600, kIllustrationY[i], image.width() * 15, image.height() * 15, image);
     }
-    sink.text(600, 10500,
-              QStringLiteral("Meer informatie en nieuwe versies van Vorlentix: ") + kSoftwarePage);
+    sink.text(
+        600, 10500,
+        QCoreApplication::translate("vx::Reports", "Meer informatie en nieuwe versies van Vorlentix: %1")
+            .arg(kSoftwarePage));
     return finish(sink, footerText);
 }
 
 PrintResult printBoardDimensions(PageSink& sink, const QString& picturePath, const QString& footerText) {
     const QImage picture(picturePath);
     if (picture.isNull())
-        return {QStringLiteral("De afbeelding \"") + QDir::toNativeSeparators(picturePath) +
-                QStringLiteral("\" ontbreekt of kan niet worden gelezen. De afmetingen van het dartbord "
-                               "worden niet afgedrukt.")};
-    printTitle(sink, 300, 300, QStringLiteral("Dart Afmetingen / "));
+        return {QCoreApplication::translate("vx::Reports",
+                                            "De afbeelding \"%1\" ontbreekt of kan niet worden gelezen. "
+                                            "De afmetingen van het dartbord worden niet afgedrukt.")
+                    .arg(QDir::toNativeSeparators(picturePath))};
+    printTitle(sink, 300, 300, QCoreApplication::translate("vx::Reports", "Dart Afmetingen"));
     sink.picture(300, 1200, 15000, 9900, picture);
     return finish(sink, footerText);
 }

@@ -14,7 +14,7 @@
 
 namespace vx {
 
-// Empty when the report was delivered; otherwise a Dutch message for the user.
+// Empty when the report was delivered; otherwise a message for the user, in the language in force.
 struct [[nodiscard]] PrintResult {
     QString error;
     bool ok() const { return error.isEmpty(); }
@@ -31,13 +31,14 @@ constexpr int kLineHeight = 255;
 constexpr int kLastLineY = 10800;
 } // namespace reportFrame
 
-// Ends the document: nothing when it was delivered, else the Dutch message for the user.
+// Ends the document: nothing when it was delivered, else the message for the user.
 PrintResult endDocument(PageSink& sink);
 
 // Address named at the foot of the help text.
 inline const QString kSoftwarePage = QStringLiteral("https://vorlentix.example/software");
 
-// The title line's text: the title word, then the time "hh:mm:ss / dd-mm-yyyy" from clock().
+// The title line's text: the (translated) title word, " / ", then the time "hh:mm:ss / dd-mm-yyyy"
+// from clock().
 QString reportTitle(const QString& word);
 
 // Every page ends with the footer text at the bottom left.

@@ -3,6 +3,7 @@
 #include "core/common/Utilities.h"
 #include "core/review/PageSink.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -65,20 +66,21 @@ ScoreStatistics gatherAllStatistics(const ScoreListModel& list) {
 }
 
 QString statisticsTitle(const QString& rowText, const ScoreStatistics& stats) {
-    if (stats.results == 0) return QStringLiteral("Speler (") + rowText + QStringLiteral(") zonder scores");
-    return QStringLiteral("Speler (") + rowText + QStringLiteral(") met een gemiddelde van ") +
-           formatFixed(stats.average(), 2) + QStringLiteral(" per 3 darts");
+    if (stats.results == 0)
+        return QCoreApplication::translate("vx::Statistics", "Speler (%1) zonder scores").arg(rowText);
+    return QCoreApplication::translate("vx::Statistics", "Speler (%1) met een gemiddelde van %2 per 3 darts")
+        .arg(rowText, formatFixed(stats.average(), 2));
 }
 
 QString summaryText(const ScoreStatistics& all) {
     const QStringList lines{
-        QStringLiteral("Uitslag complete scorelijst"),
+        QCoreApplication::translate("vx::Statistics", "Uitslag complete scorelijst"),
         QString(30, u'-'),
-        QStringLiteral("Totaal aantal uitslagen : ") + QString::number(all.results),
-        QStringLiteral("Totaal van alle scores : ") + QString::number(all.total, 'f', 0) +
-            QStringLiteral(" punten"),
-        QStringLiteral("Gemiddeld is dit : ") + formatFixed(all.average(), 2) +
-            QStringLiteral(" per 3 darts"),
+        QCoreApplication::translate("vx::Statistics", "Totaal aantal uitslagen : %1").arg(all.results),
+        QCoreApplication::translate("vx::Statistics", "Totaal van alle scores : %1 punten")
+            .arg(QString::number(all.total, 'f', 0)),
+        QCoreApplication::translate("vx::Statistics", "Gemiddeld is dit : %1 per 3 darts")
+            .arg(formatFixed(all.average(), 2)),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -152,7 +154,7 @@ QImage drawNumberTable(const ScoreStatistics& stats) {
 
 QString graphReadout(int x) {
     const qint64 score = roundHalfAway(x / 3.0) - 13;
-    return QStringLiteral("Score : ") + QString::number(score) + QStringLiteral(" / 180");
+    return QCoreApplication::translate("vx::Statistics", "Score : %1 / 180").arg(score);
 }
 
 QString turnCellsAverage(const QStringList& cells) {

@@ -1,4 +1,4 @@
-#include "ui/dialogs/AboutDialog.h"
+#include "AboutDialog.h"
 
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
@@ -19,15 +19,21 @@ QString AboutText(const QString& programFile) {
                                 .arg(VORLENTIX_VERSION_MAJOR)
                                 .arg(VORLENTIX_VERSION_MINOR)
                                 .arg(VORLENTIX_VERSION_PATCH);
-    QStringList lines = {QStringLiteral("Vorlentix"), QStringLiteral("Scoreteller voor darts"),
-                         QStringLiteral("Ontwerp: het Vorlentix-team"), QString()};
+    QStringList lines = {
+        QStringLiteral("Vorlentix"), QCoreApplication::translate("vx::AboutDialog", "Scoreteller voor darts"),
+        QCoreApplication::translate("vx::AboutDialog", "Ontwerp: het Vorlentix-team"), QString()};
     const QFileInfo file(programFile);
     if (file.isFile()) {
-        lines << QStringLiteral("Version : %1 / %2").arg(version).arg(file.size())
-              << QStringLiteral("Date : ") + QLocale().toString(file.lastModified(), QLocale::ShortFormat);
+        lines << QCoreApplication::translate("vx::AboutDialog", "Version : %1 / %2")
+                     .arg(version)
+                     .arg(file.size())
+              << QCoreApplication::translate("vx::AboutDialog", "Date : %1")
+                     .arg(QLocale().toString(file.lastModified(), QLocale::ShortFormat));
     } else {
-        lines << QStringLiteral("Version : %1 / grootte onbekend").arg(version)
-              << QStringLiteral("Date : onbekend, het programmabestand is niet te lezen");
+        lines
+            << QCoreApplication::translate("vx::AboutDialog", "Version : %1 / grootte onbekend").arg(version)
+            << QCoreApplication::translate("vx::AboutDialog",
+                                           "Date : onbekend, het programmabestand is niet te lezen");
     }
     return lines.join(u'\n');
 }
@@ -36,7 +42,7 @@ QString AboutText(const QString& programFile) {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About me..."));
+    setWindowTitle(tr("About me..."));
     sizeTwips(this, 6480, 3210);
     setBackgroundPixmap(this,
                         ruledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
@@ -62,7 +68,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     closeButton = new StyledButton(this);
     closeButton->setObjectName(QStringLiteral("CancelKnop"));
-    closeButton->setText(QStringLiteral("Ok"));
+    closeButton->setText(tr("Ok"));
     placeTwips(closeButton, 5190, 2250, 990, 360);
     connect(closeButton, &StyledButton::clicked, this, &QDialog::accept);
 }

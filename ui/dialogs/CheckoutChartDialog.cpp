@@ -1,4 +1,4 @@
-#include "ui/dialogs/CheckoutChartDialog.h"
+#include "CheckoutChartDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
@@ -12,7 +12,7 @@ namespace vx {
 
 CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CheckoutForm"));
-    setWindowTitle(QStringLiteral("Darts Checkout Lijst"));
+    setWindowTitle(tr("Darts Checkout Lijst"));
     sizeTwips(this, 9840, 7425);
 
     chartLabel = new QLabel(this);
@@ -28,9 +28,8 @@ CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     chartLabel->setAlignment(Qt::AlignCenter);
     chartLabel->setWordWrap(true);
     chartLabel->setMargin(twipsToPixels(600));
-    chartLabel->setText(
-        QStringLiteral("De checkout lijst kan niet worden getoond: het bestand %1 is niet gevonden.")
-            .arg(QDir::toNativeSeparators(file)));
+    chartLabel->setText(tr("De checkout lijst kan niet worden getoond: het bestand %1 is niet gevonden.")
+                            .arg(QDir::toNativeSeparators(file)));
 }
 
 } // namespace vx

@@ -1,4 +1,4 @@
-#include "ui/dialogs/DuoSetupDialog.h"
+#include "DuoSetupDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
@@ -34,17 +34,17 @@ StyledButton* MakeButton(QWidget* parent, const QString& name, const QString& ca
 
 DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("DuoForm"));
-    setWindowTitle(QStringLiteral("Duo Match"));
+    setWindowTitle(tr("Duo Match"));
     sizeTwips(this, 6720, 3900);
     setBackColor(this, kFormBack);
     const QFont boxFont(QStringLiteral("Arial"), 9, QFont::Bold);
 
     fileNameCombo = makeEditableChoice(this, QStringLiteral("Combo3"), listDuoFiles());
-    fileNameCombo->setToolTip(QStringLiteral(" Bestandsnaam Scorelijst Spelers "));
+    fileNameCombo->setToolTip(tr(" Bestandsnaam Scorelijst Spelers "));
     setBackColor(fileNameCombo, QColor(200, 250, 250));
-    fileNameLabel = makeCaption(this, QStringLiteral("Label5"), QStringLiteral("Bestandsnaam"), 3600, 300);
-    newButton = MakeButton(this, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"), 5430, 240);
-    newButton->setToolTip(QStringLiteral(" Nieuwe naam Scorelijst aanmaken "));
+    fileNameLabel = makeCaption(this, QStringLiteral("Label5"), tr("Bestandsnaam"), 3600, 300);
+    newButton = MakeButton(this, QStringLiteral("NewKnop"), tr("Nieuw"), 5430, 240);
+    newButton->setToolTip(tr(" Nieuwe naam Scorelijst aanmaken "));
     connect(newButton, &StyledButton::clicked, this, &DuoSetupDialog::askNewFileName);
 
     const std::array<QLineEdit**, 2> edits = {&player1Edit, &player2Edit};
@@ -56,11 +56,11 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
         setBackColor(box, QColor(230, 250, 230));
         placeTwips(box, 180, k == 0 ? 780 : 1200, 3300, 300);
     }
-    player1Label = makeCaption(this, QStringLiteral("Label1"),
-                               QStringLiteral("Naam Speler 1  (Start als 1e)"), 3600, 840);
-    player2Label = makeCaption(this, QStringLiteral("Label2"), QStringLiteral("Naam Speler 2"), 3600, 1260);
+    player1Label =
+        makeCaption(this, QStringLiteral("Label1"), tr("Naam Speler 1  (Start als 1e)"), 3600, 840);
+    player2Label = makeCaption(this, QStringLiteral("Label2"), tr("Naam Speler 2"), 3600, 1260);
 
-    targetLabel = makeCaption(this, QStringLiteral("Label3"), QStringLiteral("First to"), 540, 2020);
+    targetLabel = makeCaption(this, QStringLiteral("Label3"), tr("First to"), 540, 2020);
     QStringList targets;
     for (int n = 1; n <= 19; ++n)
         targets << QString::number(n);
@@ -68,7 +68,7 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     targetCombo->setCurrentIndex(2);
     setBackColor(targetCombo, QColor(230, 230, 0));
     const std::array<QRadioButton**, 2> kinds = {&setsOption, &legsOption};
-    const std::array<QString, 2> kindCaptions = {QStringLiteral("Sets"), QStringLiteral("Legs")};
+    const std::array<QString, 2> kindCaptions = {tr("Sets"), tr("Legs")};
     for (int k = 0; k < 2; ++k) {
         QRadioButton*& option = *kinds[k];
         option = new QRadioButton(kindCaptions[k], this);
@@ -78,7 +78,7 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     }
     setsOption->setChecked(true);
 
-    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), QStringLiteral("Darthoogte"), 210, 2550);
+    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), tr("Darthoogte"), 210, 2550);
     startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
     startScoreCombo->setCurrentIndex(1);
     setBackColor(startScoreCombo, QColor(230, 230, 0));
@@ -96,10 +96,10 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     pictureLabel->setPixmap(uiPicture(QStringLiteral("DuoForm.png")));
     pictureLabel->setGeometry(twipsToPixels(4650), twipsToPixels(1800), 77, 61);
 
-    cancelButton = MakeButton(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 4410, 2910);
+    cancelButton = MakeButton(this, QStringLiteral("CancelKnop"), tr("Annuleren"), 4410, 2910);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
-    okButton = MakeButton(this, QStringLiteral("OkKnop"), QStringLiteral("Ok"), 5430, 2910);
-    okButton->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
+    okButton = MakeButton(this, QStringLiteral("OkKnop"), tr("Ok"), 5430, 2910);
+    okButton->setToolTip(tr(" Wijzigingen Opslaan "));
     connect(okButton, &StyledButton::clicked, this, &DuoSetupDialog::startMatch);
 }
 
@@ -119,12 +119,11 @@ void DuoSetupDialog::refuse(const QString& message, QWidget* box) {
 }
 
 void DuoSetupDialog::askNewFileName() {
-    const std::optional<QString> answer =
-        prompts().input(QStringLiteral("Geef een nieuwe naam in voor de scorelijst...\nvan de spelers."),
-                        QStringLiteral("Filenaam"), QString());
+    const std::optional<QString> answer = prompts().input(
+        tr("Geef een nieuwe naam in voor de scorelijst...\nvan de spelers."), tr("Filenaam"), QString());
     if (!answer || answer->trimmed().isEmpty()) return;
     if (FileResult checked = checkName(*answer, NameKind::Duo); !checked)
-        return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, newButton);
+        return refuse(tr("Bestandsnaam: %1").arg(checked.error), newButton);
     fileNameCombo->addItem(*answer);
     fileNameCombo->setCurrentIndex(fileNameCombo->count() - 1);
 }
@@ -138,7 +137,7 @@ void DuoSetupDialog::startMatch() {
         return refuse(checked.error, badRow == 1 ? player1Edit : player2Edit);
     const QString fileName = fileNameCombo->currentText();
     if (FileResult checked = checkName(fileName, NameKind::Duo); !checked)
-        return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, fileNameCombo);
+        return refuse(tr("Bestandsnaam: %1").arg(checked.error), fileNameCombo);
     int target = 0;
     if (FileResult checked = checkTarget(targetCombo->currentText(), &target); !checked)
         return refuse(checked.error, targetCombo);

@@ -1,4 +1,4 @@
-#include "ui/dialogs/PrintDialog.h"
+#include "PrintDialog.h"
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
@@ -19,13 +19,16 @@ namespace {
 
 const QColor kFormColour(220, 220, 190);
 
-const std::array<QString, 4> kReportCaptions{
-    QStringLiteral("Print Scorelijst"), QStringLiteral("Print Dart Checkout Lijst"),
-    QStringLiteral("Print Helptekst"), QStringLiteral("Print Afmetingen Dartbord")};
-// The print job's title, which is also the name a PDF file is offered under.
-const std::array<QString, 4> kDocumentNames{
-    QStringLiteral("Vorlentix Scorelijst"), QStringLiteral("Vorlentix Dart Checkout Lijst"),
-    QStringLiteral("Vorlentix Helptekst"), QStringLiteral("Vorlentix Afmetingen Dartbord")};
+const char* const kReportCaptions[4]{QT_TRANSLATE_NOOP("vx::PrintDialog", "Print Scorelijst"),
+                                     QT_TRANSLATE_NOOP("vx::PrintDialog", "Print Dart Checkout Lijst"),
+                                     QT_TRANSLATE_NOOP("vx::PrintDialog", "Print Helptekst"),
+                                     QT_TRANSLATE_NOOP("vx::PrintDialog", "Print Afmetingen Dartbord")};
+// The print job's title, which is also the name a PDF file is offered under: the user's
+// language, like the report itself.
+const char* const kDocumentNames[4]{QT_TRANSLATE_NOOP("vx::PrintDialog", "Vorlentix Scorelijst"),
+                                    QT_TRANSLATE_NOOP("vx::PrintDialog", "Vorlentix Dart Checkout Lijst"),
+                                    QT_TRANSLATE_NOOP("vx::PrintDialog", "Vorlentix Helptekst"),
+                                    QT_TRANSLATE_NOOP("vx::PrintDialog", "Vorlentix Afmetingen Dartbord")};
 
 template <class T> T* make(QWidget* parent, const QString& name) {
     auto* w = new T(parent);
@@ -50,7 +53,7 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     placeTwips(previewLabel, 240, 270, 2820, 2070);
 
     printerLabel = make<QLabel>(this, QStringLiteral("Label1"));
-    printerLabel->setText(QStringLiteral("Printer Keuze"));
+    printerLabel->setText(tr("Printer Keuze"));
     placeTwips(printerLabel, 3360, 165);
     printerCombo = make<QComboBox>(this, QStringLiteral("Combo2"));
     setBackColor(printerCombo, QColor(240, 210, 210));
@@ -62,7 +65,7 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     placeTwips(reportFrame, 3360, 900, 3255, 1500);
     for (int i = 0; i < 4; ++i) {
         reportOptions[i] = make<QRadioButton>(reportFrame, QStringLiteral("Option1(%1)").arg(i));
-        reportOptions[i]->setText(kReportCaptions[i]);
+        reportOptions[i]->setText(tr(kReportCaptions[i]));
         setBackColor(reportOptions[i], kFormColour);
         // Laid out on the dialog; the frame holds them so they form one group.
         placeTwips(reportOptions[i], 3510 - 3360, 1110 + 300 * i - 900, i == 3 ? 3000 : 2400, 285);
@@ -70,25 +73,25 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     }
 
     pageNumbersCheck = make<QCheckBox>(this, QStringLiteral("Check1"));
-    pageNumbersCheck->setText(QStringLiteral("Pagina nummers afdrukken"));
+    pageNumbersCheck->setText(tr("Pagina nummers afdrukken"));
     // Page numbers are on at the start: a list of more than one page is easier to keep in order.
     pageNumbersCheck->setChecked(true);
     setBackColor(pageNumbersCheck, kFormColour);
     placeTwips(pageNumbersCheck, 330, 2550, 2400, 285);
 
     cancelButton = make<StyledButton>(this, QStringLiteral("CancelKnop"));
-    cancelButton->setText(QStringLiteral("Annuleren"));
+    cancelButton->setText(tr("Annuleren"));
     placeTwips(cancelButton, 4590, 2850, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
     printButton = make<StyledButton>(this, QStringLiteral("PrintKnop"));
-    printButton->setText(QStringLiteral("Print"));
+    printButton->setText(tr("Print"));
     placeTwips(printButton, 5625, 2850, 990, 360);
     connect(printButton, &StyledButton::clicked, this, &PrintDialog::printChosenReports);
 
     // The printers in the print service's order, then the PDF file; the current one shown.
     const QStringList printers = installedPrinterNames();
     printerCombo->addItems(printers);
-    printerCombo->addItem(kPdfChoice);
+    printerCombo->addItem(pdfChoiceCaption());
     printerCombo->setCurrentIndex(currentIsPdf() ? int(printers.size())
                                                  : int(printers.indexOf(currentPrinterName())));
     connect(printerCombo, &QComboBox::currentIndexChanged, this, &PrintDialog::choosePrinterAt);
@@ -101,7 +104,7 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
 }
 
 void PrintDialog::showTitle() {
-    setWindowTitle(QStringLiteral("Afdrukken (") + currentTargetTitle() + QStringLiteral(")"));
+    setWindowTitle(tr("Afdrukken (%1)").arg(currentTargetTitle()));
 }
 
 void PrintDialog::choosePrinterAt(int position) {
@@ -120,7 +123,8 @@ void PrintDialog::printChosenReports() {
     for (int i = 0; i < 4; ++i) {
         if (!reportOptions[i]->isChecked()) continue;
         // A report that was not printed keeps the dialog open for another printer or file.
-        if (!printDocument(this, kDocumentNames[i], [this, i](PageSink& sink) { return runReport(i, sink); }))
+        if (!printDocument(this, tr(kDocumentNames[i]),
+                           [this, i](PageSink& sink) { return runReport(i, sink); }))
             return;
     }
     accept();

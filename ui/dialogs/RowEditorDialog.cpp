@@ -1,4 +1,4 @@
-#include "ui/dialogs/RowEditorDialog.h"
+#include "RowEditorDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/RecoveryWriter.h"
@@ -103,7 +103,7 @@ StyledButton* button(QWidget* parent, const QString& name, const QString& text, 
 RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ItemForm"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    setWindowTitle(QStringLiteral("Scorelijst Bewerken van..."));
+    setWindowTitle(tr("Scorelijst Bewerken van..."));
     // The form's small font: the captions were laid out for it (" Item Wijzigen " fits its button).
     setFont(QFont(QStringLiteral("Arial"), 8));
     sizeTwips(this, 8400, 4500);
@@ -117,11 +117,11 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     nameEdit = make<QLineEdit>(this, QStringLiteral("Text1"));
     setBackColor(nameEdit, kFieldYellow);
     placeTwipsWidth(nameEdit, 180, 225, 3000);
-    nameLabel = caption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler"), 3300, 285);
-    itemLabel = caption(this, QStringLiteral("Label3"), QStringLiteral("Item %1").arg(m_row + 1), 7500, 285);
+    nameLabel = caption(this, QStringLiteral("Label1"), tr("Naam Speler"), 3300, 285);
+    itemLabel = caption(this, QStringLiteral("Label3"), tr("Item %1").arg(m_row + 1), 7500, 285);
 
     cellCombos[0] = cell(this, 0, {QStringLiteral("v"), QStringLiteral("-")}, kFieldYellow, 5130, 225);
-    cellLabels[0] = caption(this, QStringLiteral("Label2(0)"), QStringLiteral("Out"), 5970, 285);
+    cellLabels[0] = caption(this, QStringLiteral("Label2(0)"), tr("Out"), 5970, 285);
 
     QStringList scores{QStringLiteral("-")};
     for (int s = 1; s <= 180; ++s)
@@ -137,7 +137,7 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
         cellCombos[k] = cell(this, k, scores, kCellBlue, left, top);
         cellLabels[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
         cellLabels[k]->setFont(labelFont);
-        cellLabels[k]->setText(QStringLiteral("D.%1").arg(k));
+        cellLabels[k]->setText(tr("D.%1").arg(k));
         placeTwips(cellLabels[k], left + 840, top + 60);
         top += 390;
         if (top > 3000) {
@@ -149,11 +149,11 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     averageEdit = make<QLineEdit>(this, QStringLiteral("Text3"));
     setBackColor(averageEdit, kCellBlue);
     placeTwips(averageEdit, 6780, 1680, 735, 345);
-    averageLabel = caption(this, QStringLiteral("Label4"), QStringLiteral("Gem."), 7620, 1740);
+    averageLabel = caption(this, QStringLiteral("Label4"), tr("Gem."), 7620, 1740);
 
-    changeButton = button(this, QStringLiteral("WijzigKnop"), QStringLiteral(" Item Wijzigen "), 180, 1155);
-    deleteButton = button(this, QStringLiteral("DelKnop"), QStringLiteral(" Item Verwijderen "), 1410, 1155);
-    closeButton = button(this, QStringLiteral("CancelKnop"), QStringLiteral("Exit"), 7080, 990);
+    changeButton = button(this, QStringLiteral("WijzigKnop"), tr(" Item Wijzigen "), 180, 1155);
+    deleteButton = button(this, QStringLiteral("DelKnop"), tr(" Item Verwijderen "), 1410, 1155);
+    closeButton = button(this, QStringLiteral("CancelKnop"), tr("Exit"), 7080, 990);
     connect(changeButton, &StyledButton::clicked, this, &RowEditorDialog::changeRow);
     connect(deleteButton, &StyledButton::clicked, this, &RowEditorDialog::deleteRow);
     connect(closeButton, &StyledButton::clicked, this, &QDialog::reject);
@@ -188,8 +188,9 @@ void RowEditorDialog::changeRow() {
     // A row whose text is blank is skipped when its file is read back: it would be lost at the
     // next save and load.
     if (nameEdit->text().trimmed().isEmpty()) {
-        showMessage(QStringLiteral("Vul de tekst bij \"Naam Speler\" in: een regel zonder naam gaat "
-                                   "verloren bij het opslaan van de scorelijst."));
+        showMessage(tr("Vul de tekst bij \"%1\" in: een regel zonder naam gaat verloren bij het opslaan van "
+                       "de scorelijst.")
+                        .arg(nameLabel->text()));
         return;
     }
     // Each field with the caption beside it, by which the message names it.
@@ -203,14 +204,12 @@ void RowEditorDialog::changeRow() {
     for (const auto& [label, text] : fields)
         if (!fitsTextLine(text)) {
             showMessage(
-                QStringLiteral("De tekst bij \"%1\" (\"%2\") bevat een regeleinde of tekens die niet in "
-                               "een scorelijst kunnen worden opgeslagen. Pas de tekst aan en probeer "
-                               "het opnieuw.")
+                tr("De tekst bij \"%1\" (\"%2\") bevat een regeleinde of tekens die niet in een scorelijst "
+                   "kunnen worden opgeslagen. Pas de tekst aan en probeer het opnieuw.")
                     .arg(label->text(), text));
             return;
         }
-    if (!prompts().question(QStringLiteral("Wilt u deze wijzigingen doorvoeren in de scorelijst?"),
-                            QStringLiteral(" Change")))
+    if (!prompts().question(tr("Wilt u deze wijzigingen doorvoeren in de scorelijst?"), tr(" Change")))
         return;
     // The dialog is modal: the selection cannot move, so the row is the one the editor opened.
     if (m_row >= 0 && m_row < m_main.scoreList.count()) {
@@ -226,9 +225,8 @@ void RowEditorDialog::changeRow() {
 }
 
 void RowEditorDialog::deleteRow() {
-    if (!prompts().question(QStringLiteral("Wilt u '") + nameEdit->text() +
-                                QStringLiteral("' verwijderen uit de scorelijst?"),
-                            QStringLiteral(" Delete")))
+    if (!prompts().question(tr("Wilt u '%1' verwijderen uit de scorelijst?").arg(nameEdit->text()),
+                            tr(" Delete")))
         return;
     if (m_row >= 0 && m_row < m_main.scoreList.count()) m_main.scoreList.removeRowAt(m_row);
     m_main.session.scoreListChanged = true;

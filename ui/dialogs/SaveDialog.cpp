@@ -1,4 +1,4 @@
-#include "ui/dialogs/SaveDialog.h"
+#include "SaveDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
@@ -38,15 +38,15 @@ bool MayReplace(const QString& name, const QString& ownName) {
     const QFileInfo target(duoFilePath(name));
     if (!target.exists() || target == QFileInfo(duoFilePath(ownName))) return true;
     return prompts().question(
-        QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze overschrijven?").arg(name),
-        QStringLiteral(" Overschrijven"));
+        SaveDialog::tr("Er is al een scorelijst met de naam '%1'. Wilt u deze overschrijven?").arg(name),
+        SaveDialog::tr(" Overschrijven"));
 }
 
 } // namespace
 
 SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("SaveForm"));
-    setWindowTitle(QStringLiteral("Data Opslaan"));
+    setWindowTitle(tr("Data Opslaan"));
     sizeTwips(this, 5910, 1560);
     setBackColor(this, QColor(170, 240, 240));
 
@@ -68,13 +68,13 @@ SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_m
 
     saveButton = new StyledButton(this);
     saveButton->setObjectName(QStringLiteral("SaveKnop"));
-    saveButton->setText(QStringLiteral("Opslaan"));
+    saveButton->setText(tr("Opslaan"));
     placeTwips(saveButton, 4650, 600, 990, 360);
     connect(saveButton, &StyledButton::clicked, this, &SaveDialog::save);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
-    cancelButton->setText(QStringLiteral("Annuleren"));
+    cancelButton->setText(tr("Annuleren"));
     placeTwips(cancelButton, 3630, 600, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
@@ -106,7 +106,7 @@ void SaveDialog::save() {
     if (!written) {
         // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
         // another name can be tried or the save cancelled.
-        showMessage(QStringLiteral("Opslaan is niet gelukt.\n%1").arg(written.error));
+        showMessage(tr("Opslaan is niet gelukt.\n%1").arg(written.error));
         return;
     }
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/StartDialog.h"
+#include "StartDialog.h"
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
@@ -31,7 +31,7 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
 
     promptLabel = new QLabel(this);
     promptLabel->setObjectName(QStringLiteral("Label1"));
-    promptLabel->setText(QStringLiteral("Maak een keuze uit onderstaande\ntwee Dart Matches."));
+    promptLabel->setText(tr("Maak een keuze uit onderstaande\ntwee Dart Matches."));
     promptLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     promptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setForeColor(promptLabel, QColor(230, 230, 200));
@@ -40,9 +40,9 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
     QFont optionFont(QStringLiteral("Arial"));
     optionFont.setPointSizeF(9.75);
     optionFont.setBold(true);
-    const std::array<QString, 2> captions = {QStringLiteral("Duo Match"), QStringLiteral("Team Match")};
-    const std::array<QString, 2> tips = {QStringLiteral(" Match tussen 2 spelers "),
-                                         QStringLiteral(" Match met een team van maximaal 10 spelers ")};
+    const std::array<QString, 2> captions = {tr("Duo Match"), tr("Team Match")};
+    const std::array<QString, 2> tips = {tr(" Match tussen 2 spelers "),
+                                         tr(" Match met een team van maximaal 10 spelers ")};
     const std::array<QRadioButton**, 2> options = {&duoMatchOption, &teamMatchOption};
     for (int k = 0; k < 2; ++k) {
         QRadioButton*& option = *options[k];
@@ -64,14 +64,14 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
 
     exitButton = new StyledButton(this);
     exitButton->setObjectName(QStringLiteral("CancelKnop"));
-    exitButton->setText(QStringLiteral("Exit"));
+    exitButton->setText(tr("Exit"));
     placeTwips(exitButton, 4560, 3120, 990, 360);
     connect(exitButton, &StyledButton::clicked, this, &QDialog::reject);
 
     openButton = new StyledButton(this);
     openButton->setObjectName(QStringLiteral("OkKnop"));
-    openButton->setText(QStringLiteral("Open"));
-    openButton->setToolTip(QStringLiteral(" Programma Starten "));
+    openButton->setText(tr("Open"));
+    openButton->setToolTip(tr(" Programma Starten "));
     placeTwips(openButton, 5610, 3120, 990, 360);
     connect(openButton, &StyledButton::clicked, this, &StartDialog::openMainWindow);
 }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/StatisticsDialog.h"
+#include "StatisticsDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"
@@ -21,14 +21,13 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     setObjectName(QStringLiteral("ScoresForm"));
 
     menuBar = new QMenuBar(this);
-    QMenu* printMenu = menuBar->addMenu(QStringLiteral("Print"));
-    printAction = printMenu->addAction(QStringLiteral("Afdrukken Lijst / Grafiek"));
+    QMenu* printMenu = menuBar->addMenu(tr("Print"));
+    printAction = printMenu->addAction(tr("Afdrukken Lijst / Grafiek"));
     printAction->setObjectName(QStringLiteral("PrintList"));
     connect(printAction, &QAction::triggered, this, &StatisticsDialog::printView);
-    QMenu* showMenu = menuBar->addMenu(QStringLiteral("Show"));
+    QMenu* showMenu = menuBar->addMenu(tr("Show"));
     const std::array<QAction**, 3> views{&numbersAction, &graphAction, &overviewAction};
-    const std::array<QString, 3> captions{QStringLiteral("Getallen"), QStringLiteral("Grafiek"),
-                                          QStringLiteral("Overzicht")};
+    const std::array<QString, 3> captions{tr("Getallen"), tr("Grafiek"), tr("Overzicht")};
     for (int k = 0; k < 3; ++k) {
         QAction*& view = *views[k];
         view = showMenu->addAction(captions[k]);
@@ -53,7 +52,7 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     graphLabel->setMouseTracking(true);
     graphLabel->installEventFilter(this);
 
-    readoutLabel = new QLabel(QStringLiteral("Score"), graphLabel);
+    readoutLabel = new QLabel(tr("Score"), graphLabel);
     readoutLabel->setObjectName(QStringLiteral("Label1"));
     readoutLabel->setFont(QFont(QStringLiteral("Arial"), 9));
     QPalette grey = readoutLabel->palette();
@@ -115,13 +114,13 @@ void StatisticsDialog::showOverview() {
 
 void StatisticsDialog::printView() {
     if (overviewAction->isChecked()) {
-        (void)printDocument(this, QStringLiteral("Vorlentix Speleroverzicht"), [&](PageSink& sink) {
+        (void)printDocument(this, tr("Vorlentix Speleroverzicht"), [&](PageSink& sink) {
             return printPlayerOverview(sink, m_players, m_main.session.footerText);
         });
         return;
     }
     const bool graphShown = graphAction->isChecked();
-    (void)printDocument(this, QStringLiteral("Vorlentix Statistiek"), [&](PageSink& sink) {
+    (void)printDocument(this, tr("Vorlentix Statistiek"), [&](PageSink& sink) {
         return printStatistics(sink, windowTitle(), graphShown ? m_graph : m_table, graphShown,
                                m_main.session.footerText);
     });

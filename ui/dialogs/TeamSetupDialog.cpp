@@ -1,4 +1,4 @@
-#include "ui/dialogs/TeamSetupDialog.h"
+#include "TeamSetupDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"
@@ -28,7 +28,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     teamCombo = makeEditableChoice(this, QStringLiteral("Combo2"), {});
     setBackColor(teamCombo, teamBack);
     placeTwipsWidth(teamCombo, 240, 240, 2400);
-    teamNameLabel = makeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
+    teamNameLabel = makeCaption(this, QStringLiteral("Label3"), tr("Naam Team"), 2760, 295);
 
     QStringList counts;
     for (int n = 1; n <= TeamMatch::kMaxPlayers; ++n)
@@ -36,8 +36,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     playerCountCombo = makeEditableChoice(this, QStringLiteral("Combo1"), counts);
     setBackColor(playerCountCombo, QColor(210, 230, 230));
     placeTwipsWidth(playerCountCombo, 240, 780, 690);
-    playerCountLabel =
-        makeCaption(this, QStringLiteral("Label2"), QStringLiteral("Aantal Spelers  (Max.10)"), 1050, 835);
+    playerCountLabel = makeCaption(this, QStringLiteral("Label2"), tr("Aantal Spelers  (Max.10)"), 1050, 835);
 
     QFont nameFont = font();
     nameFont.setItalic(true);
@@ -49,11 +48,11 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
         setBackColor(playerNameEdits[i], QColor(240, 240, 240));
         placeTwips(playerNameEdits[i], 240, top, 2400, 300);
         playerNameLabels[i] = makeCaption(this, QStringLiteral("Label1(%1)").arg(i),
-                                          QStringLiteral("Naam Speler %1").arg(i), 2760, top + 45);
+                                          tr("Naam Speler %1").arg(i), 2760, top + 45);
         setForeColor(playerNameLabels[i], QColor(90, 100, 110));
     }
 
-    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), QStringLiteral("Startscore"), 1200, 5640);
+    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), tr("Startscore"), 1200, 5640);
     startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
     setBackColor(startScoreCombo, QColor(230, 230, 0));
     startScoreCombo->setCurrentIndex(1);
@@ -61,12 +60,12 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
-    cancelButton->setText(QStringLiteral("Annuleren"));
+    cancelButton->setText(tr("Annuleren"));
     placeTwips(cancelButton, 2250, 6000, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
     okButton = new StyledButton(this);
     okButton->setObjectName(QStringLiteral("OkKnop"));
-    okButton->setText(QStringLiteral("Ok"));
+    okButton->setText(tr("Ok"));
     placeTwips(okButton, 3270, 6000, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &TeamSetupDialog::startMatch);
 
@@ -78,9 +77,9 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     teamNameEdit->setVisible(m_newTeam);
     teamCombo->setVisible(!m_newTeam);
     if (m_newTeam) {
-        setWindowTitle(QStringLiteral("Nieuw Team en Spelers"));
+        setWindowTitle(tr("Nieuw Team en Spelers"));
     } else {
-        setWindowTitle(QStringLiteral("Open Teams en Spelers"));
+        setWindowTitle(tr("Open Teams en Spelers"));
         connect(teamCombo, &QComboBox::activated, this, &TeamSetupDialog::showTeamPlayers);
         fillTeamList();
     }
@@ -111,10 +110,9 @@ void TeamSetupDialog::showTeamPlayers() {
         playerNameEdits[i]->setText(i <= shown ? players[i - 1] : QString());
     playerCountCombo->setCurrentText(QString::number(shown));
     if (players.size() > TeamMatch::kMaxPlayers)
-        showMessage(QStringLiteral("Team %1 heeft %2 spelers. Alleen de eerste %3 kunnen meedoen.")
-                        .arg(team)
-                        .arg(players.size())
-                        .arg(TeamMatch::kMaxPlayers));
+        showMessage(
+            tr("Team %1 heeft %n spelers. Alleen de eerste %2 kunnen meedoen.", nullptr, int(players.size()))
+                .arg(team, QString::number(TeamMatch::kMaxPlayers)));
 }
 
 void TeamSetupDialog::refuse(const QString& message, QWidget* box) {
@@ -130,16 +128,15 @@ void TeamSetupDialog::startMatch() {
     if (m_newTeam) {
         teamNameEdit->setText(teamNameEdit->text().trimmed());
         team = teamNameEdit->text();
-        if (team.isEmpty()) return refuse(QStringLiteral("Naam Team invullen a.u.b."), teamNameEdit);
+        if (team.isEmpty()) return refuse(tr("Naam Team invullen a.u.b."), teamNameEdit);
     } else {
         team = teamCombo->currentText();
         if (team.trimmed().isEmpty())
-            return refuse(QStringLiteral("Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw "
-                                         "team aan."),
+            return refuse(tr("Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw team aan."),
                           teamCombo);
     }
     if (FileResult checked = checkName(team, NameKind::Team); !checked)
-        return refuse(QStringLiteral("Naam Team: ") + checked.error, teamBox);
+        return refuse(tr("Naam Team: %1").arg(checked.error), teamBox);
 
     int count = 0;
     if (FileResult checked = checkPlayerCount(playerCountCombo->currentText(), &count); !checked)

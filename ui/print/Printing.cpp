@@ -2,6 +2,7 @@
 
 #include "core/common/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,11 +48,16 @@ PdfFileAsker& asker() {
 
 QString askPdfFile(QWidget* parent, const QString& suggestedName) {
     if (asker()) return asker()(parent, suggestedName);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Afdrukken naar PDF-bestand"), suggestedName,
-                                        QStringLiteral("PDF-bestanden (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("vx::Printing", "Afdrukken naar PDF-bestand"), suggestedName,
+        QCoreApplication::translate("vx::Printing", "PDF-bestanden (*.pdf)"));
 }
 
 } // namespace
+
+QString pdfChoiceCaption() {
+    return QCoreApplication::translate("vx::Printing", "PDF-bestand...");
+}
 
 QStringList installedPrinterNames() {
     return QPrinterInfo::availablePrinterNames();
@@ -67,7 +73,7 @@ QString currentPrinterName() {
 
 QString currentTargetTitle() {
     const Choice choice = current();
-    return choice.pdf ? QStringLiteral("PDF-bestand") : choice.printer;
+    return choice.pdf ? QCoreApplication::translate("vx::Printing", "PDF-bestand") : choice.printer;
 }
 
 void choosePrinter(int position) {
@@ -109,11 +115,16 @@ bool printDocument(QWidget* parent, const QString& documentName,
         // without a file: say so instead.
         if (!installedPrinterNames().contains(choice.printer)) {
             showMessage(choice.printer.isEmpty()
-                            ? QStringLiteral("Er is geen printer gekozen. Kies een printer of \"") +
-                                  kPdfChoice + QStringLiteral("\" in het venster Afdrukken.")
-                            : QStringLiteral("De printer \"") + choice.printer +
-                                  QStringLiteral("\" is niet beschikbaar. Kies een andere printer of \"") +
-                                  kPdfChoice + QStringLiteral("\" in het venster Afdrukken."));
+                            ? QCoreApplication::translate(
+                                  "vx::Printing",
+                                  "Er is geen printer gekozen. Kies een printer of \"%1\" in het venster "
+                                  "Afdrukken.")
+                                  .arg(pdfChoiceCaption())
+                            : QCoreApplication::translate(
+                                  "vx::Printing",
+                                  "De printer \"%1\" is niet beschikbaar. Kies een andere printer of "
+                                  "\"%2\" in het venster Afdrukken.")
+                                  .arg(choice.printer, pdfChoiceCaption()));
             return false;
         }
         printer.setPrinterName(choice.printer);

@@ -16,7 +16,7 @@ class QWidget;
 namespace vx {
 
 // The entry after the printers in the print dialog's list: print to a file chosen per report.
-inline const QString kPdfChoice = QStringLiteral("PDF-bestand...");
+QString pdfChoiceCaption();
 
 // Device names of the installed printers, in the order the print service lists them.
 QStringList installedPrinterNames();
@@ -24,11 +24,11 @@ QStringList installedPrinterNames();
 // The current choice: a PDF file, or an installed printer by name.
 bool currentIsPdf();
 QString currentPrinterName();
-// The name the print dialog's title shows: the printer, or "PDF-bestand".
+// The name the print dialog's title shows: the printer, or "PDF-bestand" (translated).
 QString currentTargetTitle();
 
 // Makes the printer at `position` of installedPrinterNames() current; the position just past
-// the last printer (where the dialog lists kPdfChoice) chooses the PDF file.
+// the last printer (where the dialog lists pdfChoiceCaption()) chooses the PDF file.
 void choosePrinter(int position);
 
 // The paper a report is printed on: A4 when the printer has it (or tells nothing of its paper),
@@ -41,7 +41,7 @@ using PdfFileAsker = std::function<QString(QWidget* parent, const QString& sugge
 void setPdfFileAsker(PdfFileAsker asker);
 
 // Prints one document on the current printer, `documentName` being the job's title and the
-// suggested file name. Every failure is told to the user in Dutch; true once it was handed to
+// suggested file name. Every failure is told to the user; true once it was handed to
 // the printer or written. A cancelled file choice prints nothing and is no failure: false
 // without a message.
 bool printDocument(QWidget* parent, const QString& documentName,
