@@ -2,6 +2,7 @@
 // shows the start dialog, or first offers to play on a match that was not closed.
 #include "core/common/Services.h"
 #include "core/common/StartUp.h"
+#include "core/files/Settings.h"
 #include "ui/dialogs/StartDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/QtPromptService.h"
@@ -24,9 +25,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    vx::installQtTranslations();
 
     vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
+    vx::applyLanguage(options.language.value_or(vx::readLanguage()));
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 

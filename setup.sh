@@ -11,6 +11,8 @@ build_dir=${VORLENTIX_BUILD_DIR:-build}
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-translations-l10n fonts-liberation2 poppler-utils cups printer-driver-cups-pdf
           xvfb xauth
+          # the English translation: Qt's CMake functions and lrelease
+          qt6-tools-dev qt6-l10n-tools
           # the caller's voice: Qt's speech module (its CMake files need the QML integration
           # files, which its package does not pull in), and at run time a speech server with Dutch
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher

@@ -7,11 +7,15 @@
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/StyledButton.h"
 
+#include "core/files/Settings.h"
+
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <memory>
 
@@ -50,6 +54,7 @@ class SettingsDialogTest : public QObject {
         m_main->session.footerText = QStringLiteral("Club Oost");
     }
     void cleanup() {
+        setUiLanguage(Language::Dutch);
         delete m_main.data();
         m_dialogs.reset();
         m_prompts.reset();
@@ -149,6 +154,70 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(m_home->read("Vorlentix.ini"), IniWith(kDefaultFooterText.toLatin1()));
         m_main->close();
         QCOMPARE(m_home->read("Vorlentix.ini"), IniWith(stored));
+    }
+
+    // The language: the dialog opens on the stored choice, tells in the chosen language that
+    // another one starts with the next run, and OK keeps it in the options file only.
+    void languageChoiceRoundTrip_data() {
+        QTest::addColumn<Language>("inForce");
+        QTest::addColumn<QString>("stored"); // before; empty: never chosen
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("pick"); // empty: none; "reset": the Reset button
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("note"); // empty: hidden
+        QTest::addColumn<QString>("storedAfter");
+        const QString toEnglish = QStringLiteral("English from the next start on");
+        const QString toDutch = QStringLiteral("Nederlands vanaf de volgende start");
+        QTest::newRow("English, OK") << Language::Dutch << ""
+                                     << "Nederlands"
+                                     << "English" << true << toEnglish << "en";
+        QTest::newRow("English, Cancel") << Language::Dutch << ""
+                                         << "Nederlands"
+                                         << "English" << false << toEnglish << "";
+        QTest::newRow("back to Dutch") << Language::English << "en"
+                                       << "English"
+                                       << "Nederlands" << true << toDutch << "nl";
+        QTest::newRow("Reset") << Language::English << "en"
+                               << "English"
+                               << "reset" << true << toDutch << "nl";
+        QTest::newRow("English for this run only") << Language::English << ""
+                                                   << "Nederlands"
+                                                   << "" << true << toDutch << "";
+        QTest::newRow("a code this copy does not know") << Language::Dutch << "fr"
+                                                        << "Nederlands"
+                                                        << "" << true << ""
+                                                        << "fr";
+    }
+    void languageChoiceRoundTrip() {
+        QFETCH(Language, inForce);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, pick);
+        QFETCH(bool, ok);
+        QFETCH(QString, note);
+        QFETCH(QString, storedAfter);
+        setUiLanguage(inForce);
+        if (!stored.isEmpty())
+            QSettings(optionsFilePath(), QSettings::IniFormat).setValue("Opties/taal", stored);
+        const QByteArray ini = m_home->read("Vorlentix.ini");
+        QString opened, noteShown;
+        runDialog([&](SettingsDialog& form) {
+            form.show();
+            opened = form.languageChoice->currentText();
+            if (pick == "reset")
+                QTest::mouseClick(form.resetButton, Qt::LeftButton);
+            else if (!pick.isEmpty())
+                form.languageChoice->setCurrentText(pick);
+            noteShown = form.languageNote->isVisible() ? form.languageNote->text() : QString();
+            QTest::mouseClick(ok ? form.okButton : form.cancelButton, Qt::LeftButton);
+        });
+        QCOMPARE(opened, shown);
+        QCOMPARE(noteShown, note);
+        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Opties/taal").toString(),
+                 storedAfter);
+        QCOMPARE(readLanguage(), languageFromCode(storedAfter).value_or(Language::Dutch));
+        QCOMPARE(uiLanguage(), inForce);
+        QCOMPARE(m_home->read("Vorlentix.ini"), ini);
     }
 
     // Text the settings file cannot hold whole is refused at OK, and the dialog stays open.

@@ -20,14 +20,15 @@ class StartUpTest : public QObject {
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out"); // patterns the whole output must match
         QTest::addColumn<QString>("err");
-        const QString usage =
-            QStringLiteral("Usage: Vorlentix \\[--home DIR\\] \\[--help\\] \\[--version\\]\n");
+        const QString usage = QStringLiteral(
+            "Usage: Vorlentix \\[--home DIR\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]\n");
         QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
                                    << "";
-        QTest::newRow("--help") << QStringList{"--help"} << 0
-                                << usage +
-                                       "(.*\n)*  --home <DIR> +Keep Teams/ and Vorlentix.ini in DIR(.*\n)*"
-                                << "";
+        QTest::newRow("--help")
+            << QStringList{"--help"} << 0
+            << usage + "(.*\n)*  --lang <en\\|nl> +Speak English \\(en\\) or Dutch \\(nl\\)(.*\n)*"
+                       "  --home <DIR> +Keep Teams/ and Vorlentix.ini in DIR(.*\n)*"
+            << "";
         QTest::newRow("--help after Qt's own option")
             << QStringList{"-platform", "xcb", "-h"} << 0 << usage + "(.*\n)*"
             << "";
@@ -35,6 +36,31 @@ class StartUpTest : public QObject {
                                         << "Vorlentix: Unknown option 'frobnicate'.\n" + usage;
         QTest::newRow("--home without its folder") << QStringList{"--home"} << 2 << ""
                                                    << "Vorlentix: Missing value after '--home'.\n" + usage;
+        QTest::newRow("--lang of a language it does not speak")
+            << QStringList{"--lang", "de"} << 2 << ""
+            << "Vorlentix: Unknown language 'de' after '--lang'; use en or nl.\n" + usage;
+        QTest::newRow("--lang in capitals") << QStringList{"--lang=EN", "--version"} << 2 << ""
+                                            << "Vorlentix: Unknown language 'EN'(.*\n)" + usage;
+        QTest::newRow("--lang without its language") << QStringList{"--lang"} << 2 << ""
+                                                     << "Vorlentix: Missing value after '--lang'.\n" + usage;
+    }
+
+    // --lang is read for this run only; without it the choice of the settings holds.
+    void languageOfTheRun_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<std::optional<Language>>("language");
+        QTest::newRow("none") << QStringList{} << std::optional<Language>();
+        QTest::newRow("en") << QStringList{"--lang", "en"} << std::optional(Language::English);
+        QTest::newRow("nl, Qt's way") << QStringList{"-lang", "nl"} << std::optional(Language::Dutch);
+        QTest::newRow("en with home")
+            << QStringList{"--home", "/tmp/x", "--lang=en"} << std::optional(Language::English);
+    }
+    void languageOfTheRun() {
+        QFETCH(QStringList, arguments);
+        QFETCH(std::optional<Language>, language);
+        const StartOptions options = readCommandLine(QStringList{"Vorlentix"} + arguments);
+        QVERIFY(options.run);
+        QCOMPARE(options.language, language);
     }
     void commandLineWithoutDisplay() {
         QFETCH(QStringList, arguments);
@@ -73,6 +99,26 @@ class StartUpTest : public QObject {
         const QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
         QCOMPARE(buttons.button(QDialogButtonBox::Save)->text(), QStringLiteral("Opslaan"));
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuleren"));
+    }
+
+    // In English the program's own translation is in force and Qt's Dutch one is not; back in
+    // Dutch the source texts and Qt's Dutch return.
+    void languageSwitchesTheTranslators() {
+        const bool qtDutch =
+            QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_nl.qm");
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(applyLanguage(Language::English));
+            QCOMPARE(uiLanguage(), Language::English);
+            QCOMPARE(QCoreApplication::translate("vx::Caller", "geen score"), QStringLiteral("no score"));
+            QCOMPARE(QDialogButtonBox(QDialogButtonBox::Save).buttons().value(0)->text(),
+                     QStringLiteral("Save"));
+            QCOMPARE(applyLanguage(Language::Dutch), qtDutch);
+            QCOMPARE(uiLanguage(), Language::Dutch);
+            QCOMPARE(QCoreApplication::translate("vx::Caller", "geen score"), QStringLiteral("geen score"));
+            if (qtDutch)
+                QCOMPARE(QDialogButtonBox(QDialogButtonBox::Save).buttons().value(0)->text(),
+                         QStringLiteral("Opslaan"));
+        }
     }
 };
 

@@ -37,6 +37,33 @@
     </message>
 </context>
 <context>
+    <name>vx::Caller</name>
+    <message>
+        <source>geen score</source>
+        <translation>no score</translation>
+    </message>
+    <message>
+        <source>leg</source>
+        <translation>leg</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>wedstrijd</source>
+        <translation>match</translation>
+    </message>
+    <message>
+        <source>Game shot, en de %1 voor %2</source>
+        <translation>Game shot, and the %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1%2 %3, u heeft %4 nodig</source>
+        <translation>%1%2 %3, you require %4</translation>
+    </message>
+</context>
+<context>
     <name>vx::CheckoutChartDialog</name>
     <message>
         <source>Darts Checkout Lijst</source>
@@ -382,6 +409,57 @@ of the players.</translation>
 %1</source>
         <translation>Saving failed.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>vx::SettingsDialog</name>
+    <message>
+        <source>Instellingen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tekst onderaan alle afdrukpagina&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button Tekst (1..20)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button Tekst (2..40 / 3..60)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset alle gemaakte Wijzigingen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuleren</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source> Wijzigingen Opslaan </source>
+        <translation type="unfinished"> Save changes </translation>
+    </message>
+    <message>
+        <source>Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (&quot;) en alleen letters en tekens van het West-Europese alfabet.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

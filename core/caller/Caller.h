@@ -11,8 +11,11 @@
 //   caller tells each player what they need as they come to the board), in a team leg the same
 //   player again. The two are one call: "zestig. Fred, u heeft honderd nodig".
 // Darts, Correctie, undo, a refused booking and a new leg are not called.
+// In English the calls are English: "Game shot, and the leg to Koos", "one hundred and
+// eighty!", "Fred, you require thirty-two".
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -21,6 +24,9 @@ namespace vx {
 
 class DuoMatch;
 class TeamLeg;
+
+// The language the caller speaks in, which its voice has to speak too.
+QLocale::Language callerLanguage();
 
 class Speech {
   public:
@@ -45,6 +51,7 @@ class Caller : public QObject {
     // Signals of one booking arrive one by one (turn, leg, set, match, then changed()); the
     // call is made once the model has finished, from what they said together. Every other
     // changed() (each dart) passes without a look at the checkout table.
+    static QString scoreCall(int total);
     void booked(int total);
     void won(const QString& what, const QString& name);
     void speakBooking(const QString& nextPlayer, int nextRemaining,

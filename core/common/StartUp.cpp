@@ -8,9 +8,25 @@
 #include <QTextStream>
 #include <QTranslator>
 
+#include <functional>
+#include <utility>
+
 namespace vx {
 
 namespace {
+
+// What applyLanguage installed, taken out again when the language changes.
+QList<QTranslator*> gTranslators;
+
+bool installTranslator(const std::function<bool(QTranslator&)>& load) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!load(*translator) || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    gTranslators.append(translator);
+    return true;
+}
 
 // The options the application object takes for itself; known here so they are not refused.
 const QStringList kQtOptionsWithValue = {
@@ -36,6 +52,11 @@ StartOptions readCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Speak English (en) or Dutch (nl) in this run; the "
+                                                 "default is the choice made in the settings."),
+                                  QStringLiteral("en|nl"));
+    parser.addOption(lang);
     const QCommandLineOption home(
         QStringLiteral("home"),
         QStringLiteral("Keep Teams/ and Vorlentix.ini in DIR instead of beside the program."),
@@ -54,10 +75,16 @@ StartOptions readCommandLine(const QStringList& arguments) {
 
     // Before the application object exists the parser cannot name the program: we do.
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("Vorlentix"))).fileName();
-    const QString usage = QStringLiteral("Usage: %1 [--home DIR] [--help] [--version]\n").arg(program);
+    const QString usage =
+        QStringLiteral("Usage: %1 [--home DIR] [--lang en|nl] [--help] [--version]\n").arg(program);
     StartOptions options;
-    if (!parser.parse(arguments)) {
-        QTextStream(stderr) << program << ": " << parser.errorText() << '\n' << usage;
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(lang)) options.language = languageFromCode(parser.value(lang));
+    if (!parsed || (parser.isSet(lang) && !options.language)) {
+        const QString why = parsed ? QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.")
+                                         .arg(parser.value(lang))
+                                   : parser.errorText();
+        QTextStream(stderr) << program << ": " << why << '\n' << usage;
         options.run = false;
         options.exitCode = 2;
     } else if (parser.isSet(help)) {
@@ -74,13 +101,22 @@ StartOptions readCommandLine(const QStringList& arguments) {
 }
 
 bool installQtTranslations() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return installTranslator([](QTranslator& translator) {
+        return translator.load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
+                               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+}
+
+bool applyLanguage(Language language) {
+    for (QTranslator* translator : std::exchange(gTranslators, {})) {
+        QCoreApplication::removeTranslator(translator);
         delete translator;
-        return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    setUiLanguage(language);
+    if (language == Language::Dutch) return installQtTranslations();
+    // Compiled into the program: an installed copy cannot lose it.
+    return installTranslator(
+        [](QTranslator& translator) { return translator.load(QStringLiteral(":/i18n/vorlentix_en.qm")); });
 }
 
 } // namespace vx

@@ -1,6 +1,8 @@
 // The program's first steps: reading the command line, before any window system is touched, and
-// giving Qt's own dialogs their Dutch texts.
+// putting the chosen language in force.
 #pragma once
+
+#include "core/common/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,9 +10,10 @@
 namespace vx {
 
 struct StartOptions {
-    bool run = true;  // false: the program ends at once with exitCode
-    int exitCode = 0; // 0 after --help or --version, 2 after a wrong option
-    QString homeDir;  // --home, empty when not given
+    bool run = true;                  // false: the program ends at once with exitCode
+    int exitCode = 0;                 // 0 after --help or --version, 2 after a wrong option
+    QString homeDir;                  // --home, empty when not given
+    std::optional<Language> language; // --lang, for this run only
 };
 
 // Reads the program's options from `arguments` (the program's name first). --help and --version
@@ -21,5 +24,11 @@ StartOptions readCommandLine(const QStringList& arguments);
 // Loads Qt's Dutch translation, so its file dialog and standard buttons speak Dutch like the
 // rest of the program; false when the translation files are not installed.
 bool installQtTranslations();
+
+// Puts `language` in force: uiLanguage() answers it and the translators of the program's texts
+// are installed (in English the program's own translation, Qt's dialogs keeping their English;
+// in Dutch Qt's Dutch translation). Windows made before keep their texts. False when a
+// translation could not be loaded; the language is in force all the same.
+bool applyLanguage(Language language);
 
 } // namespace vx

@@ -75,7 +75,8 @@ bool isStorableFooter(const QString& text) {
 
 namespace {
 const QString kCallerKey = QStringLiteral("Caller/aan");
-}
+const QString kLanguageKey = QStringLiteral("Opties/taal");
+} // namespace
 
 QString optionsFilePath() {
     return QDir(folders().homeDir).filePath(QStringLiteral("Vorlentix-opties.ini"));
@@ -87,6 +88,15 @@ bool readCallerOn() {
 
 void writeCallerOn(bool on) {
     QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kCallerKey, on);
+}
+
+Language readLanguage() {
+    const QString code = QSettings(optionsFilePath(), QSettings::IniFormat).value(kLanguageKey).toString();
+    return languageFromCode(code).value_or(Language::Dutch);
+}
+
+void writeLanguage(Language language) {
+    QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kLanguageKey, languageCode(language));
 }
 
 } // namespace vx

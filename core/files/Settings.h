@@ -2,6 +2,8 @@
 // Line 1 is a title, line 2 a rule of hyphens, line 3 the footer text of the printed pages.
 #pragma once
 
+#include "core/common/Language.h"
+
 #include <QString>
 #include <optional>
 
@@ -28,5 +30,9 @@ QString optionsFilePath();
 // The caller, off unless switched on.
 bool readCallerOn();
 void writeCallerOn(bool on);
+// The language chosen in the settings, Dutch unless another was chosen (or the file holds a
+// code this copy does not know).
+Language readLanguage();
+void writeLanguage(Language language);
 
 } // namespace vx

@@ -1,4 +1,4 @@
-#include "AboutDialog.h"
+#include "ui/dialogs/AboutDialog.h"
 
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"

@@ -1,4 +1,4 @@
-#include "CheckoutChartDialog.h"
+#include "ui/dialogs/CheckoutChartDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"

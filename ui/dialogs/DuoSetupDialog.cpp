@@ -1,4 +1,4 @@
-#include "DuoSetupDialog.h"
+#include "ui/dialogs/DuoSetupDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"

@@ -1,4 +1,4 @@
-#include "PrintDialog.h"
+#include "ui/dialogs/PrintDialog.h"
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"

@@ -1,4 +1,4 @@
-#include "RowEditorDialog.h"
+#include "ui/dialogs/RowEditorDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/RecoveryWriter.h"

@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "ui/dialogs/SaveDialog.h"
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"

@@ -8,6 +8,7 @@
 #include "ui/widgets/StyledButton.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -18,7 +19,7 @@ namespace vx {
 
 SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ConfigForm"));
-    setWindowTitle(QStringLiteral("Instellingen"));
+    setWindowTitle(tr("Instellingen"));
     sizeTwips(this, 6900, 3600);
     const QColor back(220, 220, 190);
     const QColor captionText(60, 60, 60);
@@ -34,15 +35,15 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     setBackColor(footerEdit, QColor(240, 240, 240));
     setForeColor(footerEdit, QColor(0, 0, 0));
 
-    footerLabel = new QLabel(QStringLiteral("Tekst onderaan alle afdrukpagina's"), this);
+    footerLabel = new QLabel(tr("Tekst onderaan alle afdrukpagina's"), this);
     footerLabel->setObjectName(QStringLiteral("Label8"));
     setForeColor(footerLabel, captionText);
     placeTwips(footerLabel, 180, 630);
 
-    rowNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (1..20)"), this);
+    rowNumbersOption = new QRadioButton(tr("Button Tekst (1..20)"), this);
     rowNumbersOption->setObjectName(QStringLiteral("Option1"));
     placeTwips(rowNumbersOption, 360, 1200, 3300, 240);
-    pointNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (2..40 / 3..60)"), this);
+    pointNumbersOption = new QRadioButton(tr("Button Tekst (2..40 / 3..60)"), this);
     pointNumbersOption->setObjectName(QStringLiteral("Option2"));
     placeTwips(pointNumbersOption, 360, 1500, 3300, 240);
     for (QRadioButton* option : {rowNumbersOption, pointNumbersOption})
@@ -54,13 +55,30 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     connect(pointNumbersOption, &QRadioButton::clicked, this,
             [this] { m_main.dartBoard()->numberDartButtons(1, 2, 3); });
 
-    callerCheck = new QCheckBox(QStringLiteral("Caller"), this);
+    callerCheck = new QCheckBox(tr("Caller"), this);
     callerCheck->setObjectName(QStringLiteral("CallerCheck"));
     placeTwips(callerCheck, 360, 1950, 3300, 240);
     setBackColor(callerCheck, back);
     callerCheck->setChecked(m_main.isCallerOn());
     callerCheck->setEnabled(m_main.callerUnavailable().isEmpty());
     callerCheck->setToolTip(m_main.callerUnavailable());
+
+    languageLabel = new QLabel(tr("Taal"), this);
+    languageLabel->setObjectName(QStringLiteral("TaalLabel"));
+    setForeColor(languageLabel, captionText);
+    placeTwips(languageLabel, 360, 2295);
+    languageChoice = new QComboBox(this);
+    languageChoice->setObjectName(QStringLiteral("TaalKeuze"));
+    for (Language language : {Language::Dutch, Language::English})
+        languageChoice->addItem(languageName(language), languageCode(language));
+    languageChoice->setCurrentIndex(languageChoice->findData(languageCode(readLanguage())));
+    placeTwips(languageChoice, 1245, 2250, 1500, 315);
+    languageNote = new QLabel(this);
+    languageNote->setObjectName(QStringLiteral("TaalUitleg"));
+    setForeColor(languageNote, captionText);
+    placeTwipsWidth(languageNote, 2850, 2295, 3900);
+    connect(languageChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showLanguageNote);
+    showLanguageNote();
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
@@ -69,25 +87,25 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
 
     resetButton = new StyledButton(this);
     resetButton->setObjectName(QStringLiteral("ResetKnop"));
-    resetButton->setText(QStringLiteral("Reset"));
+    resetButton->setText(tr("Reset"));
     placeTwips(resetButton, 180, 2610, 990, 360);
     connect(resetButton, &StyledButton::clicked, this, &SettingsDialog::resetSettings);
 
-    resetLabel = new QLabel(QStringLiteral("Reset alle gemaakte Wijzigingen"), this);
+    resetLabel = new QLabel(tr("Reset alle gemaakte Wijzigingen"), this);
     resetLabel->setObjectName(QStringLiteral("Label5"));
     setForeColor(resetLabel, captionText);
     placeTwips(resetLabel, 1245, 2685);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
-    cancelButton->setText(QStringLiteral("Annuleren"));
+    cancelButton->setText(tr("Annuleren"));
     placeTwips(cancelButton, 4590, 2610, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     okButton = new StyledButton(this);
     okButton->setObjectName(QStringLiteral("OkKnop"));
-    okButton->setText(QStringLiteral("Ok"));
-    okButton->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
+    okButton->setText(tr("Ok"));
+    okButton->setToolTip(tr(" Wijzigingen Opslaan "));
     placeTwips(okButton, 5610, 2610, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &SettingsDialog::storeFooter);
 }
@@ -96,20 +114,34 @@ void SettingsDialog::resetSettings() {
     m_main.dartBoard()->numberDartButtons(1, 1, 1);
     footerEdit->setText(kDefaultFooterText);
     callerCheck->setChecked(false);
+    languageChoice->setCurrentIndex(languageChoice->findData(languageCode(Language::Dutch)));
+}
+
+Language SettingsDialog::chosenLanguage() const {
+    return languageFromCode(languageChoice->currentData().toString()).value_or(Language::Dutch);
+}
+
+// Windows already open keep their texts, so another language starts with the next run. Told in
+// the language chosen: that is the one its reader understands.
+void SettingsDialog::showLanguageNote() {
+    const Language chosen = chosenLanguage();
+    languageNote->setText(chosen == Language::English ? QStringLiteral("English from the next start on")
+                                                      : QStringLiteral("Nederlands vanaf de volgende start"));
+    languageNote->setVisible(chosen != uiLanguage());
 }
 
 void SettingsDialog::storeFooter() {
     // The settings file has room for the text only as it is: refused here, where it can still
     // be corrected, rather than lost or altered at shutdown.
     if (!isStorableFooter(footerEdit->text())) {
-        showMessage(
-            QStringLiteral("Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (\") "
-                           "en alleen letters en tekens van het West-Europese alfabet."));
+        showMessage(tr("Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (\") "
+                       "en alleen letters en tekens van het West-Europese alfabet."));
         footerEdit->setFocus();
         return;
     }
     m_main.session.footerText = footerEdit->text();
     if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
+    if (chosenLanguage() != readLanguage()) writeLanguage(chosenLanguage());
     accept();
 }
 

@@ -1,10 +1,13 @@
 // The settings dialog: the footer text of the printed pages and the numbering of the dart
-// buttons on the board, and the caller on or off.
+// buttons on the board, the caller on or off, and the language of the program.
 #pragma once
+
+#include "core/common/Language.h"
 
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -24,13 +27,19 @@ class SettingsDialog : public QDialog {
     QRadioButton* rowNumbersOption = nullptr;   // every row numbered 1 to 20
     QRadioButton* pointNumbersOption = nullptr; // every button numbered by the points it scores
     QCheckBox* callerCheck = nullptr;           // the caller on or off
+    QLabel* languageLabel = nullptr;
+    QComboBox* languageChoice = nullptr; // Nederlands or English, kept in the options file
+    QLabel* languageNote = nullptr;      // shown while the choice is not the language in force
     QLabel* pictureLabel = nullptr;
     StyledButton* resetButton = nullptr;
     QLabel* resetLabel = nullptr;
     StyledButton* cancelButton = nullptr;
     StyledButton* okButton = nullptr;
 
+    Language chosenLanguage() const;
+
   private:
+    void showLanguageNote();
     void resetSettings();
     void storeFooter();
     MainWindow& m_main;

@@ -1,4 +1,4 @@
-#include "StartDialog.h"
+#include "ui/dialogs/StartDialog.h"
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"

@@ -1,4 +1,4 @@
-#include "StatisticsDialog.h"
+#include "ui/dialogs/StatisticsDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"

@@ -1,4 +1,4 @@
-#include "TeamSetupDialog.h"
+#include "ui/dialogs/TeamSetupDialog.h"
 
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"

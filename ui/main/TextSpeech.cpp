@@ -18,7 +18,7 @@ QTextToSpeech* TextSpeech::engine() {
     if (!m_engine) {
         m_engine = std::make_unique<QTextToSpeech>();
         for (const QLocale& locale : m_engine->availableLocales())
-            if (locale.language() == QLocale::Dutch) {
+            if (locale.language() == callerLanguage()) {
                 m_engine->setLocale(locale);
                 break;
             }

@@ -1,0 +1,31 @@
+#include "core/common/Language.h"
+
+namespace vx {
+
+namespace {
+Language gLanguage = Language::Dutch;
+}
+
+Language uiLanguage() {
+    return gLanguage;
+}
+
+void setUiLanguage(Language language) {
+    gLanguage = language;
+}
+
+QString languageCode(Language language) {
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("nl");
+}
+
+std::optional<Language> languageFromCode(const QString& code) {
+    for (Language language : {Language::Dutch, Language::English})
+        if (code == languageCode(language)) return language;
+    return std::nullopt;
+}
+
+QString languageName(Language language) {
+    return language == Language::English ? QStringLiteral("English") : QStringLiteral("Nederlands");
+}
+
+} // namespace vx
