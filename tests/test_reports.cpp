@@ -1,6 +1,8 @@
 // The printed reports: page layout through a recording page interface, and each report printed
 // to PDF and read back.
+#include "core/common/StartUp.h"
 #include "core/review/PageSink.h"
+#include "core/review/PlayerOverview.h"
 #include "core/review/Reports.h"
 #include "core/review/Statistics.h"
 #include "testsupport.h"
@@ -86,6 +88,39 @@ PdfText readPdf(const QString& pdf) {
                                  m.captured(6).replace(QStringLiteral("&amp;"), QStringLiteral("&"))});
     }
     return result;
+}
+
+// Every text the report `name` (a data tag of englishReports) draws in the language in force, then the
+// message it gives up with.
+QStringList reportTexts(const QString& name) {
+    ScoreListModel list;
+    fill(list, 3);
+    for (int r = 0; r < list.count(); ++r)
+        list.setCell(r, 0, QStringLiteral("Piet"));
+    if (name == "statistics title") return {statisticsTitle("Piet", gatherAllStatistics(list))};
+    if (name == "summary") return summaryText(gatherAllStatistics(list)).split("\r\n");
+
+    RecordingPageSink sink;
+    PrintResult result;
+    if (name == "score list")
+        result = printScoreList(sink, list, true, true, kFooter);
+    else if (name == "checkout table")
+        result = printCheckoutTable(sink, {"170 T20 T20 Bull"}, kFooter);
+    else if (name == "help text")
+        result = printHelpText(sink, {"Regel"}, {}, kFooter);
+    else if (name == "board dimensions")
+        result = printBoardDimensions(sink, "/geen/bord.jpg", kFooter);
+    else if (name == "player overview")
+        result = printPlayerOverview(sink, duoOverview(list), kFooter);
+    QStringList texts;
+    for (const PageCall& call : sink.calls)
+        if (call.kind == PageCall::Text) texts << call.text;
+    if (!result.ok()) texts << result.error;
+    return texts;
+}
+
+bool anyStartsWith(const QStringList& texts, const QString& start) {
+    return std::any_of(texts.begin(), texts.end(), [&](const QString& t) { return t.startsWith(start); });
 }
 
 } // namespace
@@ -413,6 +448,39 @@ class ReportsTest : public QObject {
         QVERIFY(!footer.bold);
         QCOMPARE(footer.color, QColor(Qt::black));
         QCOMPARE(sink.calls[3].kind, PageCall::End);
+    }
+
+    // With English in force every report speaks English; a Dutch text left over is one that
+    // missed the translator.
+    void englishReports_data() {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("dutch");
+        QTest::newRow("score list") << "Player"
+                                    << "Speler";
+        QTest::newRow("checkout table") << "Darts Checkout Chart / 20:15:07"
+                                        << "Dart Checkout Lijst";
+        QTest::newRow("help text") << "More information"
+                                   << "Meer informatie";
+        QTest::newRow("board dimensions") << "The picture"
+                                          << "De afbeelding";
+        QTest::newRow("player overview") << "Highest checkout"
+                                         << "Hoogste uitgooi";
+        QTest::newRow("statistics title") << "Player (Piet) with an average of"
+                                          << "Speler";
+        QTest::newRow("summary") << "Total of all scores: "
+                                 << "Totaal";
+    }
+    void englishReports() {
+        const QString report = QTest::currentDataTag();
+        QFETCH(QString, english);
+        QFETCH(QString, dutch);
+        QVERIFY(applyLanguage(Language::English));
+        const QStringList texts = reportTexts(report);
+        (void)applyLanguage(Language::Dutch);
+        QVERIFY2(anyStartsWith(texts, english), qPrintable(texts.join(" | ")));
+        QVERIFY2(!anyStartsWith(texts, dutch), qPrintable(texts.join(" | ")));
+        // Back in Dutch the same report is as it always was.
+        QVERIFY(anyStartsWith(reportTexts(report), dutch));
     }
 
     void unwritablePdfIsReported() {
