@@ -1,6 +1,7 @@
 // The print dialog on a machine without any printer: its layout, the PDF choice, the previews
 // of the real reports, the page-number switch, and every report printed through the dialog to a
 // PDF file; also each way printing can fail, told in Dutch.
+#include "core/common/StartUp.h"
 #include "core/common/Utilities.h"
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
@@ -231,6 +232,28 @@ class PrintDialogTest : public QObject {
             return w.text == "1" && w.x > 15990 / 20.0 && w.x < 16200 / 20.0 && std::abs(w.y - 560) < 3;
         });
         QCOMPARE(numbered, pageNumbers);
+    }
+
+    // The captions, the PDF choice and the document's name are fetched when the dialog opens, so
+    // they follow a language put in force after the program started.
+    void inEnglish() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
+        Fixture f;
+        struct Dutch {
+            ~Dutch() { (void)applyLanguage(Language::Dutch); }
+        } backToDutch;
+        QVERIFY(applyLanguage(Language::English));
+        PrintDialog form(f.main);
+        QCOMPARE(form.printerCombo->itemText(0), QStringLiteral("PDF file..."));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Print (PDF file)"));
+        QCOMPARE(form.reportOptions[1]->text(), QStringLiteral("Print Darts Checkout Chart"));
+        QTest::mouseClick(form.reportOptions[1], Qt::LeftButton);
+        QTest::mouseClick(form.printButton, Qt::LeftButton);
+        QCOMPARE(f.asked, QStringList{f.home.file("Vorlentix Darts Checkout Chart.pdf")});
+        const FirstPage page = readFirstPage(f.pdf);
+        QVERIFY(page.has("Chart"));
+        QVERIFY(!page.has("Lijst"));
     }
 
     void cancelledFileChoicePrintsNothing() {
