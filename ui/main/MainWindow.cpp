@@ -1,6 +1,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "core/caller/Caller.h"
+#include "core/common/Language.h"
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
 #include "core/files/RecoveryWriter.h"
@@ -186,7 +187,9 @@ void MainWindow::loadDataFiles() {
     readTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
     setCheckoutTable(lines);
     lines.clear();
-    readTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines);
+    const bool english = uiLanguage() == Language::English;
+    readTextLines(folders().dataFile(english ? QStringLiteral("Help-en.lib") : QStringLiteral("Help.lib")),
+                  &lines);
     m_helpPanel->setHelpLines(lines);
 }
 
