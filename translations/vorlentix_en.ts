@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Naam Spelers                     Sets    Legs</source>
-        <translation>Player names                   Sets    Legs</translation>
+        <translation>Player names                     Sets    Legs</translation>
     </message>
     <message>
         <source>Volgende Ronde</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Naam Spelers                                Legs</source>
-        <translation>Player names                              Legs</translation>
+        <translation>Player names                                Legs</translation>
     </message>
 </context>
 <context>
