@@ -1,6 +1,9 @@
-// The caller's words: Dutch number words, and the calls a scripted duo match and team leg make.
+// The caller's words: Dutch and English number words, and the calls a scripted duo match and team
+// leg make, in both languages.
 #include "core/caller/Caller.h"
 #include "core/caller/DutchNumbers.h"
+#include "core/caller/EnglishNumbers.h"
+#include "core/common/StartUp.h"
 #include "core/match/DuoMatch.h"
 #include "core/match/KeyboardEntry.h"
 #include "core/match/TeamLeg.h"
@@ -71,6 +74,61 @@ class CallerTest : public QObject {
     void numbers() {
         QFETCH(int, n);
         QTEST(dutchNumber(n), "words");
+    }
+
+    void englishNumbers_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("words");
+        // clang-format off
+        const QList<std::pair<int, const char*>> table = {
+            {0, "zero"}, {1, "one"}, {7, "seven"}, {11, "eleven"}, {12, "twelve"}, {13, "thirteen"},
+            {15, "fifteen"}, {18, "eighteen"}, {19, "nineteen"}, {20, "twenty"}, {21, "twenty-one"},
+            {32, "thirty-two"}, {40, "forty"}, {45, "forty-five"}, {50, "fifty"}, {58, "fifty-eight"},
+            {60, "sixty"}, {70, "seventy"}, {80, "eighty"}, {83, "eighty-three"}, {99, "ninety-nine"},
+            {100, "one hundred"}, {101, "one hundred and one"}, {110, "one hundred and ten"},
+            {119, "one hundred and nineteen"}, {121, "one hundred and twenty-one"},
+            {170, "one hundred and seventy"}, {180, "one hundred and eighty"}, {200, "two hundred"},
+            {301, "three hundred and one"}, {443, "four hundred and forty-three"},
+            {999, "nine hundred and ninety-nine"}, {1000, "one thousand"}, {1001, "one thousand and one"},
+            {1002, "1002"}, {-1, "-1"},
+        };
+        // clang-format on
+        for (const auto& [n, words] : table)
+            QTest::addRow("%d", n) << n << QString::fromLatin1(words);
+    }
+    void englishNumbers() {
+        QFETCH(int, n);
+        QTEST(englishNumber(n), "words");
+    }
+
+    // In English the same match is called in English words, the voice asked for in English.
+    void englishCalls() {
+        QVERIFY(applyLanguage(Language::English));
+        QCOMPARE(callerLanguage(), QLocale::English);
+        DuoMatch match;
+        match.setCheckoutTable(kCheckouts);
+        RecordedSpeech speech;
+        Caller caller(speech);
+        caller.follow(match);
+        match.start({{"Koos", "Fred"}, 40, DuoSetup::Kind::Sets, 2});
+        play(match, "D20 add next add D20 add next D20 add");
+        DuoMatch legsMatch;
+        caller.follow(legsMatch);
+        legsMatch.start({{"Fred", "Koos"}, 40, DuoSetup::Kind::Legs, 1});
+        play(legsMatch, "D20 add");
+        TeamLeg leg;
+        leg.setCheckoutTable(kCheckouts);
+        caller.follow(leg);
+        caller.setTeamPlayer("Koos");
+        leg.start(220);
+        play(leg, "T20 T20 add 20 add");
+        applyLanguage(Language::Dutch);
+        QCOMPARE(callerLanguage(), QLocale::Dutch);
+        QCOMPARE(speech.calls,
+                 (QStringList{"Game shot, and the leg to Koos", "no score. Koos, you require forty",
+                              "Game shot, and the leg to Koos", "Game shot, and the set to Koos",
+                              "Game shot, and the match to Fred",
+                              "one hundred and twenty! Koos, you require one hundred", "twenty"}));
     }
 
     void duoCalls_data() {

@@ -61,9 +61,12 @@ QStringList CheckoutLines() {
     return lines;
 }
 
-QStringList HelpLines() {
+// The Dutch help text and the English one: the same page, so the same rules.
+const QStringList kHelpFiles = {QStringLiteral("Help.lib"), QStringLiteral("Help-en.lib")};
+
+QStringList HelpLines(const QString& file) {
     QStringList lines;
-    readTextLines(DataFile(QStringLiteral("Help.lib")), &lines);
+    readTextLines(DataFile(file), &lines);
     return lines;
 }
 
@@ -226,9 +229,17 @@ class DataFilesTest : public QObject {
     }
 
     void helpFileBytes() {
-        const QByteArray bytes = ReadBytes(DataFile(QStringLiteral("Help.lib")));
-        QVERIFY(!bytes.isEmpty());
-        QVERIFY(AllLinesEndCrLf(bytes));
+        for (const QString& file : kHelpFiles) {
+            const QByteArray bytes = ReadBytes(DataFile(file));
+            QVERIFY2(!bytes.isEmpty(), qPrintable(file));
+            QVERIFY2(AllLinesEndCrLf(bytes), qPrintable(file));
+        }
+        // One line for one line: the bands left free for the pictures are the same.
+        QStringList blank[2];
+        for (int i = 0; i < 2; ++i)
+            for (const QString& line : HelpLines(kHelpFiles[i]))
+                blank[i] << (line.isEmpty() ? QStringLiteral("-") : QStringLiteral("x"));
+        QCOMPARE(blank[1], blank[0]);
     }
 
     void helpLinesKeepClearOfThePictures_data() {
@@ -239,15 +250,21 @@ class DataFilesTest : public QObject {
         QTest::addColumn<int>("lineHeight");
         QTest::addColumn<QList<int>>("pictureTops");
         QTest::addColumn<int>("closingTop");
-        QTest::newRow("help page") << 540 << 240 << QList<int>{1800, 3480, 5140, 6360, 7800} << 9000;
-        QTest::newRow("printed help") << 1500 << 255 << QList<int>{2820, 4590, 6370, 7650, 9180} << 10500;
+        QTest::addColumn<QString>("file");
+        for (const QString& file : kHelpFiles) {
+            QTest::addRow("help page, %s", qPrintable(file))
+                << 540 << 240 << QList<int>{1800, 3480, 5140, 6360, 7800} << 9000 << file;
+            QTest::addRow("printed help, %s", qPrintable(file))
+                << 1500 << 255 << QList<int>{2820, 4590, 6370, 7650, 9180} << 10500 << file;
+        }
     }
     void helpLinesKeepClearOfThePictures() {
         QFETCH(int, firstTop);
         QFETCH(int, lineHeight);
         QFETCH(QList<int>, pictureTops);
         QFETCH(int, closingTop);
-        const QStringList lines = HelpLines();
+        QFETCH(QString, file);
+        const QStringList lines = HelpLines(file);
         QVERIFY(lines.size() >= 10);
         for (int n = 1; n <= lines.size(); ++n) {
             if (lines[n - 1].isEmpty()) continue;
@@ -268,10 +285,11 @@ class DataFilesTest : public QObject {
         // The page is 11295 twips wide and its lines start at 150: Arial 8 pt must fit.
         const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 8));
         const int room = twipsToPixels(11295 - 150 - 150);
-        for (const QString& line : HelpLines()) {
-            QVERIFY2(line.size() <= 110, qPrintable(line));
-            QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
-        }
+        for (const QString& file : kHelpFiles)
+            for (const QString& line : HelpLines(file)) {
+                QVERIFY2(line.size() <= 110, qPrintable(line));
+                QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+            }
     }
 
     void pictureSizes_data() {

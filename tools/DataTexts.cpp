@@ -96,4 +96,49 @@ Menu Help: Dart Checkout Lijst en Spelregels. Menu Bestand, Naar Keuzemenu: teru
     return lines;
 }
 
+QStringList EnglishHelpLines() {
+    // The same lines as HelpLines(), one for one: the bands behind the illustrations stay empty.
+    static const char kText[] = R"(
+At the start choose 'Duo Match' (2 players, first to a number of legs or sets) or 'Team Match' (up to 10
+players), click Open. Menu buttons at the bottom, from left to right: 1 new team, 2 open a team or duo,
+3 save, 4 print, 5 edit the score list, 6 statistics, 7 settings, 8 about, 9 this guide. Hover for a hint.
+Team Match: make a new team with players with button 1, or open a team with button 2; then click a player.
+Duo Match: button 2 opens the set-up: score list (New), names, first to sets/legs, starting score 301..1001.
+
+
+
+Entering darts: for each dart click the segment in the Single, Double or Triple row, or 25 (Bull),
+50 (Bull's Eye) or 0 (miss). The darts show in Dart 1, 2 and 3; the score left and the checkout follow.
+Then click ADD (Team Match) or Add under the player (Duo Match) to book the turn of 3 darts.
+A wrong dart, or a bust? 'Correction' clears the darts of this turn; the Edit menu takes back the last turn.
+
+
+
+Keyboard: type S, D or T (single, double, triple) if wanted, then the number, and press Space: T20 Space.
+25 is the Bull, 50 the Bull's Eye, 0 a miss. Number pad: / is double, * is triple, + enters the dart.
+Enter enters a typed dart and books the turn of the player at the throw. Backspace clears the last
+character, or is Correction if nothing is typed. Esc clears what was typed. So: D16 Space, 5 Space, T20 Enter.
+
+
+
+End of a leg: in a Team Match 'Next Player' chooses who throws next (the score list is kept);
+in a Duo Match 'Next Leg' starts the next leg. At the end of the match the winner is announced.
+
+
+
+Button 3 saves the score list; on closing you are asked whether a changed list should be kept.
+Button 6: statistics of the selected row or of all rows (how often each score was thrown, graph).
+Button 5 changes or removes rows. Button 4 prints the score list, checkout chart, this guide or dimensions.
+
+
+
+Button 7: footer text of printouts and captions of the Double and Triple buttons (1..20 or 2..40 / 3..60).
+Help menu: Dart Checkout Chart, Rules of the Game. File menu: Back to the Start Menu.
+)";
+    QStringList lines = QString::fromLatin1(kText).split(u'\n');
+    lines.removeFirst();
+    lines.removeLast();
+    return lines;
+}
+
 } // namespace vxtools

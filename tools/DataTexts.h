@@ -12,5 +12,7 @@ QStringList CheckoutLines();
 // Data/Help.lib: the lines of the help page. The blank lines keep the bands free where the
 // help page shows its five illustrations.
 QStringList HelpLines();
+// Data/Help-en.lib: the same page in English, shown and printed when English is in force.
+QStringList EnglishHelpLines();
 
 } // namespace vxtools

@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
 
     bool ok = Write(vxtools::CheckoutLines(), data.filePath(QStringLiteral("Uitgooiscore.lib")));
     ok &= Write(vxtools::HelpLines(), data.filePath(QStringLiteral("Help.lib")));
+    ok &= Write(vxtools::EnglishHelpLines(), data.filePath(QStringLiteral("Help-en.lib")));
     ok &= Save(vxtools::BoardPicture(), data.filePath(QStringLiteral("Dartbord.jpg")), "JPG", 95);
     ok &= Save(vxtools::CheckoutChart(), data.filePath(QStringLiteral("Dart Checkout.jpg")), "JPG", 92);
     ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);

@@ -75,6 +75,137 @@
     </message>
 </context>
 <context>
+    <name>vx::CsvExport</name>
+    <message>
+        <source>De scorelijst is niet geëxporteerd naar &quot;%1&quot;: %2.</source>
+        <translation>The score list was not exported to &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::DartBoardPanel</name>
+    <message>
+        <source>Darts Checkout</source>
+        <translation>Darts Checkout</translation>
+    </message>
+    <message>
+        <source> Toetsenbord: T20, D16, 5, 25, 50 of 0 en spatie; Enter telt de beurt; Backspace is Correctie </source>
+        <translation> Keyboard: T20, D16, 5, 25, 50 or 0 and space; Enter books the turn; Backspace is Correction </translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Bull           Bull&apos;s Eye     Zero</source>
+        <translation>Bull           Bull&apos;s Eye     Zero</translation>
+    </message>
+    <message>
+        <source> Misser / Buiten de ring </source>
+        <translation> Miss / Outside the ring </translation>
+    </message>
+    <message>
+        <source>Correctie</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source> Dart scores ongedaan maken </source>
+        <translation> Undo the dart scores </translation>
+    </message>
+    <message>
+        <source>Dart 1     Dart 2     Dart 3</source>
+        <translation>Dart 1     Dart 2     Dart 3</translation>
+    </message>
+    <message>
+        <source> Score toevoegen van de 3 darts </source>
+        <translation> Add the score of the 3 darts </translation>
+    </message>
+    <message>
+        <source> Score van %1 toevoegen </source>
+        <translation> Add a score of %1 </translation>
+    </message>
+</context>
+<context>
+    <name>vx::DuoPanel</name>
+    <message>
+        <source>Checkout</source>
+        <translation>Checkout</translation>
+    </message>
+    <message>
+        <source>Speler %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source> Totaalscore 3 darts speler %1 </source>
+        <translation> Total of 3 darts, player %1 </translation>
+    </message>
+    <message>
+        <source> Deze speler gooit als 1e </source>
+        <translation> This player throws first </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source> Score toevoegen aan Speler %1 </source>
+        <translation> Add the score to Player %1 </translation>
+    </message>
+    <message>
+        <source>Gemiddelde</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source> Gemiddelde van speler %1 </source>
+        <translation> Average of player %1 </translation>
+    </message>
+    <message>
+        <source>Duo Match</source>
+        <translation>Duo Match</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message numerus="yes">
+        <source>First to %n Sets</source>
+        <translation>
+            <numerusform>First to %n Set</numerusform>
+            <numerusform>First to %n Sets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Naam Spelers                     Sets    Legs</source>
+        <translation>Player names                     Sets    Legs</translation>
+    </message>
+    <message>
+        <source>Volgende Ronde</source>
+        <translation>Next Leg</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>First to %n Legs</source>
+        <translation>
+            <numerusform>First to %n Leg</numerusform>
+            <numerusform>First to %n Legs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Naam Spelers                                Legs</source>
+        <translation>Player names                                Legs</translation>
+    </message>
+</context>
+<context>
     <name>vx::DuoSetupDialog</name>
     <message>
         <source>Duo Match</source>
@@ -145,6 +276,352 @@ of the players.</translation>
     <message>
         <source>Bestandsnaam: %1</source>
         <translation>File name: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vx::FileReason</name>
+    <message>
+        <source>het lezen van de schijf is mislukt</source>
+        <translation>reading from the disk failed</translation>
+    </message>
+    <message>
+        <source>het schrijven naar de schijf is mislukt</source>
+        <translation>writing to the disk failed</translation>
+    </message>
+    <message>
+        <source>de schijf is vol of er zijn te veel bestanden geopend</source>
+        <translation>the disk is full or too many files are open</translation>
+    </message>
+    <message>
+        <source>het bestand kan niet worden geopend</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>u hebt geen toegang tot het bestand</source>
+        <translation>you have no access to the file</translation>
+    </message>
+    <message>
+        <source>het nieuwe bestand kan niet in de plaats van het oude worden gezet</source>
+        <translation>the new file cannot take the place of the old one</translation>
+    </message>
+    <message>
+        <source>het oude bestand kan niet worden verwijderd</source>
+        <translation>the old file cannot be removed</translation>
+    </message>
+    <message>
+        <source>de bewerking is afgebroken</source>
+        <translation>the operation was aborted</translation>
+    </message>
+    <message>
+        <source>de schijf reageert niet op tijd</source>
+        <translation>the disk does not respond in time</translation>
+    </message>
+    <message>
+        <source>de oorzaak is onbekend</source>
+        <translation>the cause is unknown</translation>
+    </message>
+    <message>
+        <source>er staat een map met die naam</source>
+        <translation>there is a folder of that name</translation>
+    </message>
+    <message>
+        <source>de map &quot;%1&quot; bestaat niet</source>
+        <translation>the folder &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>het bestand bestaat niet</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>u hebt geen leesrechten voor het bestand</source>
+        <translation>you may not read the file</translation>
+    </message>
+    <message>
+        <source>de schijf &quot;%1&quot; is alleen-lezen</source>
+        <translation>the disk &quot;%1&quot; is read-only</translation>
+    </message>
+    <message>
+        <source>het bestand is alleen-lezen</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>u hebt geen schrijfrechten in de map &quot;%1&quot;</source>
+        <translation>you may not write in the folder &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>de schijf &quot;%1&quot; is vol</source>
+        <translation>the disk &quot;%1&quot; is full</translation>
+    </message>
+</context>
+<context>
+    <name>vx::HelpPanel</name>
+    <message>
+        <source>Beknopte uitleg programma Vorlentix</source>
+        <translation>Vorlentix in brief</translation>
+    </message>
+    <message>
+        <source>Klik nogmaals op de Helpknop om dit scherm weer te verlaten.</source>
+        <translation>Click the Help button again to leave this screen.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::MainMenus</name>
+    <message>
+        <source>Bestand</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Naar Keuzemenu</source>
+        <translation>Back to the Start Menu</translation>
+    </message>
+    <message>
+        <source>Exporteren naar CSV…</source>
+        <translation>Export to CSV…</translation>
+    </message>
+    <message>
+        <source>Bewerken</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Correctie Laatste 3 Darts</source>
+        <translation>Correct the Last 3 Darts</translation>
+    </message>
+    <message>
+        <source>Spelers</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Nieuwe Speler</source>
+        <translation>New Player</translation>
+    </message>
+    <message>
+        <source>Open Spelers</source>
+        <translation>Open Players</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Instellingen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Scorebord voor publiek</source>
+        <translation>Scoreboard for the Audience</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>Caller</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Meer Software</source>
+        <translation>More Software</translation>
+    </message>
+    <message>
+        <source>Dart Checkout Lijst</source>
+        <translation>Dart Checkout Chart</translation>
+    </message>
+    <message>
+        <source>Spelregels</source>
+        <translation>Rules of the Game</translation>
+    </message>
+    <message>
+        <source>Bestandsnaam</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Geselecteerde Item</source>
+        <translation>Selected Item</translation>
+    </message>
+    <message>
+        <source>Alle Items</source>
+        <translation>All Items</translation>
+    </message>
+</context>
+<context>
+    <name>vx::MainWindow</name>
+    <message>
+        <source>De instellingen konden niet worden opgeslagen in %1: %2.</source>
+        <translation>The settings could not be saved in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Scorelijst is gewijzigd, wilt u deze opslaan?</source>
+        <translation>The score list has changed. Do you want to save it?</translation>
+    </message>
+    <message>
+        <source> Change</source>
+        <translation> Change</translation>
+    </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?</source>
+        <translation>The score list was not saved. Go on without saving?</translation>
+    </message>
+    <message>
+        <source>Score is te hoog, klik op button &apos;Correctie&apos;</source>
+        <translation>Bust: the score is too high, click the &apos;Correction&apos; button</translation>
+    </message>
+    <message>
+        <source>Einde ronde, klik op &apos;Volgende Ronde&apos;...</source>
+        <translation>End of the leg, click &apos;Next Leg&apos;...</translation>
+    </message>
+    <message>
+        <source>End Match</source>
+        <translation>End Match</translation>
+    </message>
+    <message>
+        <source>Het bestand %1 kon niet worden gelezen en wordt daarom niet overschreven.</source>
+        <translation>The file %1 could not be read and is therefore not overwritten.</translation>
+    </message>
+    <message>
+        <source>De vorige wedstrijd is niet afgesloten (%1). Wilt u verder spelen?</source>
+        <translation>The previous match was not closed (%1). Do you want to play on?</translation>
+    </message>
+    <message>
+        <source>Een nieuw team maken met hun spelers, (alleen bij een Team Match).</source>
+        <translation>Make a new team with its players (Team Match only).</translation>
+    </message>
+    <message>
+        <source>Openen van een team en spelers (Duo Match en Team Match).</source>
+        <translation>Open a team and players (Duo Match and Team Match).</translation>
+    </message>
+    <message>
+        <source>Scorelijst spelers opslaan.</source>
+        <translation>Save the players&apos; score list.</translation>
+    </message>
+    <message>
+        <source>Afdrukken van de scorelijst, dart checkout lijst, helptekst en afmetingen naar het dartbord.</source>
+        <translation>Print the score list, the dart checkout chart, the help text and the dimensions of the dartboard.</translation>
+    </message>
+    <message>
+        <source>Scorelijst bewerken van één speler</source>
+        <translation>Edit one player&apos;s score list</translation>
+    </message>
+    <message>
+        <source>De scorelijst bekijken van één geselecteerde speler of alle spelers in de lijst.</source>
+        <translation>View the score list of one selected player or of all players in the list.</translation>
+    </message>
+    <message>
+        <source>Configuratie en instellingen van verschillende onderdelen.</source>
+        <translation>Configuration and settings of the program.</translation>
+    </message>
+    <message>
+        <source>Informatie over dit programma en de ontwerper.</source>
+        <translation>About this program and its designer.</translation>
+    </message>
+    <message>
+        <source>Beknopte uitleg over dit programma.</source>
+        <translation>A short guide to this program.</translation>
+    </message>
+    <message>
+        <source>Scorelijst Spelers laden a.u.b.</source>
+        <translation>Please load the players&apos; score list.</translation>
+    </message>
+    <message>
+        <source>Einde Leg, klik op &apos;Volgende Speler&apos;...</source>
+        <translation>End of the leg, click &apos;Next Player&apos;...</translation>
+    </message>
+    <message>
+        <source>Einde Duo Match, %1  heeft gewonnen.</source>
+        <translation>End of the Duo Match, %1  has won.</translation>
+    </message>
+    <message>
+        <source>Wil je een nieuwe Match starten?</source>
+        <translation>Do you want to start a new match?</translation>
+    </message>
+    <message>
+        <source>De speler is niet gewisseld.</source>
+        <translation>The player was not changed.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::MatchSetup</name>
+    <message>
+        <source>Naam Speler %1</source>
+        <translation>Player Name %1</translation>
+    </message>
+    <message>
+        <source>Het aantal spelers moet een getal van 1 tot en met %1 zijn.</source>
+        <translation>The number of players must be a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>De startscore moet een getal van 1 tot en met %1 zijn.</source>
+        <translation>The starting score must be a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>&quot;First to&quot; moet een getal van 1 tot en met %1 zijn.</source>
+        <translation>&quot;First to&quot; must be a number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>%1 invullen a.u.b.</source>
+        <translation>Please fill in %1.</translation>
+    </message>
+    <message>
+        <source>%1 is gelijk aan %2. Elke speler heeft een eigen naam nodig, anders schrijven twee spelers in hetzelfde scorebestand.</source>
+        <translation>%1 is the same as %2. Every player needs a name of their own, or two players would write to the same score file.</translation>
+    </message>
+    <message>
+        <source>Naam Speler 1 of/en Speler 2 invullen a.u.b.</source>
+        <translation>Please fill in the name of Player 1 and/or Player 2.</translation>
+    </message>
+    <message>
+        <source>%1 bevat een teken dat niet in de scorelijst kan worden bewaard.</source>
+        <translation>%1 holds a character the score list cannot keep.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::MenuStrip</name>
+    <message>
+        <source>Januari</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februari</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>Maart</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mei</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>Augustus</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>December</translation>
     </message>
 </context>
 <context>
@@ -269,6 +746,105 @@ of the players.</translation>
     </message>
 </context>
 <context>
+    <name>vx::RecoveryFile</name>
+    <message>
+        <source>&quot;%1&quot; ontbreekt of is geen geheel getal</source>
+        <translation>&quot;%1&quot; is missing or not a whole number</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, buiten %3 tot en met %4</source>
+        <translation>&quot;%1&quot; is %2, outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ontbreekt of is geen lijst</source>
+        <translation>&quot;%1&quot; is missing or not a list</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; heeft %2 elementen in plaats van %3</source>
+        <translation>&quot;%1&quot; has %2 elements instead of %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1[%2]&quot; is geen tekst</source>
+        <translation>&quot;%1[%2]&quot; is not a text</translation>
+    </message>
+    <message>
+        <source>de beurten in &quot;%1&quot; zijn samen meer dan de startscore</source>
+        <translation>the turns in &quot;%1&quot; add up to more than the starting score</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ontbreekt of is geen tekst</source>
+        <translation>&quot;%1&quot; is missing or not a text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ontbreekt of is geen ja/nee-waarde</source>
+        <translation>&quot;%1&quot; is missing or not a yes/no value</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ontbreekt of is geen object</source>
+        <translation>&quot;%1&quot; is missing or not an object</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is &quot;%2&quot; en niet &quot;sets&quot; of &quot;legs&quot;</source>
+        <translation>&quot;%1&quot; is &quot;%2&quot; and not &quot;sets&quot; or &quot;legs&quot;</translation>
+    </message>
+    <message>
+        <source>beide spelers hebben de leg gewonnen</source>
+        <translation>both players have won the leg</translation>
+    </message>
+    <message>
+        <source>beide spelers hebben de wedstrijd gewonnen</source>
+        <translation>both players have won the match</translation>
+    </message>
+    <message>
+        <source>de winnaar van de wedstrijd heeft de laatste leg niet gewonnen</source>
+        <translation>the winner of the match did not win the last leg</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; heeft %2 spelers en niet 1 tot en met %3</source>
+        <translation>&quot;%1&quot; has %2 players and not 1 to %3</translation>
+    </message>
+    <message>
+        <source>het is geen geldige JSON (fout bij teken %1)</source>
+        <translation>it is not valid JSON (error at character %1)</translation>
+    </message>
+    <message>
+        <source>het bevat geen JSON-object</source>
+        <translation>it holds no JSON object</translation>
+    </message>
+    <message>
+        <source>het is geen herstelbestand van Vorlentix</source>
+        <translation>it is not a Vorlentix recovery file</translation>
+    </message>
+    <message>
+        <source>het heeft versie %1 en dit programma leest alleen versie %2</source>
+        <translation>it has version %1 and this program reads version %2 only</translation>
+    </message>
+    <message>
+        <source>&quot;savedAt&quot; is &quot;%1&quot; en geen datum en tijd</source>
+        <translation>&quot;savedAt&quot; is &quot;%1&quot; and not a date and time</translation>
+    </message>
+    <message>
+        <source>&quot;savedAt&quot; is &quot;%1&quot; en valt hier buiten de jaren 1 tot en met 9999</source>
+        <translation>&quot;savedAt&quot; is &quot;%1&quot; and falls outside the years 1 to 9999 here</translation>
+    </message>
+    <message>
+        <source>&quot;match&quot; is &quot;%1&quot; en niet &quot;duo&quot; of &quot;team&quot;</source>
+        <translation>&quot;match&quot; is &quot;%1&quot; and not &quot;duo&quot; or &quot;team&quot;</translation>
+    </message>
+    <message>
+        <source>De wedstrijd is niet bewaard in &quot;%1&quot;: %2.</source>
+        <translation>The match was not kept in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Het herstelbestand &quot;%1&quot; is niet te gebruiken: %2.</source>
+        <translation>The recovery file &quot;%1&quot; cannot be used: %2.</translation>
+    </message>
+    <message>
+        <source>Het herstelbestand &quot;%1&quot; kan niet opzij worden gezet: %2.</source>
+        <translation>The recovery file &quot;%1&quot; cannot be set aside: %2.</translation>
+    </message>
+</context>
+<context>
     <name>vx::Reports</name>
     <message>
         <source>Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.</source>
@@ -281,10 +857,6 @@ of the players.</translation>
     <message>
         <source>Out</source>
         <translation>Out</translation>
-    </message>
-    <message>
-        <source>D.%1</source>
-        <translation>T.%1</translation>
     </message>
     <message>
         <source>Gem.</source>
@@ -336,10 +908,6 @@ of the players.</translation>
     <message>
         <source>Out</source>
         <translation>Out</translation>
-    </message>
-    <message>
-        <source>D.%1</source>
-        <translation>T.%1</translation>
     </message>
     <message>
         <source>Gem.</source>
@@ -412,54 +980,221 @@ of the players.</translation>
     </message>
 </context>
 <context>
+    <name>vx::ScoreListExport</name>
+    <message>
+        <source>Exporteren naar CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV-bestanden (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Scorelijst</source>
+        <translation>Score list</translation>
+    </message>
+</context>
+<context>
+    <name>vx::ScoreListFiles</name>
+    <message>
+        <source>De map &quot;%1&quot; kan niet worden aangemaakt (%2).</source>
+        <translation>The folder &quot;%1&quot; cannot be created (%2).</translation>
+    </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen: de tekst bij &quot;%1&quot; van Item %2 (&quot;%3&quot;) bevat een regeleinde of tekens die niet in het bestand passen. Verbeter deze met &quot;Item Wijzigen&quot; en sla de scorelijst opnieuw op.</source>
+        <translation>The score list was not saved: the text under &quot;%1&quot; of Item %2 (&quot;%3&quot;) holds a line break or characters the file cannot hold. Correct it with &quot;Edit Item&quot; and save the score list again.</translation>
+    </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen in &quot;%1&quot;: %2.</source>
+        <translation>The score list was not saved in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>De naam mag niet leeg zijn.</source>
+        <translation>The name must not be empty.</translation>
+    </message>
+    <message>
+        <source>De naam mag niet &quot;.&quot; of &quot;..&quot; zijn.</source>
+        <translation>The name must not be &quot;.&quot; or &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>De naam mag geen / of \ bevatten.</source>
+        <translation>The name must not contain / or \.</translation>
+    </message>
+    <message>
+        <source>De naam mag geen stuurtekens bevatten.</source>
+        <translation>The name must not contain control characters.</translation>
+    </message>
+    <message>
+        <source>De naam mag geen van deze tekens bevatten: &lt; &gt; : &quot; | ? *</source>
+        <translation>The name must not contain any of these characters: &lt; &gt; : &quot; | ? *</translation>
+    </message>
+    <message>
+        <source>Het teken &quot;%1&quot; kan niet in een bestand worden bewaard.</source>
+        <translation>The character &quot;%1&quot; cannot be kept in a file.</translation>
+    </message>
+    <message>
+        <source>De naam mag niet op een punt of een spatie eindigen.</source>
+        <translation>The name must not end in a full stop or a space.</translation>
+    </message>
+    <message>
+        <source>De naam &quot;%1&quot; is gereserveerd voor het systeem.</source>
+        <translation>The name &quot;%1&quot; is reserved for the system.</translation>
+    </message>
+    <message>
+        <source>De naam is te lang.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Het bestand &quot;%1&quot; kan niet worden gelezen (%2).</source>
+        <translation>The file &quot;%1&quot; cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>Het bestand &quot;%1&quot; is geen scorelijst.</source>
+        <translation>The file &quot;%1&quot; is not a score list.</translation>
+    </message>
+    <message>
+        <source>Speler &quot;%1&quot;: %2</source>
+        <translation>Player &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Het bestand van speler &quot;%1&quot; kan niet worden gelezen (%2).</source>
+        <translation>The file of player &quot;%1&quot; cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>Het bestand van speler &quot;%1&quot; is niet aangemaakt: %2.</source>
+        <translation>The file of player &quot;%1&quot; was not created: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::ScoreListModel</name>
+    <message>
+        <source>Naam Speler</source>
+        <translation>Player Name</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>Gemiddelde</source>
+        <translation>Average</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Items</source>
+        <translation>
+            <numerusform>%n Item</numerusform>
+            <numerusform>%n Items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vx::ScoreListPanel</name>
+    <message>
+        <source> Scorelijst Spelers </source>
+        <translation> Players&apos; score list </translation>
+    </message>
+</context>
+<context>
+    <name>vx::ScoreboardWindow</name>
+    <message numerus="yes">
+        <source>First to %n Sets</source>
+        <translation>
+            <numerusform>First to %n Set</numerusform>
+            <numerusform>First to %n Sets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>First to %n Legs</source>
+        <translation>
+            <numerusform>First to %n Leg</numerusform>
+            <numerusform>First to %n Legs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vorlentix Scorebord</source>
+        <translation>Vorlentix Scoreboard</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
+    </message>
+    <message>
+        <source>Sets %1    %2</source>
+        <translation>Sets %1    %2</translation>
+    </message>
+    <message>
+        <source>Laatste beurt %1</source>
+        <translation>Last turn %1</translation>
+    </message>
+    <message>
+        <source>Gemiddelde %1</source>
+        <translation>Average %1</translation>
+    </message>
+    <message>
+        <source>Beurten</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Checkout %1</source>
+        <translation>Checkout %1</translation>
+    </message>
+</context>
+<context>
+    <name>vx::Settings</name>
+    <message>
+        <source>de tekst onderaan de afdrukpagina&apos;s kan niet worden bewaard</source>
+        <translation>the footer text of the printed pages cannot be kept</translation>
+    </message>
+</context>
+<context>
     <name>vx::SettingsDialog</name>
     <message>
         <source>Instellingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Tekst onderaan alle afdrukpagina&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Footer text of all printed pages</translation>
     </message>
     <message>
         <source>Button Tekst (1..20)</source>
-        <translation type="unfinished"></translation>
+        <translation>Button Text (1..20)</translation>
     </message>
     <message>
         <source>Button Tekst (2..40 / 3..60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Button Text (2..40 / 3..60)</translation>
     </message>
     <message>
         <source>Caller</source>
-        <translation type="unfinished"></translation>
+        <translation>Caller</translation>
     </message>
     <message>
         <source>Taal</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Reset alle gemaakte Wijzigingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset all changes made</translation>
     </message>
     <message>
         <source>Annuleren</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source> Wijzigingen Opslaan </source>
-        <translation type="unfinished"> Save changes </translation>
+        <translation> Save Changes </translation>
     </message>
     <message>
         <source>Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (&quot;) en alleen letters en tekens van het West-Europese alfabet.</source>
-        <translation type="unfinished"></translation>
+        <translation>This text cannot be kept. Use no double quotes (&quot;) and only letters and characters of the Western European alphabet.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +1305,29 @@ darts matches below.</translation>
     </message>
 </context>
 <context>
+    <name>vx::TeamPanel</name>
+    <message>
+        <source>Team :</source>
+        <translation>Team :</translation>
+    </message>
+    <message>
+        <source>Speler :</source>
+        <translation>Player :</translation>
+    </message>
+    <message>
+        <source>Team Match</source>
+        <translation>Team Match</translation>
+    </message>
+    <message>
+        <source> Klik op een spelersnaam </source>
+        <translation> Click a player&apos;s name </translation>
+    </message>
+    <message>
+        <source>Volgende Speler</source>
+        <translation>Next Player</translation>
+    </message>
+</context>
+<context>
     <name>vx::TeamSetupDialog</name>
     <message>
         <source>Naam Team</source>
@@ -621,6 +1379,25 @@ darts matches below.</translation>
     <message>
         <source>Naam Team: %1</source>
         <translation>Team name: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vx::TextFile</name>
+    <message>
+        <source>het bestand kan niet worden aangemaakt (%1)</source>
+        <translation>the file cannot be created (%1)</translation>
+    </message>
+    <message>
+        <source>het bestand kan niet worden geschreven (%1)</source>
+        <translation>the file cannot be written (%1)</translation>
+    </message>
+    <message>
+        <source>het bestand kan niet worden opgeslagen (%1)</source>
+        <translation>the file cannot be saved (%1)</translation>
+    </message>
+    <message>
+        <source>de tekst bevat tekens die niet in het bestand passen</source>
+        <translation>the text holds characters the file cannot hold</translation>
     </message>
 </context>
 </TS>

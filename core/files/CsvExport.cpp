@@ -2,6 +2,7 @@
 
 #include "core/files/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace vx {
@@ -44,7 +45,8 @@ QByteArray csvBytes(const ScoreListModel& list) {
 FileResult exportCsv(const ScoreListModel& list, const QString& path) {
     QString why;
     if (!writeFileAtomic(path, csvBytes(list), &why))
-        return FileResult::failure(QStringLiteral("De scorelijst is niet geëxporteerd naar \"%1\": %2.")
+        return FileResult::failure(QCoreApplication::translate(
+                                       "vx::CsvExport", "De scorelijst is niet geëxporteerd naar \"%1\": %2.")
                                        .arg(QDir::toNativeSeparators(path), why));
     return FileResult::success();
 }

@@ -6,6 +6,7 @@
 #include "core/match/MatchSetup.h"
 #include "core/match/TeamMatch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,10 +83,12 @@ bool IsWhole(const QJsonValue& v) {
 
 // The readers of single values name the value by its path in the file ("duo.turns[1]").
 int ReadNumber(const QJsonValue& v, const QString& name, int low, int high) {
-    if (!IsWhole(v)) Fail(QStringLiteral("\"%1\" ontbreekt of is geen geheel getal").arg(name));
+    if (!IsWhole(v))
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" ontbreekt of is geen geheel getal")
+                 .arg(name));
     const double d = v.toDouble();
     if (d < low || d > high)
-        Fail(QStringLiteral("\"%1\" is %2, buiten %3 tot en met %4")
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" is %2, buiten %3 tot en met %4")
                  .arg(name, QString::number(d, 'g', 15))
                  .arg(low)
                  .arg(high));
@@ -93,10 +96,14 @@ int ReadNumber(const QJsonValue& v, const QString& name, int low, int high) {
 }
 
 QJsonArray ReadArray(const QJsonValue& v, const QString& name, qsizetype size = -1) {
-    if (!v.isArray()) Fail(QStringLiteral("\"%1\" ontbreekt of is geen lijst").arg(name));
+    if (!v.isArray())
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" ontbreekt of is geen lijst").arg(name));
     const QJsonArray a = v.toArray();
     if (size >= 0 && a.size() != size)
-        Fail(QStringLiteral("\"%1\" heeft %2 elementen in plaats van %3").arg(name).arg(a.size()).arg(size));
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" heeft %2 elementen in plaats van %3")
+                 .arg(name)
+                 .arg(a.size())
+                 .arg(size));
     return a;
 }
 
@@ -114,7 +121,9 @@ QStringList ReadTexts(const QJsonValue& v, const QString& name, qsizetype size =
     QStringList texts;
     texts.reserve(array.size());
     for (qsizetype i = 0; i < array.size(); ++i) {
-        if (!array[i].isString()) Fail(QStringLiteral("\"%1[%2]\" is geen tekst").arg(name).arg(i));
+        if (!array[i].isString())
+            Fail(
+                QCoreApplication::translate("vx::RecoveryFile", "\"%1[%2]\" is geen tekst").arg(name).arg(i));
         texts.append(array[i].toString());
     }
     return texts;
@@ -125,7 +134,9 @@ QStringList ReadTexts(const QJsonValue& v, const QString& name, qsizetype size =
 QList<int> ReadTurns(const QJsonValue& v, const QString& name, int startScore) {
     const QList<int> turns = ReadNumbers(v, name, -1, 0, kMaxTurn);
     if (std::accumulate(turns.begin(), turns.end(), 0LL) > startScore)
-        Fail(QStringLiteral("de beurten in \"%1\" zijn samen meer dan de startscore").arg(name));
+        Fail(QCoreApplication::translate("vx::RecoveryFile",
+                                         "de beurten in \"%1\" zijn samen meer dan de startscore")
+                 .arg(name));
     return turns;
 }
 
@@ -139,12 +150,14 @@ class Node {
 
     QString text(const QString& key) const {
         if (!m_object.value(key).isString())
-            Fail(QStringLiteral("\"%1\" ontbreekt of is geen tekst").arg(name(key)));
+            Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" ontbreekt of is geen tekst")
+                     .arg(name(key)));
         return m_object.value(key).toString();
     }
     bool flag(const QString& key) const {
         if (!m_object.value(key).isBool())
-            Fail(QStringLiteral("\"%1\" ontbreekt of is geen ja/nee-waarde").arg(name(key)));
+            Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" ontbreekt of is geen ja/nee-waarde")
+                     .arg(name(key)));
         return m_object.value(key).toBool();
     }
     int number(const QString& key, int low, int high) const {
@@ -152,7 +165,8 @@ class Node {
     }
     Node object(const QString& key) const {
         if (!m_object.value(key).isObject())
-            Fail(QStringLiteral("\"%1\" ontbreekt of is geen object").arg(name(key)));
+            Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" ontbreekt of is geen object")
+                     .arg(name(key)));
         return {m_object.value(key).toObject(), name(key)};
     }
 
@@ -169,7 +183,8 @@ DuoRecovery ReadDuo(const Node& node) {
     duo.setup.startScore = node.number(QStringLiteral("startScore"), 1, kMaxStartScore);
     const QString kind = node.text(QStringLiteral("kind"));
     if (kind != kSets && kind != kLegs)
-        Fail(QStringLiteral("\"%1\" is \"%2\" en niet \"sets\" of \"legs\"").arg(field("kind"), kind));
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" is \"%2\" en niet \"sets\" of \"legs\"")
+                 .arg(field("kind"), kind));
     const bool sets = kind == kSets;
     duo.setup.kind = sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs;
     duo.setup.target = node.number(QStringLiteral("target"), 1, kMaxTarget);
@@ -193,11 +208,14 @@ DuoRecovery ReadDuo(const Node& node) {
     duo.starter = node.number(QStringLiteral("starter"), 1, 2);
     duo.fileName = node.text(QStringLiteral("fileName"));
 
-    if (atZero[0] && atZero[1]) Fail(QStringLiteral("beide spelers hebben de leg gewonnen"));
-    if (reached[0] && reached[1]) Fail(QStringLiteral("beide spelers hebben de wedstrijd gewonnen"));
+    if (atZero[0] && atZero[1])
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "beide spelers hebben de leg gewonnen"));
+    if (reached[0] && reached[1])
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "beide spelers hebben de wedstrijd gewonnen"));
     // The leg that decided the match stays on the board: no further leg is started.
     if ((reached[0] && !atZero[0]) || (reached[1] && !atZero[1]))
-        Fail(QStringLiteral("de winnaar van de wedstrijd heeft de laatste leg niet gewonnen"));
+        Fail(QCoreApplication::translate("vx::RecoveryFile",
+                                         "de winnaar van de wedstrijd heeft de laatste leg niet gewonnen"));
     return duo;
 }
 
@@ -206,10 +224,11 @@ TeamRecovery ReadTeam(const Node& node) {
     team.team = node.text(QStringLiteral("name"));
     team.players = ReadTexts(node[QStringLiteral("players")], node.name(QStringLiteral("players")));
     if (team.players.isEmpty() || team.players.size() > TeamMatch::kMaxPlayers)
-        Fail(QStringLiteral("\"%1\" heeft %2 spelers en niet 1 tot en met %3")
-                 .arg(node.name(QStringLiteral("players")))
-                 .arg(team.players.size())
-                 .arg(TeamMatch::kMaxPlayers));
+        Fail(
+            QCoreApplication::translate("vx::RecoveryFile", "\"%1\" heeft %2 spelers en niet 1 tot en met %3")
+                .arg(node.name(QStringLiteral("players")))
+                .arg(team.players.size())
+                .arg(TeamMatch::kMaxPlayers));
     team.atTheBoard = node.number(QStringLiteral("atTheBoard"), 1, int(team.players.size()));
     team.startScore = node.number(QStringLiteral("startScore"), 1, kMaxStartScore);
     team.turns =
@@ -221,13 +240,15 @@ Recovery ReadRoot(const QByteArray& bytes) {
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError)
-        Fail(QStringLiteral("het is geen geldige JSON (fout bij teken %1)").arg(parse.offset + 1));
-    if (!doc.isObject()) Fail(QStringLiteral("het bevat geen JSON-object"));
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "het is geen geldige JSON (fout bij teken %1)")
+                 .arg(parse.offset + 1));
+    if (!doc.isObject()) Fail(QCoreApplication::translate("vx::RecoveryFile", "het bevat geen JSON-object"));
     const Node root(doc.object(), {});
     if (root.text(QStringLiteral("format")) != kRecoveryFormat)
-        Fail(QStringLiteral("het is geen herstelbestand van Vorlentix"));
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "het is geen herstelbestand van Vorlentix"));
     if (const int version = root.number(QStringLiteral("version"), 0, INT_MAX); version != kRecoveryVersion)
-        Fail(QStringLiteral("het heeft versie %1 en dit programma leest alleen versie %2")
+        Fail(QCoreApplication::translate("vx::RecoveryFile",
+                                         "het heeft versie %1 en dit programma leest alleen versie %2")
                  .arg(version)
                  .arg(kRecoveryVersion));
 
@@ -235,11 +256,13 @@ Recovery ReadRoot(const QByteArray& bytes) {
     const QString savedAt = root.text(QStringLiteral("savedAt"));
     recovery.savedAt = QDateTime::fromString(savedAt, Qt::ISODateWithMs).toLocalTime();
     if (!recovery.savedAt.isValid())
-        Fail(QStringLiteral("\"savedAt\" is \"%1\" en geen datum en tijd").arg(savedAt));
+        Fail(QCoreApplication::translate("vx::RecoveryFile", "\"savedAt\" is \"%1\" en geen datum en tijd")
+                 .arg(savedAt));
     // The time is written back in local time, which has a four-digit year: near the ends of the
     // calendar another offset can move it past them, and the file written would not be read.
     if (const int year = recovery.savedAt.date().year(); year < 1 || year > 9999)
-        Fail(QStringLiteral("\"savedAt\" is \"%1\" en valt hier buiten de jaren 1 tot en met 9999")
+        Fail(QCoreApplication::translate(
+                 "vx::RecoveryFile", "\"savedAt\" is \"%1\" en valt hier buiten de jaren 1 tot en met 9999")
                  .arg(savedAt));
     const QString match = root.text(QStringLiteral("match"));
     if (match == kDuo)
@@ -247,7 +270,9 @@ Recovery ReadRoot(const QByteArray& bytes) {
     else if (match == kTeam)
         recovery.match = ReadTeam(root.object(kTeam));
     else
-        Fail(QStringLiteral("\"match\" is \"%1\" en niet \"duo\" of \"team\"").arg(match));
+        Fail(
+            QCoreApplication::translate("vx::RecoveryFile", "\"match\" is \"%1\" en niet \"duo\" of \"team\"")
+                .arg(match));
 
     const Node list = root.object(QStringLiteral("scoreList"));
     recovery.listChanged = list.flag(QStringLiteral("changed"));
@@ -300,14 +325,17 @@ FileResult writeRecovery(const QString& path, const Recovery& recovery) {
     QString error;
     if (writeFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
         return FileResult::success();
-    return FileResult::failure(QStringLiteral("De wedstrijd is niet bewaard in \"%1\": %2.")
-                                   .arg(QDir::toNativeSeparators(path), error));
+    return FileResult::failure(
+        QCoreApplication::translate("vx::RecoveryFile", "De wedstrijd is niet bewaard in \"%1\": %2.")
+            .arg(QDir::toNativeSeparators(path), error));
 }
 
 FileResult readRecovery(const QString& path, Recovery* out) {
     const auto failure = [&](const QString& why) {
-        return FileResult::failure(QStringLiteral("Het herstelbestand \"%1\" is niet te gebruiken: %2.")
-                                       .arg(QDir::toNativeSeparators(path), why));
+        return FileResult::failure(
+            QCoreApplication::translate("vx::RecoveryFile",
+                                        "Het herstelbestand \"%1\" is niet te gebruiken: %2.")
+                .arg(QDir::toNativeSeparators(path), why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -335,7 +363,8 @@ FileResult setRecoveryAside(const QString& path, QString* movedTo) {
     QFile file(path);
     if (!file.rename(target))
         return FileResult::failure(
-            QStringLiteral("Het herstelbestand \"%1\" kan niet opzij worden gezet: %2.")
+            QCoreApplication::translate("vx::RecoveryFile",
+                                        "Het herstelbestand \"%1\" kan niet opzij worden gezet: %2.")
                 .arg(QDir::toNativeSeparators(path),
                      fileFailureReason(FileAction::Write, target, file.error())));
     if (movedTo) *movedTo = target;

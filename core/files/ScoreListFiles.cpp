@@ -4,6 +4,7 @@
 #include "core/files/FileReason.h"
 #include "core/files/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ QString FirstUnstorableCharacter(const QString& name) {
 FileResult CheckedFolder(const QString& folder) {
     if (QDir().mkpath(folder)) return FileResult::success();
     return FileResult::failure(
-        QStringLiteral("De map \"%1\" kan niet worden aangemaakt (%2).")
+        QCoreApplication::translate("vx::ScoreListFiles", "De map \"%1\" kan niet worden aangemaakt (%2).")
             .arg(QDir::toNativeSeparators(folder), fileFailureReason(FileAction::MakeFolder, folder)));
 }
 
@@ -63,10 +64,12 @@ FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
     const int row = int((line - kHeaderLines) / kRecordLines);
     const int column = int((line - kHeaderLines) % kRecordLines);
     return FileResult::failure(
-        QStringLiteral("De scorelijst is niet opgeslagen: de tekst bij \"%1\" van Item %2 (\"%3\") bevat een "
-                       "regeleinde of tekens die niet in het bestand passen. Verbeter deze met "
-                       "\"Item Wijzigen\" en sla de scorelijst opnieuw op.")
-            .arg(column == 0 ? QStringLiteral("Naam Speler") : model.headerText(column),
+        QCoreApplication::translate("vx::ScoreListFiles",
+                                    "De scorelijst is niet opgeslagen: de tekst bij \"%1\" van Item %2 "
+                                    "(\"%3\") bevat een regeleinde of tekens die niet in het bestand passen. "
+                                    "Verbeter deze met \"Item Wijzigen\" en sla de scorelijst opnieuw op.")
+            .arg(column == 0 ? QCoreApplication::translate("vx::ScoreListModel", "Naam Speler")
+                             : model.shownHeaderText(column),
                  QString::number(row + 1), model.cell(row, 0).simplified()));
 }
 
@@ -80,8 +83,10 @@ FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName
     if (FileResult made = CheckedFolder(folder); !made) return made;
     QString why;
     if (!writeFileAtomic(path, bytes, &why))
-        return FileResult::failure(QStringLiteral("De scorelijst is niet opgeslagen in \"%1\": %2.")
-                                       .arg(QDir::toNativeSeparators(path), why));
+        return FileResult::failure(
+            QCoreApplication::translate("vx::ScoreListFiles",
+                                        "De scorelijst is niet opgeslagen in \"%1\": %2.")
+                .arg(QDir::toNativeSeparators(path), why));
     return FileResult::success();
 }
 
@@ -99,29 +104,38 @@ QStringList LibFileNames(const QString& folder) {
 
 FileResult checkName(const QString& name, NameKind kind) {
     if (kind == NameKind::Team && name.isEmpty())
-        return FileResult::failure(QStringLiteral("De naam mag niet leeg zijn."));
+        return FileResult::failure(
+            QCoreApplication::translate("vx::ScoreListFiles", "De naam mag niet leeg zijn."));
     if (name == u"." || name == u"..")
-        return FileResult::failure(QStringLiteral("De naam mag niet \".\" of \"..\" zijn."));
+        return FileResult::failure(
+            QCoreApplication::translate("vx::ScoreListFiles", "De naam mag niet \".\" of \"..\" zijn."));
     for (const QChar c : name) {
         if (c == u'/' || c == u'\\')
-            return FileResult::failure(QStringLiteral("De naam mag geen / of \\ bevatten."));
-        if (c.category() == QChar::Other_Control)
-            return FileResult::failure(QStringLiteral("De naam mag geen stuurtekens bevatten."));
-        if (QStringView(u"<>:\"|?*").contains(c))
             return FileResult::failure(
-                QStringLiteral("De naam mag geen van deze tekens bevatten: < > : \" | ? *"));
+                QCoreApplication::translate("vx::ScoreListFiles", "De naam mag geen / of \\ bevatten."));
+        if (c.category() == QChar::Other_Control)
+            return FileResult::failure(
+                QCoreApplication::translate("vx::ScoreListFiles", "De naam mag geen stuurtekens bevatten."));
+        if (QStringView(u"<>:\"|?*").contains(c))
+            return FileResult::failure(QCoreApplication::translate(
+                "vx::ScoreListFiles", "De naam mag geen van deze tekens bevatten: < > : \" | ? *"));
     }
     if (const QString character = FirstUnstorableCharacter(name); !character.isEmpty())
         return FileResult::failure(
-            QStringLiteral("Het teken \"%1\" kan niet in een bestand worden bewaard.").arg(character));
+            QCoreApplication::translate("vx::ScoreListFiles",
+                                        "Het teken \"%1\" kan niet in een bestand worden bewaard.")
+                .arg(character));
     const QString component = kind == NameKind::Team ? name : name + kExtension;
     if (kind == NameKind::Team && (name.endsWith(u'.') || name.endsWith(u' ')))
-        return FileResult::failure(QStringLiteral("De naam mag niet op een punt of een spatie eindigen."));
+        return FileResult::failure(QCoreApplication::translate(
+            "vx::ScoreListFiles", "De naam mag niet op een punt of een spatie eindigen."));
     if (IsReservedDeviceName(component))
         return FileResult::failure(
-            QStringLiteral("De naam \"%1\" is gereserveerd voor het systeem.").arg(name));
+            QCoreApplication::translate("vx::ScoreListFiles",
+                                        "De naam \"%1\" is gereserveerd voor het systeem.")
+                .arg(name));
     if (QFile::encodeName(component).size() > kMaxNameBytes)
-        return FileResult::failure(QStringLiteral("De naam is te lang."));
+        return FileResult::failure(QCoreApplication::translate("vx::ScoreListFiles", "De naam is te lang."));
     return FileResult::success();
 }
 
@@ -172,11 +186,15 @@ FileResult readScoreList(const QString& path, ScoreListModel& model) {
     if (!readTextLines(path, &lines, &why)) {
         model.clear();
         return FileResult::failure(
-            QStringLiteral("Het bestand \"%1\" kan niet worden gelezen (%2).").arg(shown, why));
+            QCoreApplication::translate("vx::ScoreListFiles",
+                                        "Het bestand \"%1\" kan niet worden gelezen (%2).")
+                .arg(shown, why));
     }
     if (!parseScoreList(lines, &rows)) {
         model.clear();
-        return FileResult::failure(QStringLiteral("Het bestand \"%1\" is geen scorelijst.").arg(shown));
+        return FileResult::failure(
+            QCoreApplication::translate("vx::ScoreListFiles", "Het bestand \"%1\" is geen scorelijst.")
+                .arg(shown));
     }
     model.replaceAll(std::move(rows));
     return FileResult::success();
@@ -216,7 +234,8 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
     if (FileResult checked = checkName(team, NameKind::Team); !checked) return checked;
     for (const QString& player : players) {
         if (FileResult checked = checkName(player, NameKind::Player); !checked)
-            return FileResult::failure(QStringLiteral("Speler \"%1\": %2").arg(player, checked.error));
+            return FileResult::failure(QCoreApplication::translate("vx::ScoreListFiles", "Speler \"%1\": %2")
+                                           .arg(player, checked.error));
     }
     if (FileResult made = CheckedFolder(teamFolderPath(team)); !made) return made;
     FileResult result;
@@ -228,9 +247,11 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
             QString why;
             if (!readTextLines(path, &existing, &why)) {
                 if (result)
-                    result = FileResult::failure(
-                        QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
-                            .arg(player, why));
+                    result =
+                        FileResult::failure(QCoreApplication::translate(
+                                                "vx::ScoreListFiles",
+                                                "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
+                                                .arg(player, why));
                 continue;
             }
             lines += existing.mid(kHeaderLines);
@@ -238,7 +259,9 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
         QString why;
         if (!writeTextLinesAtomic(path, lines, &why) && result)
             result = FileResult::failure(
-                QStringLiteral("Het bestand van speler \"%1\" is niet aangemaakt: %2.").arg(player, why));
+                QCoreApplication::translate("vx::ScoreListFiles",
+                                            "Het bestand van speler \"%1\" is niet aangemaakt: %2.")
+                    .arg(player, why));
     }
     return result;
 }

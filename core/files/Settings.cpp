@@ -3,6 +3,7 @@
 #include "core/common/Services.h"
 #include "core/files/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -60,7 +61,9 @@ std::optional<QString> readSettingsFooter(const QString& path) {
 
 bool writeSettings(const QString& path, const QString& footerText, QString* error) {
     if (!isStorableFooter(footerText)) {
-        if (error) *error = QStringLiteral("de tekst onderaan de afdrukpagina's kan niet worden bewaard");
+        if (error)
+            *error = QCoreApplication::translate(
+                "vx::Settings", "de tekst onderaan de afdrukpagina's kan niet worden bewaard");
         return false;
     }
     const QStringList lines = {QStringLiteral("\"Vorlentix\""),

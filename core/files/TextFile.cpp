@@ -2,6 +2,7 @@
 
 #include "core/files/FileReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -128,26 +129,31 @@ bool encodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) 
 
 bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    auto fail = [&](const QString& what) {
+    auto fail = [&](const char* sentence) {
         if (error)
-            *error = QStringLiteral("het bestand kan niet worden %1 (%2)")
-                         .arg(what, fileFailureReason(FileAction::Write, path, file.error()));
+            *error = QCoreApplication::translate("vx::TextFile", sentence)
+                         .arg(fileFailureReason(FileAction::Write, path, file.error()));
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly)) return fail(QStringLiteral("aangemaakt"));
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QT_TRANSLATE_NOOP("vx::TextFile", "het bestand kan niet worden aangemaakt (%1)"));
     if (file.write(bytes) != bytes.size()) {
-        const bool failed = fail(QStringLiteral("geschreven"));
+        const bool failed =
+            fail(QT_TRANSLATE_NOOP("vx::TextFile", "het bestand kan niet worden geschreven (%1)"));
         file.cancelWriting();
         return failed;
     }
-    if (!file.commit()) return fail(QStringLiteral("opgeslagen"));
+    if (!file.commit())
+        return fail(QT_TRANSLATE_NOOP("vx::TextFile", "het bestand kan niet worden opgeslagen (%1)"));
     return true;
 }
 
 bool writeTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
     QByteArray bytes;
     if (!encodeLines(lines, &bytes)) {
-        if (error) *error = QStringLiteral("de tekst bevat tekens die niet in het bestand passen");
+        if (error)
+            *error = QCoreApplication::translate("vx::TextFile",
+                                                 "de tekst bevat tekens die niet in het bestand passen");
         return false;
     }
     return writeFileAtomic(path, bytes, error);

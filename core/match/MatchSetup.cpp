@@ -4,6 +4,8 @@
 #include "core/files/TextFile.h"
 #include "core/match/TeamMatch.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace vx {
@@ -26,26 +28,30 @@ FileResult InRange(const QString& text, int maximum, int* out, const QString& re
 }
 
 QString RowName(int row) {
-    return QStringLiteral("Naam Speler %1").arg(row);
+    return QCoreApplication::translate("vx::MatchSetup", "Naam Speler %1").arg(row);
 }
 
 } // namespace
 
 FileResult checkPlayerCount(const QString& text, int* count) {
     return InRange(text, TeamMatch::kMaxPlayers, count,
-                   QStringLiteral("Het aantal spelers moet een getal van 1 tot en met %1 zijn.")
+                   QCoreApplication::translate("vx::MatchSetup",
+                                               "Het aantal spelers moet een getal van 1 tot en met %1 zijn.")
                        .arg(TeamMatch::kMaxPlayers));
 }
 
 FileResult checkStartScore(const QString& text, int* score) {
-    return InRange(
-        text, kMaxStartScore, score,
-        QStringLiteral("De startscore moet een getal van 1 tot en met %1 zijn.").arg(kMaxStartScore));
+    return InRange(text, kMaxStartScore, score,
+                   QCoreApplication::translate("vx::MatchSetup",
+                                               "De startscore moet een getal van 1 tot en met %1 zijn.")
+                       .arg(kMaxStartScore));
 }
 
 FileResult checkTarget(const QString& text, int* target) {
-    return InRange(text, kMaxTarget, target,
-                   QStringLiteral("\"First to\" moet een getal van 1 tot en met %1 zijn.").arg(kMaxTarget));
+    return InRange(
+        text, kMaxTarget, target,
+        QCoreApplication::translate("vx::MatchSetup", "\"First to\" moet een getal van 1 tot en met %1 zijn.")
+            .arg(kMaxTarget));
 }
 
 FileResult checkTeamPlayers(const QStringList& names, int* badRow) {
@@ -53,14 +59,17 @@ FileResult checkTeamPlayers(const QStringList& names, int* badRow) {
         const QString& name = names[i];
         *badRow = i + 1;
         if (name.trimmed().isEmpty())
-            return FileResult::failure(QStringLiteral("%1 invullen a.u.b.").arg(RowName(i + 1)));
+            return FileResult::failure(
+                QCoreApplication::translate("vx::MatchSetup", "%1 invullen a.u.b.").arg(RowName(i + 1)));
         if (FileResult checked = checkName(name, NameKind::Player); !checked)
             return FileResult::failure(QStringLiteral("%1: %2").arg(RowName(i + 1), checked.error));
         for (int j = 0; j < i; ++j) {
             if (names[j].compare(name, Qt::CaseInsensitive) == 0)
                 return FileResult::failure(
-                    QStringLiteral("%1 is gelijk aan %2. Elke speler heeft een eigen naam nodig, anders "
-                                   "schrijven twee spelers in hetzelfde scorebestand.")
+                    QCoreApplication::translate(
+                        "vx::MatchSetup",
+                        "%1 is gelijk aan %2. Elke speler heeft een eigen naam nodig, anders "
+                        "schrijven twee spelers in hetzelfde scorebestand.")
                         .arg(RowName(i + 1), RowName(j + 1)));
         }
     }
@@ -73,7 +82,8 @@ FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badR
     for (int i = 0; i < 2; ++i) {
         *badRow = i + 1;
         if (names[i]->trimmed().isEmpty())
-            return FileResult::failure(QStringLiteral("Naam Speler 1 of/en Speler 2 invullen a.u.b."));
+            return FileResult::failure(QCoreApplication::translate(
+                "vx::MatchSetup", "Naam Speler 1 of/en Speler 2 invullen a.u.b."));
     }
     for (int i = 0; i < 2; ++i) {
         *badRow = i + 1;
@@ -81,7 +91,8 @@ FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badR
         // (a pasted line break too) would make every save of the match fail.
         if (!fitsTextLine(*names[i]))
             return FileResult::failure(
-                QStringLiteral("%1 bevat een teken dat niet in de scorelijst kan worden bewaard.")
+                QCoreApplication::translate(
+                    "vx::MatchSetup", "%1 bevat een teken dat niet in de scorelijst kan worden bewaard.")
                     .arg(RowName(i + 1)));
     }
     *badRow = 0;

@@ -55,9 +55,9 @@ void printScoreListHeadings(PageSink& sink, bool isDuo) {
     sink.setColor(kHeadingGrey);
     sink.text(300, 900, QCoreApplication::translate("vx::Reports", "Speler"));
     if (isDuo) sink.text(2250, 900, QCoreApplication::translate("vx::Reports", "Out"));
+    // The turn columns keep the names the score list has on screen and in its files.
     for (int k = 1; k <= ScoreListModel::kTurnColumns; ++k)
-        sink.text(kTurnX + kTurnStep * (k - 1), 900,
-                  QCoreApplication::translate("vx::Reports", "D.%1").arg(k));
+        sink.text(kTurnX + kTurnStep * (k - 1), 900, QStringLiteral("D.%1").arg(k));
     sink.text(15750, 900, QCoreApplication::translate("vx::Reports", "Gem."));
     sink.text(300, 1140, QString(266, u'-'));
 }

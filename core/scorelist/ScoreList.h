@@ -45,16 +45,19 @@ class ScoreListModel : public QAbstractTableModel {
     void clear();
     void replaceAll(QVector<Row> rows);
 
-    // The first column's header follows the player at the board, or "Naam Speler".
-    void setFirstHeader(const QString& text);
+    // The first column's header follows the player at the board, or is "Naam Speler" while no
+    // one is (an empty name).
+    void setFirstHeader(const QString& name);
+    // The headers as files hold them; shownHeaderText() as the screen shows them, translated.
     QString headerText(int column) const;
+    QString shownHeaderText(int column) const;
 
     // "N Items", the text of the row counter.
     QString itemsText() const;
 
   private:
     QVector<Row> m_rows;
-    QString m_firstHeader;
+    QString m_playerName;
 };
 
 } // namespace vx

@@ -137,7 +137,8 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
         cellCombos[k] = cell(this, k, scores, kCellBlue, left, top);
         cellLabels[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
         cellLabels[k]->setFont(labelFont);
-        cellLabels[k]->setText(tr("D.%1").arg(k));
+        // Named as the score list's columns, which keep their names in every language.
+        cellLabels[k]->setText(QStringLiteral("D.%1").arg(k));
         placeTwips(cellLabels[k], left + 840, top + 60);
         top += 390;
         if (top > 3000) {

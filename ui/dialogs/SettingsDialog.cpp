@@ -76,7 +76,8 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     languageNote = new QLabel(this);
     languageNote->setObjectName(QStringLiteral("TaalUitleg"));
     setForeColor(languageNote, captionText);
-    placeTwipsWidth(languageNote, 2850, 2295, 3900);
+    // Under the buttons: beside the choice it would run into the picture.
+    placeTwipsWidth(languageNote, 1245, 3090, 5400);
     connect(languageChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showLanguageNote);
     showLanguageNote();
 

@@ -14,7 +14,7 @@ namespace vx {
 
 namespace {
 
-const QString kNoCheckout = QStringLiteral("Darts Checkout");
+const char* const kNoCheckout = QT_TRANSLATE_NOOP("vx::DartBoardPanel", "Darts Checkout");
 const std::array<QChar, 3> kRings = {u'E', u'D', u'T'};
 
 } // namespace
@@ -59,8 +59,8 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
     m_typedDartLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_typedDartLabel->setAlignment(Qt::AlignCenter);
     m_typedDartLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_typedDartLabel->setToolTip(QStringLiteral(" Toetsenbord: T20, D16, 5, 25, 50 of 0 en spatie; "
-                                                "Enter telt de beurt; Backspace is Correctie "));
+    m_typedDartLabel->setToolTip(tr(" Toetsenbord: T20, D16, 5, 25, 50 of 0 en spatie; "
+                                    "Enter telt de beurt; Backspace is Correctie "));
 }
 
 void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
@@ -77,13 +77,12 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
             button->setEnabled(false);
         }
     }
-    const std::array<QString, 3> rowNames = {QStringLiteral("Single"), QStringLiteral("Double"),
-                                             QStringLiteral("Triple")};
+    const std::array<QString, 3> rowNames = {tr("Single"), tr("Double"), tr("Triple")};
     for (int r = 0; r < 3; ++r) {
         placeCaption(m_rowCaptions[r], rowNames[r], 9240, 390 + 540 * r);
         setForeColor(m_rowCaptions[r], rowColour[r]);
     }
-    placeCaption(m_bottomCaption, QStringLiteral("Bull           Bull's Eye     Zero"), 600, 2160);
+    placeCaption(m_bottomCaption, tr("Bull           Bull's Eye     Zero"), 600, 2160);
 
     placeTwips(m_outerBullButton, 180, 2460, 1200, 360);
     m_outerBullButton->setText(QStringLiteral("25"));
@@ -94,19 +93,19 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
     placeTwips(m_missButton, 2715, 2460, 750, 360);
     m_missButton->setText(QStringLiteral("0"));
     m_missButton->setEnabled(false);
-    m_missButton->setToolTip(QStringLiteral(" Misser / Buiten de ring "));
+    m_missButton->setToolTip(tr(" Misser / Buiten de ring "));
 
     m_checkoutLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
-    placeCaption(m_checkoutLabel, kNoCheckout, 4800, 2490);
+    placeCaption(m_checkoutLabel, tr(kNoCheckout), 4800, 2490);
     // The suggestion grows and shrinks with every dart; give it the room up to Correctie.
     m_checkoutLabel->resize(twipsToPixels(3100), m_checkoutLabel->height());
 
     placeTwips(m_correctionButton, 8010, 2460, 990, 375);
-    m_correctionButton->setText(QStringLiteral("Correctie"));
+    m_correctionButton->setText(tr("Correctie"));
     m_correctionButton->setEnabled(true);
-    m_correctionButton->setToolTip(QStringLiteral(" Dart scores ongedaan maken "));
+    m_correctionButton->setToolTip(tr(" Dart scores ongedaan maken "));
 
-    placeCaption(m_slotCaption, QStringLiteral("Dart 1     Dart 2     Dart 3"), 9210, 2160);
+    placeCaption(m_slotCaption, tr("Dart 1     Dart 2     Dart 3"), 9210, 2160);
     for (int j = 0; j < 3; ++j) {
         QLabel* slot = m_dartSlots[j];
         placeTwips(slot, 9180 + 750 * j, 2460, 600, 390);
@@ -118,7 +117,7 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
 
     placeTwips(m_addButton, 11690, 165, 480, 2880);
     m_addButton->setText(QStringLiteral("A\nD\nD"));
-    m_addButton->setToolTip(QStringLiteral(" Score toevoegen van de 3 darts "));
+    m_addButton->setToolTip(tr(" Score toevoegen van de 3 darts "));
 }
 
 void DartBoardPanel::showTurn(const Turn& turn) {
@@ -127,12 +126,11 @@ void DartBoardPanel::showTurn(const Turn& turn) {
 }
 
 void DartBoardPanel::showCheckout(const std::optional<QString>& suggestion) {
-    m_checkoutLabel->setText(suggestion.value_or(kNoCheckout));
+    m_checkoutLabel->setText(suggestion.value_or(tr(kNoCheckout)));
 }
 
 void DartBoardPanel::showTurnTotal(int total) {
-    m_addButton->setToolTip(QStringLiteral(" Score van ") + QString::number(total) +
-                            QStringLiteral(" toevoegen "));
+    m_addButton->setToolTip(tr(" Score van %1 toevoegen ").arg(total));
 }
 
 void DartBoardPanel::showTyped(const QString& text, bool valid) {

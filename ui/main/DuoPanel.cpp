@@ -15,7 +15,7 @@ namespace {
 
 const QColor kAtTheThrow(150, 250, 120);
 const QColor kWaiting(250, 250, 220);
-const QString kNoCheckout = QStringLiteral("Checkout");
+const char* const kNoCheckout = QT_TRANSLATE_NOOP("vx::DuoPanel", "Checkout");
 
 // Setting a palette repaints the list even when nothing changes.
 void ShowAtTheThrow(QListWidget* list, bool atTheThrow) {
@@ -61,11 +61,10 @@ void DuoPanel::compose(const QColor& screen, const QColor& dartBox) {
     for (int k = 1; k <= 2; ++k) {
         const PlayerControls& c = controls(k);
         const bool one = k == 1;
-        const QString n = QString::number(k);
         placeTwips(c.remainingLabel, one ? 180 : 3120, 300, 1350, 630);
         setBackColor(c.remainingLabel, QColor(230, 230, 0));
         scoreBox(c.remainingLabel, 22);
-        placeCaption(c.nameLabel, QStringLiteral("Speler ") + n, one ? 210 : 3570, 1140);
+        placeCaption(c.nameLabel, tr("Speler %1").arg(k), one ? 210 : 3570, 1140);
         c.nameLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         c.nameLabel->adjustSize();
 
@@ -80,43 +79,42 @@ void DuoPanel::compose(const QColor& screen, const QColor& dartBox) {
         scoreBox(c.turnTotalLabel, 10);
         c.turnTotalLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
         c.turnTotalLabel->setText(QStringLiteral("0"));
-        c.turnTotalLabel->setToolTip(QStringLiteral(" Totaalscore 3 darts speler ") + n +
-                                     QStringLiteral(" "));
+        c.turnTotalLabel->setToolTip(tr(" Totaalscore 3 darts speler %1 ").arg(k));
 
         c.starterMark->setPixmap(starterMark);
         placeTwips(c.starterMark, one ? 1620 : 2400, 2550);
-        c.starterMark->setToolTip(QStringLiteral(" Deze speler gooit als 1e "));
+        c.starterMark->setToolTip(tr(" Deze speler gooit als 1e "));
         c.starterMark->hide();
 
         placeTwips(c.addButton, one ? 180 : 3090, 4740, 1365, 360);
-        c.addButton->setText(QStringLiteral("Add"));
+        c.addButton->setText(tr("Add"));
         c.addButton->setEnabled(false);
-        c.addButton->setToolTip(QStringLiteral(" Score toevoegen aan Speler ") + n + QStringLiteral(" "));
+        c.addButton->setToolTip(tr(" Score toevoegen aan Speler %1 ").arg(k));
 
         placeTwips(c.checkoutLabel, one ? 180 : 3090, 5190, 1365, 330);
-        c.checkoutLabel->setText(kNoCheckout);
+        c.checkoutLabel->setText(tr(kNoCheckout));
         c.checkoutLabel->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
 
-        placeCaption(c.averageLabel, QStringLiteral("Gemiddelde"), one ? 840 : 3750, 5490);
-        c.averageLabel->setToolTip(QStringLiteral(" Gemiddelde van speler ") + n + QStringLiteral(" "));
+        placeCaption(c.averageLabel, tr("Gemiddelde"), one ? 840 : 3750, 5490);
+        c.averageLabel->setToolTip(tr(" Gemiddelde van speler %1 ").arg(k));
     }
-    placeCaption(m_titleLabel, QStringLiteral("Duo Match"), 1710, 450);
-    placeCaption(m_scoreCaption, QStringLiteral("Score"), 2010, 1740);
-    placeCaption(m_targetLabel, QStringLiteral("First to 3 Sets"), 360, 6150);
+    placeCaption(m_titleLabel, tr("Duo Match"), 1710, 450);
+    placeCaption(m_scoreCaption, tr("Score"), 2010, 1740);
+    placeCaption(m_targetLabel, tr("First to %n Sets", nullptr, 3), 360, 6150);
     m_targetLabel->resize(twipsToPixels(4000), m_targetLabel->height());
     placeTwips(m_table, 210, 6390, 4260, 1200);
     setBackColor(m_table, screen);
     m_table->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    placeCaption(m_tableHeading, QStringLiteral("Naam Spelers                     Sets    Legs"), 360, 7680);
+    placeCaption(m_tableHeading, tr("Naam Spelers                     Sets    Legs"), 360, 7680);
     placeTwips(m_nextLegButton, 180, 8250, 4290, 390);
-    m_nextLegButton->setText(QStringLiteral("Volgende Ronde"));
+    m_nextLegButton->setText(tr("Volgende Ronde"));
     m_nextLegButton->setEnabled(false);
 
     for (int k = 1; k <= 2; ++k) {
         const PlayerControls& c = controls(k);
         const int top = k == 1 ? 270 : 690;
         placeTwips(c.tableNameLabel, 150, top, 2640, 360);
-        c.tableNameLabel->setText(QStringLiteral("Player %1").arg(k));
+        c.tableNameLabel->setText(tr("Player %1").arg(k));
         c.tableNameLabel->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
         placeTwips(c.setsLabel, 2850, top, 600, 360);
         placeTwips(c.legsLabel, 3510, top, 600, 360);
@@ -139,11 +137,11 @@ void DuoPanel::showSetup(const DuoSetup& setup) {
         c.tableNameLabel->resize(twipsToPixels(sets ? 2640 : 3300), c.tableNameLabel->height());
         c.setsLabel->setVisible(sets);
     }
-    m_targetLabel->setText(QStringLiteral("First to ") + QString::number(setup.target) +
-                           (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));
+    m_targetLabel->setText(sets ? tr("First to %n Sets", nullptr, setup.target)
+                                : tr("First to %n Legs", nullptr, setup.target));
     placeCaption(m_tableHeading,
-                 sets ? QStringLiteral("Naam Spelers                     Sets    Legs")
-                      : QStringLiteral("Naam Spelers                                Legs"),
+                 sets ? tr("Naam Spelers                     Sets    Legs")
+                      : tr("Naam Spelers                                Legs"),
                  360, 7680);
 }
 
@@ -167,12 +165,12 @@ void DuoPanel::showMatch(const DuoMatch& match) {
 }
 
 void DuoPanel::showCheckout(int player, const std::optional<QString>& suggestion) {
-    controls(player).checkoutLabel->setText(suggestion.value_or(kNoCheckout));
+    controls(player).checkoutLabel->setText(suggestion.value_or(tr(kNoCheckout)));
 }
 
 void DuoPanel::clearCheckouts() {
     for (const PlayerControls& c : m_players)
-        c.checkoutLabel->setText(kNoCheckout);
+        c.checkoutLabel->setText(tr(kNoCheckout));
 }
 
 } // namespace vx

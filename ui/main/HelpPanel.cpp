@@ -4,6 +4,7 @@
 #include "ui/main/PanelLook.h"
 #include "ui/widgets/FormLook.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ QImage PaintHelpPage(const QStringList& lines, const std::array<QLabel*, 5>& ill
     };
     font.setBold(true);
     p.setPen(QColor(230, 230, 30));
-    print(150, 150, QStringLiteral("Beknopte uitleg programma Vorlentix"));
+    print(150, 150, QCoreApplication::translate("vx::HelpPanel", "Beknopte uitleg programma Vorlentix"));
     font.setBold(false);
     p.setPen(QColor(230, 230, 230));
     for (int n = 0; n < lines.size(); ++n)
@@ -36,7 +37,9 @@ QImage PaintHelpPage(const QStringList& lines, const std::array<QLabel*, 5>& ill
     for (int i = 0; i < 5; ++i)
         p.drawPixmap(twipsToPixels(165), twipsToPixels(tops[i]), illustrations[i]->pixmap());
     p.setPen(QColor(230, 230, 30));
-    print(150, 9000, QStringLiteral("Klik nogmaals op de Helpknop om dit scherm weer te verlaten."));
+    print(150, 9000,
+          QCoreApplication::translate("vx::HelpPanel",
+                                      "Klik nogmaals op de Helpknop om dit scherm weer te verlaten."));
     return page;
 }
 

@@ -22,55 +22,50 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
         connect(action, &QAction::triggered, this, signal);
     };
     QMenuBar* bar = window.menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("Bestand"));
-    chosen(AddAction(file, QStringLiteral("Naar Keuzemenu"), QStringLiteral("FileExit")),
-           &MainMenus::exitChosen);
-    QAction* exportCsv =
-        AddAction(file, QStringLiteral("Exporteren naar CSV…"), QStringLiteral("FileExportCsv"));
+    QMenu* file = bar->addMenu(tr("Bestand"));
+    chosen(AddAction(file, tr("Naar Keuzemenu"), QStringLiteral("FileExit")), &MainMenus::exitChosen);
+    QAction* exportCsv = AddAction(file, tr("Exporteren naar CSV…"), QStringLiteral("FileExportCsv"));
     exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     chosen(exportCsv, &MainMenus::exportChosen);
-    QMenu* edit = bar->addMenu(QStringLiteral("Bewerken"));
-    chosen(AddAction(edit, QStringLiteral("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo")),
+    QMenu* edit = bar->addMenu(tr("Bewerken"));
+    chosen(AddAction(edit, tr("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo")),
            &MainMenus::undoChosen);
-    QMenu* players = bar->addMenu(QStringLiteral("Spelers"));
-    connect(AddAction(players, QStringLiteral("Nieuwe Speler"), QStringLiteral("SpelersInvoer(1)")),
-            &QAction::triggered, this, [this] { emit teamSetupChosen(true); });
-    connect(AddAction(players, QStringLiteral("Open Spelers"), QStringLiteral("SpelersInvoer(2)")),
-            &QAction::triggered, this, [this] { emit teamSetupChosen(false); });
-    QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
-    chosen(AddAction(tools, QStringLiteral("Instellingen"), QStringLiteral("ToolsConfig")),
-           &MainMenus::settingsChosen);
-    m_scoreboardAction =
-        AddAction(tools, QStringLiteral("Scorebord voor publiek"), QStringLiteral("ToolsScorebord"));
+    QMenu* players = bar->addMenu(tr("Spelers"));
+    connect(AddAction(players, tr("Nieuwe Speler"), QStringLiteral("SpelersInvoer(1)")), &QAction::triggered,
+            this, [this] { emit teamSetupChosen(true); });
+    connect(AddAction(players, tr("Open Spelers"), QStringLiteral("SpelersInvoer(2)")), &QAction::triggered,
+            this, [this] { emit teamSetupChosen(false); });
+    QMenu* tools = bar->addMenu(tr("Tools"));
+    chosen(AddAction(tools, tr("Instellingen"), QStringLiteral("ToolsConfig")), &MainMenus::settingsChosen);
+    m_scoreboardAction = AddAction(tools, tr("Scorebord voor publiek"), QStringLiteral("ToolsScorebord"));
     m_scoreboardAction->setCheckable(true);
     m_scoreboardAction->setShortcut(Qt::Key_F9);
     connect(m_scoreboardAction, &QAction::triggered, this, &MainMenus::scoreboardChosen);
     tools->setToolTipsVisible(true); // the caller's says why it is disabled
-    m_callerAction = AddAction(tools, QStringLiteral("Caller"), QStringLiteral("ToolsCaller"));
+    m_callerAction = AddAction(tools, tr("Caller"), QStringLiteral("ToolsCaller"));
     m_callerAction->setCheckable(true);
     connect(m_callerAction, &QAction::triggered, this, &MainMenus::callerChosen);
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    m_helpAction = AddAction(help, QStringLiteral("Help"), QStringLiteral("HelpUitleg"));
+    QMenu* help = bar->addMenu(tr("Help"));
+    m_helpAction = AddAction(help, tr("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);
     chosen(m_helpAction, &MainMenus::helpChosen);
-    chosen(AddAction(help, QStringLiteral("Meer Software"), QStringLiteral("HelpMeerSoftware")),
+    chosen(AddAction(help, tr("Meer Software"), QStringLiteral("HelpMeerSoftware")),
            &MainMenus::moreSoftwareChosen);
     help->addSeparator()->setObjectName(QStringLiteral("Streep1"));
-    chosen(AddAction(help, QStringLiteral("Dart Checkout Lijst"), QStringLiteral("HelpCheckout")),
+    chosen(AddAction(help, tr("Dart Checkout Lijst"), QStringLiteral("HelpCheckout")),
            &MainMenus::checkoutChartChosen);
-    chosen(AddAction(help, QStringLiteral("Spelregels"), QStringLiteral("HelpSpelregels")),
-           &MainMenus::rulesChosen);
+    chosen(AddAction(help, tr("Spelregels"), QStringLiteral("HelpSpelregels")), &MainMenus::rulesChosen);
     QAction* divider = bar->addAction(QStringLiteral("|"));
     divider->setObjectName(QStringLiteral("Scheiding"));
     divider->setEnabled(false);
-    m_fileNameAction = bar->addAction(QStringLiteral("Bestandsnaam"));
+    m_fileNameAction = bar->addAction(tr("Bestandsnaam"));
     m_fileNameAction->setObjectName(QStringLiteral("NaamBestand"));
 
     m_statisticsMenu = new QMenu(&window);
     m_statisticsMenu->setObjectName(QStringLiteral("AlleItems"));
-    connect(AddAction(m_statisticsMenu, QStringLiteral("Geselecteerde Item"), QStringLiteral("SoortItem(1)")),
+    connect(AddAction(m_statisticsMenu, tr("Geselecteerde Item"), QStringLiteral("SoortItem(1)")),
             &QAction::triggered, this, [this] { emit statisticsChosen(false); });
-    connect(AddAction(m_statisticsMenu, QStringLiteral("Alle Items"), QStringLiteral("SoortItem(2)")),
+    connect(AddAction(m_statisticsMenu, tr("Alle Items"), QStringLiteral("SoortItem(2)")),
             &QAction::triggered, this, [this] { emit statisticsChosen(true); });
 }
 

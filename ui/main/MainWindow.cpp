@@ -1,6 +1,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "core/caller/Caller.h"
+#include "core/common/Language.h"
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
 #include "core/files/RecoveryWriter.h"
@@ -186,7 +187,9 @@ void MainWindow::loadDataFiles() {
     readTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
     setCheckoutTable(lines);
     lines.clear();
-    readTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines);
+    const bool english = uiLanguage() == Language::English;
+    readTextLines(folders().dataFile(english ? QStringLiteral("Help-en.lib") : QStringLiteral("Help.lib")),
+                  &lines);
     m_helpPanel->setHelpLines(lines);
 }
 
@@ -200,23 +203,21 @@ void MainWindow::readSettingsFile() {
 void MainWindow::writeSettingsFile(bool reportFailure) {
     QString why;
     if (!writeSettings(folders().settingsFile(), session.footerText, &why) && reportFailure)
-        showMessage(QStringLiteral("De instellingen konden niet worden opgeslagen in %1: %2.")
+        showMessage(tr("De instellingen konden niet worden opgeslagen in %1: %2.")
                         .arg(QDir::toNativeSeparators(folders().settingsFile()), why));
 }
 
 bool MainWindow::offerToSaveScoreList() {
     if (!session.scoreListChanged ||
-        !prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
-                            QStringLiteral(" Change")))
+        !prompts().question(tr("Scorelijst is gewijzigd, wilt u deze opslaan?"), tr(" Change")))
         return true;
     SaveDialog form(*this, this);
     showDialog(form);
     // The scorer wanted the list kept: when the save was cancelled or failed, going on would
     // lose it without a word.
     return !session.scoreListChanged ||
-           prompts().question(
-               QStringLiteral("De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?"),
-               QStringLiteral(" Change"));
+           prompts().question(tr("De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?"),
+                              tr(" Change"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

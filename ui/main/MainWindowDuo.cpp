@@ -10,7 +10,7 @@ namespace vx {
 void MainWindow::startDuoMatch(const DuoSetup& setup, const QString& fileName) {
     // Player 1 throws first; a match ended before leaves nothing of its last leg behind.
     m_duo.start(setup);
-    scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
+    scoreList.setFirstHeader(QString());
     session.duoFileName = fileName;
     // A new name has no file yet: the list is then empty until the match is saved.
     if (const FileResult loaded = loadDuoList(fileName); !loaded) showMessage(loaded.error);
@@ -21,20 +21,18 @@ void MainWindow::bookDuoTurn(int player) {
     if (player != m_duo.atTheThrow()) return;
     using Result = DuoMatch::BookResult;
     const Result result = m_duo.bookTurn();
-    if (result == Result::TooHigh)
-        showMessage(QStringLiteral("Score is te hoog, klik op button 'Correctie'"));
+    if (result == Result::TooHigh) showMessage(tr("Score is te hoog, klik op button 'Correctie'"));
     if (result < Result::LegWon) return;
     addDuoLegRows();
-    showMessage(QStringLiteral("Einde ronde, klik op 'Volgende Ronde'..."));
+    showMessage(tr("Einde ronde, klik op 'Volgende Ronde'..."));
     if (result == Result::MatchWon) endDuoMatch();
 }
 
 void MainWindow::endDuoMatch() {
     // The winner's name as the table of sets and legs shows it, with its trailing blank.
-    const QString text = QStringLiteral("Einde Duo Match, ") + m_duo.name(m_duo.winner()) +
-                         QStringLiteral(" ") + QStringLiteral(" heeft gewonnen.") + QStringLiteral("\r\n") +
-                         QStringLiteral("Wil je een nieuwe Match starten?");
-    if (!prompts().question(text, QStringLiteral("End Match"))) return;
+    const QString text = tr("Einde Duo Match, %1  heeft gewonnen.").arg(m_duo.name(m_duo.winner())) +
+                         QStringLiteral("\r\n") + tr("Wil je een nieuwe Match starten?");
+    if (!prompts().question(text, tr("End Match"))) return;
     // A new match replaces the score list: keep the finished one on screen when it could not
     // be written, so it can still be saved another way.
     if (const FileResult saved = saveDuoList(session.duoFileName); !saved) {

@@ -30,7 +30,7 @@ FileResult MainWindow::afterLoad(const FileResult& result, const QString& path) 
 FileResult MainWindow::beforeSave(const QString& path) const {
     if (m_unreadableFiles.contains(QFileInfo(path).absoluteFilePath()))
         return FileResult::failure(
-            QStringLiteral("Het bestand %1 kon niet worden gelezen en wordt daarom niet overschreven.")
+            tr("Het bestand %1 kon niet worden gelezen en wordt daarom niet overschreven.")
                 .arg(QDir::toNativeSeparators(path)));
     return FileResult::success();
 }

@@ -22,7 +22,7 @@ void MainWindow::resume(const Recovery& recovery) {
     if (duo) {
         restoreMatch(*duo, m_duo);
         session.duoFileName = duo->fileName;
-        scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
+        scoreList.setFirstHeader(QString());
         m_menus->showFileName(duo->fileName);
         m_duoPanel->showSetup(m_duo.setup());
         m_duoPanel->showMatch(m_duo);
@@ -45,7 +45,9 @@ MainWindow* offerToResumeMatch() {
     }
     const QString when = recovery.savedAt.toString(QStringLiteral("d-M-yyyy HH:mm"));
     if (!prompts().question(
-            QStringLiteral("De vorige wedstrijd is niet afgesloten (%1). Wilt u verder spelen?").arg(when),
+            QCoreApplication::translate("vx::MainWindow",
+                                        "De vorige wedstrijd is niet afgesloten (%1). Wilt u verder spelen?")
+                .arg(when),
             kAppTitle)) {
         if (const FileResult aside = setRecoveryAside(path); !aside) showMessage(aside.error);
         return nullptr;

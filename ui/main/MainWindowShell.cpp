@@ -18,6 +18,7 @@
 #include "ui/main/ScoreListPanel.h"
 #include "ui/main/ScoreboardWindow.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QUrl>
@@ -28,17 +29,20 @@ namespace vx {
 
 namespace {
 
-const std::array<QString, MenuStrip::kButtons> kMenuDescriptions = {
-    QStringLiteral("Een nieuw team maken met hun spelers, (alleen bij een Team Match)."),
-    QStringLiteral("Openen van een team en spelers (Duo Match en Team Match)."),
-    QStringLiteral("Scorelijst spelers opslaan."),
-    QStringLiteral(
+// Translated where they are shown.
+const std::array<const char*, MenuStrip::kButtons> kMenuDescriptions = {
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Een nieuw team maken met hun spelers, (alleen bij een Team Match)."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Openen van een team en spelers (Duo Match en Team Match)."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Scorelijst spelers opslaan."),
+    QT_TRANSLATE_NOOP(
+        "vx::MainWindow",
         "Afdrukken van de scorelijst, dart checkout lijst, helptekst en afmetingen naar het dartbord."),
-    QStringLiteral("Scorelijst bewerken van één speler"),
-    QStringLiteral("De scorelijst bekijken van één geselecteerde speler of alle spelers in de lijst."),
-    QStringLiteral("Configuratie en instellingen van verschillende onderdelen."),
-    QStringLiteral("Informatie over dit programma en de ontwerper."),
-    QStringLiteral("Beknopte uitleg over dit programma."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Scorelijst bewerken van één speler"),
+    QT_TRANSLATE_NOOP("vx::MainWindow",
+                      "De scorelijst bekijken van één geselecteerde speler of alle spelers in de lijst."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Configuratie en instellingen van verschillende onderdelen."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Informatie over dit programma en de ontwerper."),
+    QT_TRANSLATE_NOOP("vx::MainWindow", "Beknopte uitleg over dit programma."),
 };
 
 // Opens a dialog modally over the main window; some dialogs work on the main window, others
@@ -56,7 +60,7 @@ template <class Form> void OpenModal(MainWindow& main) {
 // Commands that work on a loaded score list say so when it is empty and open nothing.
 bool ScoreListLoaded(const MainWindow& main) {
     if (main.scoreList.rowCount() > 0) return true;
-    showMessage(QStringLiteral("Scorelijst Spelers laden a.u.b."));
+    showMessage(QCoreApplication::translate("vx::MainWindow", "Scorelijst Spelers laden a.u.b."));
     return false;
 }
 
@@ -84,7 +88,7 @@ void MainWindow::connectShell() {
 }
 
 void MainWindow::showMenuButtonText(int index) {
-    m_scoreListPanel->showText(kMenuDescriptions[index]);
+    m_scoreListPanel->showText(tr(kMenuDescriptions[index]));
 }
 
 void MainWindow::runMenuButton(int index) {

@@ -25,7 +25,7 @@ void MainWindow::enterTeamDart(int points, const QString& dartCode) {
     m_dartBoard->showTurnTotal(leg.turn().sum());
     if (result != TeamLeg::DartResult::LegWon) return;
     addTeamLegRow();
-    showMessage(QStringLiteral("Einde Leg, klik op 'Volgende Speler'..."));
+    showMessage(tr("Einde Leg, klik op 'Volgende Speler'..."));
 }
 
 void MainWindow::bookTeamTurn() {
@@ -42,7 +42,7 @@ void MainWindow::takeOverPlayer(int row) {
     // The player who threw stays at the board when the list cannot be written: switching now
     // would drop the finished legs that are only in memory.
     if (const FileResult saved = savePlayerList(); !saved) {
-        showMessage(saved.error + QStringLiteral("\r\nDe speler is niet gewisseld."));
+        showMessage(saved.error + QStringLiteral("\r\n") + tr("De speler is niet gewisseld."));
         return;
     }
     m_team.takeOver(row + 1);

@@ -12,11 +12,14 @@ namespace vx {
 
 namespace {
 
-const std::array<QString, 12> kMonthNames = {
-    QStringLiteral("Januari"), QStringLiteral("Februari"), QStringLiteral("Maart"),
-    QStringLiteral("April"),   QStringLiteral("Mei"),      QStringLiteral("Juni"),
-    QStringLiteral("Juli"),    QStringLiteral("Augustus"), QStringLiteral("September"),
-    QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("December"),
+// Translated where they are shown.
+const std::array<const char*, 12> kMonthNames = {
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "Januari"),   QT_TRANSLATE_NOOP("vx::MenuStrip", "Februari"),
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "Maart"),     QT_TRANSLATE_NOOP("vx::MenuStrip", "April"),
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "Mei"),       QT_TRANSLATE_NOOP("vx::MenuStrip", "Juni"),
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "Juli"),      QT_TRANSLATE_NOOP("vx::MenuStrip", "Augustus"),
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "September"), QT_TRANSLATE_NOOP("vx::MenuStrip", "Oktober"),
+    QT_TRANSLATE_NOOP("vx::MenuStrip", "November"),  QT_TRANSLATE_NOOP("vx::MenuStrip", "December"),
 };
 
 } // namespace
@@ -59,7 +62,7 @@ void MenuStrip::showTime() {
     const QDate date = now.date();
     m_clockLabel->setText(QStringLiteral("%1 %2 %3 / %4")
                               .arg(date.day())
-                              .arg(kMonthNames[date.month() - 1])
+                              .arg(tr(kMonthNames[date.month() - 1]))
                               .arg(date.year(), 4, 10, QLatin1Char('0'))
                               .arg(now.time().toString(QStringLiteral("H:mm:ss"))));
     m_clockLabel->adjustSize();

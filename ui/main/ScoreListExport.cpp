@@ -4,6 +4,7 @@
 #include "core/files/CsvExport.h"
 #include "ui/main/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,8 +20,9 @@ CsvFileAsker& asker() {
 
 QString askCsvFile(QWidget* parent, const QString& suggestedPath) {
     if (asker()) return asker()(parent, suggestedPath);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporteren naar CSV"), suggestedPath,
-                                        QStringLiteral("CSV-bestanden (*.csv)"));
+    return QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("vx::ScoreListExport", "Exporteren naar CSV"), suggestedPath,
+        QCoreApplication::translate("vx::ScoreListExport", "CSV-bestanden (*.csv)"));
 }
 
 } // namespace
@@ -31,7 +33,7 @@ void setCsvFileAsker(CsvFileAsker function) {
 
 void exportScoreList(MainWindow& main) {
     QString name = main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().playerName();
-    if (name.isEmpty()) name = QStringLiteral("Scorelijst");
+    if (name.isEmpty()) name = QCoreApplication::translate("vx::ScoreListExport", "Scorelijst");
     QString path = askCsvFile(&main, QDir(folders().homeDir).filePath(name + QStringLiteral(".csv")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");

@@ -79,7 +79,7 @@ void ScoreListPanel::compose(const QColor& screen) {
     placeTwips(this, 150, 3120, 12000, 4500);
     setBackColor(this, screen);
     placeTwips(m_table, 150, 270, 11685, 4050);
-    m_table->setToolTip(QStringLiteral(" Scorelijst Spelers "));
+    m_table->setToolTip(tr(" Scorelijst Spelers "));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -87,7 +87,7 @@ void ScoreListPanel::compose(const QColor& screen) {
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list.setFirstHeader(QStringLiteral("Naam Speler"));
+    m_list.setFirstHeader(QString());
     QHeaderView* header = m_table->horizontalHeader();
     header->setMinimumSectionSize(8);
     header->resizeSection(0, twipsToPixels(1950));
@@ -95,7 +95,7 @@ void ScoreListPanel::compose(const QColor& screen) {
     for (int c = 2; c <= 26; ++c)
         header->resizeSection(c, twipsToPixels(600));
     header->resizeSection(27, twipsToPixels(1200));
-    placeCaption(m_rowCountLabel, QStringLiteral("0 Items"), 180, 7680);
+    placeCaption(m_rowCountLabel, m_list.itemsText(), 180, 7680);
     m_rowCountLabel->resize(twipsToPixels(9000), m_rowCountLabel->height());
 }
 

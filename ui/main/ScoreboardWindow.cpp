@@ -56,9 +56,9 @@ ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
     if (!match.isStarted()) return t;
     const DuoSetup& setup = match.setup();
     const bool sets = setup.kind == DuoSetup::Kind::Sets;
-    t.heading = QStringLiteral("First to %1 %2")
-                    .arg(setup.target)
-                    .arg(sets ? QStringLiteral("Sets") : QStringLiteral("Legs"));
+    t.heading =
+        sets ? QCoreApplication::translate("vx::ScoreboardWindow", "First to %n Sets", nullptr, setup.target)
+             : QCoreApplication::translate("vx::ScoreboardWindow", "First to %n Legs", nullptr, setup.target);
     for (int k = 1; k <= 2; ++k) {
         ScoreboardTexts::Side side{match.name(k),
                                    QString::number(match.remaining(k)),
@@ -96,7 +96,7 @@ ScoreboardTexts scoreboardTexts(const TeamMatch& match) {
 
 ScoreboardWindow::ScoreboardWindow(MainWindow& main) : QWidget(&main, Qt::Window), m_main(main) {
     setObjectName(QStringLiteral("ScorebordForm"));
-    setWindowTitle(QStringLiteral("Vorlentix Scorebord"));
+    setWindowTitle(tr("Vorlentix Scorebord"));
     // The main window decides when the program ends; an open scoreboard must not keep it alive.
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -220,18 +220,16 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         drawScore(p, box.remaining, side.remaining, atTheThrow ? kBackground : kDigits);
         p.setPen(text);
         if (m_main.isDuoMatch()) {
-            const QString legs = QStringLiteral("Legs ") + side.legs;
-            drawFitted(p, box.counts,
-                       side.sets.isEmpty() ? legs : QStringLiteral("Sets %1    %2").arg(side.sets, legs),
+            const QString legs = tr("Legs %1").arg(side.legs);
+            drawFitted(p, box.counts, side.sets.isEmpty() ? legs : tr("Sets %1    %2").arg(side.sets, legs),
                        Qt::AlignCenter, 0.7);
-            drawFitted(p, box.turns,
-                       QStringLiteral("Laatste beurt ") + side.turns.value(0, QStringLiteral("-")),
+            drawFitted(p, box.turns, tr("Laatste beurt %1").arg(side.turns.value(0, QStringLiteral("-"))),
                        Qt::AlignCenter, 0.7);
         } else {
-            drawFitted(p, box.counts, QStringLiteral("Gemiddelde ") + t.average, Qt::AlignCenter, 0.7);
+            drawFitted(p, box.counts, tr("Gemiddelde %1").arg(t.average), Qt::AlignCenter, 0.7);
             const int line = box.turns.height() / (kTeamTurnsShown + 1);
-            drawFitted(p, QRect(box.turns.topLeft(), QSize(box.turns.width(), line)),
-                       QStringLiteral("Beurten"), Qt::AlignCenter, 0.6);
+            drawFitted(p, QRect(box.turns.topLeft(), QSize(box.turns.width(), line)), tr("Beurten"),
+                       Qt::AlignCenter, 0.6);
             for (int k = 0; k < side.turns.size(); ++k)
                 drawFitted(p,
                            QRect(box.turns.left(), box.turns.top() + (k + 1) * line, box.turns.width(), line),
@@ -253,8 +251,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
                        Qt::AlignCenter, 0.7);
         }
         p.setPen(marked);
-        if (!t.checkout.isEmpty())
-            drawFitted(p, right, QStringLiteral("Checkout ") + t.checkout, Qt::AlignCenter);
+        if (!t.checkout.isEmpty()) drawFitted(p, right, tr("Checkout %1").arg(t.checkout), Qt::AlignCenter);
     }
     m_painted = t;
 }

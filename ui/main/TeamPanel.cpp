@@ -51,9 +51,9 @@ void TeamPanel::compose(const QColor& screen) {
     placeTwips(m_remainingLabel, 180, 300, 1350, 630);
     setBackColor(m_remainingLabel, QColor(230, 230, 0));
     scoreBox(m_remainingLabel, 22);
-    placeCaption(m_teamCaption, QStringLiteral("Team :"), 1620, 315);
+    placeCaption(m_teamCaption, tr("Team :"), 1620, 315);
     placeCaption(m_teamNameLabel, QStringLiteral("?"), 2400, 315);
-    placeCaption(m_playerCaption, QStringLiteral("Speler :"), 1620, 660);
+    placeCaption(m_playerCaption, tr("Speler :"), 1620, 660);
     placeCaption(m_playerNameLabel, QStringLiteral("?"), 2475, 660);
     // Names arrive later and may be long: give them the width of the panel.
     for (QLabel* name : {m_teamNameLabel, m_playerNameLabel})
@@ -75,18 +75,18 @@ void TeamPanel::compose(const QColor& screen) {
     placeTwips(m_boardFrame, 180, 3330, 4290, 4275);
     m_boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     placeTwips(m_boardLabel, 300, 3435, 4065, 4065);
-    placeCaption(m_matchCaption, QStringLiteral("Team Match"), 1560, 7740);
+    placeCaption(m_matchCaption, tr("Team Match"), 1560, 7740);
     placeCaption(m_playerNumberLabel, QStringLiteral("1"), 4320, 7650);
 
     placeTwips(m_playerList, 255, 3405, 4155, 4140);
     setBackColor(m_playerList, QColor(0, 40, 0));
     setForeColor(m_playerList, QColor(230, 230, 230));
     m_playerList->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-    m_playerList->setToolTip(QStringLiteral(" Klik op een spelersnaam "));
+    m_playerList->setToolTip(tr(" Klik op een spelersnaam "));
     m_playerList->hide();
 
     placeTwips(m_nextPlayerButton, 180, 8250, 4290, 390);
-    m_nextPlayerButton->setText(QStringLiteral("Volgende Speler"));
+    m_nextPlayerButton->setText(tr("Volgende Speler"));
     m_nextPlayerButton->setEnabled(true);
 
     // A missing or unreadable board picture leaves the box empty; the rest goes on.
