@@ -923,7 +923,7 @@ of the players.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Close</translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Vul de tekst bij &quot;%1&quot; in: een regel zonder naam gaat verloren bij het opslaan van de scorelijst.</source>
