@@ -11,10 +11,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QProcess>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 using namespace vx;
 
@@ -24,6 +24,21 @@ class RecordingSpeech final : public Speech {
   public:
     explicit RecordingSpeech(QStringList& calls) : m_calls(calls) {}
     void say(const QString& text) override { m_calls << text; }
+
+  private:
+    QStringList& m_calls;
+};
+
+// An engine that turns out to have no voice only when its first call is made, and says so a
+// moment later, as the desktop's engine does from its own thread.
+class VoicelessSpeech final : public Speech {
+  public:
+    explicit VoicelessSpeech(QStringList& calls) : m_calls(calls) {}
+    void say(const QString& text) override {
+        m_calls << text;
+        QTimer::singleShot(0, [this] { tellUnavailable(kNoVoice); });
+    }
+    static inline const QString kNoVoice = QStringLiteral("De spraakengine heeft geen stem.");
 
   private:
     QStringList& m_calls;
@@ -103,6 +118,30 @@ class CallerWindowTest : public QObject, vxtest::PlaySession {
         QVERIFY(!m.isCallerOn() && !readCallerOn());
     }
 
+    // A voice found missing at the first call switches the caller off for this run and
+    // disables the menu entry and the open settings dialog's box with the reason; the choice
+    // for the next run stays.
+    void voiceFoundMissingLater() {
+        MainWindow::makeSpeech = [this] { return std::make_unique<VoicelessSpeech>(m_calls); };
+        MainWindow m;
+        CallerEntry(m)->trigger();
+        QVERIFY(m.isCallerOn() && CallerEntry(m)->isEnabled());
+        SettingsDialog form(m);
+        QVERIFY(form.callerCheck->isEnabled() && form.callerCheck->isChecked());
+        vxtest::StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "Finale");
+        vxtest::play(m, "T20 ADD");
+        QCOMPARE(m_calls, QStringList{"zestig"});
+        QTRY_VERIFY(!m.isCallerOn());
+        QCOMPARE(m.callerUnavailable(), VoicelessSpeech::kNoVoice);
+        QVERIFY(!CallerEntry(m)->isEnabled() && !CallerEntry(m)->isChecked());
+        QCOMPARE(CallerEntry(m)->toolTip(), VoicelessSpeech::kNoVoice);
+        QVERIFY(!form.callerCheck->isEnabled() && !form.callerCheck->isChecked());
+        QCOMPARE(form.callerCheck->toolTip(), VoicelessSpeech::kNoVoice);
+        vxtest::play(m, "T20 ADD");
+        QCOMPARE(m_calls.size(), 1);
+        QVERIFY(readCallerOn());
+    }
+
     // The desktop's engine, when there is one: a call starts and input goes on at once. Without
     // an engine or a voice the menu entry says why it is disabled.
     void realEngine() {
@@ -118,7 +157,7 @@ class CallerWindowTest : public QObject, vxtest::PlaySession {
             if (!child.waitForFinished(30000)) {
                 child.kill();
                 child.waitForFinished();
-                QSKIP("the speech server did not answer within 30 s");
+                QFAIL("the program hung on the speech server for 30 s");
             }
             const QByteArray output = child.readAll();
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
@@ -126,27 +165,37 @@ class CallerWindowTest : public QObject, vxtest::PlaySession {
             return;
         }
         MainWindow::makeSpeech = nullptr;
-        MainWindow m;
-        QAction* entry = CallerEntry(m);
-        if (const QString missing = TextSpeech::missingEngine(); !missing.isEmpty()) {
-            QVERIFY(!entry->isEnabled());
-            QCOMPARE(entry->toolTip(), missing);
-            QSKIP("no speech engine plugin installed; the disabled entry was checked");
+        QElapsedTimer closing;
+        {
+            MainWindow m;
+            QAction* entry = CallerEntry(m);
+            if (const QString missing = TextSpeech::missingEngine(); !missing.isEmpty()) {
+                QVERIFY(!entry->isEnabled());
+                QCOMPARE(entry->toolTip(), missing);
+                QSKIP("no speech engine plugin installed; the disabled entry was checked");
+            }
+            QVERIFY(entry->isEnabled());
+            vxtest::StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "Finale");
+            // Switching on and the first call go on while the engine is being made, however
+            // long the speech server takes to answer.
+            QElapsedTimer timer;
+            timer.start();
+            entry->trigger();
+            QVERIFY(m.isCallerOn());
+            vxtest::play(m, "T20 T20 T20 ADD T20");
+            QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+            QCOMPARE(m.duoMatch().turnSum(2), 60);
+            // An engine that cannot speak says so when it is made.
+            QTest::qWait(2000);
+            if (!m.callerUnavailable().isEmpty()) {
+                QVERIFY(!entry->isEnabled() && !m.isCallerOn());
+                QCOMPARE(entry->toolTip(), m.callerUnavailable());
+                qInfo("the engine cannot speak here: %s", qPrintable(m.callerUnavailable()));
+            }
+            closing.start();
         }
-        QVERIFY(entry->isEnabled());
-        entry->trigger();
-        if (!m.callerUnavailable().isEmpty()) {
-            QVERIFY(!entry->isEnabled() && !m.isCallerOn());
-            QCOMPARE(entry->toolTip(), m.callerUnavailable());
-            QSKIP(qPrintable("the engine cannot speak here: " + m.callerUnavailable()));
-        }
-        QVERIFY(m.isCallerOn());
-        vxtest::StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "Finale");
-        QElapsedTimer timer;
-        timer.start();
-        vxtest::play(m, "T20 T20 T20 ADD T20");
-        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(m.duoMatch().turnSum(2), 60);
+        // Closing does not wait long for an engine still stuck in the speech server.
+        QVERIFY2(closing.elapsed() < 2000, qPrintable(QString::number(closing.elapsed())));
     }
 
   private:

@@ -4,7 +4,9 @@
 #include "testsupport.h"
 #include "ui/dialogs/CheckoutChartDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ScoreboardWindow.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QTest>
 
@@ -195,6 +197,49 @@ class DartsTest : public QObject, private PlaySession {
         QCOMPARE(m.teamPanel()->markedBoard().pixelColor(d16), kDot);
         click(m, "NextPlayerKnop");
         QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
+    }
+
+    // A booked turn leaves a whole turn in hand, and the advice for it shows at once: in the
+    // window (a duo player's own label, the one who booked too) and on the scoreboard.
+    void theAdviceAfterABooking_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("labels"); // team: UitgooiLabel; duo: UitgooiSpeler(1), (2)
+        QTest::addColumn<QString>("board");
+        // From 160; the table knows 100, 60 and 40.
+        // clang-format off
+        QTest::newRow("team, a full turn") << false << "T20 20 20" << QStringList{"Darts Checkout"} << "";
+        QTest::newRow("team, booked") << false << "T20 20 20 ADD" << QStringList{"20 D20"} << "20 D20";
+        QTest::newRow("team, booked after a dart") << false << "T20 ADD" << QStringList{"T20 D20"} << "T20 D20";
+        QTest::newRow("team, a bust") << false << "T20 ADD T20 T20" << QStringList{"Darts Checkout"} << "";
+        QTest::newRow("duo, booked") << true << "T20 20 20 ADD" << QStringList{"20 D20", "Checkout"} << "";
+        QTest::newRow("duo, both booked") << true << "T20 20 20 ADD T20 ADD"
+                                          << QStringList{"20 D20", "T20 D20"} << "20 D20";
+        QTest::newRow("duo, a dart after") << true << "T20 20 20 ADD T20 ADD 20"
+                                           << QStringList{"D20", "T20 D20"} << "D20";
+        QTest::newRow("duo, the leg won") << true << "T20 20 20 ADD T20 ADD 20 D20 ADD"
+                                          << QStringList{"Checkout", "Checkout"} << "";
+        // clang-format on
+    }
+    void theAdviceAfterABooking() {
+        QFETCH(bool, duo);
+        QFETCH(QString, script);
+        QFETCH(QStringList, labels);
+        QFETCH(QString, board);
+        MainWindow m;
+        if (duo)
+            StartDuoMatch(m, "Koos", "Fred", false, 3, 160, "duo");
+        else
+            StartTeamMatch(m, "Club", {"Ann"}, 160);
+        m.setCheckoutTable({"100,T20 D20", "60,20 D20", "40,D20"});
+        control<QAction>(m, "ToolsScorebord")->trigger();
+        play(m, script);
+        QStringList shown;
+        for (const QString& name :
+             duo ? QStringList{"UitgooiSpeler(1)", "UitgooiSpeler(2)"} : QStringList{"UitgooiLabel"})
+            shown << caption(m, name);
+        QCOMPARE(shown, labels);
+        QCOMPARE(m.scoreboard()->texts().checkout, board);
     }
 
     void withoutABoardPictureTheMarkersStillShow() {

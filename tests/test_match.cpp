@@ -295,6 +295,7 @@ class MatchTest : public QObject {
         // clang-format off
         QTest::newRow("fresh") << false << 501 << "" << "T20 add 5 add";
         QTest::newRow("turns and an undo") << false << 501 << "T20 T19 add 5 add D10 add undo" << "T20 add add";
+        QTest::newRow("every turn of a player taken back") << false << 501 << "T20 add undo" << "5 add";
         QTest::newRow("player 2 to throw after a 0") << false << 60 << "add" << "20 add T20 add";
         QTest::newRow("leg won, next leg to start") << false << 60 << "win1" << "next win2 next win2";
         QTest::newRow("the match decided") << false << 60 << "win1 next win1 next win1" << "next T20 add";
@@ -317,8 +318,8 @@ class MatchTest : public QObject {
         QSignalSpy changed(&back, &DuoMatch::changed), started(&back, &DuoMatch::legStarted),
             booked(&back, &DuoMatch::turnBooked), won(&back, &DuoMatch::legWon);
         back.restore(played.setup(), {played.turns(1), played.turns(2)},
-                     {played.legsWon(1), played.legsWon(2)}, {played.setsWon(1), played.setsWon(2)},
-                     played.atTheThrow(), played.starter());
+                     {played.hasBooked(1), played.hasBooked(2)}, {played.legsWon(1), played.legsWon(2)},
+                     {played.setsWon(1), played.setsWon(2)}, played.atTheThrow(), played.starter());
         QCOMPARE(changed.size(), 1);
         QCOMPARE(started.size() + booked.size() + won.size(), 0);
         const auto state = [](const DuoMatch& m) {

@@ -33,6 +33,7 @@ Recovery DuoExample() {
     DuoRecovery duo;
     duo.setup = {{QStringLiteral("Jürgen \"de Kat\""), QStringLiteral("Fred")}, 701, DuoSetup::Kind::Sets, 4};
     duo.turns = {QList<int>{100, 60, 0}, QList<int>{180}};
+    duo.booked = {true, true};
     duo.legsWon = {2, 1};
     duo.setsWon = {1, 3};
     duo.atTheThrow = 2;
@@ -97,7 +98,7 @@ class RecoveryFileTest : public QObject {
         QVERIFY(writeRecovery(recoveryFilePath(), recovery));
         const QJsonObject root = QJsonDocument::fromJson(home.read("Vorlentix-herstel.json")).object();
         QCOMPARE(root.value("format").toString(), "vorlentix-recovery");
-        QCOMPARE(root.value("version").toInt(), 1);
+        QCOMPARE(root.value("version").toInt(), 2);
         Recovery back;
         const FileResult read = readRecovery(recoveryFilePath(), &back);
         QVERIFY2(read, qPrintable(read.error));
@@ -111,6 +112,9 @@ class RecoveryFileTest : public QObject {
         QTest::addColumn<Recovery>("recovery");
         QTest::newRow("duo") << DuoExample();
         QTest::newRow("team") << TeamExample();
+        Recovery undone = DuoExample();
+        std::get<DuoRecovery>(undone.match).turns[1].clear();
+        QTest::newRow("duo, every turn of a player taken back") << undone;
     }
     void modelRoundTrip() {
         QFETCH(Recovery, recovery);
@@ -168,11 +172,45 @@ class RecoveryFileTest : public QObject {
         clock.at = clock.at.addSecs(60);
         match.undoLastTurn(1);
         QCOMPARE(written(), " 07");
+        // Every change of the rows reaches the file: rows added, edited, removed, replaced.
+        const auto rowsWritten = [&] {
+            writer.flush();
+            Recovery r;
+            readRecovery(recoveryFilePath(), &r);
+            return r.rows;
+        };
+        for (const char* first : {"a", "b", "c", "d"})
+            list.appendRow(MakeRow(first, "-", {"60"}, "20.0"));
+        list.setCell(2, 1, "v");
+        list.removeRowAt(0);
+        list.removeRowAt(1);
+        QVERIFY(rowsWritten() == list.rows());
+        list.replaceAll({MakeRow("e", "v", {}, "0.0")});
+        list.appendRow(MakeRow("f", "v", {"180"}, "60.0"));
+        list.setCell(0, 0, "g");
+        QVERIFY(rowsWritten() == list.rows());
+        QCOMPARE(list.count(), 2);
         writer.finish();
         QVERIFY(!QFile::exists(recoveryFilePath()));
         match.bookTurn();
         writer.flush();
         QVERIFY(!QFile::exists(recoveryFilePath()));
+    }
+
+    // A file of the first version has no "booked": a player with turns has booked.
+    void readsVersion1() {
+        vxtest::TempHome home;
+        Recovery recovery = DuoExample();
+        std::get<DuoRecovery>(recovery.match).turns[1].clear();
+        QVERIFY(writeRecovery(recoveryFilePath(), recovery));
+        home.write("Vorlentix-herstel.json",
+                   Damage(home.read("Vorlentix-herstel.json"), "version=1; duo.booked="));
+        Recovery back;
+        const FileResult read = readRecovery(recoveryFilePath(), &back);
+        QVERIFY2(read, qPrintable(read.error));
+        QCOMPARE(std::get<DuoRecovery>(back.match).booked, (std::array<bool, 2>{true, false}));
+        std::get<DuoRecovery>(back.match).booked[1] = true;
+        QVERIFY(back == recovery);
     }
 
     void damaged_data() {
@@ -193,7 +231,10 @@ class RecoveryFileTest : public QObject {
             {"cut short", duo.left(duo.size() / 2), "geen geldige JSON"},
             {"an array", "[1, 2]", "geen JSON-object"},
             {"another format", Damage(duo, "format=\"vorlentix-settings\""), "geen herstelbestand"},
-            {"a newer version", Damage(duo, "version=2"), "versie 2"},
+            {"a newer version", Damage(duo, "version=3"), "versie 3"},
+            {"version 0", Damage(duo, "version=0"), "versie 0"},
+            {"no booked in version 2", Damage(duo, "duo.booked="), "\"duo.booked\""},
+            {"booked as a number", Damage(duo, "duo.booked=[true, 1]"), "\"duo.booked[1]\""},
             {"version as text", Damage(duo, "version=\"1\""), "\"version\""},
             {"no match type", Damage(duo, "match="), "\"match\""},
             {"unknown match type", Damage(duo, "match=\"trio\""), "\"trio\""},

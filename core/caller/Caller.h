@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace vx {
@@ -33,6 +34,18 @@ class Speech {
     virtual ~Speech() = default;
     // Starts saying the text and returns at once; a call still being spoken is cut off.
     virtual void say(const QString& text) = 0;
+    // Who wants to hear that the engine, once made, cannot speak after all (it failed, or has
+    // no voice), with why in Dutch. Told later on the thread that made this Speech, never from
+    // inside say().
+    void whenUnavailable(std::function<void(const QString& why)> tell) { m_tell = std::move(tell); }
+
+  protected:
+    void tellUnavailable(const QString& why) const {
+        if (m_tell) m_tell(why);
+    }
+
+  private:
+    std::function<void(const QString&)> m_tell;
 };
 
 class Caller : public QObject {

@@ -52,6 +52,7 @@ QJsonObject DuoJson(const DuoRecovery& duo) {
         {QStringLiteral("legsWon"), QJsonArray{duo.legsWon[0], duo.legsWon[1]}},
         {QStringLiteral("setsWon"), QJsonArray{duo.setsWon[0], duo.setsWon[1]}},
         {QStringLiteral("turns"), QJsonArray{JsonNumbers(duo.turns[0]), JsonNumbers(duo.turns[1])}},
+        {QStringLiteral("booked"), QJsonArray{duo.booked[0], duo.booked[1]}},
         {QStringLiteral("atTheThrow"), duo.atTheThrow},
         {QStringLiteral("starter"), duo.starter},
         {QStringLiteral("fileName"), duo.fileName},
@@ -175,7 +176,7 @@ class Node {
     QString m_path;
 };
 
-DuoRecovery ReadDuo(const Node& node) {
+DuoRecovery ReadDuo(const Node& node, int version) {
     DuoRecovery duo;
     const auto field = [&](const char* key) { return node.name(QLatin1String(key)); };
     const QStringList names = ReadTexts(node[QStringLiteral("names")], field("names"), 2);
@@ -203,6 +204,17 @@ DuoRecovery ReadDuo(const Node& node) {
             ReadTurns(turns[i], QStringLiteral("%1[%2]").arg(field("turns")).arg(i), duo.setup.startScore);
         atZero[i] = std::accumulate(duo.turns[i].begin(), duo.turns[i].end(), 0) == duo.setup.startScore;
         reached[i] = (sets ? setsWon[i] : legs[i]) == duo.setup.target;
+    }
+    if (version == 1) {
+        for (int i : {0, 1})
+            duo.booked[i] = !duo.turns[i].isEmpty();
+    } else {
+        const QJsonArray booked = ReadArray(node[QStringLiteral("booked")], field("booked"), 2);
+        for (int i : {0, 1}) {
+            if (!booked[i].isBool())
+                Fail(QStringLiteral("\"%1[%2]\" is geen ja/nee-waarde").arg(field("booked")).arg(i));
+            duo.booked[i] = booked[i].toBool();
+        }
     }
     duo.atTheThrow = node.number(QStringLiteral("atTheThrow"), 1, 2);
     duo.starter = node.number(QStringLiteral("starter"), 1, 2);
@@ -246,9 +258,11 @@ Recovery ReadRoot(const QByteArray& bytes) {
     const Node root(doc.object(), {});
     if (root.text(QStringLiteral("format")) != kRecoveryFormat)
         Fail(QCoreApplication::translate("vx::RecoveryFile", "het is geen herstelbestand van Vorlentix"));
-    if (const int version = root.number(QStringLiteral("version"), 0, INT_MAX); version != kRecoveryVersion)
-        Fail(QCoreApplication::translate("vx::RecoveryFile",
-                                         "het heeft versie %1 en dit programma leest alleen versie %2")
+    const int version = root.number(QStringLiteral("version"), 0, INT_MAX);
+    if (version < 1 || version > kRecoveryVersion)
+        Fail(QCoreApplication::translate(
+                 "vx::RecoveryFile",
+                 "het heeft versie %1 en dit programma leest alleen versie 1 tot en met %2")
                  .arg(version)
                  .arg(kRecoveryVersion));
 
@@ -266,7 +280,7 @@ Recovery ReadRoot(const QByteArray& bytes) {
                  .arg(savedAt));
     const QString match = root.text(QStringLiteral("match"));
     if (match == kDuo)
-        recovery.match = ReadDuo(root.object(kDuo));
+        recovery.match = ReadDuo(root.object(kDuo), version);
     else if (match == kTeam)
         recovery.match = ReadTeam(root.object(kTeam));
     else
@@ -294,7 +308,7 @@ Recovery ReadRoot(const QByteArray& bytes) {
 bool DuoRecovery::operator==(const DuoRecovery& o) const {
     return setup.names == o.setup.names && setup.startScore == o.setup.startScore &&
            setup.kind == o.setup.kind && setup.target == o.setup.target && turns == o.turns &&
-           legsWon == o.legsWon && setsWon == o.setsWon && atTheThrow == o.atTheThrow &&
+           booked == o.booked && legsWon == o.legsWon && setsWon == o.setsWon && atTheThrow == o.atTheThrow &&
            starter == o.starter && fileName == o.fileName;
 }
 
@@ -302,10 +316,19 @@ QString recoveryFilePath() {
     return QFileInfo(folders().homeDir, kFileName).filePath();
 }
 
+QByteArray recoveryRowJson(const ScoreListModel::Row& row) {
+    return QJsonDocument(JsonTexts(row)).toJson(QJsonDocument::Compact);
+}
+
 FileResult writeRecovery(const QString& path, const Recovery& recovery) {
-    QJsonArray rows;
+    QList<QByteArray> rowTexts;
+    rowTexts.reserve(recovery.rows.size());
     for (const ScoreListModel::Row& row : recovery.rows)
-        rows.append(JsonTexts(row));
+        rowTexts.append(recoveryRowJson(row));
+    return writeRecovery(path, recovery, rowTexts);
+}
+
+FileResult writeRecovery(const QString& path, const Recovery& recovery, const QList<QByteArray>& rowTexts) {
     const bool duo = std::holds_alternative<DuoRecovery>(recovery.match);
     QJsonObject root{
         {QStringLiteral("format"), kRecoveryFormat},
@@ -314,17 +337,29 @@ FileResult writeRecovery(const QString& path, const Recovery& recovery) {
         {QStringLiteral("savedAt"),
          recovery.savedAt.toOffsetFromUtc(recovery.savedAt.offsetFromUtc()).toString(Qt::ISODateWithMs)},
         {QStringLiteral("match"), duo ? kDuo : kTeam},
-        {QStringLiteral("scoreList"),
-         QJsonObject{{QStringLiteral("changed"), recovery.listChanged}, {QStringLiteral("rows"), rows}}},
     };
     if (duo)
         root.insert(kDuo, DuoJson(std::get<DuoRecovery>(recovery.match)));
     else
         root.insert(kTeam, TeamJson(std::get<TeamRecovery>(recovery.match)));
 
+    // The score list goes last, its rows put in as the texts they already are.
+    QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    bytes.chop(1); // the closing brace
+    bytes += recovery.listChanged ? R"(,"scoreList":{"changed":true,"rows":[)"
+                                  : R"(,"scoreList":{"changed":false,"rows":[)";
+    qsizetype size = bytes.size() + 3;
+    for (const QByteArray& row : rowTexts)
+        size += row.size() + 1;
+    bytes.reserve(size);
+    for (qsizetype r = 0; r < rowTexts.size(); ++r) {
+        if (r > 0) bytes += ',';
+        bytes += rowTexts[r];
+    }
+    bytes += "]}}";
+
     QString error;
-    if (writeFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
-        return FileResult::success();
+    if (writeFileAtomic(path, bytes, &error)) return FileResult::success();
     return FileResult::failure(
         QCoreApplication::translate("vx::RecoveryFile", "De wedstrijd is niet bewaard in \"%1\": %2.")
             .arg(QDir::toNativeSeparators(path), error));

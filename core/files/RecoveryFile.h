@@ -3,11 +3,14 @@
 //
 // It is JSON (UTF-8), one object:
 //   "format"    "vorlentix-recovery"
-//   "version"   1; a file of another version is refused, never guessed at
+//   "version"   2; version 1 is read too (it has no "booked": a player booked when there are
+//               turns); a file of any other version is refused, never guessed at
 //   "savedAt"   ISO 8601 date and time with the UTC offset, e.g. "2024-03-07T21:05:03.000+01:00"
 //   "match"     "duo" or "team", and the object of that name:
 //   "duo"       "names" [2 texts], "startScore", "kind" "sets" or "legs", "target",
 //               "legsWon" [2], "setsWon" [2], "turns" [[turn totals of player 1], [of player 2]],
+//               "booked" [2 true/false: the player booked a turn in the leg, also one taken
+//               back since],
 //               "atTheThrow" 1 or 2, "starter" 1 or 2, "fileName" (the match's score list file)
 //   "team"      "name", "players" [1 to 10 texts], "atTheBoard" (1-based), "startScore",
 //               "turns" [turn totals of the leg in play]
@@ -32,12 +35,13 @@
 namespace vx {
 
 inline const QString kRecoveryFormat = QStringLiteral("vorlentix-recovery");
-constexpr int kRecoveryVersion = 1;
+constexpr int kRecoveryVersion = 2;
 
 // A duo match as it stands after its last booked turn; index 0 is player 1.
 struct DuoRecovery {
     DuoSetup setup;
     std::array<QList<int>, 2> turns;
+    std::array<bool, 2> booked{};
     std::array<int, 2> legsWon{};
     std::array<int, 2> setsWon{};
     int atTheThrow = 1;
@@ -74,6 +78,11 @@ QString recoveryFilePath();
 
 // Writes the whole file anew and replaces the old one only once it is complete.
 FileResult writeRecovery(const QString& path, const Recovery& recovery);
+// The same with the rows already turned into their JSON text by recoveryRowJson, in order;
+// recovery.rows is not looked at. A writer that keeps these texts turns only the rows that
+// changed into JSON, not thousands of rows for every booked turn.
+FileResult writeRecovery(const QString& path, const Recovery& recovery, const QList<QByteArray>& rowTexts);
+QByteArray recoveryRowJson(const ScoreListModel::Row& row);
 
 // Reads and checks the whole file: anything missing, of the wrong kind, out of range or not
 // possible in a match (a turn above 180, more turns than the start score, two winners) fails

@@ -17,6 +17,7 @@ std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const 
         d.setup = match.setup();
         for (int p = 1; p <= 2; ++p) {
             d.turns[p - 1] = match.turns(p);
+            d.booked[p - 1] = match.hasBooked(p);
             d.legsWon[p - 1] = match.legsWon(p);
             d.setsWon[p - 1] = match.setsWon(p);
         }
@@ -36,7 +37,8 @@ std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const 
 }
 
 void restoreMatch(const DuoRecovery& from, DuoMatch& match) {
-    match.restore(from.setup, from.turns, from.legsWon, from.setsWon, from.atTheThrow, from.starter);
+    match.restore(from.setup, from.turns, from.booked, from.legsWon, from.setsWon, from.atTheThrow,
+                  from.starter);
 }
 
 void restoreMatch(const TeamRecovery& from, TeamMatch& team) {
@@ -59,35 +61,51 @@ RecoveryWriter::RecoveryWriter(const TeamMatch& team, const DuoMatch& duo, const
     connect(&duo, &DuoMatch::turnUndone, this, write);
     // Finished legs become rows after their turn is booked; rows are also edited, removed and
     // loaded.
-    const auto rows = [this] {
-        rowsChanged();
-        update();
-    };
-    connect(&list, &QAbstractItemModel::rowsInserted, this, rows);
-    connect(&list, &QAbstractItemModel::rowsRemoved, this, rows);
-    connect(&list, &QAbstractItemModel::dataChanged, this, rows);
-    connect(&list, &QAbstractItemModel::modelReset, this, rows);
+    using Kind = RowChange::Kind;
+    connect(&list, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { rowsChanged(Kind::Insert, first, last); });
+    connect(&list, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { rowsChanged(Kind::Remove, first, last); });
+    connect(&list, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                rowsChanged(Kind::Replace, from.row(), to.row());
+            });
+    connect(&list, &QAbstractItemModel::modelReset, this,
+            [this] { rowsChanged(Kind::Reset, 0, m_list.count() - 1); });
+    rowsChanged(Kind::Reset, 0, m_list.count() - 1);
 }
 
 RecoveryWriter::~RecoveryWriter() {
     m_pool.waitForDone();
 }
 
+void RecoveryWriter::rowsChanged(RowChange::Kind kind, int first, int last) {
+    if (m_finished) return;
+    RowChange change{kind, first, last - first + 1, {}};
+    if (kind != RowChange::Kind::Remove) {
+        change.rows.reserve(change.count);
+        for (int r = first; r <= last; ++r)
+            change.rows.append(m_list.row(r));
+    }
+    queue(std::move(change));
+}
+
 void RecoveryWriter::update() {
+    queue(std::nullopt);
+}
+
+void RecoveryWriter::queue(std::optional<RowChange> change) {
     if (m_finished) return;
     std::optional<Recovery> snapshot = recoverySnapshot(m_duo, m_team, m_duoMatch, m_list, m_session);
-    if (!snapshot) return;
-    const bool withRows = m_rowsVersion != m_rowsVersionSent;
-    m_rowsVersionSent = m_rowsVersion;
-    if (!withRows) snapshot->rows.clear();
+    if (snapshot) snapshot->rows = {}; // the thread has its own; sharing the list's would copy it
     bool start = false;
     {
         std::lock_guard lock(m_mutex);
-        start = !m_pending;
-        // Rows not yet taken by the thread must not be lost to a snapshot without them.
-        const bool rowsWaiting = m_pending && m_pending->withRows;
-        if (!withRows && rowsWaiting) snapshot->rows = std::move(m_pending->recovery.rows);
-        m_pending = Pending{std::move(*snapshot), withRows || rowsWaiting};
+        // A write not yet started takes what comes now as well.
+        const bool waiting = m_pending.recovery || !m_pending.changes.empty();
+        if (change) m_pending.changes.push_back(std::move(*change));
+        if (snapshot) m_pending.recovery = std::move(snapshot);
+        start = !waiting && (m_pending.recovery || !m_pending.changes.empty());
     }
     if (start) m_pool.start([this] { writePending(); });
 }
@@ -95,19 +113,36 @@ void RecoveryWriter::update() {
 // A failure to write is not told: the scorer can do nothing about it during play, and the
 // next snapshot tries again.
 void RecoveryWriter::writePending() {
-    std::optional<Pending> next;
+    Pending next;
     {
         std::lock_guard lock(m_mutex);
-        next.swap(m_pending);
+        std::swap(next, m_pending);
     }
-    if (!next) return;
-    if (next->withRows) {
-        m_writtenRows =
-            QVector<ScoreListModel::Row>(next->recovery.rows.cbegin(), next->recovery.rows.cend());
-        next->recovery.rows = {};
+    for (const RowChange& change : next.changes)
+        apply(change);
+    if (next.recovery) writeRecovery(m_path, *next.recovery, m_rowTexts);
+}
+
+void RecoveryWriter::apply(const RowChange& change) {
+    switch (change.kind) {
+    case RowChange::Kind::Reset:
+        m_rowTexts.clear();
+        m_rowTexts.reserve(change.rows.size());
+        for (const ScoreListModel::Row& row : change.rows)
+            m_rowTexts.append(recoveryRowJson(row));
+        break;
+    case RowChange::Kind::Insert:
+        for (int i = 0; i < change.rows.size(); ++i)
+            m_rowTexts.insert(change.first + i, recoveryRowJson(change.rows[i]));
+        break;
+    case RowChange::Kind::Remove:
+        m_rowTexts.remove(change.first, change.count);
+        break;
+    case RowChange::Kind::Replace:
+        for (int i = 0; i < change.rows.size(); ++i)
+            m_rowTexts[change.first + i] = recoveryRowJson(change.rows[i]);
+        break;
     }
-    next->recovery.rows = m_writtenRows; // shared with this thread's copy only
-    writeRecovery(m_path, next->recovery);
 }
 
 void RecoveryWriter::flush() {

@@ -3,10 +3,13 @@
 // state changes. Darts of a turn not yet booked are not written.
 //
 // Taking the snapshot is all the scorer waits for: the file is written on a thread of its own,
-// so a score list of thousands of rows does not slow down a booked turn. The rows go along
-// only when they changed, shared, and the thread copies them at once: the list is never kept
-// shared while it is written, which would make the next row added copy the whole list first.
-// Snapshots taken while a write is running replace one another; the last is always written.
+// so a score list of thousands of rows does not slow down a booked turn or a leg end. That
+// thread keeps its own copy of the rows, as the JSON text the file holds; the scorer's side
+// hands it only the rows that changed (a finished leg's one or two), never the whole list,
+// which would stay shared with the thread and make the next row added copy it first. Only a
+// list loaded or replaced as a whole goes over whole.
+// Snapshots taken while a write is running replace one another; the last is always written,
+// with every change of the rows before it.
 #pragma once
 
 #include "core/files/RecoveryFile.h"
@@ -15,6 +18,7 @@
 #include <QThreadPool>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace vx {
 
@@ -46,13 +50,23 @@ class RecoveryWriter : public QObject {
     void finish();
 
   private:
-    void writePending();
-    void rowsChanged() { ++m_rowsVersion; }
-
-    struct Pending {
-        Recovery recovery;
-        bool withRows = false; // else the rows are those of the last write
+    // Rows of the list as they changed; the rows are the changer's own copies.
+    struct RowChange {
+        enum class Kind { Reset, Insert, Remove, Replace };
+        Kind kind = Kind::Reset;
+        int first = 0;
+        int count = 0; // Remove
+        QVector<ScoreListModel::Row> rows;
     };
+    struct Pending {
+        std::optional<Recovery> recovery; // without rows
+        std::vector<RowChange> changes;
+    };
+
+    void rowsChanged(RowChange::Kind kind, int first, int last);
+    void queue(std::optional<RowChange> change);
+    void writePending();
+    void apply(const RowChange& change);
 
     const TeamMatch& m_team;
     const DuoMatch& m_duoMatch;
@@ -63,10 +77,8 @@ class RecoveryWriter : public QObject {
     QString m_path;
     QThreadPool m_pool;
     std::mutex m_mutex;
-    quint64 m_rowsVersion = 1;
-    quint64 m_rowsVersionSent = 0;
-    std::optional<Pending> m_pending;           // guarded by m_mutex
-    QVector<ScoreListModel::Row> m_writtenRows; // the writing thread's own
+    Pending m_pending;            // guarded by m_mutex
+    QList<QByteArray> m_rowTexts; // the writing thread's own
 };
 
 } // namespace vx

@@ -93,8 +93,8 @@ DuoMatch::BookResult DuoMatch::countLeg(int player) {
 }
 
 void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
-                       const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
-                       int starter) {
+                       const std::array<bool, 2>& booked, const std::array<int, 2>& legsWon,
+                       const std::array<int, 2>& setsWon, int atTheThrow, int starter) {
     m_setup = setup;
     m_started = true;
     m_legWinner = m_winner = 0;
@@ -104,7 +104,7 @@ void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& t
         player.remaining = setup.startScore;
         for (int total : player.turns)
             player.remaining -= total;
-        player.booked = !player.turns.isEmpty();
+        player.booked = booked[index(p)] || !player.turns.isEmpty();
         player.legs = legsWon[index(p)];
         player.sets = setsWon[index(p)];
         if (player.remaining == 0) m_legWinner = p;

@@ -81,12 +81,12 @@ class DuoMatch : public QObject {
     bool nextLeg();
 
     // The match as it stood after a booked turn, from what a recovery file keeps: the setup,
-    // each player's turns of the leg in play, legs and sets won, who is at the throw and who
-    // started. A player whose turns reach the start score has won the leg. No turn in progress.
-    // Emits only changed(): nothing was played.
+    // each player's turns of the leg in play and whether they booked any (see hasBooked), legs
+    // and sets won, who is at the throw and who started. A player whose turns reach the start
+    // score has won the leg. No turn in progress. Emits only changed(): nothing was played.
     void restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
-                 const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
-                 int starter);
+                 const std::array<bool, 2>& booked, const std::array<int, 2>& legsWon,
+                 const std::array<int, 2>& setsWon, int atTheThrow, int starter);
 
     // Takes the last booked turn of the player who threw before the one at the throw back onto
     // that player's remaining score. The player at the throw stays at the throw, with the darts
@@ -111,6 +111,8 @@ class DuoMatch : public QObject {
     // separator; "0" until the player books a first turn in the leg. A player whose turns are
     // all taken back shows what an empty list averages, "0.0".
     QString average(int player) const;
+    // Whether the player booked a turn in the leg, also one taken back since.
+    bool hasBooked(int player) const { return m_players.at(index(player)).booked; }
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
     const Turn& turn() const { return m_turn; }

@@ -62,6 +62,11 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     callerCheck->setChecked(m_main.isCallerOn());
     callerCheck->setEnabled(m_main.callerUnavailable().isEmpty());
     callerCheck->setToolTip(m_main.callerUnavailable());
+    connect(&main, &MainWindow::callerLost, this, [this](const QString& why) {
+        callerCheck->setChecked(false);
+        callerCheck->setEnabled(false);
+        callerCheck->setToolTip(why);
+    });
 
     languageLabel = new QLabel(tr("Taal"), this);
     languageLabel->setObjectName(QStringLiteral("TaalLabel"));

@@ -155,6 +155,8 @@ void DuoPanel::showMatch(const DuoMatch& match) {
         showTurns(c.turnList, match.turns(k));
         c.turnTotalLabel->setText(QString::number(match.turnSum(k)));
         c.averageLabel->setText(match.average(k));
+        // Each player's advice for the darts in hand: after a booking a whole turn.
+        c.checkoutLabel->setText((inPlay ? match.checkout(k) : std::nullopt).value_or(tr(kNoCheckout)));
         c.setsLabel->setText(QString::number(match.setsWon(k)));
         c.legsLabel->setText(QString::number(match.legsWon(k)));
         c.addButton->setEnabled(inPlay && atTheThrow);
@@ -162,15 +164,6 @@ void DuoPanel::showMatch(const DuoMatch& match) {
         c.starterMark->setVisible(match.starter() == k);
     }
     m_nextLegButton->setEnabled(match.canStartNextLeg());
-}
-
-void DuoPanel::showCheckout(int player, const std::optional<QString>& suggestion) {
-    controls(player).checkoutLabel->setText(suggestion.value_or(tr(kNoCheckout)));
-}
-
-void DuoPanel::clearCheckouts() {
-    for (const PlayerControls& c : m_players)
-        c.checkoutLabel->setText(tr(kNoCheckout));
 }
 
 } // namespace vx

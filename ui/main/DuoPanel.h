@@ -6,7 +6,6 @@
 
 #include <QFrame>
 #include <array>
-#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -28,9 +27,6 @@ class DuoPanel : public QFrame {
     void showSetup(const DuoSetup& setup);
     // Everything that moves during a match; the composed captions stay until one is started.
     void showMatch(const DuoMatch& match);
-    // The player's suggestion; "Checkout" when there is none.
-    void showCheckout(int player, const std::optional<QString>& suggestion);
-    void clearCheckouts();
 
     StyledButton* addButton(int player) const { return controls(player).addButton; }
 

@@ -108,23 +108,20 @@ void MainWindow::connectMatch() {
     });
     connect(&leg, &TeamLeg::legStarted, this, [this] {
         m_teamPanel->clearMarkers();
-        m_dartBoard->showCheckout(std::nullopt);
         m_dartBoard->setAddEnabled(true);
     });
     connect(&leg, &TeamLeg::legWon, this, [this] { m_dartBoard->setAddEnabled(false); });
     connect(&leg, &TeamLeg::changed, this, [this] {
         m_dartBoard->showTurn(m_team.leg().turn());
+        m_dartBoard->showCheckout(m_team.leg().checkout());
         m_teamPanel->showLeg(m_team.leg());
     });
 
     connect(&m_duo, &DuoMatch::legStarted, this, [this] {
         m_duoPanel->showSetup(m_duo.setup());
-        m_duoPanel->clearCheckouts();
         m_dartBoard->setDartButtonsEnabled(true);
     });
     connect(&m_duo, &DuoMatch::legWon, this, [this] { m_dartBoard->setDartButtonsEnabled(false); });
-    connect(&m_duo, &DuoMatch::dartEntered, this,
-            [this](int player) { m_duoPanel->showCheckout(player, m_duo.checkout(player)); });
     connect(&m_duo, &DuoMatch::changed, this, [this] {
         m_dartBoard->showTurn(m_duo.turn());
         m_duoPanel->showMatch(m_duo);

@@ -25,7 +25,6 @@ namespace vx {
 class Caller;
 class DartBoardPanel;
 class Speech;
-class TextSpeech;
 class RecoveryWriter;
 struct Recovery;
 class DuoPanel;
@@ -80,8 +79,9 @@ class MainWindow : public QMainWindow {
 
     // The caller (MainWindowCaller.cpp): off by default, the choice kept between runs. Switched
     // on, it calls the match in play through the desktop's speech engine, or through what
-    // makeSpeech makes when set (tests). Switching on with no engine or voice disables the
-    // Tools menu's entry with the reason and leaves it off.
+    // makeSpeech makes when set (tests). No engine installed disables the Tools menu's entry
+    // with the reason; so does an engine found to fail or to have no voice once it is made,
+    // which also switches the caller off (callerLost()).
     static std::function<std::unique_ptr<Speech>()> makeSpeech;
     void setCallerOn(bool on);
     bool isCallerOn() const { return m_caller != nullptr; }
@@ -142,6 +142,9 @@ class MainWindow : public QMainWindow {
   signals:
     // compose() laid the window out for a match kind, maybe another one.
     void matchKindChanged();
+    // The speech engine cannot speak after all: the caller went off and callerUnavailable()
+    // says why.
+    void callerLost(const QString& why);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -197,8 +200,8 @@ class MainWindow : public QMainWindow {
     void connectCaller();
     void switchCaller(bool on);
     Speech& speech();
+    void loseCaller(const QString& why);
     std::unique_ptr<Speech> m_speech;
-    TextSpeech* m_voice = nullptr; // m_speech when it is the desktop's engine
     Caller* m_caller = nullptr;
     QString m_callerUnavailable;
     QSet<QString> m_unreadableFiles;

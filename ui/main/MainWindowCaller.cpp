@@ -11,7 +11,7 @@ namespace vx {
 std::function<std::unique_ptr<Speech>()> MainWindow::makeSpeech;
 
 // At start-up only what costs nothing is asked (is an engine installed at all); the engine
-// itself is made when the caller is switched on or makes its first call.
+// itself is made, on its own thread, when the caller is switched on.
 void MainWindow::connectCaller() {
     connect(m_menus, &MainMenus::callerChosen, this, &MainWindow::setCallerOn);
     connect(&m_team, &TeamMatch::playerChanged, this, [this] {
@@ -26,27 +26,28 @@ void MainWindow::connectCaller() {
 
 Speech& MainWindow::speech() {
     if (!m_speech) {
-        if (makeSpeech) {
-            m_speech = makeSpeech();
-        } else {
-            auto voice = std::make_unique<TextSpeech>(); // no engine yet
-            m_voice = voice.get();
-            m_speech = std::move(voice);
-        }
+        m_speech = makeSpeech ? makeSpeech() : std::make_unique<TextSpeech>();
+        m_speech->whenUnavailable([this](const QString& why) { loseCaller(why); });
     }
     return *m_speech;
 }
 
 void MainWindow::setCallerOn(bool on) {
-    if (on) speech();
-    // Switched on by hand: now is the time to make the engine and find its voice.
-    if (on && m_voice && m_callerUnavailable.isEmpty()) m_callerUnavailable = m_voice->unavailable();
     if (on && !m_callerUnavailable.isEmpty()) {
         m_menus->disableCaller(m_callerUnavailable);
         return;
     }
     switchCaller(on);
     writeCallerOn(on);
+}
+
+// The engine turned out unable to speak: the caller is off for the rest of this run, and the
+// menu says why. The choice kept for the next run stays: the engine may work then.
+void MainWindow::loseCaller(const QString& why) {
+    m_callerUnavailable = why;
+    switchCaller(false);
+    m_menus->disableCaller(why);
+    emit callerLost(why);
 }
 
 void MainWindow::switchCaller(bool on) {

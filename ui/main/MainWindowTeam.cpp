@@ -21,7 +21,6 @@ void MainWindow::enterTeamDart(int points, const QString& dartCode) {
     if (result == TeamLeg::DartResult::Ignored) return;
     m_teamPanel->markDart(dartCode);
     if (result == TeamLeg::DartResult::Held) return;
-    m_dartBoard->showCheckout(leg.checkout());
     m_dartBoard->showTurnTotal(leg.turn().sum());
     if (result != TeamLeg::DartResult::LegWon) return;
     addTeamLegRow();

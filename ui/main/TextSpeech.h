@@ -1,36 +1,38 @@
 // The caller's voice: the desktop's speech engine through Qt, in Dutch when it has a Dutch
-// voice. The engine is made at the first call or question, never at start-up, so a slow or
-// missing speech service costs the start nothing.
+// voice. Making the engine connects to the speech server, which can take long or never answer
+// at all; so the engine is made and used on a thread of its own, and neither switching the
+// caller on, nor a call, nor closing the program waits for it.
 #pragma once
 
 #include "core/caller/Caller.h"
 
+#include <QObject>
 #include <QString>
-#include <memory>
-#include <optional>
 
-class QTextToSpeech;
+class QThread;
 
 namespace vx {
 
+class SpeechWorker;
+
 class TextSpeech final : public Speech {
   public:
+    // Starts making the engine on its thread; an engine that turns out to have failed or to
+    // have no voice is told through whenUnavailable().
     TextSpeech();
     ~TextSpeech() override;
 
-    // Why nothing can be heard, in Dutch: no speech engine installed (asked without making
-    // one), or the engine failed or has no voice. Empty when calls can be heard.
+    // Why nothing can be heard because no speech engine is installed, in Dutch; asked without
+    // making one. Empty when there is an engine.
     static QString missingEngine();
-    QString unavailable();
 
-    // The engine speaks on its own; a call still being spoken is stopped first.
+    // Handed to the engine's thread; a call still waiting there or being spoken is replaced.
     void say(const QString& text) override;
 
   private:
-    QTextToSpeech* engine();
-
-    std::unique_ptr<QTextToSpeech> m_engine;
-    std::optional<QString> m_unavailable; // asked once: the answer does not change while running
+    QThread* m_thread;
+    SpeechWorker* m_worker; // lives on m_thread
+    QObject m_receiver;     // takes the engine's reports on this thread
 };
 
 } // namespace vx
