@@ -816,10 +816,6 @@ of the players.</translation>
         <translation>it is not a Vorlentix recovery file</translation>
     </message>
     <message>
-        <source>het heeft versie %1 en dit programma leest alleen versie %2</source>
-        <translation>it has version %1 and this program reads version %2 only</translation>
-    </message>
-    <message>
         <source>&quot;savedAt&quot; is &quot;%1&quot; en geen datum en tijd</source>
         <translation>&quot;savedAt&quot; is &quot;%1&quot; and not a date and time</translation>
     </message>
@@ -842,6 +838,14 @@ of the players.</translation>
     <message>
         <source>Het herstelbestand &quot;%1&quot; kan niet opzij worden gezet: %2.</source>
         <translation>The recovery file &quot;%1&quot; cannot be set aside: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1[%2]&quot; is geen ja/nee-waarde</source>
+        <translation>&quot;%1[%2]&quot; is not a yes/no value</translation>
+    </message>
+    <message>
+        <source>het heeft versie %1 en dit programma leest alleen versie 1 tot en met %2</source>
+        <translation>it has version %1 and this program reads only versions 1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1402,21 @@ darts matches below.</translation>
     <message>
         <source>de tekst bevat tekens die niet in het bestand passen</source>
         <translation>the text holds characters the file cannot hold</translation>
+    </message>
+</context>
+<context>
+    <name>vx::TextSpeech</name>
+    <message>
+        <source>De spraakengine werkt niet (is speech-dispatcher geïnstalleerd?).</source>
+        <translation>The speech engine does not work (is speech-dispatcher installed?).</translation>
+    </message>
+    <message>
+        <source>De spraakengine heeft geen stem (speech-dispatcher-espeak-ng).</source>
+        <translation>The speech engine has no voice (speech-dispatcher-espeak-ng).</translation>
+    </message>
+    <message>
+        <source>Er is geen spraakengine geïnstalleerd (qt6-speech-speechd-plugin).</source>
+        <translation>No speech engine is installed (qt6-speech-speechd-plugin).</translation>
     </message>
 </context>
 </TS>

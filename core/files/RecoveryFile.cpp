@@ -212,7 +212,9 @@ DuoRecovery ReadDuo(const Node& node, int version) {
         const QJsonArray booked = ReadArray(node[QStringLiteral("booked")], field("booked"), 2);
         for (int i : {0, 1}) {
             if (!booked[i].isBool())
-                Fail(QStringLiteral("\"%1[%2]\" is geen ja/nee-waarde").arg(field("booked")).arg(i));
+                Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1[%2]\" is geen ja/nee-waarde")
+                         .arg(field("booked"))
+                         .arg(i));
             duo.booked[i] = booked[i].toBool();
         }
     }
