@@ -332,9 +332,7 @@ QImage StartFormPicture() {
     p.drawText(QPointF(18, 232), QStringLiteral("Vorlentix"));
     p.setPen(QColor(232, 196, 80));
     p.drawText(QPointF(16, 230), QStringLiteral("Vorlentix"));
-    p.setFont(ArialFont(12));
-    p.setPen(QColor(170, 170, 150));
-    p.drawText(QPointF(190, 230), QStringLiteral("Dart scorebord"));
+    // The subtitle beside the name is drawn by the dialog, in the language in force.
     p.setPen(QPen(QColor(90, 90, 70), 1));
     p.drawLine(QPointF(16, 190), QPointF(270, 190));
     return image;

@@ -1237,6 +1237,10 @@ darts matches below.</translation>
         <source> Programma Starten </source>
         <translation> Start the program </translation>
     </message>
+    <message>
+        <source>Dart scorebord</source>
+        <translation>Darts scoreboard</translation>
+    </message>
 </context>
 <context>
     <name>vx::Statistics</name>

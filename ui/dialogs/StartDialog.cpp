@@ -26,6 +26,11 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
     {
         QPainter painter(&background);
         painter.drawPixmap(0, 0, uiPicture(QStringLiteral("StartForm.png")));
+        QFont subtitleFont(QStringLiteral("Arial"));
+        subtitleFont.setPixelSize(12);
+        painter.setFont(subtitleFont);
+        painter.setPen(QColor(170, 170, 150));
+        painter.drawText(QPointF(190, 230), tr("Dart scorebord"));
     }
     setBackgroundPixmap(this, background);
 
