@@ -1,4 +1,5 @@
 // The shared helpers and the settings file.
+#include "core/common/StartUp.h"
 #include "core/common/Utilities.h"
 #include "core/files/Settings.h"
 #include "core/files/TextFile.h"
@@ -118,8 +119,9 @@ class CoreTest : public QObject {
         QCOMPARE(home.read("x.txt"), QByteArray("a\r\n\r\n"));
     }
 
-    // The system's own texts are English: a failure says why in Dutch, from the state of the
-    // folders. Permissions do not stop root, so those rows only run for an ordinary user.
+    // The system's own texts are English: a failure says why in Dutch (or in English when that is
+    // in force), from the state of the folders. Permissions do not stop root, so those rows only run for an
+    // ordinary user.
     void fileFailuresSayWhyInDutch_data() {
         QTest::addColumn<QString>("blocker"); // made in the home folder first
         QTest::addColumn<QString>("path");
@@ -164,14 +166,22 @@ class CoreTest : public QObject {
         if (kind.startsWith(u"ro-"))
             QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
         if (kind == u"unreadable") QVERIFY(QFile::setPermissions(target, QFile::WriteOwner));
-        QString error;
-        QStringList lines;
-        if (write)
-            QVERIFY(!writeTextLinesAtomic(home.file(path), {"a"}, &error));
-        else
-            QVERIFY(!readTextLines(home.file(path), &lines, &error));
+        // The error of the failed attempt; empty when it did not fail.
+        auto attempt = [&] {
+            QString error;
+            QStringList lines;
+            const bool done = write ? writeTextLinesAtomic(home.file(path), {"a"}, &error)
+                                    : readTextLines(home.file(path), &lines, &error);
+            return done ? QString() : error;
+        };
+        const QString error = attempt();
         reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(home.path() + u'/'));
         QVERIFY2(error.contains(reason), qPrintable(error));
+        // In English the same failure says why with none of the Dutch left.
+        QVERIFY(applyLanguage(Language::English));
+        const QString english = attempt();
+        (void)applyLanguage(Language::Dutch);
+        QVERIFY2(!english.isEmpty() && !english.contains(reason), qPrintable(english));
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 

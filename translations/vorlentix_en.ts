@@ -352,6 +352,10 @@ of the players.</translation>
         <source>de schijf &quot;%1&quot; is vol</source>
         <translation>the disk &quot;%1&quot; is full</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is een bestand en geen map</source>
+        <translation>&quot;%1&quot; is a file, not a folder</translation>
+    </message>
 </context>
 <context>
     <name>vx::HelpPanel</name>

@@ -61,7 +61,8 @@ QString fileFailureReason(FileAction action, const QString& path, QFileDevice::F
     const QString folder = action == FileAction::MakeFolder ? path : file.absolutePath();
     const QString existing = NearestExisting(folder);
     if (!QFileInfo(existing).isDir())
-        return QStringLiteral("\"%1\" is een bestand en geen map").arg(Shown(existing));
+        return QCoreApplication::translate("vx::FileReason", "\"%1\" is een bestand en geen map")
+            .arg(Shown(existing));
     // A folder that can be made is no cause; one a file should be in is.
     if (action != FileAction::MakeFolder && existing != QFileInfo(folder).absoluteFilePath())
         return QCoreApplication::translate("vx::FileReason", "de map \"%1\" bestaat niet").arg(Shown(folder));
