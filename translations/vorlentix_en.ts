@@ -541,6 +541,10 @@ of the players.</translation>
         <source>De speler is niet gewisseld.</source>
         <translation>The player was not changed.</translation>
     </message>
+    <message>
+        <source>Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst.</source>
+        <translation>This leg had more than 25 turns; turn 26 and later are not in the score list.</translation>
+    </message>
 </context>
 <context>
     <name>vx::MatchSetup</name>

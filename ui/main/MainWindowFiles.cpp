@@ -78,7 +78,7 @@ namespace {
 // A row holds 25 turns; the scorer hears once per leg that the rest of a longer one is not kept.
 void TellOfTurnsLeftOut(qsizetype mostTurns) {
     if (mostTurns > ScoreListModel::kTurnColumns)
-        showMessage(QStringLiteral(
+        showMessage(MainWindow::tr(
             "Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst."));
 }
 
