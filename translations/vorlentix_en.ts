@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>Naam Speler 1  (Start als 1e)</source>
-        <translation>Name Player 1  (throws first)</translation>
+        <translation>Player 1 Name  (throws first)</translation>
     </message>
     <message>
         <source>Naam Speler 2</source>
-        <translation>Name Player 2</translation>
+        <translation>Player 2 Name</translation>
     </message>
     <message>
         <source>First to</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source> Wijzigingen Opslaan </source>
-        <translation> Save changes </translation>
+        <translation> Save Changes </translation>
     </message>
     <message>
         <source>Geef een nieuwe naam in voor de scorelijst...
@@ -428,7 +428,7 @@ of the players.</translation>
     </message>
     <message>
         <source>Dart Checkout Lijst</source>
-        <translation>Dart Checkout Chart</translation>
+        <translation>Darts Checkout Chart</translation>
     </message>
     <message>
         <source>Spelregels</source>
@@ -499,7 +499,7 @@ of the players.</translation>
     </message>
     <message>
         <source>Afdrukken van de scorelijst, dart checkout lijst, helptekst en afmetingen naar het dartbord.</source>
-        <translation>Print the score list, the dart checkout chart, the help text and the dimensions of the dartboard.</translation>
+        <translation>Print the score list, the darts checkout chart, the help text and the dartboard dimensions.</translation>
     </message>
     <message>
         <source>Scorelijst bewerken van één speler</source>
@@ -550,7 +550,7 @@ of the players.</translation>
     <name>vx::MatchSetup</name>
     <message>
         <source>Naam Speler %1</source>
-        <translation>Player Name %1</translation>
+        <translation>Player %1 Name</translation>
     </message>
     <message>
         <source>Het aantal spelers moet een getal van 1 tot en met %1 zijn.</source>
@@ -558,7 +558,7 @@ of the players.</translation>
     </message>
     <message>
         <source>De startscore moet een getal van 1 tot en met %1 zijn.</source>
-        <translation>The starting score must be a number from 1 to %1.</translation>
+        <translation>The start score must be a number from 1 to %1.</translation>
     </message>
     <message>
         <source>&quot;First to&quot; moet een getal van 1 tot en met %1 zijn.</source>
@@ -915,7 +915,7 @@ of the players.</translation>
     </message>
     <message>
         <source>Item %1</source>
-        <translation>Row %1</translation>
+        <translation>Item %1</translation>
     </message>
     <message>
         <source>Out</source>
@@ -927,11 +927,11 @@ of the players.</translation>
     </message>
     <message>
         <source> Item Wijzigen </source>
-        <translation> Change Row </translation>
+        <translation> Change Item </translation>
     </message>
     <message>
         <source> Item Verwijderen </source>
-        <translation> Delete Row </translation>
+        <translation> Delete Item </translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1014,7 +1014,7 @@ of the players.</translation>
     </message>
     <message>
         <source>De scorelijst is niet opgeslagen: de tekst bij &quot;%1&quot; van Item %2 (&quot;%3&quot;) bevat een regeleinde of tekens die niet in het bestand passen. Verbeter deze met &quot;Item Wijzigen&quot; en sla de scorelijst opnieuw op.</source>
-        <translation>The score list was not saved: the text under &quot;%1&quot; of Item %2 (&quot;%3&quot;) holds a line break or characters the file cannot hold. Correct it with &quot;Edit Item&quot; and save the score list again.</translation>
+        <translation>The score list was not saved: the text under &quot;%1&quot; of Item %2 (&quot;%3&quot;) holds a line break or characters the file cannot hold. Correct it with &quot;Change Item&quot; and save the score list again.</translation>
     </message>
     <message>
         <source>De scorelijst is niet opgeslagen in &quot;%1&quot;: %2.</source>
@@ -1355,7 +1355,7 @@ darts matches below.</translation>
     </message>
     <message>
         <source>Naam Speler %1</source>
-        <translation>Name Player %1</translation>
+        <translation>Player %1 Name</translation>
     </message>
     <message>
         <source>Startscore</source>
