@@ -145,6 +145,8 @@ class RecoveryFileTest : public QObject {
             {"a third starter", Damage(duo, "duo.starter=3"), "\"duo.starter\" is 3"},
             {"no file name", Damage(duo, "duo.fileName="), "\"duo.fileName\""},
             {"no date", Damage(duo, "savedAt=\"gisteren\""), "\"gisteren\""},
+            // In the local time of any zone on earth (-12:00 and east of it) already the year 10000.
+            {"a date past the year 9999", Damage(duo, "savedAt=\"9999-12-31T23:59:59.999-14:00\""), "buiten de jaren 1 tot en met 9999"},
             {"changed as text", Damage(duo, "scoreList.changed=\"ja\""), "\"scoreList.changed\""},
             {"a row of 27 cells", Damage(duo, "scoreList.rows=[[\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\",\"k\",\"l\",\"m\",\"n\",\"o\",\"p\",\"q\",\"r\",\"s\",\"t\",\"u\",\"v\",\"w\",\"x\",\"y\",\"z\",\"0\"]]"), "\"scoreList.rows[0]\" heeft 27"},
             {"no rows", Damage(duo, "scoreList.rows="), "\"scoreList.rows\""},

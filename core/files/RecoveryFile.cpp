@@ -236,6 +236,11 @@ Recovery ReadRoot(const QByteArray& bytes) {
     recovery.savedAt = QDateTime::fromString(savedAt, Qt::ISODateWithMs).toLocalTime();
     if (!recovery.savedAt.isValid())
         Fail(QStringLiteral("\"savedAt\" is \"%1\" en geen datum en tijd").arg(savedAt));
+    // The time is written back in local time, which has a four-digit year: near the ends of the
+    // calendar another offset can move it past them, and the file written would not be read.
+    if (const int year = recovery.savedAt.date().year(); year < 1 || year > 9999)
+        Fail(QStringLiteral("\"savedAt\" is \"%1\" en valt hier buiten de jaren 1 tot en met 9999")
+                 .arg(savedAt));
     const QString match = root.text(QStringLiteral("match"));
     if (match == kDuo)
         recovery.match = ReadDuo(root.object(kDuo));
