@@ -1,11 +1,13 @@
 // Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
-// shows the start dialog.
+// shows the start dialog, or first offers to play on a match that was not closed.
 #include "core/common/Services.h"
-#include "ui/widgets/QtPromptService.h"
-#include "ui/dialogs/StartDialog.h"
 #include "core/common/StartUp.h"
+#include "ui/dialogs/StartDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlentix"));
@@ -17,18 +19,22 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const vx::StartOptions options = vx::ReadCommandLine(arguments);
+    const vx::StartOptions options = vx::readCommandLine(arguments);
     if (!options.run) return options.exitCode;
 
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    vx::InstallQtTranslations();
+    vx::installQtTranslations();
 
-    vx::setFolders(vx::FoldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
+    vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 
+    // A match that was not closed is offered before anything else; played on, its window comes
+    // up over the start dialog, as if opened from it.
+    vx::MainWindow* resumed = vx::offerToResumeMatch();
     vx::StartDialog start;
+    if (resumed) QTimer::singleShot(0, &start, [&start, resumed] { start.showMainWindow(resumed); });
     start.exec();
     vx::setPrompts(nullptr);
     return 0;

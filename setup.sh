@@ -13,8 +13,10 @@ build_dir=${VORLENTIX_BUILD_DIR:-build}
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-translations-l10n fonts-liberation2 poppler-utils cups printer-driver-cups-pdf
           xvfb xauth
-          # the caller's voice: Qt's speech module, and at run time a speech server with Dutch
-          qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+          # the caller's voice: Qt's speech module (its CMake files need the QML integration
+          # files, which its package does not pull in), and at run time a speech server with Dutch
+          qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
+          speech-dispatcher-espeak-ng
           # the Debian package and the checks of its menu entry and description
           dpkg-dev desktop-file-utils appstream
           # the fuzz targets: clang with libFuzzer and the sanitizer run-times

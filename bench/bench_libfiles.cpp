@@ -2,8 +2,8 @@
 // grid that is on screen, saving, and beside them a plain read of the same bytes into lines,
 // all in one run on one file. Also shows what the loaded rows cost in memory.
 #include "core/common/Services.h"
-#include "core/files/TextFile.h"
 #include "core/files/ScoreListFiles.h"
+#include "core/files/TextFile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     vx::setFolders({QString(), home.path()});
     const QString name = QStringLiteral("bench");
-    const QString path = vx::DuoFilePath(name);
+    const QString path = vx::duoFilePath(name);
 
     {
         vx::ScoreListModel model;
         model.replaceAll(MakeRows());
-        if (const vx::FileResult made = vx::SaveDuoList(model, name); !made) {
+        if (const vx::FileResult made = vx::saveDuoList(model, name); !made) {
             std::fprintf(stderr, "%s\n", qPrintable(made.error));
             return 1;
         }
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     // Memory first, on a fresh heap: what the loaded rows keep.
     const double before = ResidentMegabytes();
     vx::ScoreListModel model;
-    if (!vx::LoadDuoList(model, name) || model.count() != kRows) {
+    if (!vx::loadDuoList(model, name) || model.count() != kRows) {
         std::fprintf(stderr, "the benchmark file did not load\n");
         return 1;
     }
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     qsizetype lineCount = 0;
     const double plainRead = BestOf([&] {
         QStringList lines;
-        vx::ReadTextLines(path, &lines);
+        vx::readTextLines(path, &lines);
         lineCount = lines.size();
     });
     const double rawSplit = BestOf([&] {
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         file.open(QIODevice::ReadOnly);
         lineCount = file.readAll().split('\n').size() - 1;
     });
-    const double intoModel = BestOf([&] { vx::LoadDuoList(model, name); });
+    const double intoModel = BestOf([&] { vx::loadDuoList(model, name); });
 
     vx::ScoreListModel shown;
     QTableView grid;
@@ -121,12 +121,12 @@ int main(int argc, char** argv) {
     grid.show();
     QApplication::processEvents();
     const double intoGrid = BestOf([&] {
-        vx::LoadDuoList(shown, name);
+        vx::loadDuoList(shown, name);
         grid.viewport()->repaint();
         QApplication::processEvents();
     });
 
-    const double save = BestOf([&] { vx::SaveDuoList(model, QStringLiteral("bench-save")); });
+    const double save = BestOf([&] { vx::saveDuoList(model, QStringLiteral("bench-save")); });
 
     std::printf("%d rows, %lld lines, %.1f MB file\n\n", model.count(), static_cast<long long>(lineCount),
                 double(QFileInfo(path).size()) / (1024.0 * 1024.0));

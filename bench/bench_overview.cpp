@@ -54,10 +54,10 @@ int main(int argc, char** argv) {
     }
 
     qsizetype players = 0;
-    const double duoMs = BestOf(5, [&] { players = vx::DuoOverview(duo).size(); });
+    const double duoMs = BestOf(5, [&] { players = vx::duoOverview(duo).size(); });
     std::printf("overview of a duo list of 10,000 rows (%lld players): %.1f ms, goal < 100 ms\n",
                 static_cast<long long>(players), duoMs);
-    const double teamMs = BestOf(5, [&] { players = vx::TeamOverview(team).size(); });
+    const double teamMs = BestOf(5, [&] { players = vx::teamOverview(team).size(); });
     std::printf("overview of a team of 10 x 1,000 rows (%lld players): %.1f ms, goal < 100 ms\n",
                 static_cast<long long>(players), teamMs);
     return duoMs < 100 && teamMs < 100 ? 0 : 1;

@@ -24,6 +24,8 @@
 // untimed, so each size is timed at exactly that many rows.
 //
 // Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
+// With VX_BENCH_SCOREBOARD=1 the audience scoreboard is open beside the main window all along,
+// so that its repaints are timed with every step.
 // Uses the platform of the environment: offscreen without a display, or a real X server with
 // `xvfb-run -a bench_play`.
 #include "core/common/Services.h"
@@ -32,9 +34,10 @@
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
+#include "ui/main/ScoreboardWindow.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -126,6 +129,24 @@ class StepTimer {
     PaintCounter& m_counter;
 };
 
+template <class T> T* Control(vx::MainWindow& m, const char* name) {
+    auto* control = m.findChild<T*>(QLatin1String(name));
+    if (!control) qFatal("no control named %s", name);
+    return control;
+}
+
+const bool g_scoreboard = qEnvironmentVariableIntValue("VX_BENCH_SCOREBOARD") == 1;
+
+// The main window on screen, its clock stopped, the scoreboard beside it when asked for.
+void ShowMain(vx::MainWindow& m) {
+    Control<QTimer>(m, "Timer1")->stop();
+    m.show();
+    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    if (!g_scoreboard) return;
+    Control<QAction>(m, "ToolsScorebord")->trigger();
+    if (!m.scoreboard() || !QTest::qWaitForWindowExposed(m.scoreboard())) qFatal("scoreboard not shown");
+}
+
 // The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
 // is painted before the clock starts; then the press itself is timed.
 QAbstractButton* Aim(vx::MainWindow& m, const QString& name) {
@@ -155,16 +176,16 @@ QStringList Turns(int seed) {
 
 void WriteTeam(const QString& team, int rows) {
     const QStringList players = {QStringLiteral("Ann"), QStringLiteral("Bob")};
-    if (!vx::CreateTeamFiles(team, players)) qFatal("team files not created");
+    if (!vx::createTeamFiles(team, players)) qFatal("team files not created");
     vx::ScoreListModel model;
     QVector<vx::ScoreListModel::Row> list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
-        list.append(vx::TeamLegRow(
+        list.append(vx::teamLegRow(
             Turns(r), QStringLiteral("01-02-2024 / 20:%1:00").arg(r % 60, 2, 10, QLatin1Char('0'))));
     model.replaceAll(std::move(list));
     for (const QString& player : players)
-        if (!vx::SavePlayerList(model, team, player)) qFatal("player file not written");
+        if (!vx::savePlayerList(model, team, player)) qFatal("player file not written");
 }
 
 void WriteDuo(const QString& name, int rows) {
@@ -172,10 +193,10 @@ void WriteDuo(const QString& name, int rows) {
     QVector<vx::ScoreListModel::Row> list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
-        list.append(vx::DuoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,
+        list.append(vx::duoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,
                                   Turns(r), QStringLiteral("20.3")));
     model.replaceAll(std::move(list));
-    if (!vx::SaveDuoList(model, name)) qFatal("duo file not written");
+    if (!vx::saveDuoList(model, name)) qFatal("duo file not written");
 }
 
 // Presses buttons by name: timed under the action's name when there is a timer, else only
@@ -209,21 +230,22 @@ void TeamLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     step(QStringLiteral("team: dart"), kLastTurn[0]);
     step(QStringLiteral("team: dart"), kLastTurn[1]);
     step(QStringLiteral("team: leg end (1 row)"), kLastTurn[2]);
-    if (m.Label7->text() != QStringLiteral("0") || m.scoreList.count() != size + 1)
+    if (Control<QLabel>(m, "Label7")->text() != QStringLiteral("0") || m.scoreList.count() != size + 1)
         qFatal("team leg did not end");
 
     m.scoreList.removeRowAt(m.scoreList.count() - 1);
     Untimed(m, QStringLiteral("NextPlayerKnop"));
-    const int next = m.Label18->text().toInt() % 2; // 0-based row of the other player
-    QTest::mouseClick(m.SpelersList->viewport(), Qt::LeftButton, {},
-                      m.SpelersList->visualItemRect(m.SpelersList->item(next)).center());
+    const int next = Control<QLabel>(m, "Label18")->text().toInt() % 2; // 0-based row of the other player
+    auto* players = Control<QListWidget>(m, "SpelersList");
+    QTest::mouseClick(players->viewport(), Qt::LeftButton, {},
+                      players->visualItemRect(players->item(next)).center());
     Settle();
-    if (m.Label18->text().toInt() != next + 1 || m.scoreList.count() != size)
+    if (Control<QLabel>(m, "Label18")->text().toInt() != next + 1 || m.scoreList.count() != size)
         qFatal("next player not taken over");
 }
 
 void OpenTeam(vx::MainWindow& m, const QString& team) {
-    m.state.NewTeamMode = false;
+    m.session.newTeamMode = false;
     vx::TeamSetupDialog form(m, &m);
     const int at = form.teamCombo->findText(team);
     form.teamCombo->setCurrentIndex(at);
@@ -235,10 +257,8 @@ void OpenTeam(vx::MainWindow& m, const QString& team) {
 
 void TeamBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
-    vx::ComposeMainWindow(m, false);
-    m.Timer1->stop();
-    m.show();
-    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    m.compose(vx::MatchKind::Team);
+    ShowMain(m);
     StepTimer timer(counter);
     for (int size : g_sizes) {
         const QString team = QStringLiteral("Team%1").arg(size);
@@ -255,7 +275,7 @@ void TeamBench(int legs, PaintCounter& counter) {
 // started with NextKnop, untimed.
 void DuoLeg(vx::MainWindow& m, StepTimer* timer, int size) {
     const Hand step{m, timer, size};
-    const int starter = m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
+    const int starter = Control<QAbstractButton>(m, "AddKnopDuo(1)")->isEnabled() ? 1 : 2;
     for (int turn = 0; turn < 5; ++turn) {
         const int p = turn % 2 ? 3 - starter : starter;
         for (const QString& dart : turn == 4 ? kLastTurn : kFirstTurns)
@@ -282,10 +302,8 @@ void OpenDuo(vx::MainWindow& m, const QString& name) {
 
 void DuoBench(int legs, PaintCounter& counter) {
     vx::MainWindow m;
-    vx::ComposeMainWindow(m, true);
-    m.Timer1->stop();
-    m.show();
-    if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
+    m.compose(vx::MatchKind::Duo);
+    ShowMain(m);
     StepTimer timer(counter);
     for (int size : g_sizes) {
         const QString name = QStringLiteral("Duo%1").arg(size);
@@ -376,7 +394,7 @@ int main(int argc, char* argv[]) {
     }
 
     QTemporaryDir home;
-    vx::setFolders(vx::FoldersForExecutable(
+    vx::setFolders(vx::foldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
     SilentPrompts prompts;
     vx::setPrompts(&prompts);
@@ -386,8 +404,9 @@ int main(int argc, char* argv[]) {
     total.start();
     TeamBench(legs, counter);
     DuoBench(legs, counter);
-    std::printf("platform: %s, legs per size: %d, run took %.1f s\n",
-                qPrintable(QGuiApplication::platformName()), legs, total.nsecsElapsed() / 1e9);
+    std::printf("platform: %s, legs per size: %d, scoreboard %s, run took %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), legs, g_scoreboard ? "open" : "closed",
+                total.nsecsElapsed() / 1e9);
     Report();
     vx::setPrompts(nullptr);
     return 0;

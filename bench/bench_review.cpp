@@ -50,16 +50,16 @@ int main(int argc, char** argv) {
     QElapsedTimer first;
     first.start();
     {
-        const vx::ScoreStatistics stats = vx::GatherStatistics(big, 1);
-        (void)vx::DrawBarGraph(stats);
-        (void)vx::DrawNumberTable(stats);
+        const vx::ScoreStatistics stats = vx::gatherStatistics(big, 1);
+        (void)vx::drawBarGraph(stats);
+        (void)vx::drawNumberTable(stats);
     }
     const double firstOpen = first.nsecsElapsed() / 1e6;
     const double open = bestOf(5, [&] {
-        const vx::ScoreStatistics stats = vx::GatherStatistics(big, 1);
-        const QImage graph = vx::DrawBarGraph(stats);
-        const QImage table = vx::DrawNumberTable(stats);
-        (void)vx::StatisticsTitle(QStringLiteral("Piet"), stats);
+        const vx::ScoreStatistics stats = vx::gatherStatistics(big, 1);
+        const QImage graph = vx::drawBarGraph(stats);
+        const QImage table = vx::drawNumberTable(stats);
+        (void)vx::statisticsTitle(QStringLiteral("Piet"), stats);
     });
     std::printf(
         "statistics of 10,000 rows (gather + graph + table): %.1f ms (first run %.1f ms), goal < 100 ms\n",
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     const double report = bestOf(3, [&] {
         QPdfWriter writer(dir.filePath(QStringLiteral("scorelijst.pdf")));
         vx::PainterPageSink sink(writer);
-        ok = vx::PrintScoreList(sink, list, true, true, QStringLiteral("Vorlentix")).ok() && ok;
+        ok = vx::printScoreList(sink, list, true, true, QStringLiteral("Vorlentix")).ok() && ok;
     });
     std::printf("score list report of 1,000 rows to PDF: %.1f ms, goal < 1000 ms%s\n", report,
                 ok ? "" : " (PRINTING FAILED)");

@@ -63,7 +63,7 @@ int runChild(int argc, char* argv[], const QString& role) {
     }
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     QTemporaryDir home;
-    vx::setFolders(vx::FoldersForExecutable(
+    vx::setFolders(vx::foldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);

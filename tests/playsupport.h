@@ -5,8 +5,9 @@
 #include "testsupport.h"
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/main/DartBoardPanel.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
+#include "ui/main/TeamPanel.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QAction>
@@ -20,8 +21,9 @@
 
 namespace vxtest {
 
-template <class T = QWidget> T* control(vx::MainWindow& m, const QString& name) {
-    T* found = m.findChild<T*>(name);
+// A control of a window by its object name: "Label19", "Knop1(20)", "EditUndo".
+template <class T = QWidget> T* control(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
     if (!found) qFatal("no control named %s", qPrintable(name));
     return found;
 }
@@ -45,13 +47,14 @@ inline void darts(vx::MainWindow& m, const QStringList& buttons) {
 inline void play(vx::MainWindow& m, const QString& script) {
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
         if (step == u"ADD")
-            click(m, !m.isDuoMatch()                ? QStringLiteral("AddKnop")
-                     : m.AddKnopDuo[1]->isEnabled() ? QStringLiteral("AddKnopDuo(1)")
-                                                    : QStringLiteral("AddKnopDuo(2)"));
+            click(m, !m.isDuoMatch() ? QStringLiteral("AddKnop")
+                     : control(m, QStringLiteral("AddKnopDuo(1)"))->isEnabled()
+                         ? QStringLiteral("AddKnopDuo(1)")
+                         : QStringLiteral("AddKnopDuo(2)"));
         else if (step == u"COR")
             click(m, QStringLiteral("CorrectieKnop"));
         else if (step == u"UNDO")
-            m.EditUndo->trigger();
+            control<QAction>(m, QStringLiteral("EditUndo"))->trigger();
         else if (step == u"0")
             click(m, QStringLiteral("ZeroKnop"));
         else if (step.startsWith(u'T') || step.startsWith(u'D'))
@@ -69,6 +72,15 @@ inline QStringList entries(vx::MainWindow& m, const QString& listName) {
     return out;
 }
 
+// The model behind the window: the team leg's remaining score with the darts of the turn in
+// progress off, and the slot the next dart goes into (4 once the turn is full).
+inline int remainingScore(vx::MainWindow& m) {
+    return m.teamMatch().leg().remaining();
+}
+inline int nextDartSlot(vx::MainWindow& m) {
+    return (m.isDuoMatch() ? m.duoMatch().turn() : m.teamMatch().leg().turn()).nextSlot();
+}
+
 inline QStringList dartSlots(vx::MainWindow& m) {
     return {caption(m, "Label5(1)"), caption(m, "Label5(2)"), caption(m, "Label5(3)")};
 }
@@ -77,8 +89,8 @@ inline QStringList dartSlots(vx::MainWindow& m) {
 // on disk, player 1 at the board with a fresh leg from the start score.
 inline void StartTeamMatch(vx::MainWindow& m, const QString& team, const QStringList& players,
                            int startScore) {
-    vx::ComposeMainWindow(m, false);
-    m.state.NewTeamMode = true;
+    m.compose(vx::MatchKind::Team);
+    m.session.newTeamMode = true;
     vx::TeamSetupDialog form(m);
     form.teamNameEdit->setText(team);
     form.playerCountCombo->setCurrentIndex(int(players.size()) - 1);
@@ -92,7 +104,7 @@ inline void StartTeamMatch(vx::MainWindow& m, const QString& team, const QString
 // A duo match set up through the duo setup dialog: player 1 starts, counters at 0.
 inline void StartDuoMatch(vx::MainWindow& m, const QString& name1, const QString& name2, bool sets,
                           int target, int startScore, const QString& fileName) {
-    vx::ComposeMainWindow(m, true);
+    m.compose(vx::MatchKind::Duo);
     vx::DuoSetupDialog form(m);
     form.fileNameCombo->setCurrentText(fileName);
     form.player1Edit->setText(name1);

@@ -32,7 +32,7 @@ template <class Model> void play(Model& model, const QString& script) {
         } else if (word == "next") {
             if constexpr (std::is_same_v<Model, DuoMatch>) model.nextLeg();
         } else {
-            const TypedDart d = ParseTypedDart(word).value(); // throws on a word that is not a dart
+            const TypedDart d = parseTypedDart(word).value(); // throws on a word that is not a dart
             model.enterDart(d.points, d.dartCode);
         }
     }
@@ -70,7 +70,7 @@ class CallerTest : public QObject {
     }
     void numbers() {
         QFETCH(int, n);
-        QTEST(DutchNumber(n), "words");
+        QTEST(dutchNumber(n), "words");
     }
 
     void duoCalls_data() {

@@ -44,7 +44,7 @@ bool ValidFinish(const QString& route, int remaining, int darts) {
 
 QStringList DeliveredTable() {
     QStringList lines;
-    ReadTextLines(QStringLiteral(VX_DATA_DIR "/Uitgooiscore.lib"), &lines);
+    readTextLines(QStringLiteral(VX_DATA_DIR "/Uitgooiscore.lib"), &lines);
     return lines;
 }
 
@@ -66,7 +66,7 @@ class CheckoutAdviceTest : public QObject {
         QVERIFY(table.isEmpty() || table.size() > 150);
         for (int darts : dartsLeft) {
             for (int remaining = -1; remaining <= 200; ++remaining) {
-                const std::optional<QString> advice = CheckoutAdvice(table, remaining, darts);
+                const std::optional<QString> advice = checkoutAdvice(table, remaining, darts);
                 const QString what = QStringLiteral("%1 with %2 darts: %3")
                                          .arg(remaining)
                                          .arg(darts)
@@ -104,7 +104,7 @@ class CheckoutAdviceTest : public QObject {
         QFETCH(int, remaining);
         QFETCH(int, darts);
         QFETCH(QString, advice);
-        QCOMPARE(CheckoutAdvice(table, remaining, darts).value_or(QString()), advice);
+        QCOMPARE(checkoutAdvice(table, remaining, darts).value_or(QString()), advice);
     }
 };
 

@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <unistd.h>
@@ -16,7 +16,7 @@ using namespace vx;
 
 class CoreTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void val_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -35,17 +35,17 @@ private slots:
     void val() {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(Val(text), value);
+        QCOMPARE(leadingNumber(text), value);
     }
 
     void rounding() {
-        QCOMPARE(RoundHalfEven(2.5), 2);
-        QCOMPARE(RoundHalfEven(3.5), 4);
-        QCOMPARE(RoundHalfEven(-2.5), -2);
-        QCOMPARE(RoundHalfAway(2.5), 3);
-        QCOMPARE(RoundHalfAway(-2.5), -3);
-        QCOMPARE(TwipsToPixels(4065), 271);
-        QCOMPARE(TwipsToPixels(17200), 1147);
+        QCOMPARE(roundHalfEven(2.5), 2);
+        QCOMPARE(roundHalfEven(3.5), 4);
+        QCOMPARE(roundHalfEven(-2.5), -2);
+        QCOMPARE(roundHalfAway(2.5), 3);
+        QCOMPARE(roundHalfAway(-2.5), -3);
+        QCOMPARE(twipsToPixels(4065), 271);
+        QCOMPARE(twipsToPixels(17200), 1147);
     }
 
     void formatFixed_data() {
@@ -64,29 +64,29 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, decimals);
         QFETCH(QString, text);
-        QCOMPARE(FormatFixed(value, decimals), text);
+        QCOMPARE(vx::formatFixed(value, decimals), text);
     }
 
     void formatFixedUsesTheUserSeparator() {
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-        QCOMPARE(FormatFixed(301.0 / 9, 1), QStringLiteral("33,4"));
+        QCOMPARE(vx::formatFixed(301.0 / 9, 1), QStringLiteral("33,4"));
         QLocale::setDefault(before);
     }
 
     void cp1252RoundTrip() {
         const QString text = QStringLiteral("Jan ® € Š é");
         QByteArray bytes;
-        QVERIFY(EncodeCp1252(text, &bytes));
+        QVERIFY(encodeCp1252(text, &bytes));
         QCOMPARE(bytes, QByteArray("Jan \xAE \x80 \x8A \xE9"));
-        QCOMPARE(DecodeCp1252(bytes), text);
-        QVERIFY(!FitsCp1252(QStringLiteral("Łukasz")));
+        QCOMPARE(decodeCp1252(bytes), text);
+        QVERIFY(!fitsCp1252(QStringLiteral("Łukasz")));
         // every byte decodes to something and encodes back to itself
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all.append(static_cast<char>(b));
         QByteArray back;
-        QVERIFY(EncodeCp1252(DecodeCp1252(all), &back));
+        QVERIFY(encodeCp1252(decodeCp1252(all), &back));
         QCOMPARE(back, all);
     }
 
@@ -103,18 +103,18 @@ private slots:
     void splitLines() {
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
-        QCOMPARE(SplitLines(text), lines);
+        QCOMPARE(vx::splitLines(text), lines);
     }
 
     void atomicWriteRefusesAlteredText() {
         vxtest::TempHome home;
         home.write("x.txt", "old\r\n");
         QString error;
-        QVERIFY(!WriteTextLinesAtomic(home.file("x.txt"), {QStringLiteral("Łukasz")}, &error));
+        QVERIFY(!writeTextLinesAtomic(home.file("x.txt"), {QStringLiteral("Łukasz")}, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!WriteTextLinesAtomic(home.file("x.txt"), {QStringLiteral("a\r\nb")}));
+        QVERIFY(!writeTextLinesAtomic(home.file("x.txt"), {QStringLiteral("a\r\nb")}));
         QCOMPARE(home.read("x.txt"), QByteArray("old\r\n"));
-        QVERIFY(WriteTextLinesAtomic(home.file("x.txt"), {"a", ""}));
+        QVERIFY(writeTextLinesAtomic(home.file("x.txt"), {"a", ""}));
         QCOMPARE(home.read("x.txt"), QByteArray("a\r\n\r\n"));
     }
 
@@ -167,9 +167,9 @@ private slots:
         QString error;
         QStringList lines;
         if (write)
-            QVERIFY(!WriteTextLinesAtomic(home.file(path), {"a"}, &error));
+            QVERIFY(!writeTextLinesAtomic(home.file(path), {"a"}, &error));
         else
-            QVERIFY(!ReadTextLines(home.file(path), &lines, &error));
+            QVERIFY(!readTextLines(home.file(path), &lines, &error));
         reason.replace(QStringLiteral("%1"), QDir::toNativeSeparators(home.path() + u'/'));
         QVERIFY2(error.contains(reason), qPrintable(error));
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -179,11 +179,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("found");
         QTest::addColumn<QString>("footer");
-        QTest::newRow("as written") << QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Club\"\r\n")
+        QTest::newRow("as written") << QByteArray(
+                                           "\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Club\"\r\n")
                                     << true << "Club";
-        QTest::newRow("comma inside") << QByteArray("\"x\"\r\n\"-\"\r\n\"De Pijl, Utrecht\"\r\n") << true
-                                      << "De Pijl, Utrecht";
-        QTest::newRow("lines 1 and 2 unchecked") << QByteArray("whatever\r\nelse\r\n\"Club\"\r\n") << true << "Club";
+        QTest::newRow("comma inside")
+            << QByteArray("\"x\"\r\n\"-\"\r\n\"De Pijl, Utrecht\"\r\n") << true << "De Pijl, Utrecht";
+        QTest::newRow("lines 1 and 2 unchecked")
+            << QByteArray("whatever\r\nelse\r\n\"Club\"\r\n") << true << "Club";
         QTest::newRow("unquoted value") << QByteArray("a\r\nb\r\n  Club 180\r\n") << true << "Club 180";
         QTest::newRow("only two lines") << QByteArray("\"x\"\r\n\"-\"\r\n") << false << "";
         QTest::newRow("empty file") << QByteArray() << false << "";
@@ -205,25 +207,24 @@ private slots:
         QFETCH(QString, footer);
         vxtest::TempHome home;
         home.write("Vorlentix.ini", bytes);
-        const auto read = ReadSettingsFooter(home.file("Vorlentix.ini"));
+        const auto read = readSettingsFooter(home.file("Vorlentix.ini"));
         QCOMPARE(read.has_value(), found);
-        if (found)
-            QCOMPARE(*read, footer);
+        if (found) QCOMPARE(*read, footer);
     }
 
     void settingsWriteIsByteExactAndReadsBack() {
         vxtest::TempHome home;
         const QString path = home.file("Vorlentix.ini");
-        QVERIFY(!ReadSettingsFooter(path).has_value());
-        QVERIFY(WriteSettings(path, QStringLiteral("Café, de Pijl")));
+        QVERIFY(!readSettingsFooter(path).has_value());
+        QVERIFY(writeSettings(path, QStringLiteral("Café, de Pijl")));
         QCOMPARE(home.read("Vorlentix.ini"),
                  QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Caf\xe9, de Pijl\"\r\n"));
-        QCOMPARE(ReadSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
+        QCOMPARE(readSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
         // texts the file cannot hold whole are refused and the old file kept
-        QVERIFY(!WriteSettings(path, QStringLiteral("say \"hi\"")));
-        QVERIFY(!WriteSettings(path, QStringLiteral("Łódź")));
-        QCOMPARE(ReadSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
-        QVERIFY(!WriteSettings(home.file("missing/dir/Vorlentix.ini"), "x"));
+        QVERIFY(!writeSettings(path, QStringLiteral("say \"hi\"")));
+        QVERIFY(!writeSettings(path, QStringLiteral("Łódź")));
+        QCOMPARE(readSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
+        QVERIFY(!writeSettings(home.file("missing/dir/Vorlentix.ini"), "x"));
     }
 
     void foldersOfAnExecutable() {
@@ -234,20 +235,20 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
 
         // beside the executable: Data/ there, the user's files there too
-        Folders built = FoldersForExecutable(root.file("build/bin"), QString());
+        Folders built = foldersForExecutable(root.file("build/bin"), QString());
         QCOMPARE(built.dataDir, root.file("build/bin/Data"));
         QCOMPARE(QDir(built.homeDir), QDir(root.file("build/bin")));
         QCOMPARE(built.settingsFile(), QDir(root.file("build/bin")).filePath("Vorlentix.ini"));
         QCOMPARE(built.teamsDir(), QDir(root.file("build/bin")).filePath("Teams"));
 
         // installed: Data/ from the share folder, the user's files in the per-user folder
-        Folders installed = FoldersForExecutable(root.file("prefix/bin"), QString());
+        Folders installed = foldersForExecutable(root.file("prefix/bin"), QString());
         QCOMPARE(QDir(installed.dataDir), QDir(root.file("prefix/share/vorlentix/Data")));
         QCOMPARE(installed.homeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         QVERIFY(QDir(installed.homeDir).exists());
 
         // --home wins, and is created
-        Folders moved = FoldersForExecutable(root.file("prefix/bin"), root.file("club/home"));
+        Folders moved = foldersForExecutable(root.file("prefix/bin"), root.file("club/home"));
         QCOMPARE(moved.homeDir, root.file("club/home"));
         QVERIFY(QDir(moved.homeDir).exists());
         QStandardPaths::setTestModeEnabled(false);

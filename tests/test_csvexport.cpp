@@ -52,7 +52,7 @@ class CsvExportTest : public QObject {
             row[column] = awkward[column % awkward.size()];
         list.appendRow(row);
         QTemporaryDir dir;
-        QVERIFY(ExportCsv(list, dir.filePath("lijst.csv")).ok);
+        QVERIFY(exportCsv(list, dir.filePath("lijst.csv")).ok);
         QFile file(dir.filePath("lijst.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -74,10 +74,10 @@ class CsvExportTest : public QObject {
         row[3] = "81";
         row[27] = "30.2";
         list.appendRow(row);
-        QCOMPARE(CsvBytes(list), "\xEF\xBB\xBFNaam Speler;Out;" + kTurnHeaders + ";Gemiddelde\r\n" +
+        QCOMPARE(csvBytes(list), "\xEF\xBB\xBFNaam Speler;Out;" + kTurnHeaders + ";Gemiddelde\r\n" +
                                      "\"Jan \"\"de Pijl\"\"; Zo\xC3\xAB\";v;100;81" +
                                      QByteArray(";-").repeated(23) + ";30.2\r\n");
-        QCOMPARE(CsvBytes(ScoreListModel()),
+        QCOMPARE(csvBytes(ScoreListModel()),
                  "\xEF\xBB\xBFNaam Speler;Out;" + kTurnHeaders + ";Gemiddelde\r\n");
     }
 
@@ -94,7 +94,7 @@ class CsvExportTest : public QObject {
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("map"));
-        const FileResult result = ExportCsv(ScoreListModel(), dir.filePath(name));
+        const FileResult result = exportCsv(ScoreListModel(), dir.filePath(name));
         QVERIFY2(!result.ok && result.error.startsWith("De scorelijst is niet geëxporteerd naar") &&
                      result.error.contains(reason),
                  qPrintable(result.error));

@@ -17,8 +17,7 @@ const QColor kDot(120, 120, 120);
 
 // A team leg in play at the given remaining score, the dart slots empty.
 void RemainingBeforeTurn(MainWindow& m, int remaining) {
-    m.state.RemainingScore = remaining;
-    m.Label7->setText(QString::number(remaining));
+    m.teamMatch().leg().start(remaining);
 }
 
 } // namespace
@@ -31,24 +30,24 @@ class DartsTest : public QObject, private PlaySession {
 
     void dartButtonsAreInertUntilAMatchIsSetUp() {
         MainWindow m;
-        ComposeMainWindow(m, false);
-        m.state.RemainingScore = 501;
+        m.compose(MatchKind::Team);
+        const int before = remainingScore(m);
         darts(m, {"Knop3(20)", "Bull50", "ZeroKnop"});
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.state.RemainingScore, 501);
+        QCOMPARE(remainingScore(m), before);
     }
 
     void aFourthDartChangesNothing() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"Knop3(20)", "Knop3(19)", "Knop1(1)"});
-        QCOMPARE(m.state.DartNumber, std::uint8_t(4));
-        const QImage before = m.picImage;
+        QCOMPARE(nextDartSlot(m), 4);
+        const QImage before = m.teamPanel()->markedBoard();
         darts(m, {"Knop3(18)", "Bull50", "ZeroKnop"});
         QCOMPARE(dartSlots(m), QStringList({"60", "57", "1"}));
-        QCOMPARE(m.state.RemainingScore, 501 - 118);
-        QCOMPARE(m.state.DartNumber, std::uint8_t(4));
-        QVERIFY(m.picImage == before);
+        QCOMPARE(remainingScore(m), 501 - 118);
+        QCOMPARE(nextDartSlot(m), 4);
+        QVERIFY(m.teamPanel()->markedBoard() == before);
     }
 
     // The darts of one turn, entered from a given remaining score: what the slots, the
@@ -82,8 +81,8 @@ class DartsTest : public QObject, private PlaySession {
         RemainingBeforeTurn(m, remaining);
         darts(m, buttons);
         QCOMPARE(dartSlots(m), slotTexts);
-        QCOMPARE(m.state.RemainingScore, after);
-        QCOMPARE(int(m.state.DartNumber), dartNumber);
+        QCOMPARE(remainingScore(m), after);
+        QCOMPARE(nextDartSlot(m), dartNumber);
         QCOMPARE(caption(m, "Label7"), QString::number(remaining));
     }
 
@@ -92,25 +91,25 @@ class DartsTest : public QObject, private PlaySession {
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         RemainingBeforeTurn(m, 40);
         darts(m, {"Knop3(20)", "Knop1(5)"});
-        QCOMPARE(m.state.RemainingScore, -25);
+        QCOMPARE(remainingScore(m), -25);
         click(m, "CorrectieKnop");
-        QCOMPARE(m.state.RemainingScore, 40);
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(remainingScore(m), 40);
+        QCOMPARE(nextDartSlot(m), 1);
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
         darts(m, {"Knop2(20)"});
-        QCOMPARE(m.state.RemainingScore, 0);
+        QCOMPARE(remainingScore(m), 0);
         QCOMPARE(entries(m, "List1"), QStringList{"40"});
     }
 
     void aDartWithoutAPlayerIsNotTakenUp() {
         MainWindow m;
-        ComposeMainWindow(m, false);
+        m.compose(MatchKind::Team);
         QCOMPARE(caption(m, "Label9"), QString("?"));
-        m.SetDartButtons(true);
-        m.state.RemainingScore = 301;
+        m.dartBoard()->setDartButtonsEnabled(true);
+        const int before = remainingScore(m);
         darts(m, {"Knop1(20)", "Knop1(19)"});
-        QCOMPARE(m.state.RemainingScore, 262);
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(remainingScore(m), before - 39);
+        QCOMPARE(nextDartSlot(m), 1);
         QCOMPARE(dartSlots(m), QStringList({"19", "0", "0"}));
     }
 
@@ -118,19 +117,22 @@ class DartsTest : public QObject, private PlaySession {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"Knop1(20)", "Knop2(20)"});
-        QCOMPARE(m.AddKnop->toolTip(), QString(" Score van 60 toevoegen "));
+        QCOMPARE(control<StyledButton>(m, "AddKnop")->toolTip(), QString(" Score van 60 toevoegen "));
     }
 
+    // The advice is for the score and the darts left after each dart.
     void theSuggestionFollowsEveryDart() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.UitgooiList->clear();
-        m.UitgooiList->addItems({"100,T20 D20", "60,20 D20", "60,S20 D20,later"});
-        RemainingBeforeTurn(m, 180);
-        darts(m, {"Knop3(20)", "Knop1(20)"});
+        m.setCheckoutTable({"100,T20 D20", "60,20 D20"});
+        RemainingBeforeTurn(m, 160);
+        darts(m, {"Knop3(20)"});
         QCOMPARE(caption(m, "UitgooiLabel"), QString("T20 D20"));
-        darts(m, {"Knop2(20)"});
-        QCOMPARE(caption(m, "UitgooiLabel"), QString("S20 D20"));
+        darts(m, {"Knop1(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("Darts Checkout"));
+        click(m, "CorrectieKnop");
+        darts(m, {"Knop3(20)", "Knop3(20)"});
+        QCOMPARE(caption(m, "UitgooiLabel"), QString("D20"));
     }
 
     // Where the table puts each marker: the dot in its middle, inside the ring of the marker.
@@ -152,25 +154,26 @@ class DartsTest : public QObject, private PlaySession {
         QFETCH(QPoint, at);
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        QVERIFY(!m.boardImage.isNull());
-        QVERIFY(m.picImage.pixelColor(at) != kDot);
+        QVERIFY(!m.teamPanel()->boardImage().isNull());
+        QVERIFY(m.teamPanel()->markedBoard().pixelColor(at) != kDot);
         darts(m, {button});
-        QCOMPARE(m.picImage.pixelColor(at), kDot);
-        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(at), kDot);
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at), kDot);
+        QCOMPARE(control<QLabel>(m, "Pic")->pixmap().toImage().pixelColor(at), kDot);
         // Around the dot the marker's fill, three pixels out its outline.
-        QCOMPARE(m.picImage.pixelColor(at + QPoint(1, 0)), QColor(255, 255, 0));
-        QCOMPARE(m.picImage.pixelColor(at + QPoint(0, 1)), QColor(255, 255, 0));
-        QCOMPARE(m.picImage.pixelColor(at + QPoint(3, 0)), QColor(155, 155, 110));
-        QCOMPARE(m.picImage.pixelColor(at + QPoint(-3, 0)), QColor(155, 155, 110));
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at + QPoint(1, 0)), QColor(255, 255, 0));
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at + QPoint(0, 1)), QColor(255, 255, 0));
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at + QPoint(3, 0)), QColor(155, 155, 110));
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at + QPoint(-3, 0)), QColor(155, 155, 110));
         // Nothing further away was touched.
-        QCOMPARE(m.picImage.pixelColor(at + QPoint(6, 0)), m.boardImage.pixelColor(at + QPoint(6, 0)));
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(at + QPoint(6, 0)),
+                 m.teamPanel()->boardImage().pixelColor(at + QPoint(6, 0)));
     }
 
     void aMissLeavesNoMarker() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         darts(m, {"ZeroKnop"});
-        QVERIFY(m.picImage == m.boardImage);
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
     }
 
     void markersStayAfterCorrectieAndGoWithTheTurn() {
@@ -179,52 +182,52 @@ class DartsTest : public QObject, private PlaySession {
         const QPoint t20(135, 72), d16(50, 196);
         darts(m, {"Knop3(20)"});
         click(m, "CorrectieKnop");
-        QCOMPARE(m.picImage.pixelColor(t20), kDot);
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(t20), kDot);
         darts(m, {"Knop2(16)"});
-        QCOMPARE(m.picImage.pixelColor(t20), kDot);
-        QCOMPARE(m.picImage.pixelColor(d16), kDot);
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(t20), kDot);
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(d16), kDot);
         click(m, "AddKnop");
-        QVERIFY(m.picImage == m.boardImage);
-        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(t20), m.boardImage.pixelColor(t20));
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
+        QCOMPARE(control<QLabel>(m, "Pic")->pixmap().toImage().pixelColor(t20),
+                 m.teamPanel()->boardImage().pixelColor(t20));
 
         darts(m, {"Knop2(16)"});
-        QCOMPARE(m.picImage.pixelColor(d16), kDot);
+        QCOMPARE(m.teamPanel()->markedBoard().pixelColor(d16), kDot);
         click(m, "NextPlayerKnop");
-        QVERIFY(m.picImage == m.boardImage);
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
     }
 
     void withoutABoardPictureTheMarkersStillShow() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.boardImage = QImage();
-        m.ClearPic();
-        QVERIFY(m.Pic->pixmap().isNull());
+        m.teamPanel()->setBoardImage(QImage());
+        QVERIFY(control<QLabel>(m, "Pic")->pixmap().isNull());
         darts(m, {"Bull50"});
-        QCOMPARE(m.Pic->pixmap().toImage().pixelColor(136, 136), kDot);
+        QCOMPARE(control<QLabel>(m, "Pic")->pixmap().toImage().pixelColor(136, 136), kDot);
         click(m, "AddKnop");
-        QVERIFY(m.Pic->pixmap().isNull());
+        QVERIFY(control<QLabel>(m, "Pic")->pixmap().isNull());
     }
 
     void duoDartsGoToThePlayerAtTheThrow() {
         MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
-        m.UitgooiList->clear();
-        m.UitgooiList->addItems({"441,T20 T20 T20 ...", "401,T20 T20"});
+        m.setCheckoutTable({"441,T20 T20 T20 ...", "401,T20 T20"});
         darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
         QCOMPARE(caption(m, "PuntenLabel(1)"), QString("180"));
         QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("501"));
-        QVERIFY(m.picImage == m.boardImage); // no markers in a duo match
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage()); // no markers in a duo match
         click(m, "AddKnopDuo(1)");
         darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(20)"});
         QCOMPARE(caption(m, "PuntenLabel(2)"), QString("100"));
-        QCOMPARE(caption(m, "UitgooiSpeler(2)"), QString("T20 T20"));
+        // No dart left in the turn: no advice.
+        QCOMPARE(caption(m, "UitgooiSpeler(2)"), QString("Checkout"));
         QCOMPARE(caption(m, "PuntenLabel(1)"), QString("0"));
 
         click(m, "CorrectieKnop");
         QCOMPARE(caption(m, "PuntenLabel(2)"), QString("0"));
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(nextDartSlot(m), 1);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
     }
 

@@ -57,13 +57,13 @@ const QSet<int> kNoFinish{159, 162, 163, 165, 166, 168, 169};
 
 QStringList CheckoutLines() {
     QStringList lines;
-    ReadTextLines(DataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
+    readTextLines(DataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
     return lines;
 }
 
 QStringList HelpLines() {
     QStringList lines;
-    ReadTextLines(DataFile(QStringLiteral("Help.lib")), &lines);
+    readTextLines(DataFile(QStringLiteral("Help.lib")), &lines);
     return lines;
 }
 
@@ -74,9 +74,9 @@ bool Overlaps(int top1, int height1, int top2, int height2) {
 // Nearest of the board's four field colours: JPEG shifts colours a little, never from one
 // family into another.
 QColor NearestFieldColour(const QColor& seen) {
-    const QColor families[] = {BoardColour({BoardRing::OuterSingle, 20}),
-                               BoardColour({BoardRing::OuterSingle, 1}), BoardColour({BoardRing::Double, 20}),
-                               BoardColour({BoardRing::Double, 1})};
+    const QColor families[] = {boardColour({BoardRing::OuterSingle, 20}),
+                               boardColour({BoardRing::OuterSingle, 1}), boardColour({BoardRing::Double, 20}),
+                               boardColour({BoardRing::Double, 1})};
     QColor best;
     int bestDistance = INT_MAX;
     for (const QColor& c : families) {
@@ -127,7 +127,7 @@ class DataFilesTest : public QObject {
         QVERIFY2(m.hasMatch(), "score, comma, one to three darts separated by single blanks");
         const int score = m.captured(1).toInt();
         // The lookup reads the score from the first three characters.
-        QCOMPARE(int(Val(line.left(3))), score);
+        QCOMPARE(int(leadingNumber(line.left(3))), score);
 
         const QStringList darts = m.captured(2).split(u' ');
         int total = 0;
@@ -162,10 +162,10 @@ class DataFilesTest : public QObject {
         QFETCH(int, segment);
         const BoardSpot expected{BoardRing(ring), segment};
 
-        const std::optional<QPoint> at = MarkerPosition(code);
+        const std::optional<QPoint> at = vx::markerPosition(code);
         QVERIFY(at.has_value());
-        QCOMPARE(BoardSpotAt(*at), expected);
-        QCOMPARE(DartCodeAt(BoardSpotAt(*at)), code);
+        QCOMPARE(boardSpotAt(*at), expected);
+        QCOMPARE(dartCodeAt(boardSpotAt(*at)), code);
 
         // The whole marker, 3 pixels in radius, stays in its field (the outer bull marker
         // overlaps the bull's eye by design: it sits 6 pixels from the centre).
@@ -173,14 +173,14 @@ class DataFilesTest : public QObject {
             for (int k = 0; k < 16; ++k) {
                 const double a = k * std::numbers::pi / 8;
                 const QPointF edge(at->x() + 3 * std::cos(a), at->y() + 3 * std::sin(a));
-                QCOMPARE(BoardSpotAt(edge), expected);
+                QCOMPARE(boardSpotAt(edge), expected);
             }
         }
 
         static const QImage board(DataFile(QStringLiteral("Dartbord.jpg")));
         QVERIFY(!board.isNull());
         const QColor seen = board.pixelColor(*at);
-        const QColor wanted = BoardColour(expected);
+        const QColor wanted = boardColour(expected);
         QCOMPARE(NearestFieldColour(seen), wanted);
         QVERIFY2(
             std::abs(seen.red() - wanted.red()) < 40 && std::abs(seen.green() - wanted.green()) < 40 &&
@@ -211,7 +211,7 @@ class DataFilesTest : public QObject {
     void boardAroundTheCentre() {
         QFETCH(QPointF, point);
         QFETCH(QString, code);
-        QCOMPARE(DartCodeAt(BoardSpotAt(point)), code);
+        QCOMPARE(dartCodeAt(boardSpotAt(point)), code);
     }
 
     void markerPositionRefusesOtherTexts_data() {
@@ -222,7 +222,7 @@ class DataFilesTest : public QObject {
     }
     void markerPositionRefusesOtherTexts() {
         QFETCH(QString, code);
-        QVERIFY(!MarkerPosition(code).has_value());
+        QVERIFY(!vx::markerPosition(code).has_value());
     }
 
     void helpFileBytes() {
@@ -267,7 +267,7 @@ class DataFilesTest : public QObject {
     void helpLinesFitThePage() {
         // The page is 11295 twips wide and its lines start at 150: Arial 8 pt must fit.
         const QFontMetrics metrics(QFont(QStringLiteral("Arial"), 8));
-        const int room = TwipsToPixels(11295 - 150 - 150);
+        const int room = twipsToPixels(11295 - 150 - 150);
         for (const QString& line : HelpLines()) {
             QVERIFY2(line.size() <= 110, qPrintable(line));
             QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));

@@ -1,10 +1,10 @@
 // A duo match on the real main window: booking turns, the end of a leg, legs and sets, the
 // winner's question, the next leg with the other starter, and taking back a turn.
-#include "ui/main/MainWindow.h"
 #include "core/files/ScoreListFiles.h"
 #include "playsupport.h"
-#include "ui/dialogs/DuoSetupDialog.h"
 #include "testsupport.h"
+#include "ui/dialogs/DuoSetupDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QTest>
 #include <array>
@@ -24,7 +24,7 @@ QString winnerQuestion(const QString& name) {
 }
 
 int atTheThrow(MainWindow& m) {
-    return m.AddKnopDuo[1]->isEnabled() ? 1 : 2;
+    return control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled() ? 1 : 2;
 }
 
 void book(MainWindow& m, int p) {
@@ -85,16 +85,18 @@ class DuoPlayTest : public QObject, private PlaySession {
         darts(m, {"Knop3(20)", "Knop1(20)", "Knop1(5)"});
         book(m, 1);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("416"));
-        QCOMPARE(m.state.DuoRemaining[1], 416);
+        QCOMPARE(m.duoMatch().remaining(1), 416);
         QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"85"});
         QCOMPARE(caption(m, "GemidLabel(1)"), QString("28.3"));
         QCOMPARE(caption(m, "PuntenLabel(1)"), QString("0"));
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
-        QVERIFY(m.AddKnopDuo[2]->isEnabled());
-        QCOMPARE(m.ListSpeler[1]->palette().color(QPalette::Base), QColor(250, 250, 220));
-        QCOMPARE(m.ListSpeler[2]->palette().color(QPalette::Base), QColor(150, 250, 120));
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QVERIFY(!control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
+        QVERIFY(control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
+        QCOMPARE(control<QListWidget>(m, "ListSpeler(1)")->palette().color(QPalette::Base),
+                 QColor(250, 250, 220));
+        QCOMPARE(control<QListWidget>(m, "ListSpeler(2)")->palette().color(QPalette::Base),
+                 QColor(150, 250, 120));
+        QCOMPARE(nextDartSlot(m), 1);
         // A turn without darts is a turn of 0.
         book(m, 2);
         QCOMPARE(entries(m, "ListSpeler(2)"), QStringList{"0"});
@@ -105,8 +107,7 @@ class DuoPlayTest : public QObject, private PlaySession {
     void d20OnFortyWinsTheLeg() {
         MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
-        m.UitgooiList->clear();
-        m.UitgooiList->addItems({"40,D20", "20,D10"});
+        m.setCheckoutTable({"40,D20", "20,D10"});
         darts(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
         book(m, 1);
         book(m, 2);
@@ -144,25 +145,23 @@ class DuoPlayTest : public QObject, private PlaySession {
         QCOMPARE(caption(m, "Label19"), QString("2 Items"));
         QCOMPARE(caption(m, "LegsLabel(1)"), QString("1"));
         QCOMPARE(caption(m, "LegsLabel(2)"), QString("0"));
-        QVERIFY(m.NextKnop->isEnabled());
-        QVERIFY(!m.Knop1[20]->isEnabled());
-        QVERIFY(!m.ZeroKnop->isEnabled());
+        QVERIFY(control<StyledButton>(m, "NextKnop")->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "Knop1(20)")->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "ZeroKnop")->isEnabled());
     }
 
     void aTurnAboveTheRemainingScoreIsRefused() {
         MainWindow m;
-        StartDuoMatch(m, "Koos", "Fred", false, 3, 501, "duo");
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 10, "duo");
         book(m, 1);
-        m.state.DuoRemaining[2] = 10;
-        m.ScoreLabel[2]->setText("10");
         darts(m, {"Knop1(20)"});
         book(m, 2);
         QCOMPARE(prompts->texts(), QStringList{kTooHigh});
         QCOMPARE(prompts->seen.first().title, kAppTitle);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("10"));
-        QCOMPARE(m.ListSpeler[2]->count(), 0);
+        QCOMPARE(control<QListWidget>(m, "ListSpeler(2)")->count(), 0);
         QCOMPARE(dartSlots(m), QStringList({"20", "0", "0"}));
-        QVERIFY(m.AddKnopDuo[2]->isEnabled());
+        QVERIFY(control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
         click(m, "CorrectieKnop");
         darts(m, {"Knop1(10)"});
         book(m, 2);
@@ -176,27 +175,27 @@ class DuoPlayTest : public QObject, private PlaySession {
         MainWindow m;
         StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
         playLeg(m, 1);
-        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
-        QVERIFY(!m.AddKnopDuo[2]->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
         book(m, 1);
         book(m, 2);
         QTest::keyClick(&m, Qt::Key_Return);
-        QCOMPARE(m.state.LegsWon1, 1);
+        QCOMPARE(m.duoMatch().legsWon(1), 1);
         QCOMPARE(caption(m, "LegsLabel(1)"), QString("1"));
         QCOMPARE(m.scoreList.count(), 2);
         QCOMPARE(prompts->texts(), QStringList{kLegOver});
         const QStringList turns1 = entries(m, "ListSpeler(1)"), turns2 = entries(m, "ListSpeler(2)");
-        m.UndoLastTurn(1, 0);
-        m.UndoLastTurn(2, 0);
+        m.duoMatch().undoLastTurn(1);
+        m.duoMatch().undoLastTurn(2);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("0"));
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("301"));
         QCOMPARE(entries(m, "ListSpeler(1)"), turns1);
         QCOMPARE(entries(m, "ListSpeler(2)"), turns2);
 
         click(m, "NextKnop");
-        QVERIFY(m.AddKnopDuo[2]->isEnabled());
-        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
-        QVERIFY(m.Knop1[20]->isEnabled());
+        QVERIFY(control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
+        QVERIFY(control<StyledButton>(m, "Knop1(20)")->isEnabled());
     }
 
     void undoTakesBackTheLastTurnOfThatPlayer() {
@@ -210,18 +209,18 @@ class DuoPlayTest : public QObject, private PlaySession {
         book(m, 1);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("364"));
         QCOMPARE(caption(m, "GemidLabel(1)"), QString("22.8"));
-        m.UndoLastTurn(1, 0);
+        m.duoMatch().undoLastTurn(1);
         QCOMPARE(caption(m, "ScoreLabel(1)"), QString("384"));
-        QCOMPARE(m.state.DuoRemaining[1], 384);
+        QCOMPARE(m.duoMatch().remaining(1), 384);
         QCOMPARE(entries(m, "ListSpeler(1)"), QStringList{"117"});
         // Player 2 is still the one to throw; the average is that of the turns left.
-        QVERIFY(m.AddKnopDuo[2]->isEnabled());
-        QVERIFY(!m.AddKnopDuo[1]->isEnabled());
+        QVERIFY(control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
         QCOMPARE(caption(m, "GemidLabel(1)"), QString("39.0"));
-        m.UndoLastTurn(2, 0);
+        m.duoMatch().undoLastTurn(2);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
-        QCOMPARE(m.ListSpeler[2]->count(), 0);
-        m.UndoLastTurn(2, 0);
+        QCOMPARE(control<QListWidget>(m, "ListSpeler(2)")->count(), 0);
+        m.duoMatch().undoLastTurn(2);
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("501"));
     }
 
@@ -270,7 +269,7 @@ class DuoPlayTest : public QObject, private PlaySession {
             for (const QString& t : turns[p])
                 left -= t.toInt();
             QCOMPARE(caption(m, QStringLiteral("ScoreLabel(%1)").arg(p)), QString::number(left));
-            QCOMPARE(m.state.DuoRemaining[p], left);
+            QCOMPARE(m.duoMatch().remaining(p), left);
             QCOMPARE(caption(m, QStringLiteral("GemidLabel(%1)").arg(p)), averages[p]);
             if (legOver) QCOMPARE(m.scoreList.cell(p - 1, 27), averages[p]);
         }
@@ -296,23 +295,24 @@ class DuoPlayTest : public QObject, private PlaySession {
         QCOMPARE(prompts->seen.last().kind, Prompt::Question);
         QCOMPARE(prompts->seen.last().title, QString("End Match"));
         QCOMPARE(caption(m, "LegsLabel(1)"), QString("2"));
-        QVERIFY(!m.Bull50->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "Bull50")->isEnabled());
         if (!yes) {
             QVERIFY(home->read("Teams/Finale.lib").isEmpty());
             QVERIFY(dialogsShown.isEmpty());
             // A decided match plays no further leg: another one could crown a second winner.
-            QVERIFY(!m.NextKnop->isEnabled());
-            QVERIFY(!m.AddKnopDuo[1]->isEnabled() && !m.AddKnopDuo[2]->isEnabled());
-            QVERIFY(m.state.ScoreListChanged);
+            QVERIFY(!control<StyledButton>(m, "NextKnop")->isEnabled());
+            QVERIFY(!control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled() &&
+                    !control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
+            QVERIFY(m.session.scoreListChanged);
             return;
         }
         QCOMPARE(dialogsShown, QStringList{"DuoForm"});
         ScoreListModel saved;
-        QVERIFY(vx::LoadDuoList(saved, "Finale"));
+        QVERIFY(vx::loadDuoList(saved, "Finale"));
         QCOMPARE(saved.count(), 6);
         for (int r = 0; r < 6; ++r)
             QVERIFY(saved.row(r) == m.scoreList.row(r));
-        QVERIFY(!m.state.ScoreListChanged);
+        QVERIFY(!m.session.scoreListChanged);
     }
 
     void nextKnopAlternatesTheStarter() {
@@ -322,19 +322,27 @@ class DuoPlayTest : public QObject, private PlaySession {
         const std::array<int, 5> winners = {1, 2, 1, 2, 1};
         for (int leg = 1; leg <= 5; ++leg) {
             const int starter = leg % 2 == 1 ? 1 : 2;
-            QVERIFY(!m.StartBol[starter]->isHidden());
-            QVERIFY(m.StartBol[3 - starter]->isHidden());
+            QVERIFY(!control<QLabel>(m, QStringLiteral("StartBol(%1)").arg(starter))->isHidden());
+            QVERIFY(control<QLabel>(m, QStringLiteral("StartBol(%1)").arg(3 - starter))->isHidden());
             QCOMPARE(atTheThrow(m), starter);
-            QCOMPARE(m.ListSpeler[starter]->palette().color(QPalette::Base), QColor(150, 250, 120));
-            QCOMPARE(m.ListSpeler[3 - starter]->palette().color(QPalette::Base), QColor(250, 250, 220));
+            QCOMPARE(control<QListWidget>(m, QStringLiteral("ListSpeler(%1)").arg(starter))
+                         ->palette()
+                         .color(QPalette::Base),
+                     QColor(150, 250, 120));
+            QCOMPARE(control<QListWidget>(m, QStringLiteral("ListSpeler(%1)").arg(3 - starter))
+                         ->palette()
+                         .color(QPalette::Base),
+                     QColor(250, 250, 220));
             playLeg(m, winners[leg - 1]);
             if (leg == 5) break;
             click(m, "NextKnop");
-            QVERIFY(!m.NextKnop->isEnabled());
+            QVERIFY(!control<StyledButton>(m, "NextKnop")->isEnabled());
             QCOMPARE(caption(m, "ScoreLabel(1)"), QString("301"));
             QCOMPARE(caption(m, "ScoreLabel(2)"), QString("301"));
-            QCOMPARE(m.state.DuoRemaining[1], 301);
-            QCOMPARE(m.ListSpeler[1]->count() + m.ListSpeler[2]->count(), 0);
+            QCOMPARE(m.duoMatch().remaining(1), 301);
+            QCOMPARE(control<QListWidget>(m, "ListSpeler(1)")->count() +
+                         control<QListWidget>(m, "ListSpeler(2)")->count(),
+                     0);
             QCOMPARE(caption(m, "GemidLabel(1)"), QString("0"));
             QCOMPARE(caption(m, "UitgooiSpeler(1)"), QString("Checkout"));
         }
@@ -363,8 +371,8 @@ class DuoPlayTest : public QObject, private PlaySession {
             QCOMPARE(prompts->seen.size(), i + 1 + (last ? 1 : 0));
         }
         QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
-        QCOMPARE(m.state.SetsWon1, 2);
-        QCOMPARE(m.state.LegsWon2, 1);
+        QCOMPARE(m.duoMatch().setsWon(1), 2);
+        QCOMPARE(m.duoMatch().legsWon(2), 1);
         QCOMPARE(dialogsShown, QStringList{"DuoForm"});
         QCOMPARE(m.scoreList.count(), 20);
         QByteArray file = home->read("Teams/Sets.lib");

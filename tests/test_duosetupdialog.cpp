@@ -3,10 +3,10 @@
 #include "core/common/Utilities.h"
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QAction>
@@ -32,41 +32,39 @@ void WriteDuoFile(const QString& name, int rows) {
         row[1] = r % 2 ? QStringLiteral("-") : QStringLiteral("v");
         model.appendRow(row);
     }
-    QVERIFY(vx::SaveDuoList(model, name));
+    QVERIFY(vx::saveDuoList(model, name));
 }
 
-// A main window composed for a duo match that has just finished a match of "First to 7 Legs":
-// every value the setup has to reset is off its start value.
+// Player `winner` takes a leg of 501 in three turns of his own (180, 180, 141); the other
+// books a turn of 0 whenever it is his turn.
+void WinLeg(DuoMatch& match, int winner) {
+    const QList<QList<Dart>> turns = {{{60, "T20"}, {60, "T20"}, {60, "T20"}},
+                                      {{60, "T20"}, {60, "T20"}, {60, "T20"}},
+                                      {{60, "T20"}, {57, "T19"}, {24, "D12"}}};
+    for (int own = 0; !match.isLegOver();) {
+        if (match.atTheThrow() == winner)
+            for (const Dart& dart : turns.at(own++))
+                match.enterDart(dart.points, dart.code);
+        match.bookTurn();
+    }
+}
+
+// A main window composed for a duo match of "First to 9" that has just finished its tenth leg,
+// 7-3, started by player 2: every value the setup has to reset is off its start value.
 struct DuoWindow {
     vxtest::TempHome home;
     vxtest::ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> main;
 
-    DuoWindow() : main(std::make_unique<MainWindow>()) {
-        ComposeMainWindow(*main, true);
+    explicit DuoWindow(DuoSetup::Kind kind = DuoSetup::Kind::Legs) : main(std::make_unique<MainWindow>()) {
         MainWindow& m = *main;
-        MatchState& s = m.state;
-        s.DuoMatchKind = 2;
-        s.SetsToWin = 4;
-        s.LegsToWin = 7;
-        s.LegsWon1 = 7;
-        s.LegsWon2 = 2;
-        s.SetsWon1 = 1;
-        s.SetsWon2 = 1;
-        s.DartNumber = 3;
-        s.DuoFileName = QStringLiteral("Vorige");
-        m.NaamBestand->setText(QStringLiteral("Vorige"));
-        m.Label5[2]->setText(QStringLiteral("60"));
-        m.NextKnop->setEnabled(true);
-        for (int k = 1; k <= 2; ++k) {
-            m.ListSpeler[k]->addItem(QStringLiteral("100"));
-            m.PuntenLabel[k]->setText(QStringLiteral("45"));
-            m.LegsLabel[k]->setText(QStringLiteral("5"));
-            m.UitgooiSpeler[k]->setText(QStringLiteral("T20 D20"));
+        m.compose(MatchKind::Duo);
+        m.startDuoMatch({{QStringLiteral("Speler 1"), QStringLiteral("Speler 2")}, 501, kind, 9},
+                        QStringLiteral("Vorige"));
+        for (int winner : {1, 2, 1, 1, 2, 1, 1, 2, 1, 1}) {
+            if (m.duoMatch().isLegOver()) m.duoMatch().nextLeg();
+            WinLeg(m.duoMatch(), winner);
         }
-        m.StartBol[2]->show();
-        m.AddKnopDuo[2]->setEnabled(true);
-        m.AddKnopDuo[1]->setEnabled(false);
         m.scoreList.setFirstHeader(QStringLiteral("Piet"));
     }
 };
@@ -84,7 +82,7 @@ class DuoSetupDialogTest : public QObject {
         vxtest::TempHome home;
         WriteDuoFile(QStringLiteral("Beta"), 0);
         WriteDuoFile(QStringLiteral("alpha"), 0);
-        QVERIFY(CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Ann")})); // a team is no duo file
+        QVERIFY(createTeamFiles(QStringLiteral("Club"), {QStringLiteral("Ann")})); // a team is no duo file
         MainWindow m;
         DuoSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Duo Match"));
@@ -121,71 +119,84 @@ class DuoSetupDialogTest : public QObject {
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(w.prompts.seen.isEmpty());
 
-        const MatchState& s = m.state;
-        QCOMPARE(s.DuoFileName, QStringLiteral("Alpha"));
-        QCOMPARE(s.StartScore, 501);
-        QCOMPARE(s.DuoRemaining[1], 501);
-        QCOMPARE(s.DuoRemaining[2], 501);
-        QCOMPARE(int(s.DuoMatchKind), 1);
-        QCOMPARE(s.SetsToWin, 3);
-        QCOMPARE(s.LegsToWin, 7); // the target of the other kind keeps its value
-        QCOMPARE(s.LegsWon1 + s.LegsWon2 + s.SetsWon1 + s.SetsWon2, 0);
-        QCOMPARE(int(s.DartNumber), 1);
+        const DuoMatch& s = m.duoMatch();
+        QCOMPARE(m.session.duoFileName, QStringLiteral("Alpha"));
+        QCOMPARE(s.setup().startScore, 501);
+        QCOMPARE(s.remaining(1), 501);
+        QCOMPARE(s.remaining(2), 501);
+        QCOMPARE(s.setup().kind, DuoSetup::Kind::Sets);
+        QCOMPARE(s.setup().target, 3);
+        QCOMPARE(s.legsWon(1) + s.legsWon(2) + s.setsWon(1) + s.setsWon(2), 0);
+        QCOMPARE(s.turn().nextSlot(), 1);
 
-        QCOMPARE(m.Label17->text(), QStringLiteral("First to 3 Sets"));
-        QCOMPARE(m.Label16->text(), QStringLiteral("Naam Spelers                     Sets    Legs"));
-        QCOMPARE(m.Label16->pos(), QPoint(TwipsToPixels(360), TwipsToPixels(7680)));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label17")->text(), QStringLiteral("First to 3 Sets"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label16")->text(),
+                 QStringLiteral("Naam Spelers                     Sets    Legs"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label16")->pos(),
+                 QPoint(twipsToPixels(360), twipsToPixels(7680)));
         for (int k = 1; k <= 2; ++k) {
             const QString name = k == 1 ? QStringLiteral("Koos") : QStringLiteral("Fred");
-            QCOMPARE(m.SpelerLabel[k]->text(), name);
-            QCOMPARE(m.NaamLabel[k]->text(), name + QStringLiteral(" "));
-            QCOMPARE(m.NaamLabel[k]->width(), TwipsToPixels(2640));
-            QVERIFY(!m.SetsLabel[k]->isHidden());
-            QCOMPARE(m.ScoreLabel[k]->text(), QStringLiteral("501"));
-            QCOMPARE(m.SetsLabel[k]->text(), QStringLiteral("0"));
-            QCOMPARE(m.LegsLabel[k]->text(), QStringLiteral("0"));
-            QCOMPARE(m.PuntenLabel[k]->text(), QStringLiteral("0"));
-            QCOMPARE(m.UitgooiSpeler[k]->text(), QStringLiteral("Checkout"));
-            QCOMPARE(m.ListSpeler[k]->count(), 0);
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("SpelerLabel(%1)").arg(k))->text(), name);
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->text(),
+                     name + QStringLiteral(" "));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->width(),
+                     twipsToPixels(2640));
+            QVERIFY(!vxtest::control<QLabel>(m, QStringLiteral("SetsLabel(%1)").arg(k))->isHidden());
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("ScoreLabel(%1)").arg(k))->text(),
+                     QStringLiteral("501"));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("SetsLabel(%1)").arg(k))->text(),
+                     QStringLiteral("0"));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("LegsLabel(%1)").arg(k))->text(),
+                     QStringLiteral("0"));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("PuntenLabel(%1)").arg(k))->text(),
+                     QStringLiteral("0"));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("UitgooiSpeler(%1)").arg(k))->text(),
+                     QStringLiteral("Checkout"));
+            QCOMPARE(vxtest::control<QListWidget>(m, QStringLiteral("ListSpeler(%1)").arg(k))->count(), 0);
         }
         for (int j = 1; j <= 3; ++j)
-            QCOMPARE(m.Label5[j]->text(), QStringLiteral("0"));
-        QVERIFY(m.AddKnopDuo[1]->isEnabled());
-        QVERIFY(!m.AddKnopDuo[2]->isEnabled());
-        QVERIFY(!m.StartBol[1]->isHidden());
-        QVERIFY(m.StartBol[2]->isHidden());
-        QCOMPARE(BackColor(m.ListSpeler[1]), QColor(150, 250, 120));
-        QCOMPARE(BackColor(m.ListSpeler[2]), QColor(250, 250, 220));
-        QVERIFY(!m.NextKnop->isEnabled());
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("Label5(%1)").arg(j))->text(),
+                     QStringLiteral("0"));
+        QVERIFY(vxtest::control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(m, "AddKnopDuo(2)")->isEnabled());
+        QVERIFY(!vxtest::control<QLabel>(m, "StartBol(1)")->isHidden());
+        QVERIFY(vxtest::control<QLabel>(m, "StartBol(2)")->isHidden());
+        QCOMPARE(BackColor(vxtest::control<QListWidget>(m, "ListSpeler(1)")), QColor(150, 250, 120));
+        QCOMPARE(BackColor(vxtest::control<QListWidget>(m, "ListSpeler(2)")), QColor(250, 250, 220));
+        QVERIFY(!vxtest::control<StyledButton>(m, "NextKnop")->isEnabled());
         for (int i = 1; i <= 20; ++i)
-            QVERIFY(m.Knop1[i]->isEnabled() && m.Knop2[i]->isEnabled() && m.Knop3[i]->isEnabled());
-        QVERIFY(m.Bull25->isEnabled() && m.Bull50->isEnabled() && m.ZeroKnop->isEnabled());
+            QVERIFY(vxtest::control<StyledButton>(m, QStringLiteral("Knop1(%1)").arg(i))->isEnabled() &&
+                    vxtest::control<StyledButton>(m, QStringLiteral("Knop2(%1)").arg(i))->isEnabled() &&
+                    vxtest::control<StyledButton>(m, QStringLiteral("Knop3(%1)").arg(i))->isEnabled());
+        QVERIFY(vxtest::control<StyledButton>(m, "Bull25")->isEnabled() &&
+                vxtest::control<StyledButton>(m, "Bull50")->isEnabled() &&
+                vxtest::control<StyledButton>(m, "ZeroKnop")->isEnabled());
 
         QCOMPARE(m.scoreList.headerText(0), QStringLiteral("Naam Speler"));
         QCOMPARE(m.scoreList.count(), 4);
         QCOMPARE(m.scoreList.cell(0, 1), QStringLiteral("v"));
-        QCOMPARE(m.Label19->text(), QStringLiteral("4 Items"));
-        QCOMPARE(m.NaamBestand->text(), QStringLiteral("Alpha"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label19")->text(), QStringLiteral("4 Items"));
+        QCOMPARE(vxtest::control<QAction>(m, "NaamBestand")->text(), QStringLiteral("Alpha"));
     }
 
     void legsTargetHidesTheSetsBoxes() {
-        DuoWindow w;
+        DuoWindow w(DuoSetup::Kind::Sets);
         MainWindow& m = *w.main;
-        m.state.DuoMatchKind = 1;
         DuoSetupDialog form(m);
         QTest::mouseClick(form.legsOption, Qt::LeftButton);
         QVERIFY(form.legsOption->isChecked());
         form.targetCombo->setCurrentIndex(form.targetCombo->findText(QStringLiteral("5")));
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(int(m.state.DuoMatchKind), 2);
-        QCOMPARE(m.state.LegsToWin, 5);
-        QCOMPARE(m.state.SetsToWin, 4);
-        QCOMPARE(m.Label17->text(), QStringLiteral("First to 5 Legs"));
-        QCOMPARE(m.Label16->text(), QStringLiteral("Naam Spelers                                Legs"));
+        QCOMPARE(m.duoMatch().setup().kind, DuoSetup::Kind::Legs);
+        QCOMPARE(m.duoMatch().setup().target, 5);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label17")->text(), QStringLiteral("First to 5 Legs"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label16")->text(),
+                 QStringLiteral("Naam Spelers                                Legs"));
         for (int k = 1; k <= 2; ++k) {
-            QVERIFY(m.SetsLabel[k]->isHidden());
-            QCOMPARE(m.NaamLabel[k]->width(), TwipsToPixels(3300));
+            QVERIFY(vxtest::control<QLabel>(m, QStringLiteral("SetsLabel(%1)").arg(k))->isHidden());
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("NaamLabel(%1)").arg(k))->width(),
+                     twipsToPixels(3300));
         }
     }
 
@@ -194,7 +205,7 @@ class DuoSetupDialogTest : public QObject {
         MainWindow& m = *w.main;
         for (const char* name : {"Koos", "Fred", "Koos", "Fred", "Koos", "Fred"})
             m.scoreList.appendRow({QString::fromLatin1(name)});
-        m.ShowRowCount();
+        m.showRowCount();
         DuoSetupDialog form(m);
         form.player1Edit->setText(QStringLiteral("  Koos "));
         form.startScoreCombo->setCurrentText(QStringLiteral("401"));
@@ -202,18 +213,18 @@ class DuoSetupDialogTest : public QObject {
         form.fileNameCombo->setCurrentText(QStringLiteral("Nieuw paar"));
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(m.state.StartScore, 401);
-        QCOMPARE(m.state.DuoRemaining[1], 401);
-        QCOMPARE(m.state.DuoRemaining[2], 401);
-        QCOMPARE(m.ScoreLabel[2]->text(), QStringLiteral("401"));
-        QCOMPARE(m.state.SetsToWin, 2);
-        QCOMPARE(m.Label17->text(), QStringLiteral("First to 2 Sets"));
-        QCOMPARE(m.SpelerLabel[1]->text(), QStringLiteral("  Koos "));
-        QCOMPARE(m.NaamLabel[1]->text(), QStringLiteral("  Koos  "));
+        QCOMPARE(m.duoMatch().setup().startScore, 401);
+        QCOMPARE(m.duoMatch().remaining(1), 401);
+        QCOMPARE(m.duoMatch().remaining(2), 401);
+        QCOMPARE(vxtest::control<QLabel>(m, "ScoreLabel(2)")->text(), QStringLiteral("401"));
+        QCOMPARE(m.duoMatch().setup().target, 2);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label17")->text(), QStringLiteral("First to 2 Sets"));
+        QCOMPARE(vxtest::control<QLabel>(m, "SpelerLabel(1)")->text(), QStringLiteral("  Koos "));
+        QCOMPARE(vxtest::control<QLabel>(m, "NaamLabel(1)")->text(), QStringLiteral("  Koos  "));
         // A new name: no file yet, an empty list, and nothing written until the match is saved.
-        QCOMPARE(m.state.DuoFileName, QStringLiteral("Nieuw paar"));
+        QCOMPARE(m.session.duoFileName, QStringLiteral("Nieuw paar"));
         QCOMPARE(m.scoreList.count(), 0);
-        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label19")->text(), QStringLiteral("0 Items"));
         QVERIFY(!QFile::exists(w.home.file("Teams/Nieuw paar.lib")));
     }
 
@@ -250,9 +261,9 @@ class DuoSetupDialogTest : public QObject {
         QTest::keyClicks(edit, keys);
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(m.state.DuoFileName, file);
-        QCOMPARE(m.state.StartScore, start);
-        QCOMPARE(m.ScoreLabel[1]->text(), QString::number(start));
+        QCOMPARE(m.session.duoFileName, file);
+        QCOMPARE(m.duoMatch().setup().startScore, start);
+        QCOMPARE(vxtest::control<QLabel>(m, "ScoreLabel(1)")->text(), QString::number(start));
     }
 
     void refusedInputChangesNothing_data() {
@@ -360,14 +371,14 @@ class DuoSetupDialogTest : public QObject {
         QCOMPARE(w.prompts.texts(), QStringList{message});
         QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Vorlentix"));
         QVERIFY(!accepted);
-        QCOMPARE(m.state.DuoFileName, QStringLiteral("Vorige"));
-        QCOMPARE(int(m.state.DuoMatchKind), 2);
-        QCOMPARE(m.state.LegsWon1, 7);
-        QCOMPARE(m.state.StartScore, 501);
-        QCOMPARE(m.SpelerLabel[1]->text(), QStringLiteral("Speler 1"));
-        QCOMPARE(m.NaamBestand->text(), QStringLiteral("Vorige"));
-        QVERIFY(m.NextKnop->isEnabled());
-        QVERIFY(!m.Knop1[1]->isEnabled());
+        QCOMPARE(m.session.duoFileName, QStringLiteral("Vorige"));
+        QCOMPARE(m.duoMatch().setup().kind, DuoSetup::Kind::Legs);
+        QCOMPARE(m.duoMatch().legsWon(1), 7);
+        QCOMPARE(m.duoMatch().setup().startScore, 501);
+        QCOMPARE(vxtest::control<QLabel>(m, "SpelerLabel(1)")->text(), QStringLiteral("Speler 1"));
+        QCOMPARE(vxtest::control<QAction>(m, "NaamBestand")->text(), QStringLiteral("Vorige"));
+        QVERIFY(vxtest::control<StyledButton>(m, "NextKnop")->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(m, "Knop1(1)")->isEnabled());
         QVERIFY(!QDir(w.home.file("Teams")).exists());
     }
 
@@ -412,8 +423,8 @@ class DuoSetupDialogTest : public QObject {
         QCOMPARE(form.fileNameCombo->currentIndex(), 1);
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(w.main->state.DuoFileName, added);
-        QCOMPARE(w.main->NaamBestand->text(), added);
+        QCOMPARE(w.main->session.duoFileName, added);
+        QCOMPARE(vxtest::control<QAction>(*w.main, "NaamBestand")->text(), added);
     }
 
     void cancelChangesNothing() {
@@ -430,14 +441,14 @@ class DuoSetupDialogTest : public QObject {
         QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(w.prompts.seen.isEmpty());
-        QCOMPARE(m.state.DuoFileName, QStringLiteral("Vorige"));
-        QCOMPARE(m.state.LegsToWin, 7);
-        QCOMPARE(m.state.StartScore, 501);
-        QCOMPARE(m.SpelerLabel[1]->text(), QStringLiteral("Speler 1"));
-        QCOMPARE(m.Label17->text(), QStringLiteral("First to 3 Sets"));
+        QCOMPARE(m.session.duoFileName, QStringLiteral("Vorige"));
+        QCOMPARE(m.duoMatch().setup().target, 9);
+        QCOMPARE(m.duoMatch().setup().startScore, 501);
+        QCOMPARE(vxtest::control<QLabel>(m, "SpelerLabel(1)")->text(), QStringLiteral("Speler 1"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label17")->text(), QStringLiteral("First to 9 Legs"));
         QCOMPARE(m.scoreList.count(), 0);
-        QCOMPARE(m.ListSpeler[1]->count(), 1);
-        QVERIFY(m.NextKnop->isEnabled());
+        QCOMPARE(vxtest::control<QListWidget>(m, "ListSpeler(1)")->count(), 3);
+        QVERIFY(vxtest::control<StyledButton>(m, "NextKnop")->isEnabled());
         QCOMPARE(w.home.read("Teams/Alpha.lib"), alpha);
     }
 };

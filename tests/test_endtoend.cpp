@@ -1,6 +1,7 @@
 // A team evening from the first window to the files on disk: the start dialog, a new team made
 // through the menu button, a leg on the buttons, the next player, a leg on the keyboard, the
 // save from the menu button and the close, then every byte the program left behind.
+#include "playsupport.h"
 #include "shellsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/SaveDialog.h"
@@ -84,8 +85,8 @@ class EndToEndTest : public QObject {
         QPointer<MainWindow> m = start.mainWindow();
         QVERIFY(m);
         QVERIFY(QTest::qWaitForWindowExposed(m));
-        QVERIFY(m->Frame4->isVisible());
-        QVERIFY(m->DuoFrame->isHidden());
+        QVERIFY(vxtest::control<QFrame>(*m, "Frame4")->isVisible());
+        QVERIFY(vxtest::control<QFrame>(*m, "DuoFrame")->isHidden());
 
         // A new team through menu button 0.
         dialogs.onOpen = [](QDialog& dialog) {
@@ -98,47 +99,51 @@ class EndToEndTest : public QObject {
             Click(form.okButton);
             return form.result();
         };
-        Click(m->MenuKnop[0]);
+        Click(vxtest::control<StyledButton>(*m, "MenuKnop(0)"));
         QCOMPARE(dialogs.opened, QStringList{"SpelersForm"});
-        QVERIFY(m->state.NewTeamMode);
-        QCOMPARE(m->Label12->text(), QStringLiteral("Oost"));
-        QCOMPARE(m->Label9->text(), QStringLiteral("Anna"));
-        QCOMPARE(m->Label7->text(), QStringLiteral("301"));
+        QVERIFY(m->session.newTeamMode);
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label12")->text(), QStringLiteral("Oost"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label9")->text(), QStringLiteral("Anna"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label7")->text(), QStringLiteral("301"));
         QCOMPARE(home.read("Teams/Oost/Bert.lib"), PlayerFile("Bert", {}));
 
         // Anna's leg on the buttons: 180, then 121 out.
-        for (StyledButton* dart : {m->Knop3[20], m->Knop3[20], m->Knop3[20]})
+        for (StyledButton* dart :
+             {vxtest::control<StyledButton>(*m, "Knop3(20)"), vxtest::control<StyledButton>(*m, "Knop3(20)"),
+              vxtest::control<StyledButton>(*m, "Knop3(20)")})
             Click(dart);
-        Click(m->AddKnop);
-        QCOMPARE(m->Label7->text(), QStringLiteral("121"));
-        for (StyledButton* dart : {m->Knop3[20], m->Knop3[17], m->Knop2[5]})
+        Click(vxtest::control<StyledButton>(*m, "AddKnop"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label7")->text(), QStringLiteral("121"));
+        for (StyledButton* dart :
+             {vxtest::control<StyledButton>(*m, "Knop3(20)"), vxtest::control<StyledButton>(*m, "Knop3(17)"),
+              vxtest::control<StyledButton>(*m, "Knop2(5)")})
             Click(dart);
         QCOMPARE(prompts.texts(), QStringList{"Einde Leg, klik op 'Volgende Speler'..."});
-        QCOMPARE(m->Label19->text(), QStringLiteral("1 Items"));
-        QVERIFY(m->state.ScoreListChanged);
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label19")->text(), QStringLiteral("1 Items"));
+        QVERIFY(m->session.scoreListChanged);
 
         // The next player: Anna's list goes to her file, Bert's comes in.
-        Click(m->NextPlayerKnop);
-        QVERIFY(m->SpelersList->isVisible());
-        QListWidgetItem* bert = m->SpelersList->item(1);
+        Click(vxtest::control<StyledButton>(*m, "NextPlayerKnop"));
+        QVERIFY(vxtest::control<QListWidget>(*m, "SpelersList")->isVisible());
+        QListWidgetItem* bert = vxtest::control<QListWidget>(*m, "SpelersList")->item(1);
         QCOMPARE(bert->text(), QStringLiteral("Bert"));
-        QTest::mouseClick(m->SpelersList->viewport(), Qt::LeftButton, {},
-                          m->SpelersList->visualItemRect(bert).center());
-        QCOMPARE(m->Label9->text(), QStringLiteral("Bert"));
-        QCOMPARE(m->Label19->text(), QStringLiteral("0 Items"));
+        QTest::mouseClick(vxtest::control<QListWidget>(*m, "SpelersList")->viewport(), Qt::LeftButton, {},
+                          vxtest::control<QListWidget>(*m, "SpelersList")->visualItemRect(bert).center());
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label9")->text(), QStringLiteral("Bert"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label19")->text(), QStringLiteral("0 Items"));
         const QByteArray anna = PlayerFile("Anna", {TeamRow("07-03-2024 / 9:05:03", {"180", "121"}, "50,2")});
         QCOMPARE(home.read("Teams/Oost/Anna.lib"), anna);
 
         // Bert's leg on the keyboard, later that evening: 100, 180, then 21 out in two darts.
         clock.at = QDateTime(QDate(2024, 3, 7), QTime(21, 40, 15));
-        QTest::keyClicks(m->ListView1, QStringLiteral("T20 D20 0"));
-        QTest::keyClick(m->ListView1, Qt::Key_Return);
-        QCOMPARE(m->Label7->text(), QStringLiteral("201"));
-        QTest::keyClicks(m->ListView1, QStringLiteral("T20 T20 T20"));
-        QTest::keyClick(m->ListView1, Qt::Key_Return);
-        QCOMPARE(m->Label7->text(), QStringLiteral("21"));
-        QTest::keyClicks(m->ListView1, QStringLiteral("1 D10 "));
-        QCOMPARE(m->Label19->text(), QStringLiteral("1 Items"));
+        QTest::keyClicks(vxtest::control<QTableView>(*m, "ListView1"), QStringLiteral("T20 D20 0"));
+        QTest::keyClick(vxtest::control<QTableView>(*m, "ListView1"), Qt::Key_Return);
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label7")->text(), QStringLiteral("201"));
+        QTest::keyClicks(vxtest::control<QTableView>(*m, "ListView1"), QStringLiteral("T20 T20 T20"));
+        QTest::keyClick(vxtest::control<QTableView>(*m, "ListView1"), Qt::Key_Return);
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label7")->text(), QStringLiteral("21"));
+        QTest::keyClicks(vxtest::control<QTableView>(*m, "ListView1"), QStringLiteral("1 D10 "));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label19")->text(), QStringLiteral("1 Items"));
         QCOMPARE(prompts.seen.size(), 2);
 
         // Saved from menu button 2, under the player at the board.
@@ -149,10 +154,10 @@ class EndToEndTest : public QObject {
             Click(form.saveButton);
             return form.result();
         };
-        Click(m->MenuKnop[2]);
+        Click(vxtest::control<StyledButton>(*m, "MenuKnop(2)"));
         QCOMPARE(dialogs.opened, (QStringList{"SpelersForm", "SaveForm"}));
         QCOMPARE(shownName, QStringLiteral("Bert"));
-        QVERIFY(!m->state.ScoreListChanged);
+        QVERIFY(!m->session.scoreListChanged);
 
         // Closing asks nothing now and brings back the start dialog.
         m->close();

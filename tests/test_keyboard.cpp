@@ -1,9 +1,9 @@
 // Darts from the keyboard: the typed entries, the keys of the scheme, and the same result
 // through the main window as with the buttons.
 #include "core/match/KeyboardEntry.h"
-#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
+#include "ui/main/MainWindow.h"
 
 #include <QDialog>
 #include <QSignalSpy>
@@ -125,7 +125,7 @@ class KeyboardTest : public QObject {
     void parse() {
         QFETCH(QString, text);
         QFETCH(std::optional<TypedDart>, dart);
-        QCOMPARE(ParseTypedDart(text), dart);
+        QCOMPARE(parseTypedDart(text), dart);
     }
 
     void keys_data() {
@@ -246,11 +246,12 @@ class KeyboardTest : public QObject {
         darts(clicked, {"Knop3(20)", "Knop2(16)", "Knop1(5)"});
         QCOMPARE(dartSlots(typed), QStringList({"60", "32", "5"}));
         QCOMPARE(dartSlots(typed), dartSlots(clicked));
-        QCOMPARE(typed.state.RemainingScore, clicked.state.RemainingScore);
-        QCOMPARE(typed.state.DartNumber, clicked.state.DartNumber);
-        QCOMPARE(typed.AddKnop->toolTip(), clicked.AddKnop->toolTip());
-        QVERIFY(typed.picImage == clicked.picImage);
-        QVERIFY(typed.picImage != typed.boardImage);
+        QCOMPARE(remainingScore(typed), remainingScore(clicked));
+        QCOMPARE(nextDartSlot(typed), nextDartSlot(clicked));
+        QCOMPARE(control<StyledButton>(typed, "AddKnop")->toolTip(),
+                 control<StyledButton>(clicked, "AddKnop")->toolTip());
+        QVERIFY(typed.teamPanel()->markedBoard() == clicked.teamPanel()->markedBoard());
+        QVERIFY(typed.teamPanel()->markedBoard() != typed.teamPanel()->boardImage());
 
         typeKeys(typed, "Enter");
         QCOMPARE(entries(typed, "List1"), QStringList{"97"});
@@ -264,7 +265,7 @@ class KeyboardTest : public QObject {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         auto* label = control<QLabel>(m, "TypedDartLabel");
-        QCOMPARE(label->parentWidget(), m.Frame1);
+        QCOMPARE(label->parentWidget(), control<QFrame>(m, "Frame1"));
         typeKeys(m, "T 2");
         QCOMPARE(label->text(), QString("T2"));
         typeKeys(m, "5");
@@ -272,14 +273,15 @@ class KeyboardTest : public QObject {
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(200, 0, 0));
         typeKeys(m, "Space Enter");
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.List1->count(), 0);
+        QCOMPARE(control<QListWidget>(m, "List1")->count(), 0);
         typeKeys(m, "Back");
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         typeKeys(m, "Space");
         QCOMPARE(label->text(), QString());
         QCOMPARE(dartSlots(m), QStringList({"6", "0", "0"}));
         // The label sits on the board without covering any other control.
-        for (QWidget* other : m.Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* other :
+             control<QFrame>(m, "Frame1")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (other != label && !other->isHidden())
                 QVERIFY2(!other->geometry().intersects(label->geometry()), qPrintable(other->objectName()));
     }
@@ -288,11 +290,11 @@ class KeyboardTest : public QObject {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
         typeKeys(m, "T 2 0 Space T 2 0 Space");
-        QCOMPARE(m.state.RemainingScore, 381);
+        QCOMPARE(remainingScore(m), 381);
         typeKeys(m, "1 Back Back");
-        QCOMPARE(m.state.RemainingScore, 501);
+        QCOMPARE(remainingScore(m), 501);
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(nextDartSlot(m), 1);
     }
 
     // A Space meant for a typed dart never also presses the button that has the focus; with
@@ -300,12 +302,12 @@ class KeyboardTest : public QObject {
     void spaceOnAFocusedButtonEntersOnce() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        QTest::keyClick(m.Knop1[20], Qt::Key_5);
-        QTest::keyClick(m.Knop1[20], Qt::Key_Space);
+        QTest::keyClick(control<StyledButton>(m, "Knop1(20)"), Qt::Key_5);
+        QTest::keyClick(control<StyledButton>(m, "Knop1(20)"), Qt::Key_Space);
         QCOMPARE(dartSlots(m), QStringList({"5", "0", "0"}));
-        QTest::keyClick(m.Knop1[20], Qt::Key_Space);
+        QTest::keyClick(control<StyledButton>(m, "Knop1(20)"), Qt::Key_Space);
         QCOMPARE(dartSlots(m), QStringList({"5", "20", "0"}));
-        QCOMPARE(m.state.RemainingScore, 476);
+        QCOMPARE(remainingScore(m), 476);
     }
 
     void spaceClicksTheFocusedButton_data() {
@@ -347,21 +349,19 @@ class KeyboardTest : public QObject {
         typeKeys(m, "5 0 Enter");
         QCOMPARE(entries(m, "ListSpeler(2)"), QStringList{"50"});
         QCOMPARE(caption(m, "ScoreLabel(2)"), QString("451"));
-        QVERIFY(m.AddKnopDuo[1]->isEnabled());
+        QVERIFY(control<StyledButton>(m, "AddKnopDuo(1)")->isEnabled());
     }
 
     // Typed darts obey the board: switched-off buttons refuse them too.
     void keysFollowTheButtonsState() {
         MainWindow m;
-        StartDuoMatch(m, "Koos", "Fred", false, 3, 301, "duo");
-        m.state.DuoRemaining[1] = 40;
-        m.ScoreLabel[1]->setText("40");
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 40, "duo");
         typeKeys(m, "D 2 0 Enter");
         QCOMPARE(caption(m, "LegsLabel(1)"), QString("1"));
         typeKeys(m, "T 2 0 Space Enter");
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
         QCOMPARE(m.scoreList.count(), 2);
-        QCOMPARE(m.state.LegsWon1, 1);
+        QCOMPARE(m.duoMatch().legsWon(1), 1);
     }
 
     void keysWaitWhileADialogIsOpen() {
@@ -374,7 +374,7 @@ class KeyboardTest : public QObject {
             QCOMPARE(QApplication::activeModalWidget(), &dialog);
             typeKeys(m, "T 2 0 Space Enter");
             QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-            QCOMPARE(m.List1->count(), 0);
+            QCOMPARE(control<QListWidget>(m, "List1")->count(), 0);
         }
         // While the scorer picks the next player the keys belong to the player list.
         click(m, "NextPlayerKnop");

@@ -1,7 +1,7 @@
 // The score list files: exact bytes, reading what others wrote, saves that never lose the old
 // file, team folders and listings, refused names, and readers that survive any bytes at all.
-#include "core/files/TextFile.h"
 #include "core/files/ScoreListFiles.h"
+#include "core/files/TextFile.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -86,14 +86,14 @@ class LibFilesTest : public QObject {
         model.appendRow(MakeRow(QStringLiteral("07-03-2024 / 9:05:03"), 3));
         model.appendRow(MakeRow(QStringLiteral("Jür®gen"), 25));
         model.appendRow(MakeRow(QStringLiteral("  spaced  "), 0));
-        QVERIFY(SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
 
         QByteArray expected = Header("Jan");
         for (const Row& row : Rows(model)) {
             QByteArrayList fields;
             for (const QString& cell : row) {
                 QByteArray bytes;
-                QVERIFY(EncodeCp1252(cell, &bytes));
+                QVERIFY(encodeCp1252(cell, &bytes));
                 fields << bytes;
             }
             expected += Record(fields);
@@ -105,7 +105,7 @@ class LibFilesTest : public QObject {
         QVERIFY(written.contains("J\xFCr\xAEgen"));
 
         ScoreListModel back;
-        QVERIFY(LoadPlayerList(back, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(loadPlayerList(back, QStringLiteral("Club"), QStringLiteral("Jan")));
         QCOMPARE(Rows(back), Rows(model));
         QCOMPARE(back.itemsText(), QStringLiteral("3 Items"));
     }
@@ -114,12 +114,12 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         QVERIFY(!QFileInfo::exists(home.file(QStringLiteral("Teams"))));
         ScoreListModel model;
-        QVERIFY(SaveDuoList(model, QStringLiteral("Finale")));
+        QVERIFY(saveDuoList(model, QStringLiteral("Finale")));
         QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")), Header("Duomatch"));
 
         ScoreListModel back;
         back.appendRow(MakeRow(QStringLiteral("old"), 1));
-        QVERIFY(LoadDuoList(back, QStringLiteral("Finale")));
+        QVERIFY(loadDuoList(back, QStringLiteral("Finale")));
         QCOMPARE(back.count(), 0);
         QCOMPARE(back.itemsText(), QStringLiteral("0 Items"));
     }
@@ -167,7 +167,7 @@ class LibFilesTest : public QObject {
         home.write(QStringLiteral("Teams/Club/Jan.lib"), bytes);
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("before"), 2));
-        const FileResult result = LoadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
+        const FileResult result = loadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.error.isEmpty(), ok);
         QStringList cells;
@@ -186,17 +186,17 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("kept?"), 1));
-        const FileResult result = LoadDuoList(model, QStringLiteral("Nergens"));
+        const FileResult result = loadDuoList(model, QStringLiteral("Nergens"));
         QVERIFY(!result);
         QVERIFY(result.error.contains(QStringLiteral("Nergens.lib")));
         QCOMPARE(model.count(), 0);
 
         // Listed, then gone before it is read.
         home.write(QStringLiteral("Teams/Club/Jan.lib"), Header("Jan") + Record({"A"}));
-        QCOMPARE(ListTeamPlayers(QStringLiteral("Club")), QStringList{"Jan"});
+        QCOMPARE(listTeamPlayers(QStringLiteral("Club")), QStringList{"Jan"});
         QVERIFY(QFile::remove(home.file(QStringLiteral("Teams/Club/Jan.lib"))));
         model.appendRow(MakeRow(QStringLiteral("kept?"), 1));
-        QVERIFY(!LoadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(!loadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
         QCOMPARE(model.count(), 0);
     }
 
@@ -218,7 +218,7 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("old"), 4));
-        QVERIFY(SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
         const QString path = home.file(QStringLiteral("Teams/Club/Jan.lib"));
         const QByteArray before = ReadBytes(path);
 
@@ -230,7 +230,7 @@ class LibFilesTest : public QObject {
         {
             std::optional<FileSizeLimit> limit;
             if (how == u"limit") limit.emplace(before.size() + 4096);
-            result = SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
+            result = savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
         }
         QVERIFY(!result);
         QVERIFY2(result.error.startsWith(QStringLiteral("De scorelijst is niet opgeslagen")) &&
@@ -266,7 +266,7 @@ class LibFilesTest : public QObject {
         for (const char* name : {"A", "B", "C"})
             model.appendRow(MakeRow(QString::fromLatin1(name), 3));
         model.setCell(1, column, text);
-        const FileResult result = SaveDuoList(model, QStringLiteral("Finale"));
+        const FileResult result = saveDuoList(model, QStringLiteral("Finale"));
         QVERIFY(!result);
         QVERIFY2(result.error.contains(row) && result.error.contains(field), qPrintable(result.error));
         QVERIFY(!QFileInfo::exists(home.file(QStringLiteral("Teams/Finale.lib"))));
@@ -298,10 +298,10 @@ class LibFilesTest : public QObject {
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("A"), 1));
         FileResult result;
-        if (action == u"save duo") result = SaveDuoList(model, QStringLiteral("Finale"));
+        if (action == u"save duo") result = saveDuoList(model, QStringLiteral("Finale"));
         if (action == u"create team")
-            result = CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")});
-        if (action == u"load duo") result = LoadDuoList(model, QStringLiteral("Finale"));
+            result = createTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")});
+        if (action == u"load duo") result = loadDuoList(model, QStringLiteral("Finale"));
         QVERIFY(!result);
         QVERIFY2(result.error.contains(reason), qPrintable(result.error));
     }
@@ -311,15 +311,15 @@ class LibFilesTest : public QObject {
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("A"), 1));
         home.write(QStringLiteral("Teams"), "a file where the folder should be");
-        FileResult duo = SaveDuoList(model, QStringLiteral("Finale"));
+        FileResult duo = saveDuoList(model, QStringLiteral("Finale"));
         QVERIFY(!duo);
         QVERIFY(duo.error.startsWith(QStringLiteral("De map")));
-        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
-        QVERIFY(!CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")}));
+        QVERIFY(!savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(!createTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan")}));
 
         vxtest::TempHome other;
         QVERIFY(QDir().mkpath(other.file(QStringLiteral("Teams/Club/Jan.lib"))));
-        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
+        QVERIFY(!savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan")));
         QVERIFY(QFileInfo(other.file(QStringLiteral("Teams/Club/Jan.lib"))).isDir());
     }
 
@@ -362,7 +362,7 @@ class LibFilesTest : public QObject {
         QFETCH(QString, name);
         QFETCH(int, kind);
         QFETCH(QString, refusal);
-        const FileResult result = CheckName(name, NameKind(kind));
+        const FileResult result = checkName(name, NameKind(kind));
         QCOMPARE(result.ok, refusal.isEmpty());
         QVERIFY2(result.error.contains(refusal), qPrintable(result.error));
     }
@@ -371,11 +371,11 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("A"), 1));
-        QVERIFY(!SaveDuoList(model, QStringLiteral("../uit")));
-        QVERIFY(!SavePlayerList(model, QStringLiteral(".."), QStringLiteral("Jan")));
-        QVERIFY(!SavePlayerList(model, QStringLiteral("Club"), QStringLiteral("Łukasz")));
-        QVERIFY(!CreateTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan"), QStringLiteral("a/b")}));
-        QVERIFY(!LoadDuoList(model, QStringLiteral("../uit")));
+        QVERIFY(!saveDuoList(model, QStringLiteral("../uit")));
+        QVERIFY(!savePlayerList(model, QStringLiteral(".."), QStringLiteral("Jan")));
+        QVERIFY(!savePlayerList(model, QStringLiteral("Club"), QStringLiteral("Łukasz")));
+        QVERIFY(!createTeamFiles(QStringLiteral("Club"), {QStringLiteral("Jan"), QStringLiteral("a/b")}));
+        QVERIFY(!loadDuoList(model, QStringLiteral("../uit")));
         QCOMPARE(model.count(), 0);
         QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{});
@@ -385,19 +385,19 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("A"), 1));
-        QVERIFY(SaveDuoList(model, QString()));
+        QVERIFY(saveDuoList(model, QString()));
         QVERIFY(QFileInfo::exists(home.file(QStringLiteral("Teams/.lib"))));
-        QCOMPARE(ListDuoFiles(), QStringList{QString()});
+        QCOMPARE(listDuoFiles(), QStringList{QString()});
         ScoreListModel back;
-        QVERIFY(LoadDuoList(back, QString()));
+        QVERIFY(loadDuoList(back, QString()));
         QCOMPARE(Rows(back), Rows(model));
     }
 
     void listings() {
         vxtest::TempHome home;
-        QCOMPARE(ListTeams(), QStringList{});
-        QCOMPARE(ListDuoFiles(), QStringList{});
-        QCOMPARE(ListTeamPlayers(QStringLiteral("Club")), QStringList{});
+        QCOMPARE(listTeams(), QStringList{});
+        QCOMPARE(listDuoFiles(), QStringList{});
+        QCOMPARE(listTeamPlayers(QStringLiteral("Club")), QStringList{});
 
         for (const char* file : {"Teams/beta/Piet.lib", "Teams/beta/Jan.lib", "Teams/beta/notes.txt",
                                  "Teams/beta/OUD.LIB", "Teams/beta/Jan.lib.bak", "Teams/Alpha/Ann.lib",
@@ -406,11 +406,11 @@ class LibFilesTest : public QObject {
         QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/Gamma"))));
         QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/beta/map.lib"))));
 
-        QCOMPARE(ListTeams(), (QStringList{"Alpha", "beta", "Gamma"}));
-        QCOMPARE(ListTeamPlayers(QStringLiteral("beta")), (QStringList{"Jan", "Piet"}));
-        QCOMPARE(ListTeamPlayers(QStringLiteral("Gamma")), QStringList{});
-        QCOMPARE(ListDuoFiles(), (QStringList{"anna", "Finale"}));
-        QCOMPARE(ListTeamPlayers(QStringLiteral("..")), QStringList{});
+        QCOMPARE(listTeams(), (QStringList{"Alpha", "beta", "Gamma"}));
+        QCOMPARE(listTeamPlayers(QStringLiteral("beta")), (QStringList{"Jan", "Piet"}));
+        QCOMPARE(listTeamPlayers(QStringLiteral("Gamma")), QStringList{});
+        QCOMPARE(listDuoFiles(), (QStringList{"anna", "Finale"}));
+        QCOMPARE(listTeamPlayers(QStringLiteral("..")), QStringList{});
     }
 
     void creatingATeamKeepsExistingRows() {
@@ -418,26 +418,26 @@ class LibFilesTest : public QObject {
         ScoreListModel model;
         model.appendRow(MakeRow(QStringLiteral("leg 1"), 3));
         model.appendRow(MakeRow(QStringLiteral("leg 2"), 9));
-        QVERIFY(SavePlayerList(model, QStringLiteral("A"), QStringLiteral("Jan")));
+        QVERIFY(savePlayerList(model, QStringLiteral("A"), QStringLiteral("Jan")));
         const QByteArray jan = home.read(QStringLiteral("Teams/A/Jan.lib"));
         // Written elsewhere: another title and name, LF line ends.
         QByteArray kees = "Oud\nKees de Oude\n" + kSep + "\n" + Record({"leg K", "v"});
         kees.replace("\r\n", "\n");
         home.write(QStringLiteral("Teams/A/Kees.lib"), kees);
 
-        QVERIFY(CreateTeamFiles(QStringLiteral("A"), {"Jan", "Piet", "Kees"}));
+        QVERIFY(createTeamFiles(QStringLiteral("A"), {"Jan", "Piet", "Kees"}));
         QCOMPARE(home.read(QStringLiteral("Teams/A/Jan.lib")), jan);
         QCOMPARE(home.read(QStringLiteral("Teams/A/Piet.lib")), Header("Piet"));
         QCOMPARE(home.read(QStringLiteral("Teams/A/Kees.lib")), Header("Kees") + Record({"leg K", "v"}));
         ScoreListModel back;
-        QVERIFY(LoadPlayerList(back, QStringLiteral("A"), QStringLiteral("Jan")));
+        QVERIFY(loadPlayerList(back, QStringLiteral("A"), QStringLiteral("Jan")));
         QCOMPARE(Rows(back), Rows(model));
     }
 
     void creatingATeamReportsAPlayerItCannotWrite() {
         vxtest::TempHome home;
         QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/A/Jan.lib"))));
-        const FileResult result = CreateTeamFiles(QStringLiteral("A"), {"Jan", "Piet"});
+        const FileResult result = createTeamFiles(QStringLiteral("A"), {"Jan", "Piet"});
         QVERIFY(!result);
         QVERIFY2(result.error.contains(QStringLiteral("\"Jan\"")), qPrintable(result.error));
         QCOMPARE(home.read(QStringLiteral("Teams/A/Piet.lib")), Header("Piet"));
@@ -460,7 +460,7 @@ class LibFilesTest : public QObject {
         vxtest::TempHome home;
         home.write(QStringLiteral("Teams/hostile.lib"), bytes);
         ScoreListModel model;
-        QVERIFY(LoadDuoList(model, QStringLiteral("hostile")));
+        QVERIFY(loadDuoList(model, QStringLiteral("hostile")));
         QCOMPARE(model.count(), rows);
     }
 
@@ -473,7 +473,7 @@ class LibFilesTest : public QObject {
         for (int i = 0; i < 6; ++i)
             seedModel.appendRow(MakeRow(QStringLiteral("leg %1").arg(i), i * 5));
         QByteArray valid;
-        QVERIFY(EncodeLines(ScoreListLines(seedModel, QStringLiteral("Jan")), &valid));
+        QVERIFY(encodeLines(scoreListLines(seedModel, QStringLiteral("Jan")), &valid));
         const QByteArray alphabet("\r\n-- 0123456789abc\x80\x81\xAE\xFF\t\0", 24);
 
         vxtest::TempHome home;
@@ -508,9 +508,9 @@ class LibFilesTest : public QObject {
                 }
             }
 
-            const QStringList lines = SplitLines(DecodeCp1252(bytes));
+            const QStringList lines = splitLines(decodeCp1252(bytes));
             QVector<Row> rows;
-            const bool ok = ParseScoreList(lines, &rows);
+            const bool ok = parseScoreList(lines, &rows);
             QCOMPARE(ok, lines.size() >= 3);
             QVERIFY(rows.size() <= (lines.size() + 28) / 29);
             for (const Row& row : rows) {
@@ -521,15 +521,15 @@ class LibFilesTest : public QObject {
             ScoreListModel model;
             model.replaceAll(rows);
             QByteArray rewritten;
-            QVERIFY(EncodeLines(ScoreListLines(model, QStringLiteral("x")), &rewritten));
+            QVERIFY(encodeLines(scoreListLines(model, QStringLiteral("x")), &rewritten));
             QVector<Row> again;
-            QVERIFY(ParseScoreList(SplitLines(DecodeCp1252(rewritten)), &again));
+            QVERIFY(parseScoreList(splitLines(decodeCp1252(rewritten)), &again));
             QCOMPARE(again, rows);
 
             if (n % 20 == 0) { // and now and then the whole way through a file
                 home.write(QStringLiteral("Teams/fuzz.lib"), bytes);
                 ScoreListModel loaded;
-                QCOMPARE(LoadDuoList(loaded, QStringLiteral("fuzz")).ok, ok);
+                QCOMPARE(loadDuoList(loaded, QStringLiteral("fuzz")).ok, ok);
                 QCOMPARE(Rows(loaded), rows);
             }
         }

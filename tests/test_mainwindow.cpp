@@ -2,10 +2,11 @@
 // for both kinds of match.
 #include "core/common/Utilities.h"
 #include "core/files/ScoreListFiles.h"
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/StartDialog.h"
+#include "ui/main/HelpPanel.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QDir>
@@ -39,15 +40,15 @@ struct OwnData {
     QStringList checkoutEntries() {
         MainWindow m;
         QStringList out;
-        for (int i = 0; i < m.UitgooiList->count(); ++i)
-            out.append(m.UitgooiList->item(i)->text());
+        for (int i = 0; i < vxtest::control<QListWidget>(m, "UitgooiList")->count(); ++i)
+            out.append(vxtest::control<QListWidget>(m, "UitgooiList")->item(i)->text());
         return out;
     }
     QStringList helpEntries() {
         MainWindow m;
         QStringList out;
-        for (int i = 0; i < m.HelpList->count(); ++i)
-            out.append(m.HelpList->item(i)->text());
+        for (int i = 0; i < vxtest::control<QListWidget>(m, "HelpList")->count(); ++i)
+            out.append(vxtest::control<QListWidget>(m, "HelpList")->item(i)->text());
         return out;
     }
 };
@@ -66,7 +67,7 @@ class MainWindowTest : public QObject {
         QVERIFY(home.read("Vorlentix.ini").isEmpty());
         {
             MainWindow m;
-            QCOMPARE(m.state.FooterText, kDefaultFooterText);
+            QCOMPARE(m.session.footerText, kDefaultFooterText);
             QCOMPARE(home.read("Vorlentix.ini"), kDefaultIni);
         }
     }
@@ -89,7 +90,7 @@ class MainWindowTest : public QObject {
         vxtest::TempHome home;
         home.write("Vorlentix.ini", bytes);
         MainWindow m;
-        QCOMPARE(m.state.FooterText, footer);
+        QCOMPARE(m.session.footerText, footer);
         QCOMPARE(home.read("Vorlentix.ini") == kDefaultIni, rewritten);
         if (!rewritten) QCOMPARE(home.read("Vorlentix.ini"), bytes);
     }
@@ -99,8 +100,8 @@ class MainWindowTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         prompts.answers = {false};
         auto* m = new MainWindow;
-        m->state.ScoreListChanged = true;
-        m->state.FooterText = QStringLiteral("De Pijl, Utrecht");
+        m->session.scoreListChanged = true;
+        m->session.footerText = QStringLiteral("De Pijl, Utrecht");
         m->close();
         QCOMPARE(prompts.seen.size(), 1);
         QCOMPARE(prompts.seen[0].kind, vxtest::Prompt::Question);
@@ -166,10 +167,10 @@ class MainWindowTest : public QObject {
         data.home.write("Data/Help.lib", longLine);
         vxtest::ScriptedPrompts prompts;
         auto* m = new MainWindow;
-        ComposeMainWindow(*m, false);
-        QVERIFY(m->UitgooiList->count() > 0);
-        QCOMPARE(m->HelpList->count(), 2);
-        QCOMPARE(m->HelpList->item(1)->text(), QStringLiteral("end"));
+        m->compose(MatchKind::Team);
+        QVERIFY(vxtest::control<QListWidget>(*m, "UitgooiList")->count() > 0);
+        QCOMPARE(vxtest::control<QListWidget>(*m, "HelpList")->count(), 2);
+        QCOMPARE(vxtest::control<QListWidget>(*m, "HelpList")->item(1)->text(), QStringLiteral("end"));
         m->close();
         QVERIFY(prompts.seen.isEmpty());
     }
@@ -187,66 +188,81 @@ class MainWindowTest : public QObject {
         QFETCH(QColor, clock);
         vxtest::TempHome home;
         auto* m = new MainWindow;
-        ComposeMainWindow(*m, duo);
+        m->compose(duo ? MatchKind::Duo : MatchKind::Team);
         QCOMPARE(m->isDuoMatch(), duo);
-        QCOMPARE(m->DuoFrame->isHidden(), !duo);
-        QCOMPARE(m->Frame4->isHidden(), duo);
-        QCOMPARE(m->DuoFrame->geometry(), m->Frame4->geometry());
-        QCOMPARE(m->AddKnop->isEnabled(), !duo);
-        QCOMPARE(m->UitgooiLabel->isHidden(), duo);
-        QCOMPARE(m->state.ScreenColor, screen);
+        QCOMPARE(vxtest::control<QFrame>(*m, "DuoFrame")->isHidden(), !duo);
+        QCOMPARE(vxtest::control<QFrame>(*m, "Frame4")->isHidden(), duo);
+        QCOMPARE(vxtest::control<QFrame>(*m, "DuoFrame")->geometry(),
+                 vxtest::control<QFrame>(*m, "Frame4")->geometry());
+        QCOMPARE(vxtest::control<StyledButton>(*m, "AddKnop")->isEnabled(), !duo);
+        QCOMPARE(vxtest::control<QLabel>(*m, "UitgooiLabel")->isHidden(), duo);
+        QCOMPARE(m->session.screenColor, screen);
         QCOMPARE(backColor(m->centralWidget()), screen);
-        QCOMPARE(backColor(m->Frame1), screen);
-        QCOMPARE(backColor(m->Frame5), screen);
-        QCOMPARE(m->KlokLabel->palette().color(QPalette::WindowText), clock);
-        QCOMPARE(backColor(m->Label5[2]), QColor(120, 255, 255));
-        QCOMPARE(backColor(m->ListSpeler[1]), QColor(150, 250, 120));
-        QCOMPARE(backColor(m->ListSpeler[2]), QColor(250, 250, 220));
+        QCOMPARE(backColor(vxtest::control<QFrame>(*m, "Frame1")), screen);
+        QCOMPARE(backColor(vxtest::control<QFrame>(*m, "Frame5")), screen);
+        QCOMPARE(vxtest::control<QLabel>(*m, "KlokLabel")->palette().color(QPalette::WindowText), clock);
+        QCOMPARE(backColor(vxtest::control<QLabel>(*m, "Label5(2)")), QColor(120, 255, 255));
+        QCOMPARE(backColor(vxtest::control<QListWidget>(*m, "ListSpeler(1)")), QColor(150, 250, 120));
+        QCOMPARE(backColor(vxtest::control<QListWidget>(*m, "ListSpeler(2)")), QColor(250, 250, 220));
 
         // every dart button disabled until a match is set up; Correctie is not a dart button
         for (int i = 1; i <= 20; ++i) {
-            for (auto* row : {&m->Knop1, &m->Knop2, &m->Knop3}) {
-                QVERIFY(!(*row)[i]->isEnabled());
-                QCOMPARE((*row)[i]->text(), QString::number(i));
+            for (const char* row : {"Knop1", "Knop2", "Knop3"}) {
+                const auto* button =
+                    vxtest::control<StyledButton>(*m, QStringLiteral("%1(%2)").arg(row).arg(i));
+                QVERIFY(!button->isEnabled());
+                QCOMPARE(button->text(), QString::number(i));
             }
         }
-        QVERIFY(!m->Bull25->isEnabled() && !m->Bull50->isEnabled() && !m->ZeroKnop->isEnabled());
-        QVERIFY(m->CorrectieKnop->isEnabled());
-        QVERIFY(!m->NextKnop->isEnabled());
-        QVERIFY(!m->AddKnopDuo[1]->isEnabled() && !m->AddKnopDuo[2]->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(*m, "Bull25")->isEnabled() &&
+                !vxtest::control<StyledButton>(*m, "Bull50")->isEnabled() &&
+                !vxtest::control<StyledButton>(*m, "ZeroKnop")->isEnabled());
+        QVERIFY(vxtest::control<StyledButton>(*m, "CorrectieKnop")->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(*m, "NextKnop")->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(*m, "AddKnopDuo(1)")->isEnabled() &&
+                !vxtest::control<StyledButton>(*m, "AddKnopDuo(2)")->isEnabled());
 
         // a sample of positions and sizes, in twips / 15
         QCOMPARE(m->findChild<QWidget*>("Knop1(20)")->geometry(),
-                 QRect(TwipsToPixels(180 + 450 * 19), 20, 28, 28));
+                 QRect(twipsToPixels(180 + 450 * 19), 20, 28, 28));
         QCOMPARE(m->findChild<QWidget*>("Knop3(1)")->geometry(), QRect(12, 92, 28, 28));
-        QCOMPARE(m->findChild<QWidget*>("Label5(3)")->geometry(), QRect(TwipsToPixels(10680), 164, 40, 26));
-        QCOMPARE(m->AddKnop->geometry(), QRect(TwipsToPixels(11690), 11, 32, 192));
+        QCOMPARE(m->findChild<QWidget*>("Label5(3)")->geometry(), QRect(twipsToPixels(10680), 164, 40, 26));
+        QCOMPARE(vxtest::control<StyledButton>(*m, "AddKnop")->geometry(),
+                 QRect(twipsToPixels(11690), 11, 32, 192));
         QCOMPARE(m->findChild<QWidget*>("MenuKnop(8)")->geometry(),
-                 QRect(TwipsToPixels(135 + 675 * 8), 16, 40, 40));
+                 QRect(twipsToPixels(135 + 675 * 8), 16, 40, 40));
         QCOMPARE(m->findChild<QWidget*>("AddKnopDuo(2)")->geometry(), QRect(206, 316, 91, 24));
-        QCOMPARE(m->Pic->geometry(), QRect(20, 229, 271, 271));
-        QCOMPARE(m->findChild<QWidget*>("HelpFrame")->geometry(), m->Frame2->geometry());
+        QCOMPARE(vxtest::control<QLabel>(*m, "Pic")->geometry(), QRect(20, 229, 271, 271));
+        QCOMPARE(m->findChild<QWidget*>("HelpFrame")->geometry(),
+                 vxtest::control<QFrame>(*m, "Frame2")->geometry());
 
         // captions and tooltips with their blanks
-        QCOMPARE(m->ZeroKnop->toolTip(), QStringLiteral(" Misser / Buiten de ring "));
-        QCOMPARE(m->AddKnopDuo[2]->toolTip(), QStringLiteral(" Score toevoegen aan Speler 2 "));
-        QCOMPARE(m->Label4->text(), QStringLiteral("Bull           Bull's Eye     Zero"));
-        QCOMPARE(m->Label16->text(), QStringLiteral("Naam Spelers                     Sets    Legs"));
-        QCOMPARE(m->Label17->text(), QStringLiteral("First to 3 Sets"));
-        QCOMPARE(m->Label12->text(), QStringLiteral("?"));
-        QCOMPARE(m->Label9->text(), QStringLiteral("?"));
-        QCOMPARE(m->Label19->text(), QStringLiteral("0 Items"));
-        QCOMPARE(m->KlokLabel->text(), QStringLiteral("00:00:00"));
-        QVERIFY(m->StartBol[1]->isHidden() && m->StartBol[2]->isHidden());
+        QCOMPARE(vxtest::control<StyledButton>(*m, "ZeroKnop")->toolTip(),
+                 QStringLiteral(" Misser / Buiten de ring "));
+        QCOMPARE(vxtest::control<StyledButton>(*m, "AddKnopDuo(2)")->toolTip(),
+                 QStringLiteral(" Score toevoegen aan Speler 2 "));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label4")->text(),
+                 QStringLiteral("Bull           Bull's Eye     Zero"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label16")->text(),
+                 QStringLiteral("Naam Spelers                     Sets    Legs"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label17")->text(), QStringLiteral("First to 3 Sets"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label12")->text(), QStringLiteral("?"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label9")->text(), QStringLiteral("?"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label19")->text(), QStringLiteral("0 Items"));
+        QCOMPARE(vxtest::control<QLabel>(*m, "KlokLabel")->text(), QStringLiteral("00:00:00"));
+        QVERIFY(vxtest::control<QLabel>(*m, "StartBol(1)")->isHidden() &&
+                vxtest::control<QLabel>(*m, "StartBol(2)")->isHidden());
         // the pictures compiled into the program reach their controls
-        QCOMPARE(m->StartBol[1]->pixmap().size(), QSize(40, 40));
+        QCOMPARE(vxtest::control<QLabel>(*m, "StartBol(1)")->pixmap().size(), QSize(40, 40));
         for (int i = 0; i <= 8; ++i)
-            QCOMPARE(m->MenuKnop[i]->picture().size(), QSize(76, 38));
-        QCOMPARE(m->Image[5]->pixmap().size(), QSize(38, 38));
+            QCOMPARE(
+                vxtest::control<StyledButton>(*m, QStringLiteral("MenuKnop(%1)").arg(i))->picture().size(),
+                QSize(76, 38));
+        QCOMPARE(vxtest::control<QLabel>(*m, "Image5")->pixmap().size(), QSize(38, 38));
 
         // the score list grid: 28 columns with their headers and widths
-        QCOMPARE(m->ListView1->model()->columnCount(), 28);
-        QHeaderView* header = m->ListView1->horizontalHeader();
+        QCOMPARE(vxtest::control<QTableView>(*m, "ListView1")->model()->columnCount(), 28);
+        QHeaderView* header = vxtest::control<QTableView>(*m, "ListView1")->horizontalHeader();
         QCOMPARE(m->scoreList.headerText(0), QStringLiteral("Naam Speler"));
         QCOMPARE(m->scoreList.headerText(1), QStringLiteral("Out"));
         QCOMPARE(m->scoreList.headerText(2), QStringLiteral("D.1"));
@@ -263,12 +279,12 @@ class MainWindowTest : public QObject {
         OwnData data;
         data.home.write("Data/Help.lib", "eerste\r\n\r\n");
         auto* m = new MainWindow;
-        ComposeMainWindow(*m, true);
-        const QImage page = m->slideBackImage;
+        m->compose(MatchKind::Duo);
+        const QImage page = m->helpPanel()->pageImage();
         QCOMPARE(page.size(), QSize(753, 650));
         QCOMPARE(page.pixelColor(700, 20), QColor(0, 30, 0));
         auto hasColourInBand = [&](int topTwips, const QColor& colour) {
-            for (int y = TwipsToPixels(topTwips); y < TwipsToPixels(topTwips) + 14; ++y)
+            for (int y = twipsToPixels(topTwips); y < twipsToPixels(topTwips) + 14; ++y)
                 for (int x = 10; x < 300; ++x)
                     // text is anti-aliased: look for a stroke pixel close to the colour
                     if (qAbs(page.pixelColor(x, y).red() - colour.red()) < 70 &&
@@ -311,29 +327,29 @@ class MainWindowTest : public QObject {
     void unreadableScoreListFileIsNeverWrittenOver() {
         vxtest::TempHome home;
         auto* m = new MainWindow;
-        ComposeMainWindow(*m, true);
+        m->compose(MatchKind::Duo);
         home.write("Teams/Finale.lib", "not a score list"); // no complete header
-        QVERIFY(!m->LoadDuoList(QStringLiteral("Finale")));
+        QVERIFY(!m->loadDuoList(QStringLiteral("Finale")));
         ScoreListModel::Row row;
         row[0] = QStringLiteral("Koos");
         m->scoreList.appendRow(row);
-        m->state.ScoreListChanged = true;
-        const FileResult saved = m->SaveDuoList(QStringLiteral("Finale"));
+        m->session.scoreListChanged = true;
+        const FileResult saved = m->saveDuoList(QStringLiteral("Finale"));
         QVERIFY(!saved);
         QVERIFY(saved.error.contains(QStringLiteral("niet overschreven")));
         QCOMPARE(home.read("Teams/Finale.lib"), QByteArray("not a score list"));
-        QVERIFY(m->state.ScoreListChanged);
-        QVERIFY(m->SaveDuoList(QStringLiteral("Finale2")));
+        QVERIFY(m->session.scoreListChanged);
+        QVERIFY(m->saveDuoList(QStringLiteral("Finale2")));
 
         // a name without a file yet is a new list: no failure, the counter reads 0
-        m->Label19->setText(QStringLiteral("7 Items"));
-        m->state.ScoreListChanged = true;
-        QVERIFY(m->LoadDuoList(QStringLiteral("Nieuw")));
+        vxtest::control<QLabel>(*m, "Label19")->setText(QStringLiteral("7 Items"));
+        m->session.scoreListChanged = true;
+        QVERIFY(m->loadDuoList(QStringLiteral("Nieuw")));
         QCOMPARE(m->scoreList.count(), 0);
-        QCOMPARE(m->Label19->text(), QStringLiteral("0 Items"));
-        QVERIFY(!m->state.ScoreListChanged);
+        QCOMPARE(vxtest::control<QLabel>(*m, "Label19")->text(), QStringLiteral("0 Items"));
+        QVERIFY(!m->session.scoreListChanged);
         // a refused name is a failure, not a new list
-        QVERIFY(!m->LoadDuoList(QStringLiteral("../Finale")));
+        QVERIFY(!m->loadDuoList(QStringLiteral("../Finale")));
         m->close();
     }
 

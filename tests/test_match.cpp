@@ -1,8 +1,9 @@
 // The rules of play on the match model alone: whole team legs and duo matches played from
 // scripts, and what no sequence of darts, Correctie, booking and undo may ever break.
-#include "core/match/KeyboardEntry.h"
 #include "core/match/DuoMatch.h"
+#include "core/match/KeyboardEntry.h"
 #include "core/match/TeamLeg.h"
+#include "core/match/TeamMatch.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -21,7 +22,7 @@ using Result = DuoMatch::BookResult;
 // "undo1"/"undo2" for one player, "next" for the next leg, and "win1"/"win2": that player wins
 // a leg of 60 with T20, the other booking a turn of 0 first when at the throw.
 template <class Model> void enter(Model& model, const QString& word) {
-    const TypedDart d = ParseTypedDart(word).value(); // throws on a word that is not a dart
+    const TypedDart d = parseTypedDart(word).value(); // throws on a word that is not a dart
     model.enterDart(d.points, d.dartCode);
 }
 
@@ -42,7 +43,7 @@ void playTeam(TeamLeg& leg, const QString& script) {
     }
 }
 
-const QStringList kCheckouts = {"100,T20 D20", "60,20 D20"};
+const QStringList kCheckouts = {"100,T20 D20", "60,20 D20", "130,T20 T20 D5"};
 
 QString checkout(const std::optional<QString>& suggestion) {
     return suggestion ? " co " + *suggestion : QString();
@@ -51,7 +52,7 @@ QString checkout(const std::optional<QString>& suggestion) {
 // [Turns], the score before the turn, the remaining score, the next slot, won, the checkout.
 QString describe(const TeamLeg& leg) {
     return QStringLiteral("[%1] %2 %3 slot %4%5%6")
-        .arg(TurnTexts(leg.turns()).join(u' '))
+        .arg(turnTexts(leg.turns()).join(u' '))
         .arg(leg.remainingBeforeTurn())
         .arg(leg.remaining())
         .arg(leg.turn().nextSlot())
@@ -100,7 +101,7 @@ QString describe(const DuoMatch& m) {
     for (int p : {1, 2})
         text += QStringLiteral("%1 [%2] %3 +%4%5 | ")
                     .arg(m.remaining(p))
-                    .arg(TurnTexts(m.turns(p)).join(u' '), m.average(p))
+                    .arg(turnTexts(m.turns(p)).join(u' '), m.average(p))
                     .arg(m.turnSum(p))
                     .arg(checkout(m.checkout(p)));
     return text + QStringLiteral("at %1").arg(m.atTheThrow());
@@ -136,8 +137,11 @@ class MatchTest : public QObject {
             << 101 << "T20 add 20 add 5 undo undo T20 D20 1" << "[101] 0 0 slot 4 won";
         QTest::newRow("a won leg is not undone") << 40 << "D20 undo" << "[40] 0 0 slot 2 won";
         QTest::newRow("no player: darts held") << 0 << "20 19 add undo" << "[] 0 -39 slot 1";
-        QTest::newRow("the checkout is for the score left")
-            << 180 << "T20 20" << "[] 180 100 slot 3 co T20 D20";
+        QTest::newRow("the checkout is for the score and the darts left")
+            << 160 << "T20" << "[] 160 100 slot 2 co T20 D20";
+        QTest::newRow("no route of the table with one dart left") << 180 << "T20 20" << "[] 180 100 slot 3";
+        QTest::newRow("one dart left, a double") << 120 << "T20 20" << "[] 120 40 slot 3 co D20";
+        QTest::newRow("a full turn has no dart left") << 200 << "T20 T20 20" << "[] 200 60 slot 4";
         // clang-format on
     }
     void teamLeg() {
@@ -154,6 +158,39 @@ class MatchTest : public QObject {
         QCOMPARE(booked.size() - undone.size(), leg.turns().size());
         // What is gone from the start score is in the turn list: all of it once the leg is won.
         QCOMPARE(total(leg.turns()) + leg.remainingBeforeTurn(), start);
+    }
+
+    // Picking players: a fresh leg for whoever is picked, never a player the team lacks.
+    void teamMatch_data() {
+        QTest::addColumn<QString>("script"); // "startN": Ann and Bob from N; "pickN": player N to the board
+        QTest::addColumn<QString>("after");  // the player at the board and the leg
+        QTest::addColumn<int>("changes");    // playerChanged() signals
+        // clang-format off
+        QTest::newRow("no team, nobody to pick") << "pick1 T20" << "0  [] 0 -60 slot 1" << 0;
+        QTest::newRow("player 1 starts") << "start301 T20" << "1 Ann [] 301 241 slot 2" << 1;
+        QTest::newRow("a leg not finished is dropped") << "start301 T20 add pick2" << "2 Bob [] 301 301 slot 1" << 2;
+        QTest::newRow("the same player again") << "start301 T20 add T20 pick1" << "1 Ann [] 301 301 slot 1" << 2;
+        QTest::newRow("no such player") << "start301 T20 add pick3 pick0" << "1 Ann [60] 241 241 slot 1" << 1;
+        QTest::newRow("after a won leg") << "start60 T20 pick2 20" << "2 Bob [] 60 40 slot 2 co D20" << 2;
+        // clang-format on
+    }
+    void teamMatch() {
+        QFETCH(QString, script);
+        TeamMatch match;
+        QSignalSpy changes(&match, &TeamMatch::playerChanged);
+        for (const QString& word : script.split(u' ')) {
+            if (word.startsWith("start"))
+                match.start({"Club", {"Ann", "Bob"}, word.mid(5).toInt()});
+            else if (word.startsWith("pick")) {
+                const bool taken = match.takeOver(word.mid(4).toInt());
+                QCOMPARE(taken, match.player() == word.mid(4).toInt());
+            } else
+                playTeam(match.leg(), word);
+        }
+        QTEST(QStringLiteral("%1 %2 ").arg(match.player()).arg(match.playerName()) + describe(match.leg()),
+              "after");
+        QTEST(int(changes.size()), "changes");
+        if (changes.size()) QCOMPARE(changes.last().first().toInt(), match.player());
     }
 
     void duoLeg_data() {
@@ -176,16 +213,20 @@ class MatchTest : public QObject {
             << 501 << "T20 T19 add 5 add D10 add undo" << "" << "384 [117] 39.0 +0 | 496 [5] 1.7 +0 | at 2";
         QTest::newRow("undo per player, the throw stays")
             << 501 << "T20 T19 add 5 add D10 add undo undo2 undo2" << ""
-            << "384 [117] 39.0 +0 | 501 [] 0 +0 | at 2";
-        QTest::newRow("undo mid-turn drops the darts first")
-            << 501 << "20 add T20 undo" << "" << "501 [] 0 +0 | 501 [] 0 +0 | at 2";
+            << "384 [117] 39.0 +0 | 501 [] 0.0 +0 | at 2";
+        QTest::newRow("undo mid-turn keeps the darts of the one at the throw")
+            << 501 << "20 add T20 undo" << "" << "501 [] 0.0 +0 | 501 [] 0 +60 | at 2";
         QTest::newRow("undone to no turns, no stale average")
-            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0 +0 | 0 [40] 13.3 +0 | at 1";
+            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0.0 +0 | 0 [40] 13.3 +0 | at 1";
         QTest::newRow("a finished leg: no undo, booking or dart")
             << 60 << "T20 add undo undo1 undo2 add 20" << "leg1 refused"
             << "0 [60] 20.0 +0 | 60 [] 0 +0 co 20 D20 | at 2";
-        QTest::newRow("the checkout is for the score left")
-            << 180 << "add T20 20" << "" << "180 [0] 0.0 +0 | 180 [] 0 +80 co T20 D20 | at 2";
+        QTest::newRow("the checkout is for the score and the darts left")
+            << 160 << "add T20" << "" << "160 [0] 0.0 +0 | 160 [] 0 +60 co T20 D20 | at 2";
+        QTest::newRow("no route of the table with one dart left")
+            << 180 << "add T20 20" << "" << "180 [0] 0.0 +0 | 180 [] 0 +80 | at 2";
+        QTest::newRow("the player not at the throw has a whole turn")
+            << 130 << "add 10" << "" << "130 [0] 0.0 +0 co T20 T20 D5 | 130 [] 0 +10 | at 2";
         // clang-format on
     }
     void duoLeg() {
@@ -242,6 +283,95 @@ class MatchTest : public QObject {
                   .arg(m.setsWon(2))
                   .arg(m.winner()),
               "after");
+    }
+
+    // A match put back from what a recovery file keeps stands exactly where the played one
+    // stood, says only changed(), and plays on the same: the same script after it gives the same.
+    void restore_data() {
+        QTest::addColumn<bool>("sets");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("then");
+        // clang-format off
+        QTest::newRow("fresh") << false << 501 << "" << "T20 add 5 add";
+        QTest::newRow("turns and an undo") << false << 501 << "T20 T19 add 5 add D10 add undo" << "T20 add add";
+        QTest::newRow("player 2 to throw after a 0") << false << 60 << "add" << "20 add T20 add";
+        QTest::newRow("leg won, next leg to start") << false << 60 << "win1" << "next win2 next win2";
+        QTest::newRow("the match decided") << false << 60 << "win1 next win1 next win1" << "next T20 add";
+        QTest::newRow("a set won, the loser's legs carry on")
+            << true << 60 << "win1 next win1 next win2 next win1" << "next win2 next win2 next win2";
+        // clang-format on
+    }
+    void restore() {
+        QFETCH(bool, sets);
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        QFETCH(QString, then);
+        DuoMatch played;
+        played.setCheckoutTable(kCheckouts);
+        played.start(setup(start, sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, 2));
+        playDuo(played, script);
+
+        DuoMatch back;
+        back.setCheckoutTable(kCheckouts);
+        QSignalSpy changed(&back, &DuoMatch::changed), started(&back, &DuoMatch::legStarted),
+            booked(&back, &DuoMatch::turnBooked), won(&back, &DuoMatch::legWon);
+        back.restore(played.setup(), {played.turns(1), played.turns(2)},
+                     {played.legsWon(1), played.legsWon(2)}, {played.setsWon(1), played.setsWon(2)},
+                     played.atTheThrow(), played.starter());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(started.size() + booked.size() + won.size(), 0);
+        const auto state = [](const DuoMatch& m) {
+            return describe(m) + QStringLiteral(" starter %1 legs %2-%3 sets %4-%5 leg %6 winner %7 next %8")
+                                     .arg(m.starter())
+                                     .arg(m.legsWon(1))
+                                     .arg(m.legsWon(2))
+                                     .arg(m.setsWon(1))
+                                     .arg(m.setsWon(2))
+                                     .arg(m.legWinner())
+                                     .arg(m.winner())
+                                     .arg(m.canStartNextLeg());
+        };
+        QCOMPARE(state(back), state(played));
+        QCOMPARE(playDuo(back, then), playDuo(played, then));
+        QCOMPARE(state(back), state(played));
+    }
+
+    void restoreTeam_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("then");
+        QTest::newRow("fresh") << 501 << ""
+                               << "T20 add";
+        QTest::newRow("turns booked") << 301 << "T20 D20 add T20 20 20 add"
+                                      << "T20 20 add 1 undo 20";
+        QTest::newRow("a won leg") << 40 << "D20"
+                                   << "T20 add undo";
+    }
+    void restoreTeam() {
+        QFETCH(int, start);
+        QFETCH(QString, script);
+        QFETCH(QString, then);
+        TeamMatch played;
+        played.setCheckoutTable(kCheckouts);
+        played.start({"Club", {"Ann", "Bob", "Cees"}, start});
+        played.takeOver(2);
+        playTeam(played.leg(), script);
+
+        TeamMatch back;
+        back.setCheckoutTable(kCheckouts);
+        QSignalSpy changed(&back.leg(), &TeamLeg::changed), started(&back.leg(), &TeamLeg::legStarted),
+            booked(&back.leg(), &TeamLeg::turnBooked), won(&back.leg(), &TeamLeg::legWon);
+        back.restore(played.setup(), played.player(), played.leg().turns());
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(started.size() + booked.size() + won.size(), 0);
+        QCOMPARE(back.playerName(), QStringLiteral("Bob"));
+        // The winning dart stays in its slot on the board; a restored leg has no darts in play.
+        const QRegularExpression slot(" slot \\d");
+        QCOMPARE(describe(back.leg()).remove(slot), describe(played.leg()).remove(slot));
+        playTeam(back.leg(), then);
+        playTeam(played.leg(), then);
+        QCOMPARE(describe(back.leg()).remove(slot), describe(played.leg()).remove(slot));
     }
 
     // Random darts, Correctie, bookings, undos and next legs: a finished team leg's turns add

@@ -41,18 +41,23 @@ class OverviewTest : public QObject {
                                   {"Piet", "v", "140", "121"},
                                   {"Klaas", "v", "99", "200", "41"}}
             << QList<QStringList>{
-                   {"Piet", "3", "2", "100.20", "107.63", "2", "2", "2", "2", "180", "2", "121"},
+                   // "abc" is no turn: 1002 / 9 turns, the first nine 921 / 8.
+                   {"Piet", "3", "2", "111.33", "115.13", "2", "2", "2", "2", "180", "2", "121"},
                    {"Klaas", "3", "2", "77.50", "85.78", "0", "0", "3", "2", "101", "3", "101"},
                    {"Jan", "0", "0", "-", "-", "0", "0", "0", "0", "-", "-", "-"}};
         QTest::newRow("odd cells")
             << true
             << QList<QStringList>{{"Zoë", "v", "900000000000", "-5", ""},
                                   {"Max", "-", k308Nines, k308Nines},
-                                  {"Eva", "v", "60", "-", "100"}}
+                                  {"Eva", "v", "60", "-", "100"},
+                                  {"Bas", "v", "60abc", "12.5", " 45 ", "abc", "+"},
+                                  {"Kim", "v", "abc", "", " "}}
             << QList<QStringList>{
-                   {"Zoë", "1", "1", "299999999998.33", "299999999998.33", "0", "0", "0", "0", "0", "3", "-"},
+                   {"Zoë", "1", "1", "449999999997.50", "449999999997.50", "0", "0", "0", "0", "-", "2", "-"},
                    {"Max", "1", "0", "-", "-", "0", "0", "0", "0", "-", "-", "-"},
-                   {"Eva", "1", "1", "80.00", "80.00", "0", "0", "1", "1", "100", "2", "100"}};
+                   {"Eva", "1", "1", "80.00", "80.00", "0", "0", "1", "1", "100", "2", "100"},
+                   {"Bas", "1", "1", "45.00", "45.00", "0", "0", "0", "0", "45", "1", "45"},
+                   {"Kim", "0", "0", "-", "-", "0", "0", "0", "0", "-", "-", "-"}};
         QTest::newRow("team, every row won, files of one name merged")
             << false
             << QList<QStringList>{{"Jan", "", "100", "140", "61"},
@@ -74,18 +79,18 @@ class OverviewTest : public QObject {
             ScoreListModel list;
             for (const QStringList& cells : rows)
                 list.appendRow(MakeRow(cells));
-            players = DuoOverview(list);
+            players = duoOverview(list);
         } else {
             QList<PlayerRows> files;
             for (const QStringList& cells : rows) {
                 if (files.isEmpty() || files.last().name != cells.first()) files.append({cells.first(), {}});
                 files.last().rows.append(MakeRow(QStringList{"01-01-2024 / 20:00:00"} + cells.mid(1)));
             }
-            players = TeamOverview(files);
+            players = teamOverview(files);
         }
         QCOMPARE(players.size(), expected.size());
         for (qsizetype i = 0; i < players.size(); ++i)
-            QCOMPARE(OverviewCells(players[i]), expected[i]);
+            QCOMPARE(overviewCells(players[i]), expected[i]);
     }
 
     void printed() {
@@ -94,7 +99,7 @@ class OverviewTest : public QObject {
         for (int n = 1; n <= 38; ++n)
             list.appendRow(MakeRow({QStringLiteral("Speler%1").arg(n), "v", "100", "140", "61"}));
         RecordingPageSink sink;
-        QVERIFY(PrintPlayerOverview(sink, DuoOverview(list), "Dartclub De Pijl").ok());
+        QVERIFY(printPlayerOverview(sink, duoOverview(list), "Dartclub De Pijl").ok());
         QCOMPARE(sink.pageCount(), 2);
         // 37 players fill page one; the 38th opens page two, under the headings again.
         const QList<std::tuple<int, QString, QPoint>> expected{

@@ -5,7 +5,6 @@
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/print/Printing.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -36,7 +35,7 @@ ScoreListModel::Row makeRow(int n) {
 }
 
 QRect twips(int left, int top, int width, int height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
 struct Word {
@@ -79,18 +78,18 @@ struct Fixture {
     QStringList asked; // the names the save-file dialog was opened with
 
     explicit Fixture(bool duo = false) {
-        ComposeMainWindow(main, duo);
+        main.compose(duo ? MatchKind::Duo : MatchKind::Team);
         for (int n = 1; n <= 3; ++n)
             main.scoreList.appendRow(makeRow(n));
-        main.state.FooterText = QStringLiteral("Dartclub De Pijl");
+        main.session.footerText = QStringLiteral("Dartclub De Pijl");
         pdf = home.file("uitvoer.pdf");
-        SetPdfFileAsker([this](QWidget*, const QString& suggested) {
+        setPdfFileAsker([this](QWidget*, const QString& suggested) {
             asked << suggested;
             return pdf;
         });
-        ChoosePrinter(int(InstalledPrinterNames().size()));
+        choosePrinter(int(installedPrinterNames().size()));
     }
-    ~Fixture() { SetPdfFileAsker({}); }
+    ~Fixture() { setPdfFileAsker({}); }
 };
 
 } // namespace
@@ -101,7 +100,7 @@ class PrintDialogTest : public QObject {
     void initTestCase() {
         // No print service answers here, so the machine has no printer whatever is installed.
         qputenv("CUPS_SERVER", QDir::temp().filePath("vorlentix-geen-printserver.sock").toLocal8Bit());
-        QVERIFY(InstalledPrinterNames().isEmpty());
+        QVERIFY(installedPrinterNames().isEmpty());
     }
 
     void withoutPrinterThePdfFileIsCurrent() {
@@ -113,7 +112,7 @@ class PrintDialogTest : public QObject {
         QCOMPARE(form.printerCombo->itemText(0), QStringLiteral("PDF-bestand..."));
         QCOMPARE(form.printerCombo->currentIndex(), 0);
         QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (PDF-bestand)"));
-        QVERIFY(CurrentIsPdf());
+        QVERIFY(currentIsPdf());
     }
 
     void placement_data() {
@@ -136,7 +135,7 @@ class PrintDialogTest : public QObject {
         QFETCH(QRect, geometry);
         Fixture f;
         PrintDialog form(f.main);
-        QCOMPARE(form.size(), QSize(TwipsToPixels(6900), TwipsToPixels(3840)));
+        QCOMPARE(form.size(), QSize(twipsToPixels(6900), twipsToPixels(3840)));
         auto* w = form.findChild<QWidget*>(name);
         QVERIFY2(w, qPrintable(name));
         QCOMPARE(w->mapTo(&form, QPoint(0, 0)), geometry.topLeft());
@@ -236,7 +235,7 @@ class PrintDialogTest : public QObject {
 
     void cancelledFileChoicePrintsNothing() {
         Fixture f;
-        SetPdfFileAsker([](QWidget*, const QString&) { return QString(); });
+        setPdfFileAsker([](QWidget*, const QString&) { return QString(); });
         PrintDialog form(f.main);
         QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY(f.prompts.seen.isEmpty());

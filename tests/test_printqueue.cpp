@@ -1,11 +1,11 @@
 // Printing for real: a private print server with PDF printers (started by start-cups-pdf.sh),
 // its printers in the print dialog, and the score list and the statistics page sent to a print
 // queue and found again as the PDF files the queue wrote.
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/print/Printing.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -179,7 +179,7 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         MainWindow main;
         PrintDialog form(main);
-        const QStringList installed = InstalledPrinterNames();
+        const QStringList installed = installedPrinterNames();
         for (const QString& name : kPrinters)
             QVERIFY2(installed.contains(name), qPrintable(installed.join(", ")));
         QStringList listed;
@@ -197,8 +197,8 @@ class PrintQueueTest : public QObject {
         {
             PrintDialog form(main);
             form.printerCombo->setCurrentIndex(2);
-            const QString third = InstalledPrinterNames().at(2);
-            QCOMPARE(CurrentPrinterName(), third);
+            const QString third = installedPrinterNames().at(2);
+            QCOMPARE(currentPrinterName(), third);
             QCOMPARE(form.windowTitle(), QStringLiteral("Afdrukken (%1)").arg(third));
         }
         // The choice holds for the rest of the run: the next dialog opens on it.
@@ -210,14 +210,14 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        ComposeMainWindow(main, false);
+        main.compose(MatchKind::Team);
         const QString marker = QStringLiteral("Wachtrij%1").arg(QCoreApplication::applicationPid());
         main.scoreList.appendRow(makeRow(marker, {"60", "100", "26"}));
         main.scoreList.appendRow(makeRow("Klaas", {"45"}));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixPDF")));
         QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
         QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -248,8 +248,8 @@ class PrintQueueTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
-        main.ListView1->selectRow(0);
-        ChoosePrinter(int(InstalledPrinterNames().indexOf("VorlentixPDF")));
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
+        choosePrinter(int(installedPrinterNames().indexOf("VorlentixPDF")));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         StatisticsDialog form(main);
@@ -279,12 +279,12 @@ class PrintQueueTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        ComposeMainWindow(main, false);
+        main.compose(MatchKind::Team);
         main.scoreList.appendRow(makeRow("Piet", {"60", "100", "26"}));
 
         const QDateTime sent = QDateTime::currentDateTime().addSecs(-2);
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixLetter")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixLetter")));
         form.pageNumbersCheck->setChecked(true);
         QTest::mouseClick(form.printButton, Qt::LeftButton);
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
@@ -307,7 +307,7 @@ class PrintQueueTest : public QObject {
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         PrintDialog form(main);
-        form.printerCombo->setCurrentIndex(int(InstalledPrinterNames().indexOf("VorlentixPDF3")));
+        form.printerCombo->setCurrentIndex(int(installedPrinterNames().indexOf("VorlentixPDF3")));
         QProcess lpadmin;
         lpadmin.start(QStringLiteral("lpadmin"), {"-h", m_socket, "-x", "VorlentixPDF3"});
         QVERIFY(lpadmin.waitForFinished(30000) && lpadmin.exitCode() == 0);

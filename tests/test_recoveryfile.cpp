@@ -1,5 +1,8 @@
 // The recovery file: every field back as written, and any damaged file refused with a reason.
 #include "core/files/RecoveryFile.h"
+#include "core/files/RecoveryWriter.h"
+#include "core/match/SessionState.h"
+#include "core/match/TeamMatch.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -91,15 +94,85 @@ class RecoveryFileTest : public QObject {
     void roundTrip() {
         QFETCH(Recovery, recovery);
         vxtest::TempHome home;
-        QVERIFY(WriteRecovery(RecoveryFilePath(), recovery));
+        QVERIFY(writeRecovery(recoveryFilePath(), recovery));
         const QJsonObject root = QJsonDocument::fromJson(home.read("Vorlentix-herstel.json")).object();
         QCOMPARE(root.value("format").toString(), "vorlentix-recovery");
         QCOMPARE(root.value("version").toInt(), 1);
         Recovery back;
-        const FileResult read = ReadRecovery(RecoveryFilePath(), &back);
+        const FileResult read = readRecovery(recoveryFilePath(), &back);
         QVERIFY2(read, qPrintable(read.error));
         QVERIFY(back == recovery);
         QCOMPARE(back.savedAt.toString(Qt::ISODateWithMs), recovery.savedAt.toString(Qt::ISODateWithMs));
+    }
+
+    // Through the models: a match played, written, read and put back into fresh models gives
+    // the same file contents again, every field included.
+    void modelRoundTrip_data() {
+        QTest::addColumn<Recovery>("recovery");
+        QTest::newRow("duo") << DuoExample();
+        QTest::newRow("team") << TeamExample();
+    }
+    void modelRoundTrip() {
+        QFETCH(Recovery, recovery);
+        vxtest::TempHome home;
+        vxtest::FixedClock clock(recovery.savedAt);
+        const bool duo = std::holds_alternative<DuoRecovery>(recovery.match);
+        QVERIFY(writeRecovery(recoveryFilePath(), recovery));
+        Recovery read;
+        QVERIFY(readRecovery(recoveryFilePath(), &read));
+
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        if (duo) {
+            restoreMatch(std::get<DuoRecovery>(read.match), match);
+            session.duoFileName = std::get<DuoRecovery>(read.match).fileName;
+        } else {
+            restoreMatch(std::get<TeamRecovery>(read.match), team);
+        }
+        list.replaceAll(read.rows);
+        session.scoreListChanged = read.listChanged;
+        const std::optional<Recovery> again = recoverySnapshot(duo, team, match, list, session);
+        QVERIFY(again);
+        QVERIFY(*again == recovery);
+        QVERIFY(!recoverySnapshot(!duo, team, match, list, session)); // the other kind was never set up
+    }
+
+    // The writer writes what was booked, not darts in progress, and a closed match leaves no file.
+    void writer() {
+        vxtest::TempHome home;
+        vxtest::FixedClock clock(QDateTime(QDate(2024, 3, 7), QTime(21, 5)));
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        RecoveryWriter writer(team, match, list, session);
+        writer.setDuo(true);
+        // The turns of player 1 and the minute the snapshot was taken.
+        const auto written = [&] {
+            writer.flush();
+            Recovery r;
+            if (!readRecovery(recoveryFilePath(), &r)) return QStringLiteral("none");
+            return turnTexts(std::get<DuoRecovery>(r.match).turns[0]).join(u' ') + r.savedAt.toString(" mm");
+        };
+        QCOMPARE(written(), "none");
+        match.start({{"Koos", "Fred"}, 501, DuoSetup::Kind::Legs, 3});
+        QCOMPARE(written(), " 05");
+        clock.at = clock.at.addSecs(60);
+        match.enterDart(60, "T20");
+        QCOMPARE(written(), " 05");
+        match.bookTurn();
+        QCOMPARE(written(), "60 06");
+        match.bookTurn();
+        clock.at = clock.at.addSecs(60);
+        match.undoLastTurn(1);
+        QCOMPARE(written(), " 07");
+        writer.finish();
+        QVERIFY(!QFile::exists(recoveryFilePath()));
+        match.bookTurn();
+        writer.flush();
+        QVERIFY(!QFile::exists(recoveryFilePath()));
     }
 
     void damaged_data() {
@@ -108,9 +181,9 @@ class RecoveryFileTest : public QObject {
         QByteArray duo, team;
         {
             vxtest::TempHome home;
-            WriteRecovery(RecoveryFilePath(), DuoExample());
+            writeRecovery(recoveryFilePath(), DuoExample());
             duo = home.read("Vorlentix-herstel.json");
-            WriteRecovery(RecoveryFilePath(), TeamExample());
+            writeRecovery(recoveryFilePath(), TeamExample());
             team = home.read("Vorlentix-herstel.json");
         }
         // clang-format off
@@ -165,10 +238,10 @@ class RecoveryFileTest : public QObject {
         vxtest::TempHome home;
         home.write("Vorlentix-herstel.json", bytes);
         Recovery untouched = TeamExample(), out = untouched;
-        const FileResult read = ReadRecovery(RecoveryFilePath(), &out);
+        const FileResult read = readRecovery(recoveryFilePath(), &out);
         QVERIFY(!read);
         QVERIFY2(read.error.startsWith("Het herstelbestand \"" +
-                                       QDir::toNativeSeparators(RecoveryFilePath()) +
+                                       QDir::toNativeSeparators(recoveryFilePath()) +
                                        "\" is niet te gebruiken: "),
                  qPrintable(read.error));
         QFETCH(QString, reason);
@@ -180,7 +253,7 @@ class RecoveryFileTest : public QObject {
     // read it.
     void randomDamage() {
         vxtest::TempHome home;
-        WriteRecovery(RecoveryFilePath(), DuoExample());
+        writeRecovery(recoveryFilePath(), DuoExample());
         const QByteArray good = home.read("Vorlentix-herstel.json");
         QRandomGenerator random(11);
         int accepted = 0;
@@ -191,10 +264,10 @@ class RecoveryFileTest : public QObject {
                 bytes[random.bounded(int(bytes.size()))] = characters[random.bounded(int(characters.size()))];
             home.write("Vorlentix-herstel.json", bytes);
             Recovery read, again;
-            if (!ReadRecovery(RecoveryFilePath(), &read)) continue;
+            if (!readRecovery(recoveryFilePath(), &read)) continue;
             ++accepted;
-            QVERIFY(WriteRecovery(RecoveryFilePath(), read));
-            QVERIFY(ReadRecovery(RecoveryFilePath(), &again));
+            QVERIFY(writeRecovery(recoveryFilePath(), read));
+            QVERIFY(readRecovery(recoveryFilePath(), &again));
             QVERIFY(again == read);
         }
         QVERIFY(accepted > 0);
@@ -205,20 +278,20 @@ class RecoveryFileTest : public QObject {
         vxtest::TempHome home;
         vxtest::FixedClock clock(QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3)));
         QString moved;
-        QVERIFY(!SetRecoveryAside(RecoveryFilePath(), &moved));
+        QVERIFY(!setRecoveryAside(recoveryFilePath(), &moved));
         for (const QString suffix : {"", "-2", "-3"}) {
             home.write("Vorlentix-herstel.json", suffix.toUtf8());
-            const FileResult done = SetRecoveryAside(RecoveryFilePath(), &moved);
+            const FileResult done = setRecoveryAside(recoveryFilePath(), &moved);
             QVERIFY2(done, qPrintable(done.error));
             QCOMPARE(moved, home.file("Vorlentix-herstel-2024-03-07-210503" + suffix + ".json"));
             QCOMPARE(home.read(QFileInfo(moved).fileName()), suffix.toUtf8());
-            QVERIFY(!QFile::exists(RecoveryFilePath()));
+            QVERIFY(!QFile::exists(recoveryFilePath()));
         }
     }
 
     void writeFailureSaysWhy() {
         vxtest::TempHome home;
-        const FileResult written = WriteRecovery(home.file("geen map/herstel.json"), TeamExample());
+        const FileResult written = writeRecovery(home.file("geen map/herstel.json"), TeamExample());
         QVERIFY(!written);
         QVERIFY2(written.error.contains("bestaat niet"), qPrintable(written.error));
     }

@@ -1,10 +1,10 @@
 // The printed reports: page layout through a recording page interface, and each report printed
 // to PDF and read back.
 #include "core/review/PageSink.h"
-#include "ui/print/Printing.h"
 #include "core/review/Reports.h"
 #include "core/review/Statistics.h"
 #include "testsupport.h"
+#include "ui/print/Printing.h"
 
 #include <QFile>
 #include <QPdfWriter>
@@ -105,7 +105,7 @@ class ReportsTest : public QObject {
         ScoreListModel list;
         fill(list, 1);
         RecordingPageSink sink;
-        QVERIFY(PrintScoreList(sink, list, isDuo, false, kFooter).ok());
+        QVERIFY(printScoreList(sink, list, isDuo, false, kFooter).ok());
 
         const PageCall* title = findText(sink, isDuo ? "Duo Match / 20:15:07 / 08-12-2018"
                                                      : "Team Match / 20:15:07 / 08-12-2018");
@@ -166,7 +166,7 @@ class ReportsTest : public QObject {
         ScoreListModel list;
         fill(list, rows);
         RecordingPageSink sink;
-        QVERIFY(PrintScoreList(sink, list, true, true, kFooter).ok());
+        QVERIFY(printScoreList(sink, list, true, true, kFooter).ok());
 
         QCOMPARE(sink.pageCount(), pages);
         QCOMPARE(sink.calls.last().kind, PageCall::End);
@@ -207,7 +207,7 @@ class ReportsTest : public QObject {
         ScoreListModel list;
         fill(list, 38);
         RecordingPageSink sink;
-        QVERIFY(PrintScoreList(sink, list, false, switchedOn, kFooter).ok());
+        QVERIFY(printScoreList(sink, list, false, switchedOn, kFooter).ok());
         for (int page = 1; page <= 2; ++page) {
             const QString number = QStringLiteral(" %1").arg(page);
             const QList<PageCall> texts = sink.textsOnPage(page);
@@ -237,7 +237,7 @@ class ReportsTest : public QObject {
         QFETCH(QPageLayout, paper);
         QFETCH(double, fit);
         const int dpi = 1200;
-        const double scale = TwipScale(paper, dpi);
+        const double scale = twipScale(paper, dpi);
         QVERIFY2(std::abs(scale * 1440 / dpi - fit) < 1e-3, qPrintable(QString::number(scale * 1440 / dpi)));
     }
 
@@ -256,7 +256,7 @@ class ReportsTest : public QObject {
         QFETCH(QList<QPageSize>, papers);
         QFETCH(QPageSize, printerDefault);
         QFETCH(QPageSize, paper);
-        QVERIFY(PaperFor(papers, printerDefault).isEquivalentTo(paper));
+        QVERIFY(paperFor(papers, printerDefault).isEquivalentTo(paper));
     }
 
     // On a US Letter sheet the page number at 15990 and the "Gem." column would run off the
@@ -272,7 +272,7 @@ class ReportsTest : public QObject {
             QPdfWriter writer(path);
             QVERIFY(writer.setPageSize(QPageSize(QPageSize::Letter)));
             PainterPageSink sink(writer);
-            QVERIFY(PrintScoreList(sink, list, true, true, kFooter).ok());
+            QVERIFY(printScoreList(sink, list, true, true, kFooter).ok());
         }
         const PdfText pdf = readPdf(path);
         QCOMPARE(pdf.pages.size(), 1);
@@ -310,7 +310,7 @@ class ReportsTest : public QObject {
         for (int i = 1; i <= lines; ++i)
             checkout << QStringLiteral("%1 = T20 D%2").arg(i).arg(i % 20 + 1);
         RecordingPageSink sink;
-        QVERIFY(PrintCheckoutTable(sink, checkout, kFooter).ok());
+        QVERIFY(printCheckoutTable(sink, checkout, kFooter).ok());
         QCOMPARE(sink.pageCount(), 1);
         const PageCall* title = findText(sink, "Dart Checkout Lijst / 20:15:07 / 08-12-2018");
         QVERIFY(title);
@@ -330,7 +330,7 @@ class ReportsTest : public QObject {
         small.fill(Qt::red);
         const QList<QImage> pictures{small, QImage(), small, small, QImage(100, 20, QImage::Format_RGB32)};
         RecordingPageSink sink;
-        QVERIFY(PrintHelpText(sink, help, pictures, kFooter).ok());
+        QVERIFY(printHelpText(sink, help, pictures, kFooter).ok());
 
         const PageCall* title = findText(sink, "Beknopte uitleg Vorlentix / 20:15:07 / 08-12-2018");
         QCOMPARE(QPoint(title->x, title->y), QPoint(600, 600));
@@ -362,21 +362,21 @@ class ReportsTest : public QObject {
         vxtest::TempHome home;
         const QString picture = home.file("Afmetingen.jpg");
         RecordingPageSink missing;
-        const PrintResult refused = PrintBoardDimensions(missing, picture, kFooter);
+        const PrintResult refused = printBoardDimensions(missing, picture, kFooter);
         QVERIFY(!refused.ok());
         QVERIFY(refused.error.contains("Afmetingen.jpg"));
         QVERIFY(missing.calls.isEmpty());
 
         home.write("Afmetingen.jpg", "not a picture");
         RecordingPageSink unreadable;
-        QVERIFY(!PrintBoardDimensions(unreadable, picture, kFooter).ok());
+        QVERIFY(!printBoardDimensions(unreadable, picture, kFooter).ok());
         QVERIFY(unreadable.calls.isEmpty());
 
         QImage board(300, 200, QImage::Format_RGB32);
         board.fill(Qt::darkGreen);
         QVERIFY(board.save(picture, "JPG"));
         RecordingPageSink sink;
-        QVERIFY(PrintBoardDimensions(sink, picture, kFooter).ok());
+        QVERIFY(printBoardDimensions(sink, picture, kFooter).ok());
         QCOMPARE(findText(sink, "Dart Afmetingen / 20:15:07 / 08-12-2018")->y, 300);
         const PageCall& drawn = sink.calls[1];
         QCOMPARE(drawn.kind, PageCall::Picture);
@@ -396,7 +396,7 @@ class ReportsTest : public QObject {
         QFETCH(QSize, size);
         const QString title = "Speler (Piet) met een gemiddelde van 140.00 per 3 darts";
         RecordingPageSink sink;
-        QVERIFY(PrintStatistics(sink, title, DrawBarGraph({}), graph, kFooter).ok());
+        QVERIFY(printStatistics(sink, title, drawBarGraph({}), graph, kFooter).ok());
         QCOMPARE(sink.calls.size(), 4);
         const PageCall& head = sink.calls[0];
         QCOMPARE(head.text, title);
@@ -421,7 +421,7 @@ class ReportsTest : public QObject {
         PainterPageSink sink(writer);
         ScoreListModel list;
         fill(list, 3);
-        QVERIFY(!PrintScoreList(sink, list, true, false, kFooter).ok());
+        QVERIFY(!printScoreList(sink, list, true, false, kFooter).ok());
     }
 
     void missingPictureLeavesNoFile() {
@@ -430,7 +430,7 @@ class ReportsTest : public QObject {
         {
             QPdfWriter writer(pdf);
             PainterPageSink sink(writer);
-            QVERIFY(!PrintBoardDimensions(sink, home.file("Afmetingen.jpg"), kFooter).ok());
+            QVERIFY(!printBoardDimensions(sink, home.file("Afmetingen.jpg"), kFooter).ok());
         }
         QVERIFY(!QFile::exists(pdf));
     }
@@ -439,7 +439,7 @@ class ReportsTest : public QObject {
         ScoreListModel list;
         fill(list, 10);
         const QImage image =
-            RenderPagePreview([&](PageSink& sink) { (void)PrintScoreList(sink, list, true, true, kFooter); });
+            renderPagePreview([&](PageSink& sink) { (void)printScoreList(sink, list, true, true, kFooter); });
         QCOMPARE(image.size(), QSize(186, 136));
         // Title ink near the top left (300 twips = 3 px), rows below it, white at the right edge.
         int ink = 0;
@@ -480,7 +480,7 @@ class ReportsTest : public QObject {
         ScoreListModel list;
         fill(list, 38);
         const PdfText scores = print(
-            "scorelijst.pdf", [&](PageSink& s) { return PrintScoreList(s, list, true, true, kFooter); });
+            "scorelijst.pdf", [&](PageSink& s) { return printScoreList(s, list, true, true, kFooter); });
         QCOMPARE(scores.pages.size(), 2);
         for (const QSizeF& page : scores.pages) {
             QVERIFY(page.width() > page.height());
@@ -499,14 +499,14 @@ class ReportsTest : public QObject {
         for (int i = 1; i <= 33; ++i)
             checkout << QStringLiteral("Uit%1").arg(i);
         const PdfText table =
-            print("checkout.pdf", [&](PageSink& s) { return PrintCheckoutTable(s, checkout, kFooter); });
+            print("checkout.pdf", [&](PageSink& s) { return printCheckoutTable(s, checkout, kFooter); });
         QCOMPARE(table.pages.size(), 1);
         for (const QString& problem : {at(table, "Dart", 1, 300, 300), at(table, "Uit1", 1, 300, 1200),
                                        at(table, "Uit32", 1, 300, 10500), at(table, "Uit33", 1, 3210, 1200)})
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
         const PdfText help = print("help.pdf", [&](PageSink& s) {
-            return PrintHelpText(s, {"Eerste", "Tweede"}, {QImage(38, 38, QImage::Format_RGB32)}, kFooter);
+            return printHelpText(s, {"Eerste", "Tweede"}, {QImage(38, 38, QImage::Format_RGB32)}, kFooter);
         });
         QCOMPARE(help.pages.size(), 1);
         for (const QString& problem : {at(help, "Beknopte", 1, 600, 600), at(help, "Tweede", 1, 600, 1755),
@@ -517,7 +517,7 @@ class ReportsTest : public QObject {
         board.fill(Qt::gray);
         QVERIFY(board.save(home.file("Afmetingen.jpg"), "JPG"));
         const PdfText dimensions = print("afmetingen.pdf", [&](PageSink& s) {
-            return PrintBoardDimensions(s, home.file("Afmetingen.jpg"), kFooter);
+            return printBoardDimensions(s, home.file("Afmetingen.jpg"), kFooter);
         });
         QCOMPARE(dimensions.pages.size(), 1);
         QVERIFY(dimensions.pages[0].width() > dimensions.pages[0].height());
@@ -526,8 +526,8 @@ class ReportsTest : public QObject {
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
         const PdfText stats = print("statistiek.pdf", [&](PageSink& s) {
-            return PrintStatistics(s, "Speler (Piet) met een gemiddelde van 140.00 per 3 darts",
-                                   DrawBarGraph({}), true, kFooter);
+            return printStatistics(s, "Speler (Piet) met een gemiddelde van 140.00 per 3 darts",
+                                   drawBarGraph({}), true, kFooter);
         });
         QCOMPARE(stats.pages.size(), 1);
         for (const QString& problem :

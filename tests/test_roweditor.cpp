@@ -1,6 +1,7 @@
 // The score list item editor: its fields and their places, the live average, writing back and
 // deleting with their questions, and the texts a score list file cannot hold.
 #include "core/common/Utilities.h"
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/RowEditorDialog.h"
 #include "ui/main/MainWindow.h"
@@ -36,7 +37,7 @@ struct Fixture {
         for (int n = 1; n <= 5; ++n)
             main.scoreList.appendRow(
                 makeRow(QStringLiteral("Speler%1").arg(n), {QString::number(n * 10), "45"}));
-        if (selected >= 0) main.ListView1->selectRow(selected);
+        if (selected >= 0) vxtest::control<QTableView>(main, "ListView1")->selectRow(selected);
     }
 };
 
@@ -46,7 +47,7 @@ void typeInto(QComboBox* combo, const QString& text) {
 }
 
 QPoint twips(int left, int top) {
-    return {TwipsToPixels(left), TwipsToPixels(top)};
+    return {twipsToPixels(left), twipsToPixels(top)};
 }
 
 } // namespace
@@ -120,19 +121,19 @@ class RowEditorDialogTest : public QObject {
     void captionsAndLook() {
         Fixture f;
         RowEditorDialog form(f.main);
-        QCOMPARE(form.size(), QSize(TwipsToPixels(8400), TwipsToPixels(4500)));
+        QCOMPARE(form.size(), QSize(twipsToPixels(8400), twipsToPixels(4500)));
         QCOMPARE(form.cellLabels[13]->text(), QStringLiteral("D.13"));
         QVERIFY(form.cellLabels[13]->font().bold() && form.cellLabels[13]->font().italic());
         QCOMPARE(form.changeButton->text(), QStringLiteral(" Item Wijzigen "));
         QCOMPARE(form.deleteButton->text(), QStringLiteral(" Item Verwijderen "));
         QCOMPARE(form.closeButton->text(), QStringLiteral("Exit"));
-        QCOMPARE(form.cellCombos[1]->width(), TwipsToPixels(750));
-        QCOMPARE(form.averageEdit->size(), QSize(TwipsToPixels(735), TwipsToPixels(345)));
+        QCOMPARE(form.cellCombos[1]->width(), twipsToPixels(750));
+        QCOMPARE(form.averageEdit->size(), QSize(twipsToPixels(735), twipsToPixels(345)));
         // The ruled background: a line colour every 2 pixels over the form colour.
         const QImage image = form.grab().toImage();
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 0), QColor(190, 190, 160));
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 1), QColor(220, 220, 190));
-        QCOMPARE(image.pixelColor(TwipsToPixels(4000), 2), QColor(190, 190, 160));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 0), QColor(190, 190, 160));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 1), QColor(220, 220, 190));
+        QCOMPARE(image.pixelColor(twipsToPixels(4000), 2), QColor(190, 190, 160));
         QVERIFY(!QApplication::overrideCursor()); // the busy pointer is gone once it is built
     }
 
@@ -198,7 +199,7 @@ class RowEditorDialogTest : public QObject {
         QFETCH(QString, average);
         Fixture f;
         f.main.scoreList.replaceAll({makeRow("Piet", cells)});
-        f.main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(f.main, "ListView1")->selectRow(0);
         RowEditorDialog form(f.main);
         typeInto(form.cellCombos[cell], typed);
         QCOMPARE(form.averageEdit->text(), average);
@@ -240,7 +241,7 @@ class RowEditorDialogTest : public QObject {
         QCOMPARE(row[26], QStringLiteral("250"));
         QCOMPARE(row[27], form.averageEdit->text());
         QCOMPARE(row[27], QStringLiteral("32.8")); // ("abc" = 0 + 45 + 250) / 3 / 3
-        QVERIFY(f.main.state.ScoreListChanged);
+        QVERIFY(f.main.session.scoreListChanged);
         QCOMPARE(f.main.scoreList.cell(1, 0), QStringLiteral("Speler2")); // only the edited row
         QCOMPARE(f.main.scoreList.cell(3, 0), QStringLiteral("Speler4"));
         QCOMPARE(form.result(), 0); // stays open for further edits
@@ -265,7 +266,7 @@ class RowEditorDialogTest : public QObject {
         const QVector<ScoreListModel::Row> before{f.main.scoreList.row(0), f.main.scoreList.row(1),
                                                   f.main.scoreList.row(2), f.main.scoreList.row(3),
                                                   f.main.scoreList.row(4)};
-        f.main.ShowRowCount();
+        f.main.showRowCount();
         RowEditorDialog form(f.main);
         form.nameEdit->setText("Nieuwe naam");
         typeInto(form.cellCombos[1], "180");
@@ -278,22 +279,22 @@ class RowEditorDialogTest : public QObject {
         QCOMPARE(f.main.scoreList.count(), 5);
         for (int r = 0; r < 5; ++r)
             QCOMPARE(f.main.scoreList.row(r), before[r]);
-        QVERIFY(!f.main.state.ScoreListChanged);
-        QCOMPARE(f.main.Label19->text(), QStringLiteral("5 Items"));
+        QVERIFY(!f.main.session.scoreListChanged);
+        QCOMPARE(vxtest::control<QLabel>(f.main, "Label19")->text(), QStringLiteral("5 Items"));
         QCOMPARE(form.result(), 0);
     }
 
     void deleteUpdatesTheCounter() {
         Fixture f;
-        f.main.ShowRowCount();
+        f.main.showRowCount();
         RowEditorDialog form(f.main);
         f.prompts.answers = {true};
         QTest::mouseClick(form.deleteButton, Qt::LeftButton);
         QCOMPARE(f.prompts.seen[0].text, QStringLiteral("Wilt u 'Speler3' verwijderen uit de scorelijst?"));
         QCOMPARE(f.main.scoreList.count(), 4);
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler4"));
-        QCOMPARE(f.main.Label19->text(), QStringLiteral("4 Items"));
-        QVERIFY(f.main.state.ScoreListChanged);
+        QCOMPARE(vxtest::control<QLabel>(f.main, "Label19")->text(), QStringLiteral("4 Items"));
+        QVERIFY(f.main.session.scoreListChanged);
         QCOMPARE(form.result(), int(QDialog::Accepted)); // closed
     }
 
@@ -305,7 +306,7 @@ class RowEditorDialogTest : public QObject {
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(f.prompts.seen.isEmpty());
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
-        QVERIFY(!f.main.state.ScoreListChanged);
+        QVERIFY(!f.main.session.scoreListChanged);
     }
 
     void textsTheFileCannotHoldAreRefused_data() {
@@ -343,7 +344,7 @@ class RowEditorDialogTest : public QObject {
         QVERIFY(f.prompts.seen[0].text.contains("niet in een scorelijst"));
         QVERIFY(f.prompts.seen[0].text.contains(QLatin1Char('"') + caption + QLatin1Char('"')));
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
-        QVERIFY(!f.main.state.ScoreListChanged);
+        QVERIFY(!f.main.session.scoreListChanged);
     }
 
     // A blank row text would make the row vanish when the saved file is read back.
@@ -364,7 +365,7 @@ class RowEditorDialogTest : public QObject {
         QCOMPARE(f.prompts.seen[0].kind, vxtest::Prompt::Message);
         QVERIFY(f.prompts.seen[0].text.contains("zonder naam"));
         QCOMPARE(f.main.scoreList.cell(2, 0), QStringLiteral("Speler3"));
-        QVERIFY(!f.main.state.ScoreListChanged);
+        QVERIFY(!f.main.session.scoreListChanged);
     }
 };
 

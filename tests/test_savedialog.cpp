@@ -6,7 +6,6 @@
 #include "testsupport.h"
 #include "ui/dialogs/SaveDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QApplication>
@@ -27,8 +26,8 @@ void AddRow(MainWindow& m, const QString& name) {
     row[0] = name;
     row[2] = QStringLiteral("100");
     m.scoreList.appendRow(row);
-    m.state.ScoreListChanged = true;
-    m.ShowRowCount();
+    m.session.scoreListChanged = true;
+    m.showRowCount();
 }
 
 // What the dialog looked like at one wait of its progress run.
@@ -82,7 +81,7 @@ class SaveDialogTest : public QObject {
         QCOMPARE(m_steps[171].percentage, QStringLiteral("100%"));
         int previous = 0;
         for (int k = 0; k < 171; ++k) {
-            const int value = int(Val(m_steps[k].percentage));
+            const int value = int(leadingNumber(m_steps[k].percentage));
             QVERIFY2(value == previous || value == previous + 1, qPrintable(m_steps[k].percentage));
             previous = value;
             QCOMPARE(m_steps[k].seconds, 0.02);
@@ -94,7 +93,7 @@ class SaveDialogTest : public QObject {
             QVERIFY(!step.nameShown);
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!m_main->state.ScoreListChanged);
+        QVERIFY(!m_main->session.scoreListChanged);
     }
 
     // The bar fills from its left edge in green, 340 units being the whole bar.
@@ -133,11 +132,11 @@ class SaveDialogTest : public QObject {
             QTest::mouseClick(form.saveButton, Qt::LeftButton);
             return form.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         QCOMPARE(m_dialogs->opened, QStringList{"SaveForm"});
         QVERIFY(QFile::exists(m_home->file("Teams/Final2.lib")));
         QVERIFY(!QFile::exists(m_home->file("Teams/Final.lib")));
-        QCOMPARE(m_main->state.DuoFileName, QStringLiteral("Final"));
+        QCOMPARE(m_main->session.duoFileName, QStringLiteral("Final"));
         QVERIFY(m_home->read("Teams/Final2.lib").contains("\r\nAnna\r\n"));
     }
 
@@ -170,7 +169,7 @@ class SaveDialogTest : public QObject {
             stillOpen = form.isVisible();
             return form.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         const QStringList question = {QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze "
                                                      "overschrijven?")
                                           .arg(typed)};
@@ -179,7 +178,7 @@ class SaveDialogTest : public QObject {
         QCOMPARE(m_home->read("Teams/" + typed + ".lib").contains("\r\nAnna\r\n"), written);
         if (!written) QCOMPARE(m_home->read("Teams/" + typed + ".lib"), QByteArray("before"));
         QCOMPARE(stillOpen, !written);
-        QCOMPARE(m_main->state.ScoreListChanged, !written);
+        QCOMPARE(m_main->session.scoreListChanged, !written);
     }
 
     // A player's list goes under the team folder and the player's name, whatever the box says.
@@ -195,11 +194,11 @@ class SaveDialogTest : public QObject {
             QTest::mouseClick(form.saveButton, Qt::LeftButton);
             return form.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         QVERIFY(readOnly);
         QVERIFY(m_home->read("Teams/Oost/Anna.lib").contains("\r\n100\r\n"));
         QVERIFY(!QFile::exists(m_home->file("Teams/Oost/Zoe.lib")));
-        QVERIFY(!m_main->state.ScoreListChanged);
+        QVERIFY(!m_main->session.scoreListChanged);
     }
 
     // Nothing on disk: the user is told why, the list stays marked as changed, no 100%.
@@ -240,12 +239,12 @@ class SaveDialogTest : public QObject {
             nameShown = form.nameEdit->isVisible() && form.progressBar->isHidden();
             return form.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         QCOMPARE(m_prompts->seen.size(), 1);
         const QString message = m_prompts->seen[0].text;
         QVERIFY2(message.startsWith(QStringLiteral("Opslaan is niet gelukt.")), qPrintable(message));
         QVERIFY2(message.contains(reason), qPrintable(message));
-        QVERIFY(m_main->state.ScoreListChanged);
+        QVERIFY(m_main->session.scoreListChanged);
         QVERIFY(m_steps.isEmpty()); // no progress, so no "100%"
         QVERIFY(stillOpen);
         QVERIFY(nameShown);
@@ -258,10 +257,10 @@ class SaveDialogTest : public QObject {
             QTest::mouseClick(static_cast<SaveDialog&>(dialog).cancelButton, Qt::LeftButton);
             return dialog.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         QCOMPARE(m_dialogs->opened, QStringList{"SaveForm"});
         QVERIFY(!QFile::exists(m_home->file("Teams/Finale.lib")));
-        QVERIFY(m_main->state.ScoreListChanged);
+        QVERIFY(m_main->session.scoreListChanged);
         QVERIFY(m_steps.isEmpty());
     }
 
@@ -283,12 +282,13 @@ class SaveDialogTest : public QObject {
         QFETCH(bool, written);
         vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
         AddRow(*m_main, "Anna");
-        m_main->state.FooterText = QStringLiteral("Club Oost");
+        m_main->session.footerText = QStringLiteral("Club Oost");
         m_dialogs->onOpen = [](QDialog& dialog) {
             QTest::mouseClick(static_cast<SaveDialog&>(dialog).saveButton, Qt::LeftButton);
             return dialog.result();
         };
-        if (savedBefore) QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        if (savedBefore)
+            QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         m_prompts->answers = {answer};
         QFile::remove(m_home->file("Teams/Finale.lib"));
         m_main->close();
@@ -307,7 +307,7 @@ class SaveDialogTest : public QObject {
             QTest::mouseClick(static_cast<SaveDialog&>(dialog).saveButton, Qt::LeftButton);
             return dialog.result();
         };
-        QTest::mouseClick(m_main->MenuKnop[2], Qt::LeftButton);
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
         QCOMPARE(m_dialogs->opened, QStringList{"SaveForm"});
     }
 

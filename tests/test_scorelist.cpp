@@ -41,7 +41,7 @@ class ScoreListTest : public QObject {
     void timeStamp() {
         QFETCH(QDateTime, at);
         QFETCH(QString, text);
-        QCOMPARE(LegTimeStamp(at), text);
+        QCOMPARE(legTimeStamp(at), text);
     }
 
     void average_data() {
@@ -57,11 +57,11 @@ class ScoreListTest : public QObject {
     void average() {
         QFETCH(QStringList, turns);
         QFETCH(QString, text);
-        QCOMPARE(AveragePerDart(turns), text);
+        QCOMPARE(averagePerDart(turns), text);
     }
 
     void teamLegRow() {
-        const auto row = TeamLegRow({"100", "140", "61"}, QStringLiteral("07-03-2024 / 9:05:03"));
+        const auto row = vx::teamLegRow({"100", "140", "61"}, QStringLiteral("07-03-2024 / 9:05:03"));
         QCOMPARE(row[0], QStringLiteral("07-03-2024 / 9:05:03"));
         QCOMPARE(row[1], QString());
         QCOMPARE(row[2], QStringLiteral("100"));
@@ -89,7 +89,7 @@ class ScoreListTest : public QObject {
         QFETCH(QString, lastTurnCell);
         QFETCH(QString, average);
         ScoreListModel model;
-        model.appendRow(TeamLegRow(turns, QStringLiteral("stamp")));
+        model.appendRow(vx::teamLegRow(turns, QStringLiteral("stamp")));
         QCOMPARE(model.columnCount(), 28);
         for (int c = 2; c < 26; ++c)
             QCOMPARE(model.cell(0, c), turns[c - 2]);
@@ -103,8 +103,8 @@ class ScoreListTest : public QObject {
         const QStringList turns2 = Repeat(QStringLiteral("33"), 15);
         ScoreListModel model;
         QCOMPARE(model.itemsText(), QStringLiteral("0 Items"));
-        model.appendRow(DuoLegRow(QStringLiteral("Koos"), false, turns1, QStringLiteral("10,0")));
-        model.appendRow(DuoLegRow(QStringLiteral("Fred"), true, turns2, QStringLiteral("11,0")));
+        model.appendRow(duoLegRow(QStringLiteral("Koos"), false, turns1, QStringLiteral("10,0")));
+        model.appendRow(duoLegRow(QStringLiteral("Fred"), true, turns2, QStringLiteral("11,0")));
         QCOMPARE(model.itemsText(), QStringLiteral("2 Items"));
         QCOMPARE(model.cell(0, 0), QStringLiteral("Koos"));
         QCOMPARE(model.cell(0, 1), QStringLiteral("-"));
@@ -114,7 +114,7 @@ class ScoreListTest : public QObject {
         QCOMPARE(model.cell(1, 17), QStringLiteral("-"));
         QCOMPARE(model.cell(0, 27), QStringLiteral("10,0")); // as the player's label shows it
         QCOMPARE(model.cell(1, 27), QStringLiteral("11,0"));
-        model.appendRow(TeamLegRow({"501"}, QStringLiteral("stamp")));
+        model.appendRow(vx::teamLegRow({"501"}, QStringLiteral("stamp")));
         QCOMPARE(model.itemsText(), QStringLiteral("3 Items"));
     }
 
@@ -142,7 +142,7 @@ class ScoreListTest : public QObject {
         QFETCH(QStringList, table);
         QFETCH(int, score);
         QFETCH(QString, shown);
-        const std::optional<QString> found = LookupCheckout(table, score);
+        const std::optional<QString> found = lookupCheckout(table, score);
         QCOMPARE(found.value_or(QStringLiteral("<none>")), shown);
     }
 };

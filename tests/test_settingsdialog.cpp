@@ -5,7 +5,6 @@
 #include "testsupport.h"
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QAction>
@@ -26,8 +25,12 @@ QByteArray IniWith(const QByteArray& footer) {
 
 // The captions of a few buttons of each row.
 QStringList BoardCaptions(MainWindow& m) {
-    return {m.Knop1[1]->text(),  m.Knop1[20]->text(), m.Knop2[1]->text(),
-            m.Knop2[20]->text(), m.Knop3[1]->text(),  m.Knop3[20]->text()};
+    return {vxtest::control<StyledButton>(m, "Knop1(1)")->text(),
+            vxtest::control<StyledButton>(m, "Knop1(20)")->text(),
+            vxtest::control<StyledButton>(m, "Knop2(1)")->text(),
+            vxtest::control<StyledButton>(m, "Knop2(20)")->text(),
+            vxtest::control<StyledButton>(m, "Knop3(1)")->text(),
+            vxtest::control<StyledButton>(m, "Knop3(20)")->text()};
 }
 
 const QStringList kPlain = {"1", "20", "1", "20", "1", "20"};
@@ -43,8 +46,8 @@ class SettingsDialogTest : public QObject {
         m_prompts = std::make_unique<vxtest::ScriptedPrompts>();
         m_dialogs = std::make_unique<vxtest::DialogRecorder>();
         m_main = new MainWindow;
-        ComposeMainWindow(*m_main, false);
-        m_main->state.FooterText = QStringLiteral("Club Oost");
+        m_main->compose(MatchKind::Team);
+        m_main->session.footerText = QStringLiteral("Club Oost");
     }
     void cleanup() {
         delete m_main.data();
@@ -87,17 +90,17 @@ class SettingsDialogTest : public QObject {
             QTest::mouseClick(ok ? form.okButton : form.cancelButton, Qt::LeftButton);
         });
         QCOMPARE(BoardCaptions(*m_main), captions);
-        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+        QCOMPARE(m_main->session.footerText, QStringLiteral("Club Oost"));
     }
 
     // A button scores by its row and index, not by what it shows.
     void relabelledButtonsScoreAsBefore() {
         vxtest::StartTeamMatch(*m_main, "Oost", {"Anna"}, 501);
         runDialog([](SettingsDialog& form) { QTest::mouseClick(form.pointNumbersOption, Qt::LeftButton); });
-        QCOMPARE(m_main->Knop3[20]->text(), QStringLiteral("60"));
+        QCOMPARE(vxtest::control<StyledButton>(*m_main, "Knop3(20)")->text(), QStringLiteral("60"));
         vxtest::darts(*m_main, {"Knop3(20)", "Knop2(1)", "Knop1(7)"});
         QCOMPARE(vxtest::dartSlots(*m_main), (QStringList{"60", "2", "7"}));
-        QCOMPARE(m_main->state.RemainingScore, 432);
+        QCOMPARE(vxtest::remainingScore(*m_main), 432);
     }
 
     void resetThenCancelKeepsTheFooter() {
@@ -110,7 +113,7 @@ class SettingsDialogTest : public QObject {
             QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         });
         QCOMPARE(BoardCaptions(*m_main), kPlain);
-        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+        QCOMPARE(m_main->session.footerText, QStringLiteral("Club Oost"));
         m_main->close();
         QCOMPARE(m_home->read("Vorlentix.ini"), IniWith("Club Oost"));
     }
@@ -167,7 +170,7 @@ class SettingsDialogTest : public QObject {
         QVERIFY(stillOpen);
         QCOMPARE(m_prompts->seen.size(), 1);
         QVERIFY(m_prompts->seen[0].text.startsWith(QStringLiteral("Deze tekst kan niet worden bewaard.")));
-        QCOMPARE(m_main->state.FooterText, QStringLiteral("Club Oost"));
+        QCOMPARE(m_main->session.footerText, QStringLiteral("Club Oost"));
     }
 
   private:
@@ -179,7 +182,7 @@ class SettingsDialogTest : public QObject {
             result = dialog.result();
             return result;
         };
-        m_main->ToolsConfig->trigger();
+        vxtest::control<QAction>(*m_main, "ToolsConfig")->trigger();
         return result;
     }
 

@@ -1,18 +1,21 @@
 // The main window's shell through the real window: menu button descriptions and commands, the
 // drop-down and pop-up menus, the help panel's scrolling, the clock and the web pages.
-#include "ui/main/MainWindow.h"
 #include "playsupport.h"
-#include "ui/main/MainWindowLayout.h"
-#include "ui/widgets/StyledButton.h"
 #include "shellsupport.h"
 #include "testsupport.h"
+#include "ui/main/HelpPanel.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/ScoreListExport.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
@@ -33,7 +36,7 @@ void AddRows(MainWindow& m, int count) {
         row[2] = QStringLiteral("60");
         m.scoreList.appendRow(row);
     }
-    m.ShowRowCount();
+    m.showRowCount();
 }
 
 // A menu button is clicked, a menu entry chosen.
@@ -64,7 +67,7 @@ class ShellTest : public QObject {
         m_prompts = std::make_unique<vxtest::ScriptedPrompts>();
         m_dialogs = std::make_unique<vxtest::DialogRecorder>();
         m_main = new MainWindow;
-        ComposeMainWindow(*m_main, false);
+        m_main->compose(MatchKind::Team);
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
     }
@@ -96,10 +99,10 @@ class ShellTest : public QObject {
         QFETCH(int, index);
         QFETCH(QString, description);
         AddRows(*m_main, 5);
-        QTest::mouseMove(m_main->MenuKnop[index]);
-        QCOMPARE(m_main->Label19->text(), description);
-        QTest::mouseMove(m_main->Frame1, QPoint(5, 5));
-        QCOMPARE(m_main->Label19->text(), QStringLiteral("5 Items"));
+        QTest::mouseMove(vxtest::control<StyledButton>(*m_main, QStringLiteral("MenuKnop(%1)").arg(index)));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label19")->text(), description);
+        QTest::mouseMove(vxtest::control<QFrame>(*m_main, "Frame1"), QPoint(5, 5));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label19")->text(), QStringLiteral("5 Items"));
     }
 
     // Commands on the score list: refused with a message while it is empty, open with one row.
@@ -123,7 +126,7 @@ class ShellTest : public QObject {
 
         m_prompts->clear();
         AddRows(*m_main, 1);
-        m_main->ListView1->selectRow(0);
+        vxtest::control<QTableView>(*m_main, "ListView1")->selectRow(0);
         Trigger(*m_main, command);
         QCOMPARE(m_dialogs->opened, dialog.isEmpty() ? QStringList() : QStringList{dialog});
         QVERIFY(!m_prompts->texts().contains(kLoadFirst));
@@ -153,16 +156,16 @@ class ShellTest : public QObject {
         QFETCH(bool, modeBefore);
         QFETCH(QString, dialog);
         QFETCH(bool, modeAfter);
-        ComposeMainWindow(*m_main, duo);
-        m_main->state.NewTeamMode = modeBefore;
+        m_main->compose(duo ? MatchKind::Duo : MatchKind::Team);
+        m_main->session.newTeamMode = modeBefore;
         bool modeWhenOpened = !modeAfter;
         m_dialogs->onOpen = [&](QDialog&) {
-            modeWhenOpened = m_main->state.NewTeamMode;
+            modeWhenOpened = m_main->session.newTeamMode;
             return int(QDialog::Rejected);
         };
         Trigger(*m_main, command);
         QCOMPARE(m_dialogs->opened, dialog.isEmpty() ? QStringList() : QStringList{dialog});
-        QCOMPARE(m_main->state.NewTeamMode, modeAfter);
+        QCOMPARE(m_main->session.newTeamMode, modeAfter);
         if (!dialog.isEmpty()) QCOMPARE(modeWhenOpened, modeAfter);
         QCOMPARE(m_prompts->seen.size(), 0);
     }
@@ -193,12 +196,12 @@ class ShellTest : public QObject {
         QFETCH(bool, saveWorks);
         QFETCH(QStringList, dialogs);
         QFETCH(int, questions);
-        ComposeMainWindow(*m_main, duo);
+        m_main->compose(duo ? MatchKind::Duo : MatchKind::Team);
         AddRows(*m_main, 1);
-        m_main->state.ScoreListChanged = true;
+        m_main->session.scoreListChanged = true;
         m_dialogs->onOpen = [&](QDialog& dialog) {
             if (dialogs.first() == QStringLiteral("SaveForm") && m_dialogs->opened.size() == 1 && saveWorks)
-                m_main->state.ScoreListChanged = false;
+                m_main->session.scoreListChanged = false;
             Q_UNUSED(dialog);
             return int(QDialog::Rejected);
         };
@@ -215,7 +218,7 @@ class ShellTest : public QObject {
         // The same at closing: a declined second yes keeps the window open.
         m_prompts->clear();
         m_dialogs->opened.clear();
-        m_main->state.ScoreListChanged = true;
+        m_main->session.scoreListChanged = true;
         m_prompts->answers.assign(answers.begin(), answers.end());
         m_main->close();
         QCOMPARE(m_main->isVisible(), dialogs.size() == 1 && dialogs.first() == QStringLiteral("SaveForm"));
@@ -244,33 +247,36 @@ class ShellTest : public QObject {
     }
 
     void itemsButtonShowsPopupMenu() {
-        QVERIFY(!m_main->AlleItems->isVisible());
+        QVERIFY(!vxtest::control<QMenu>(*m_main, "AlleItems")->isVisible());
         Trigger(*m_main, QStringLiteral("MenuKnop(5)"));
-        QTRY_VERIFY(m_main->AlleItems->isVisible());
-        m_main->AlleItems->hide();
+        QTRY_VERIFY(vxtest::control<QMenu>(*m_main, "AlleItems")->isVisible());
+        vxtest::control<QMenu>(*m_main, "AlleItems")->hide();
         QCOMPARE(m_dialogs->opened, QStringList());
     }
 
     void helpPanelTakesTheListsPlace() {
         AddRows(*m_main, 3);
         Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
-        QVERIFY(m_main->Frame2->isHidden());
-        QVERIFY(m_main->HelpFrame->isVisible());
-        QVERIFY(m_main->HelpUitleg->isChecked());
-        QCOMPARE(m_main->SlidePic->pixmap().toImage(), m_main->slideBackImage);
-        const int range = m_main->SlidePic->height() - m_main->PicCont->height();
+        QVERIFY(vxtest::control<QFrame>(*m_main, "Frame2")->isHidden());
+        QVERIFY(vxtest::control<QFrame>(*m_main, "HelpFrame")->isVisible());
+        QVERIFY(vxtest::control<QAction>(*m_main, "HelpUitleg")->isChecked());
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "SlidePic")->pixmap().toImage(),
+                 m_main->helpPanel()->pageImage());
+        const int range = vxtest::control<QLabel>(*m_main, "SlidePic")->height() -
+                          vxtest::control<QFrame>(*m_main, "PicCont")->height();
         QVERIFY(range > 0);
-        QCOMPARE(int(m_main->HelpScrollRange), range);
-        QCOMPARE(m_main->VScroll1->maximum(), range);
+        QCOMPARE(int(m_main->helpPanel()->scrollRange()), range);
+        QCOMPARE(vxtest::control<QScrollBar>(*m_main, "VScroll1")->maximum(), range);
 
         // Hiding from the menu entry, after a description had replaced the row count.
-        QTest::mouseMove(m_main->MenuKnop[8]);
-        QCOMPARE(m_main->Label19->text(), QStringLiteral("Beknopte uitleg over dit programma."));
+        QTest::mouseMove(vxtest::control<StyledButton>(*m_main, "MenuKnop(8)"));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label19")->text(),
+                 QStringLiteral("Beknopte uitleg over dit programma."));
         Trigger(*m_main, QStringLiteral("HelpUitleg"));
-        QVERIFY(m_main->HelpFrame->isHidden());
-        QVERIFY(m_main->Frame2->isVisible());
-        QVERIFY(!m_main->HelpUitleg->isChecked());
-        QCOMPARE(m_main->Label19->text(), QStringLiteral("3 Items"));
+        QVERIFY(vxtest::control<QFrame>(*m_main, "HelpFrame")->isHidden());
+        QVERIFY(vxtest::control<QFrame>(*m_main, "Frame2")->isVisible());
+        QVERIFY(!vxtest::control<QAction>(*m_main, "HelpUitleg")->isChecked());
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label19")->text(), QStringLiteral("3 Items"));
     }
 
     // Dragging moves the page with the mouse between its two ends, with the scroll bar in step;
@@ -290,25 +296,25 @@ class ShellTest : public QObject {
         QFETCH(Qt::MouseButton, button);
         QFETCH(int, expectedTop);
         Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
-        QLabel* page = m_main->SlidePic;
+        QLabel* page = vxtest::control<QLabel>(*m_main, "SlidePic");
         for (int k = 0; k + 1 < moves.size(); k += 2) {
             QTest::mousePress(page, button, {}, QPoint(40, moves[k]));
             QTest::mouseMove(page, QPoint(40, moves[k + 1]));
             QTest::mouseRelease(page, button, {}, QPoint(40, moves[k + 1]));
         }
-        if (expectedTop == 1) expectedTop = -m_main->HelpScrollRange;
+        if (expectedTop == 1) expectedTop = -m_main->helpPanel()->scrollRange();
         QCOMPARE(page->y(), expectedTop);
-        QCOMPARE(int(m_main->HelpSlideTop), expectedTop);
-        QCOMPARE(m_main->VScroll1->value(), -expectedTop);
+        QCOMPARE(int(m_main->helpPanel()->pageTop()), expectedTop);
+        QCOMPARE(vxtest::control<QScrollBar>(*m_main, "VScroll1")->value(), -expectedTop);
     }
 
     void scrollBarMovesThePage() {
         Trigger(*m_main, QStringLiteral("MenuKnop(8)"));
-        m_main->VScroll1->setValue(37);
-        QCOMPARE(m_main->SlidePic->y(), -37);
-        QCOMPARE(int(m_main->HelpSlideTop), -37);
-        m_main->VScroll1->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(m_main->SlidePic->y(), -int(m_main->HelpScrollRange));
+        vxtest::control<QScrollBar>(*m_main, "VScroll1")->setValue(37);
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "SlidePic")->y(), -37);
+        QCOMPARE(int(m_main->helpPanel()->pageTop()), -37);
+        vxtest::control<QScrollBar>(*m_main, "VScroll1")->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "SlidePic")->y(), -int(m_main->helpPanel()->scrollRange()));
     }
 
     void clockText_data() {
@@ -328,13 +334,15 @@ class ShellTest : public QObject {
     void clockText() {
         QFETCH(QDateTime, now);
         QFETCH(QString, text);
-        const int right = m_main->KlokLabel->geometry().right();
+        const int right = vxtest::control<QLabel>(*m_main, "KlokLabel")->geometry().right();
         vxtest::FixedClock clock(now);
-        QTRY_COMPARE_WITH_TIMEOUT(m_main->KlokLabel->text(), text, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(vxtest::control<QLabel>(*m_main, "KlokLabel")->text(), text, 2000);
         // The whole text is readable: the label grows with it and stays inside the menu strip.
-        QVERIFY(m_main->KlokLabel->width() >= m_main->KlokLabel->sizeHint().width());
-        QCOMPARE(m_main->KlokLabel->geometry().right(), right);
-        QVERIFY(m_main->KlokLabel->x() > m_main->MenuKnop[8]->geometry().right());
+        QVERIFY(vxtest::control<QLabel>(*m_main, "KlokLabel")->width() >=
+                vxtest::control<QLabel>(*m_main, "KlokLabel")->sizeHint().width());
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "KlokLabel")->geometry().right(), right);
+        QVERIFY(vxtest::control<QLabel>(*m_main, "KlokLabel")->x() >
+                vxtest::control<StyledButton>(*m_main, "MenuKnop(8)")->geometry().right());
     }
 
     void webPagesOpenInTheBrowser() {
@@ -356,10 +364,10 @@ class ShellTest : public QObject {
         vxtest::darts(*m_main, {"Knop1(20)", "Knop1(5)", "Knop1(1)"});
         vxtest::click(*m_main, "AddKnop");
         QCOMPARE(vxtest::entries(*m_main, "List1"), (QStringList{"121", "26"}));
-        QCOMPARE(m_main->Label7->text(), QStringLiteral("354"));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label7")->text(), QStringLiteral("354"));
         Trigger(*m_main, QStringLiteral("EditUndo"));
         QCOMPARE(vxtest::entries(*m_main, "List1"), QStringList{"121"});
-        QCOMPARE(m_main->Label7->text(), QStringLiteral("380"));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, "Label7")->text(), QStringLiteral("380"));
     }
 
     void undoTakesBackTheDuoPlayerWhoThrewLast_data() {
@@ -376,15 +384,56 @@ class ShellTest : public QObject {
             vxtest::darts(*m_main, {"Knop1(20)", "Knop1(20)", "Knop1(20)"});
             vxtest::click(*m_main, QStringLiteral("AddKnopDuo(%1)").arg(2 - t % 2));
         }
-        QCOMPARE(m_main->ScoreLabel[undone]->text(), QStringLiteral("441"));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, QStringLiteral("ScoreLabel(%1)").arg(undone))->text(),
+                 QStringLiteral("441"));
         Trigger(*m_main, QStringLiteral("EditUndo"));
-        QCOMPARE(m_main->ScoreLabel[undone]->text(), QStringLiteral("501"));
-        QCOMPARE(m_main->ListSpeler[undone]->count(), 0);
-        if (turns == 2) QCOMPARE(m_main->ScoreLabel[1]->text(), QStringLiteral("441"));
+        QCOMPARE(vxtest::control<QLabel>(*m_main, QStringLiteral("ScoreLabel(%1)").arg(undone))->text(),
+                 QStringLiteral("501"));
+        QCOMPARE(vxtest::control<QListWidget>(*m_main, QStringLiteral("ListSpeler(%1)").arg(undone))->count(),
+                 0);
+        if (turns == 2)
+            QCOMPARE(vxtest::control<QLabel>(*m_main, "ScoreLabel(1)")->text(), QStringLiteral("441"));
+    }
+
+    // The export follows the present entry of "Bestand"; Ctrl+E reaches it past the typed darts,
+    // refused while the list is empty, and writes the list where the dialog says.
+    void exportToCsv() {
+        const QList<QAction*> file = m_main->menuBar()->actions().first()->menu()->actions();
+        QCOMPARE(file.size() >= 2 ? QStringList({file[0]->text(), file[1]->text()}) : QStringList(),
+                 QStringList({"Naar Keuzemenu", "Exporteren naar CSV…"}));
+        QStringList asked;
+        QString answer = m_home->file("scores");
+        setCsvFileAsker([&](QWidget*, const QString& suggested) {
+            asked << QFileInfo(suggested).fileName();
+            return answer;
+        });
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        const auto ctrlE = [&] {
+            QTest::keyClick(vxtest::control<StyledButton>(*m_main, "Knop1(20)"), Qt::Key_E,
+                            Qt::ControlModifier);
+        };
+        ctrlE();
+        QCOMPARE(m_prompts->texts(), QStringList{kLoadFirst});
+
+        m_prompts->clear();
+        AddRows(*m_main, 2);
+        ctrlE();
+        const QByteArray bytes = m_home->read("scores.csv");
+        QVERIFY2(bytes.startsWith("\xEF\xBB\xBFNaam Speler;Out;D.1;D.2;"), bytes.left(40).constData());
+        QCOMPARE(bytes.count("\r\n"), 3);
+        QCOMPARE(bytes.count("\r\nAnna;;60;"), 2);
+
+        answer = m_home->file("scores.csv/in een bestand.csv");
+        ctrlE();
+        setCsvFileAsker({});
+        QCOMPARE(asked, QStringList(2, "Scorelijst.csv")); // not for the empty list
+        QCOMPARE(m_prompts->texts().size(), 1);
+        QVERIFY(m_prompts->texts()[0].startsWith(QStringLiteral("De scorelijst is niet geëxporteerd naar")));
     }
 
     void fileExitClosesTheWindow() {
-        m_main->state.ScoreListChanged = true;
+        m_main->session.scoreListChanged = true;
         QPointer<MainWindow> window = m_main;
         Trigger(*m_main, QStringLiteral("FileExit"));
         QTRY_VERIFY(window.isNull());

@@ -62,7 +62,7 @@ class StartUpTest : public QObject {
     void qtDialogsSpeakDutch() {
         if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_nl.qm"))
             QSKIP("Qt's Dutch translation is not installed (Debian package qt6-translations-l10n)");
-        QVERIFY(InstallQtTranslations());
+        QVERIFY(installQtTranslations());
         const struct {
             const char *context, *english, *dutch;
         } texts[] = {{"QFileDialog", "Look in:", "Zoeken in:"},

@@ -60,18 +60,18 @@ class StatisticsTest : public QObject {
         ScoreListModel list;
         for (const QStringList& r : rows)
             list.appendRow(makeRow(r.first(), r.mid(1)));
-        const ScoreStatistics stats = GatherStatistics(list, selected);
+        const ScoreStatistics stats = gatherStatistics(list, selected);
         QCOMPARE(stats.results, results);
         QCOMPARE(stats.total, total);
         QCOMPARE(stats.average(), average);
         const QString rowText = selected >= 0 && selected < list.count() ? list.cell(selected, 0) : QString();
-        QCOMPARE(StatisticsTitle(rowText, stats), title);
+        QCOMPARE(statisticsTitle(rowText, stats), title);
     }
 
     void counters() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"180", "180", "60", "0", "-", "181", "-1"}));
-        const ScoreStatistics stats = GatherStatistics(list, 0);
+        const ScoreStatistics stats = gatherStatistics(list, 0);
         QCOMPARE(stats.counts[180], 2);
         QCOMPARE(stats.counts[60], 1);
         QCOMPARE(stats.counts[0], 1);
@@ -102,13 +102,13 @@ class StatisticsTest : public QObject {
         ScoreListModel list;
         for (const QStringList& r : rows)
             list.appendRow(makeRow(r.first(), r.mid(1)));
-        QCOMPARE(SummaryText(GatherAllStatistics(list)), text);
+        QCOMPARE(summaryText(gatherAllStatistics(list)), text);
     }
 
     void barGraph() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"180", "180", "60", "0"}));
-        const QImage graph = DrawBarGraph(GatherStatistics(list, 0));
+        const QImage graph = drawBarGraph(gatherStatistics(list, 0));
         QCOMPARE(graph.size(), QSize(678, 400));
 
         QCOMPARE(barHeight(graph, 579), 10);
@@ -139,8 +139,8 @@ class StatisticsTest : public QObject {
     void numberTable() {
         ScoreListModel list;
         list.appendRow(makeRow("Jan", {"1"}));
-        const QImage withOne = DrawNumberTable(GatherStatistics(list, 0));
-        const QImage empty = DrawNumberTable(ScoreStatistics{});
+        const QImage withOne = drawNumberTable(gatherStatistics(list, 0));
+        const QImage empty = drawNumberTable(ScoreStatistics{});
         QCOMPARE(withOne.size(), QSize(678, 400));
         // Labels in grey in the label column: "1 : " at (90 + 225, 240) twips = pixel (21, 16).
         QVERIFY(colouredPixels(empty, QRect(20, 16, 20, 13), QColor(90, 90, 90)) > 0);
@@ -166,7 +166,7 @@ class StatisticsTest : public QObject {
     void readout() {
         QFETCH(int, x);
         QFETCH(QString, text);
-        QCOMPARE(GraphReadout(x), text);
+        QCOMPARE(graphReadout(x), text);
     }
 
     void itemAverage_data() {
@@ -183,7 +183,7 @@ class StatisticsTest : public QObject {
         QFETCH(QString, average);
         while (cells.size() < 25)
             cells << "-";
-        QCOMPARE(TurnCellsAverage(cells), average);
+        QCOMPARE(turnCellsAverage(cells), average);
     }
 
   private:

@@ -1,5 +1,7 @@
 // The statistics window driven as the user sees it: opened on the row selected in the main
 // window, its title, graph, readout, view switch and printout; and the score list summary.
+#include "core/files/ScoreListFiles.h"
+#include "playsupport.h"
 #include "reviewsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/StatisticsDialog.h"
@@ -9,8 +11,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace vx;
@@ -46,7 +50,7 @@ class StatisticsDialogTest : public QObject {
         main.scoreList.appendRow(makeRow("Klaas", {"100"}));
         main.scoreList.appendRow(makeRow("piet", {"60", "0"}));
         main.scoreList.appendRow(makeRow("08-12-2018 20:15", {"45"}));
-        if (selected >= 0) main.ListView1->selectRow(selected);
+        if (selected >= 0) vxtest::control<QTableView>(main, "ListView1")->selectRow(selected);
 
         StatisticsDialog form(main);
         QCOMPARE(form.windowTitle(), title);
@@ -125,7 +129,7 @@ class StatisticsDialogTest : public QObject {
         vxtest::TempHome home;
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"1", "1", "1"}));
-        main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
         StatisticsDialog form(main);
         form.findChild<QAction*>("zien(1)")->trigger();
         const QImage window = form.grab().toImage();
@@ -147,21 +151,21 @@ class StatisticsDialogTest : public QObject {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
-        main.state.FooterText = QStringLiteral("Dartclub De Pijl");
+        main.session.footerText = QStringLiteral("Dartclub De Pijl");
         main.scoreList.appendRow(makeRow("Piet", {"180", "180", "60"}));
-        main.ListView1->selectRow(0);
+        vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
         StatisticsDialog form(main);
         if (!graph) form.showGraph(false);
 
         const QString pdf = home.file("statistiek.pdf");
         QString suggested;
-        SetPdfFileAsker([&](QWidget*, const QString& name) {
+        setPdfFileAsker([&](QWidget*, const QString& name) {
             suggested = name;
             return pdf;
         });
-        ChoosePrinter(int(InstalledPrinterNames().size())); // the PDF file
+        choosePrinter(int(installedPrinterNames().size())); // the PDF file
         form.printAction->trigger();
-        SetPdfFileAsker({});
+        setPdfFileAsker({});
 
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
         QVERIFY(suggested.endsWith(".pdf"));
@@ -196,13 +200,95 @@ class StatisticsDialogTest : public QObject {
         }
     }
 
+    // Who the overview lists: in a duo match the rows on screen; in a team match every file of
+    // the team, the player at the board with the rows on screen instead of the file's.
+    void overviewPlayers_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<QStringList>("expected"); // name, legs, legs won
+        QTest::newRow("duo") << true << QStringList{"Piet 2 1", "Klaas 1 0"};
+        QTest::newRow("team") << false << QStringList{"Ann 2 2", "Bob 3 3", "Cas 1 1"};
+    }
+    void overviewPlayers() {
+        QFETCH(bool, duo);
+        QFETCH(QStringList, expected);
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        MainWindow main;
+        if (duo) {
+            main.compose(MatchKind::Duo);
+            for (const char* name : {"Piet", "Klaas", "piet"})
+                main.scoreList.appendRow(makeRow(name, {"60"}));
+            main.scoreList.setCell(0, 1, "v");
+        } else {
+            vxtest::StartTeamMatch(main, "Club", {"Ann", "Bob"}, 501);
+            const auto saveFile = [](const QString& player, int legs) {
+                ScoreListModel file;
+                for (int k = 0; k < legs; ++k)
+                    file.appendRow(makeRow("08-12-2018 20:15", {"60"}));
+                QVERIFY(savePlayerList(file, "Club", player));
+            };
+            saveFile("Ann", 1); // what is on screen goes before the file
+            saveFile("Bob", 3);
+            saveFile("Cas", 1);
+            for (int k = 0; k < 2; ++k)
+                main.scoreList.appendRow(makeRow("08-12-2018 20:15", {"60"}));
+        }
+        StatisticsDialog form(main);
+        QAction* overview = form.findChild<QAction*>("zien(3)");
+        QVERIFY(overview && overview->text() == "Overzicht");
+        QVERIFY(form.overviewTable->isHidden());
+        overview->trigger();
+        QVERIFY(overview->isChecked() && !form.graphAction->isChecked());
+        QVERIFY(!form.overviewTable->isHidden() && form.graphLabel->isHidden());
+        const auto* table = form.findChild<QTableWidget*>("OverzichtTable");
+        QStringList shown;
+        for (int r = 0; r < table->rowCount(); ++r)
+            shown << QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
+                                 table->item(r, 2)->text()}
+                         .join(' ');
+        QCOMPARE(shown, expected);
+        QCOMPARE(table->horizontalHeaderItem(11)->text(), QString("Hoogste uitgooi"));
+    }
+
+    // With the overview shown, Print prints the overview on the page frame.
+    void overviewPrintout() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF cannot be read back");
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        MainWindow main;
+        main.compose(MatchKind::Duo);
+        main.session.footerText = QStringLiteral("Dartclub De Pijl");
+        main.scoreList.appendRow(makeRow("Piet", {"180", "140", "81", "100"}));
+        main.scoreList.setCell(0, 1, "v");
+        main.scoreList.appendRow(makeRow(QStringLiteral("Zoë"), {"45", "60", "26"}));
+        StatisticsDialog form(main);
+        form.showOverview();
+        const QString pdf = home.file("overzicht.pdf");
+        setPdfFileAsker([&](QWidget*, const QString&) { return pdf; });
+        choosePrinter(int(installedPrinterNames().size())); // the PDF file
+        form.printAction->trigger();
+        setPdfFileAsker({});
+        QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join('\n')));
+        QProcess tool;
+        tool.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(tool.waitForFinished(30000));
+        const QString text = QString::fromUtf8(tool.readAllStandardOutput());
+        QVERIFY2(text.contains("Speleroverzicht / "), qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression("Piet +1 +1 +125.25 +133.67 +1 +1 +1 +1 +180 +4 +100")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Zoë +1 +0 +43.67 +43.67"))),
+                 qPrintable(text));
+        QVERIFY(text.contains("Dartclub De Pijl"));
+    }
+
     void summary() {
         vxtest::TempHome home;
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         main.scoreList.appendRow(makeRow("Piet", {"100", "-", "60"}));
         main.scoreList.appendRow(makeRow("Klaas", {"41"}));
-        ShowScoreListSummary(main);
+        showScoreListSummary(main);
         QCOMPARE(prompts.seen.size(), 1);
         QCOMPARE(prompts.seen[0].kind, vxtest::Prompt::Message);
         QCOMPARE(prompts.seen[0].title, kAppTitle);

@@ -1,8 +1,8 @@
 // A team match on the real main window: booking turns, the end of a leg, calling the next
 // player, the player files written and read on every change of player, and taking back a turn.
-#include "ui/main/MainWindow.h"
 #include "playsupport.h"
 #include "testsupport.h"
+#include "ui/main/MainWindow.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -86,13 +86,13 @@ class TeamPlayTest : public QObject, private PlaySession {
         darts(m, {"Knop1(1)"});
         QCOMPARE(entries(m, "List1"), QStringList({"100", "100", "100", "1"}));
         QCOMPARE(caption(m, "Label7"), QString("0"));
-        QVERIFY(!m.AddKnop->isEnabled());
+        QVERIFY(!control<StyledButton>(m, "AddKnop")->isEnabled());
         QCOMPARE(prompts->texts(), QStringList{kLegOver});
         QCOMPARE(prompts->seen.first().title, kAppTitle);
         QCOMPARE(m.scoreList.count(), 1);
         QCOMPARE(rowCells(m, 0), legRow({"100", "100", "100", "1"}, "25.1"));
         QCOMPARE(caption(m, "Label19"), QString("1 Items"));
-        QVERIFY(m.state.ScoreListChanged);
+        QVERIFY(m.session.scoreListChanged);
     }
 
     void turnsAndTheirEndings_data() {
@@ -121,8 +121,7 @@ class TeamPlayTest : public QObject, private PlaySession {
         QFETCH(int, rows);
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.state.RemainingScore = remaining;
-        m.Label7->setText(QString::number(remaining));
+        m.teamMatch().leg().start(remaining);
         turn(m, buttons);
         QCOMPARE(entries(m, "List1"), turns);
         QCOMPARE(caption(m, "Label7"), label7);
@@ -133,13 +132,12 @@ class TeamPlayTest : public QObject, private PlaySession {
     void aBustWaitsForCorrectie() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.state.RemainingScore = 50;
-        m.Label7->setText("50");
+        m.teamMatch().leg().start(50);
         turn(m, {"Knop3(20)"});
-        QCOMPARE(m.state.RemainingScore, -10);
+        QCOMPARE(remainingScore(m), -10);
         QCOMPARE(dartSlots(m), QStringList({"60", "0", "0"}));
         click(m, "CorrectieKnop");
-        QCOMPARE(m.state.RemainingScore, 50);
+        QCOMPARE(remainingScore(m), 50);
         turn(m, {"Knop3(10)"});
         QCOMPARE(entries(m, "List1"), QStringList{"30"});
         QCOMPARE(caption(m, "Label7"), QString("20"));
@@ -150,14 +148,13 @@ class TeamPlayTest : public QObject, private PlaySession {
     void aFinishedLegIsRecordedOnce() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.state.RemainingScore = 40;
-        m.Label7->setText("40");
+        m.teamMatch().leg().start(40);
         darts(m, {"Knop2(20)", "ZeroKnop", "ZeroKnop"});
         click(m, "AddKnop");
         QCOMPARE(m.scoreList.count(), 1);
         QCOMPARE(entries(m, "List1"), QStringList{"40"});
         QCOMPARE(prompts->texts(), QStringList{kLegOver});
-        m.UndoLastTurn(1, 1);
+        m.undoLastTurn();
         QCOMPARE(entries(m, "List1"), QStringList{"40"});
         QCOMPARE(caption(m, "Label7"), QString("0"));
     }
@@ -165,21 +162,21 @@ class TeamPlayTest : public QObject, private PlaySession {
     void undoTakesBackTheLastBookedTurn() {
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann"}, 501);
-        m.UndoLastTurn(1, 1); // nothing booked yet
+        m.undoLastTurn(); // nothing booked yet
         QCOMPARE(caption(m, "Label7"), QString("501"));
         turn(m, {"Knop3(20)", "Knop3(20)", "Knop3(20)"});
         turn(m, {"Knop1(5)"});
         darts(m, {"Knop1(20)"});
-        const QImage marked = m.picImage;
-        m.UndoLastTurn(1, 1);
+        const QImage marked = m.teamPanel()->markedBoard();
+        m.undoLastTurn();
         QCOMPARE(entries(m, "List1"), QStringList{"180"});
         QCOMPARE(caption(m, "Label7"), QString("321"));
-        QCOMPARE(m.state.RemainingScore, 321);
+        QCOMPARE(remainingScore(m), 321);
         // The dart of the turn in play went first, with its marker.
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
-        QVERIFY(m.picImage != marked);
-        QVERIFY(m.picImage == m.boardImage);
+        QCOMPARE(nextDartSlot(m), 1);
+        QVERIFY(m.teamPanel()->markedBoard() != marked);
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
     }
 
     void undoInTheMiddleOfATurn_data() {
@@ -213,7 +210,7 @@ class TeamPlayTest : public QObject, private PlaySession {
         for (const QString& t : turns)
             booked += t.toInt();
         QCOMPARE(caption(m, "Label7"), QString::number(start - booked));
-        QCOMPARE(m.state.RemainingScore, start - booked);
+        QCOMPARE(remainingScore(m), start - booked);
         QCOMPARE(m.scoreList.count(), rows);
         if (rows == 0) return;
         int stored = 0;
@@ -224,14 +221,11 @@ class TeamPlayTest : public QObject, private PlaySession {
 
     void noPlayerNoNextPlayer() {
         MainWindow m;
-        ComposeMainWindow(m, false);
-        m.state.PlayerCount = 2;
-        m.state.PlayerNames[1] = "Ann";
-        m.state.PlayerNames[2] = "Bob";
+        m.compose(MatchKind::Team);
         click(m, "NextPlayerKnop");
-        QVERIFY(m.SpelersList->isHidden());
+        QVERIFY(control<QListWidget>(m, "SpelersList")->isHidden());
         click(m, "AddKnop");
-        QCOMPARE(m.List1->count(), 0);
+        QCOMPARE(control<QListWidget>(m, "List1")->count(), 0);
     }
 
     void theNextPlayerStartsAFreshLeg() {
@@ -242,15 +236,15 @@ class TeamPlayTest : public QObject, private PlaySession {
         click(m, "NextPlayerKnop");
         QCOMPARE(entries(m, "SpelersList"), QStringList({"Ann", "Bob", "Cas"}));
         pickPlayer(m, "Cas");
-        QVERIFY(m.SpelersList->isHidden());
+        QVERIFY(control<QListWidget>(m, "SpelersList")->isHidden());
         QCOMPARE(caption(m, "Label9"), QString("Cas"));
         QCOMPARE(caption(m, "Label18"), QString("3"));
         QCOMPARE(caption(m, "Label7"), QString("301"));
         QCOMPARE(caption(m, "UitgooiLabel"), QString("Darts Checkout"));
-        QCOMPARE(m.List1->count(), 0);
+        QCOMPARE(control<QListWidget>(m, "List1")->count(), 0);
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
-        QCOMPARE(m.state.RemainingScore, 301);
-        QCOMPARE(m.state.DartNumber, std::uint8_t(1));
+        QCOMPARE(remainingScore(m), 301);
+        QCOMPARE(nextDartSlot(m), 1);
         QCOMPARE(m.scoreList.headerData(0, Qt::Horizontal).toString(), QString("Cas"));
     }
 
@@ -301,7 +295,7 @@ class TeamPlayTest : public QObject, private PlaySession {
             turn(m, {"Knop1(10)"});
         darts(m, {"Knop3(17)"});
         QCOMPARE(m.scoreList.count(), 1);
-        QCOMPARE(m.List1->count(), 26);
+        QCOMPARE(control<QListWidget>(m, "List1")->count(), 26);
         QStringList expected = {kStamp, QString()};
         for (int t = 0; t < 25; ++t)
             expected << "10";
@@ -317,8 +311,7 @@ class TeamPlayTest : public QObject, private PlaySession {
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
         QVERIFY(QFile::remove(home->file("Teams/Club/Ann.lib")));
         QVERIFY(QDir().mkpath(home->file("Teams/Club/Ann.lib")));
-        m.state.RemainingScore = 40;
-        m.Label7->setText("40");
+        m.teamMatch().leg().start(40);
         darts(m, {"Knop2(20)"});
         prompts->clear();
         pickPlayer(m, "Bob");
@@ -326,9 +319,9 @@ class TeamPlayTest : public QObject, private PlaySession {
         QVERIFY(prompts->seen.first().text.endsWith("De speler is niet gewisseld."));
         QVERIFY(prompts->seen.first().text.startsWith("De scorelijst is niet opgeslagen"));
         QCOMPARE(caption(m, "Label9"), QString("Ann"));
-        QVERIFY(m.SpelersList->isHidden());
+        QVERIFY(control<QListWidget>(m, "SpelersList")->isHidden());
         QCOMPARE(m.scoreList.count(), 1);
-        QVERIFY(m.state.ScoreListChanged);
+        QVERIFY(m.session.scoreListChanged);
         QCOMPARE(home->read("Teams/Club/Bob.lib"), playerFile("Bob", {}));
     }
 

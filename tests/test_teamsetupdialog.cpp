@@ -2,10 +2,10 @@
 // the match state, the main window and the files on disk checked afterwards.
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
+#include "playsupport.h"
 #include "testsupport.h"
 #include "ui/dialogs/TeamSetupDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/StyledButton.h"
 
 #include <QComboBox>
@@ -41,7 +41,7 @@ void WritePlayer(const QString& team, const QString& player, int rows) {
     ScoreListModel model;
     for (int r = 0; r < rows; ++r)
         model.appendRow(LegRow(QStringLiteral("01-02-2024 20:%1").arg(r, 2, 10, QLatin1Char('0'))));
-    QVERIFY(vx::SavePlayerList(model, team, player));
+    QVERIFY(vx::savePlayerList(model, team, player));
 }
 
 // A main window composed for a team match, in a fresh home, with every message recorded.
@@ -51,14 +51,18 @@ struct TeamWindow {
     std::unique_ptr<MainWindow> main;
 
     explicit TeamWindow(bool newTeam) : main(std::make_unique<MainWindow>()) {
-        ComposeMainWindow(*main, false);
-        main->state.NewTeamMode = newTeam;
+        main->compose(MatchKind::Team);
+        main->session.newTeamMode = newTeam;
     }
     bool dartButtonsOn() const {
         for (int i = 1; i <= 20; ++i)
-            if (!main->Knop1[i]->isEnabled() || !main->Knop2[i]->isEnabled() || !main->Knop3[i]->isEnabled())
+            if (!vxtest::control<StyledButton>(*main, QStringLiteral("Knop1(%1)").arg(i))->isEnabled() ||
+                !vxtest::control<StyledButton>(*main, QStringLiteral("Knop2(%1)").arg(i))->isEnabled() ||
+                !vxtest::control<StyledButton>(*main, QStringLiteral("Knop3(%1)").arg(i))->isEnabled())
                 return false;
-        return main->Bull25->isEnabled() && main->Bull50->isEnabled() && main->ZeroKnop->isEnabled();
+        return vxtest::control<StyledButton>(*main, "Bull25")->isEnabled() &&
+               vxtest::control<StyledButton>(*main, "Bull50")->isEnabled() &&
+               vxtest::control<StyledButton>(*main, "ZeroKnop")->isEnabled();
     }
     QStringList teamsEntries() const {
         return QDir(home.file("Teams")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
@@ -67,7 +71,7 @@ struct TeamWindow {
 
 int ShownRows(const TeamSetupDialog& form) {
     int shown = 0;
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i) {
         // Text box and caption always come and go together, and only as rows 1 to n.
         if (form.playerNameEdits[i]->isHidden() != form.playerNameLabels[i]->isHidden()) return -1;
         if (!form.playerNameEdits[i]->isHidden()) {
@@ -109,7 +113,7 @@ class TeamSetupDialogTest : public QObject {
     void numberInRange() {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QCOMPARE(NumberInRange(text, MatchState::kMaxPlayers), value);
+        QCOMPARE(vx::numberInRange(text, TeamMatch::kMaxPlayers), value);
     }
 
     void playerRowsFollowTheNumber_data() {
@@ -142,13 +146,15 @@ class TeamSetupDialogTest : public QObject {
     void newTeamCreatesFilesAndArmsTheWindow() {
         TeamWindow w(true);
         MainWindow& m = *w.main;
-        m.Label5[1]->setText(QStringLiteral("60"));
-        m.state.DartNumber = 3;
-        m.List1->addItem(QStringLiteral("140")); // a leg of whoever threw before
-        m.AddKnop->setEnabled(false);
+        // A leg of whoever threw before, won on D20, and a dart after it still on the board.
+        m.startTeamMatch({QStringLiteral("Vorige"), {QStringLiteral("Piet")}, 40});
+        vxtest::click(m, "NextPlayerKnop"); // and the list of its players left open
+        vxtest::darts(m, {"Knop2(20)", "Knop3(20)"});
+        w.prompts.clear();
+        QCOMPARE(vxtest::control<QLabel>(m, "Label5(2)")->text(), QStringLiteral("60"));
+        QVERIFY(!vxtest::control<StyledButton>(m, "AddKnop")->isEnabled());
         m.scoreList.appendRow(LegRow(QStringLiteral("somebody else")));
-        m.DrawDartMarker(QStringLiteral("T20")); // a dart of that turn, still on the board
-        QVERIFY(m.picImage != m.boardImage);
+        QVERIFY(m.teamPanel()->markedBoard() != m.teamPanel()->boardImage());
         TeamSetupDialog form(m);
         QCOMPARE(form.windowTitle(), QStringLiteral("Nieuw Team en Spelers"));
         QVERIFY(!form.teamNameEdit->isHidden());
@@ -164,26 +170,28 @@ class TeamSetupDialogTest : public QObject {
         QCOMPARE(w.home.read("Teams/Club/Ann.lib"), HeaderOnly("Ann"));
         QCOMPARE(w.home.read("Teams/Club/Bob.lib"), HeaderOnly("Bob"));
         QCOMPARE(QDir(w.home.file("Teams/Club")).entryList(QDir::Files).size(), 2);
-        QCOMPARE(m.state.PlayerCount, 2);
-        QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Ann"));
-        QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
-        QCOMPARE(m.state.StartScore, 701);
-        QCOMPARE(m.state.RemainingScore, 701);
-        QCOMPARE(int(m.state.DartNumber), 1);
-        QCOMPARE(m.Label12->text(), QStringLiteral("Club"));
-        QCOMPARE(m.Label9->text(), QStringLiteral("Ann"));
-        QCOMPARE(m.Label7->text(), QStringLiteral("701"));
-        QCOMPARE(m.UitgooiLabel->text(), QStringLiteral("Darts Checkout"));
+        QCOMPARE(m.teamMatch().setup().players.size(), 2);
+        QCOMPARE(m.teamMatch().setup().players.value(0), QStringLiteral("Ann"));
+        QCOMPARE(m.teamMatch().setup().players.value(1), QStringLiteral("Bob"));
+        QCOMPARE(m.teamMatch().setup().startScore, 701);
+        QCOMPARE(vxtest::remainingScore(m), 701);
+        QCOMPARE(vxtest::nextDartSlot(m), 1);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label12")->text(), QStringLiteral("Club"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label9")->text(), QStringLiteral("Ann"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label7")->text(), QStringLiteral("701"));
+        QCOMPARE(vxtest::control<QLabel>(m, "UitgooiLabel")->text(), QStringLiteral("Darts Checkout"));
         for (int j = 1; j <= 3; ++j)
-            QCOMPARE(m.Label5[j]->text(), QStringLiteral("0"));
+            QCOMPARE(vxtest::control<QLabel>(m, QStringLiteral("Label5(%1)").arg(j))->text(),
+                     QStringLiteral("0"));
         QCOMPARE(m.scoreList.headerText(0), QStringLiteral("Ann"));
         QVERIFY(w.dartButtonsOn());
         // Player 1 starts a fresh leg on an empty list of her own.
-        QCOMPARE(m.List1->count(), 0);
-        QVERIFY(m.AddKnop->isEnabled());
+        QCOMPARE(vxtest::control<QListWidget>(m, "List1")->count(), 0);
+        QVERIFY(vxtest::control<StyledButton>(m, "AddKnop")->isEnabled());
+        QVERIFY(vxtest::control<QListWidget>(m, "SpelersList")->isHidden());
         QCOMPARE(m.scoreList.count(), 0);
         // The slots were emptied, so no marker of the old turn may stay on the board.
-        QVERIFY(m.picImage == m.boardImage);
+        QVERIFY(m.teamPanel()->markedBoard() == m.teamPanel()->boardImage());
     }
 
     void newTeamAgainKeepsAndShowsStoredRows() {
@@ -200,7 +208,7 @@ class TeamSetupDialogTest : public QObject {
         QCOMPARE(w.home.read("Teams/Club/Ann.lib"), before);
         QCOMPARE(w.main->scoreList.count(), 2);
         QCOMPARE(w.main->scoreList.cell(0, 0), QStringLiteral("01-02-2024 20:00"));
-        QCOMPARE(w.main->Label19->text(), QStringLiteral("2 Items"));
+        QCOMPARE(vxtest::control<QLabel>(*w.main, "Label19")->text(), QStringLiteral("2 Items"));
     }
 
     // The start score typed is the start score played: 100, not 1001 completed from the list.
@@ -216,8 +224,8 @@ class TeamSetupDialogTest : public QObject {
         QTest::keyClicks(form.startScoreCombo->lineEdit(), QStringLiteral("100"));
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(w.main->state.StartScore, 100);
-        QCOMPARE(w.main->Label7->text(), QStringLiteral("100"));
+        QCOMPARE(w.main->teamMatch().setup().startScore, 100);
+        QCOMPARE(vxtest::control<QLabel>(*w.main, "Label7")->text(), QStringLiteral("100"));
     }
 
     void refusedInputChangesNothing_data() {
@@ -293,12 +301,12 @@ class TeamSetupDialogTest : public QObject {
         QCOMPARE(w.prompts.seen[0].title, QStringLiteral("Vorlentix"));
         QVERIFY(!accepted);
         QCOMPARE(w.teamsEntries(), QStringList());
-        QCOMPARE(m.state.PlayerCount, 1);
-        QCOMPARE(m.state.PlayerNames[1], QString());
-        QCOMPARE(m.state.StartScore, 501);
-        QCOMPARE(m.Label12->text(), QStringLiteral("?"));
-        QCOMPARE(m.Label9->text(), QStringLiteral("?"));
-        QVERIFY(!m.Knop1[1]->isEnabled());
+        QCOMPARE(m.teamMatch().setup().players.size(), 0); // no team yet
+        QCOMPARE(m.teamMatch().setup().players.value(0), QString());
+        QCOMPARE(m.teamMatch().setup().startScore, 501);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label12")->text(), QStringLiteral("?"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label9")->text(), QStringLiteral("?"));
+        QVERIFY(!vxtest::control<StyledButton>(m, "Knop1(1)")->isEnabled());
         if (team.trimmed().isEmpty()) QCOMPARE(form.teamNameEdit->text(), QString());
     }
 
@@ -332,8 +340,8 @@ class TeamSetupDialogTest : public QObject {
                  QStringList{"Het bestand van speler \"Bob\" kan niet worden gelezen (er staat "
                              "een map met die naam)."});
         QVERIFY(!accepted);
-        QCOMPARE(w.main->state.PlayerCount, 1);
-        QCOMPARE(w.main->Label12->text(), QStringLiteral("?"));
+        QCOMPARE(w.main->teamMatch().setup().players.size(), 0); // no team yet
+        QCOMPARE(vxtest::control<QLabel>(*w.main, "Label12")->text(), QStringLiteral("?"));
     }
 
     void openTeamListsPlayersAndLoadsPlayerOne() {
@@ -363,16 +371,16 @@ class TeamSetupDialogTest : public QObject {
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QVERIFY(w.prompts.seen.isEmpty());
-        QCOMPARE(m.state.PlayerCount, 4);
+        QCOMPARE(m.teamMatch().setup().players.size(), 4);
         for (int i = 1; i <= 4; ++i)
-            QCOMPARE(m.state.PlayerNames[i], expected[i - 1]);
-        QCOMPARE(m.Label12->text(), QStringLiteral("Oost"));
-        QCOMPARE(m.Label9->text(), QStringLiteral("anna"));
+            QCOMPARE(m.teamMatch().setup().players.value(i - 1), expected[i - 1]);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label12")->text(), QStringLiteral("Oost"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label9")->text(), QStringLiteral("anna"));
         QCOMPARE(m.scoreList.headerText(0), QStringLiteral("anna"));
         QCOMPARE(m.scoreList.count(), 3);
-        QCOMPARE(m.Label19->text(), QStringLiteral("3 Items"));
-        QCOMPARE(m.state.StartScore, 501);
-        QCOMPARE(m.Label7->text(), QStringLiteral("501"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label19")->text(), QStringLiteral("3 Items"));
+        QCOMPARE(m.teamMatch().setup().startScore, 501);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label7")->text(), QStringLiteral("501"));
         QVERIFY(w.dartButtonsOn());
     }
 
@@ -382,17 +390,17 @@ class TeamSetupDialogTest : public QObject {
         WritePlayer(QStringLiteral("Oost"), QStringLiteral("Bob"), 1);
         const QByteArray ann = w.home.read("Teams/Oost/Ann.lib");
         MainWindow& m = *w.main;
-        m.Label19->setText(QStringLiteral("7 Items"));
+        vxtest::control<QLabel>(m, "Label19")->setText(QStringLiteral("7 Items"));
         TeamSetupDialog form(m);
         form.playerNameEdits[1]->setText(QStringLiteral("Anne"));
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(m.state.PlayerNames[1], QStringLiteral("Anne"));
-        QCOMPARE(m.state.PlayerNames[2], QStringLiteral("Bob"));
-        QCOMPARE(m.Label9->text(), QStringLiteral("Anne"));
+        QCOMPARE(m.teamMatch().setup().players.value(0), QStringLiteral("Anne"));
+        QCOMPARE(m.teamMatch().setup().players.value(1), QStringLiteral("Bob"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label9")->text(), QStringLiteral("Anne"));
         // No file of that name: an empty list, and the counter says so.
         QCOMPARE(m.scoreList.count(), 0);
-        QCOMPARE(m.Label19->text(), QStringLiteral("0 Items"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label19")->text(), QStringLiteral("0 Items"));
         QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
         QVERIFY(!QFile::exists(w.home.file("Teams/Oost/Anne.lib")));
     }
@@ -410,8 +418,8 @@ class TeamSetupDialogTest : public QObject {
                  QStringList{"Kies een team a.u.b. Is er nog geen team, maak dan eerst een nieuw team aan."});
         QVERIFY(!accepted);
         QVERIFY(!QDir(w.home.file("Teams")).exists());
-        QCOMPARE(w.main->Label12->text(), QStringLiteral("?"));
-        QVERIFY(!w.main->Knop1[1]->isEnabled());
+        QCOMPARE(vxtest::control<QLabel>(*w.main, "Label12")->text(), QStringLiteral("?"));
+        QVERIFY(!vxtest::control<StyledButton>(*w.main, "Knop1(1)")->isEnabled());
     }
 
     void moreThanTenPlayersShowsTheFirstTen() {
@@ -419,7 +427,7 @@ class TeamSetupDialogTest : public QObject {
         QStringList names;
         for (int i = 1; i <= 12; ++i)
             names << QStringLiteral("Speler%1").arg(i, 2, 10, QLatin1Char('0'));
-        QVERIFY(CreateTeamFiles(QStringLiteral("Groot"), names));
+        QVERIFY(createTeamFiles(QStringLiteral("Groot"), names));
         TeamSetupDialog form(*w.main);
         QCOMPARE(w.prompts.texts(),
                  QStringList{"Team Groot heeft 12 spelers. Alleen de eerste 10 kunnen meedoen."});
@@ -429,8 +437,8 @@ class TeamSetupDialogTest : public QObject {
             QCOMPARE(form.playerNameEdits[i]->text(), names[i - 1]);
         QTest::mouseClick(form.okButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(w.main->state.PlayerCount, 10);
-        QCOMPARE(w.main->state.PlayerNames[10], names[9]);
+        QCOMPARE(w.main->teamMatch().setup().players.size(), 10);
+        QCOMPARE(w.main->teamMatch().setup().players.value(9), names[9]);
     }
 
     void cancelChangesNothing() {
@@ -446,13 +454,13 @@ class TeamSetupDialogTest : public QObject {
         QTest::mouseClick(form.cancelButton, Qt::LeftButton);
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QVERIFY(w.prompts.seen.isEmpty());
-        QCOMPARE(m.state.PlayerCount, 1);
-        QCOMPARE(m.state.PlayerNames[1], QString());
-        QCOMPARE(m.state.StartScore, 501);
-        QCOMPARE(m.Label12->text(), QStringLiteral("?"));
-        QCOMPARE(m.Label9->text(), QStringLiteral("?"));
+        QCOMPARE(m.teamMatch().setup().players.size(), 0); // no team yet
+        QCOMPARE(m.teamMatch().setup().players.value(0), QString());
+        QCOMPARE(m.teamMatch().setup().startScore, 501);
+        QCOMPARE(vxtest::control<QLabel>(m, "Label12")->text(), QStringLiteral("?"));
+        QCOMPARE(vxtest::control<QLabel>(m, "Label9")->text(), QStringLiteral("?"));
         QCOMPARE(m.scoreList.count(), 0);
-        QVERIFY(!m.Knop1[1]->isEnabled());
+        QVERIFY(!vxtest::control<StyledButton>(m, "Knop1(1)")->isEnabled());
         QCOMPARE(w.home.read("Teams/Oost/Ann.lib"), ann);
         QCOMPARE(QDir(w.home.file("Teams/Oost")).entryList(QDir::Files).size(), 1);
     }

@@ -35,7 +35,7 @@ QPainterPath Polygon(std::initializer_list<QPointF> corners) {
 QList<Shape> Board() {
     const BoardProportions r{9, 19, 55, 70, 92, 108, 119};
     QList<Shape> board{{Disc(r.board + 5), QColor(96, 96, 96)}, // an edge for dark panels
-                       {Disc(r.board), vx::BoardColour({vx::BoardRing::Outside, 0})}};
+                       {Disc(r.board), vx::boardColour({vx::BoardRing::Outside, 0})}};
     const struct {
         vx::BoardRing ring;
         double inner, outer;
@@ -48,9 +48,9 @@ QList<Shape> Board() {
     for (const auto& band : bands)
         for (int segment : vx::kSegmentOrder)
             board.append(
-                {SegmentField(band.inner, band.outer, segment), vx::BoardColour({band.ring, segment})});
-    board.append({Disc(r.outerBull), vx::BoardColour({vx::BoardRing::OuterBull, 0})});
-    board.append({Disc(r.bullsEye), vx::BoardColour({vx::BoardRing::BullsEye, 0})});
+                {SegmentField(band.inner, band.outer, segment), vx::boardColour({band.ring, segment})});
+    board.append({Disc(r.outerBull), vx::boardColour({vx::BoardRing::OuterBull, 0})});
+    board.append({Disc(r.bullsEye), vx::boardColour({vx::BoardRing::BullsEye, 0})});
     return board;
 }
 

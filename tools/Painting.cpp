@@ -14,7 +14,7 @@ using vx::BoardRing;
 
 QPainterPath SegmentField(double inner, double outer, int segment) {
     // Qt counts degrees counter-clockwise from three o'clock, the board clockwise from the top.
-    const double start = 90.0 - (vx::SegmentAngle(segment) - 9.0);
+    const double start = 90.0 - (vx::segmentAngle(segment) - 9.0);
     const QRectF outerRect(-outer, -outer, 2 * outer, 2 * outer);
     const QRectF innerRect(-inner, -inner, 2 * inner, 2 * inner);
     QPainterPath path;
@@ -78,11 +78,11 @@ void DrawBoard(QPainter& p, QPointF centre, double scale, const BoardProportions
     };
     for (const Band& band : bands)
         for (int segment : vx::kSegmentOrder) {
-            p.setBrush(vx::BoardColour({band.ring, segment}));
+            p.setBrush(vx::boardColour({band.ring, segment}));
             p.drawPath(SegmentField(band.inner, band.outer, segment));
         }
-    FillCircle(p, r.outerBull, vx::BoardColour({BoardRing::OuterBull, 0}));
-    FillCircle(p, r.bullsEye, vx::BoardColour({BoardRing::BullsEye, 0}));
+    FillCircle(p, r.outerBull, vx::boardColour({BoardRing::OuterBull, 0}));
+    FillCircle(p, r.bullsEye, vx::boardColour({BoardRing::BullsEye, 0}));
 
     // The spider: thin silver wires on every boundary.
     p.setPen(QPen(QColor(196, 196, 190), r.doubleOuter * 0.0065));
@@ -91,7 +91,7 @@ void DrawBoard(QPainter& p, QPointF centre, double scale, const BoardProportions
         p.drawEllipse(QPointF(0, 0), wire, wire);
     for (int segment : vx::kSegmentOrder) {
         p.save();
-        p.rotate(vx::SegmentAngle(segment) - 9.0);
+        p.rotate(vx::segmentAngle(segment) - 9.0);
         p.drawLine(QPointF(0, -r.outerBull), QPointF(0, -r.doubleOuter));
         p.restore();
     }
@@ -102,7 +102,7 @@ void DrawBoard(QPainter& p, QPointF centre, double scale, const BoardProportions
         p.setFont(ArialFont(rim * 0.62, true));
         const double middle = (r.doubleOuter + r.board) / 2.0;
         for (int segment : vx::kSegmentOrder) {
-            const double a = qDegreesToRadians(vx::SegmentAngle(segment));
+            const double a = qDegreesToRadians(vx::segmentAngle(segment));
             const QPointF at(middle * std::sin(a), -middle * std::cos(a));
             p.drawText(QRectF(at.x() - rim, at.y() - rim / 2, 2 * rim, rim), Qt::AlignCenter,
                        QString::number(segment));

@@ -32,11 +32,11 @@ QImage CheckoutChart();     // Dart Checkout.jpg
 QImage DimensionsPicture(); // Afmetingen.jpg
 
 // Pictures compiled into the program as ":/ui/<name>.png".
-struct UiPicture {
+struct uiPicture {
     QString name;
     QImage image;
 };
-QList<UiPicture> UiPictures();
+QList<uiPicture> UiPictures();
 
 // The application icon of the desktop menu, as a PNG of `size` pixels square and as SVG text.
 QImage AppIcon(int size);

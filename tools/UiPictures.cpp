@@ -481,12 +481,12 @@ QImage DimensionsPreview() {
 
 } // namespace
 
-QList<UiPicture> UiPictures() {
+QList<uiPicture> UiPictures() {
     const Icon menu[] = {NewTeamIcon,    OpenTeamIcon, SaveIcon,  PrintIcon, EditIcon,
                          StatisticsIcon, SettingsIcon, AboutIcon, HelpIcon};
     const Icon help[] = {BoardWithDartIcon, KeyIcon, NextPlayerIcon, StatisticsIcon, SettingsIcon};
 
-    QList<UiPicture> pictures;
+    QList<uiPicture> pictures;
     pictures.append({QStringLiteral("StartForm"), StartFormPicture()});
     pictures.append({QStringLiteral("StartBol"), StartBolPicture()});
     for (int i = 0; i < 9; ++i)

@@ -28,7 +28,7 @@ bool WriteBytes(const QByteArray& bytes, const QString& path) {
 
 bool Write(const QStringList& lines, const QString& path) {
     QString error;
-    if (vx::WriteTextLinesAtomic(path, lines, &error)) return true;
+    if (vx::writeTextLinesAtomic(path, lines, &error)) return true;
     QTextStream(stderr) << "cannot write " << path << ": " << error << '\n';
     return false;
 }
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     ok &= Save(vxtools::BoardPicture(), data.filePath(QStringLiteral("Dartbord.jpg")), "JPG", 95);
     ok &= Save(vxtools::CheckoutChart(), data.filePath(QStringLiteral("Dart Checkout.jpg")), "JPG", 92);
     ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);
-    for (const vxtools::UiPicture& picture : vxtools::UiPictures())
+    for (const vxtools::uiPicture& picture : vxtools::UiPictures())
         ok &= Save(picture.image, data.filePath(QStringLiteral("ui/%1.png").arg(picture.name)), "PNG");
     for (int size : {48, 128, 256})
         ok &= Save(vxtools::AppIcon(size), data.filePath(QStringLiteral("icons/vorlentix-%1.png").arg(size)),

@@ -13,7 +13,7 @@ constexpr int kShoutFrom = 100;
 
 QString ScoreCall(int total) {
     if (total == 0) return QStringLiteral("geen score");
-    const QString words = DutchNumber(total);
+    const QString words = dutchNumber(total);
     return total >= kShoutFrom ? words + u'!' : words;
 }
 
@@ -61,7 +61,7 @@ void Caller::speakBooking(const QString& nextPlayer, int nextRemaining,
         if (nextCheckout)
             call = QStringLiteral("%1%2 %3, u heeft %4 nodig")
                        .arg(call, call.endsWith(u'!') ? QString() : QStringLiteral("."), nextPlayer,
-                            DutchNumber(nextRemaining));
+                            dutchNumber(nextRemaining));
     }
     m_bookedTotal.reset();
     m_gameShot.clear();

@@ -45,7 +45,7 @@ QString BelowThousand(int n) {
 
 } // namespace
 
-QString DutchNumber(int n) {
+QString dutchNumber(int n) {
     if (n < 0 || n > 1001) return QString::number(n);
     if (n == 0) return kUnits[0];
     if (n < 1000) return BelowThousand(n);

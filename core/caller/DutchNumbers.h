@@ -8,6 +8,6 @@ namespace vx {
 // The Dutch number word of 0 to 1001, as one word up to 999 ("tweeëndertig", "honderdeen",
 // "vijfhonderdeenentwintig"); after "duizend" the rest is written apart ("duizend een").
 // Outside that range the digits, which a speech engine reads out as well.
-QString DutchNumber(int n);
+QString dutchNumber(int n);
 
 } // namespace vx

@@ -63,7 +63,7 @@ bool CanWriteIn(const QString& dir) {
 
 } // namespace
 
-Folders FoldersForExecutable(const QString& exeDir, const QString& homeOverride) {
+Folders foldersForExecutable(const QString& exeDir, const QString& homeOverride) {
     Folders where;
     const QDir exe(exeDir);
     const QString besideExe = exe.filePath(QStringLiteral("Data"));

@@ -55,7 +55,7 @@ struct Folders {
 // installed data folder (<prefix>/share/vorlentix/Data) for an installed program. The home
 // folder is `homeOverride` when given, else the executable's folder while the program can write
 // there and is not installed, else the user's own data folder. The home folder is created.
-Folders FoldersForExecutable(const QString& exeDir, const QString& homeOverride);
+Folders foldersForExecutable(const QString& exeDir, const QString& homeOverride);
 
 const Folders& folders();
 void setFolders(const Folders& where);

@@ -25,7 +25,7 @@ const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetc
 
 } // namespace
 
-StartOptions ReadCommandLine(const QStringList& arguments) {
+StartOptions readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform offscreen), so ours are read that way too.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -73,7 +73,7 @@ StartOptions ReadCommandLine(const QStringList& arguments) {
     return options;
 }
 
-bool InstallQtTranslations() {
+bool installQtTranslations() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QLocale(QLocale::Dutch, QLocale::Netherlands), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

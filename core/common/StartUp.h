@@ -16,10 +16,10 @@ struct StartOptions {
 // Reads the program's options from `arguments` (the program's name first). --help and --version
 // print to stdout, a wrong option a short usage to stderr; none of them needs a display, so they
 // answer on a terminal without one. Qt's own options (-platform, -style, ...) pass untouched.
-StartOptions ReadCommandLine(const QStringList& arguments);
+StartOptions readCommandLine(const QStringList& arguments);
 
 // Loads Qt's Dutch translation, so its file dialog and standard buttons speak Dutch like the
 // rest of the program; false when the translation files are not installed.
-bool InstallQtTranslations();
+bool installQtTranslations();
 
 } // namespace vx

@@ -8,7 +8,7 @@
 
 namespace vx {
 
-double Val(QStringView text) {
+double leadingNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
@@ -35,26 +35,22 @@ double Val(QStringView text) {
             ++i;
         }
     }
-    if (!any || !std::isfinite(value))
-        return 0;
+    if (!any || !std::isfinite(value)) return 0;
     return negative ? -value : value;
 }
 
-qint64 RoundHalfEven(double value) {
-    if (!std::isfinite(value))
-        return 0;
+qint64 roundHalfEven(double value) {
+    if (!std::isfinite(value)) return 0;
     return static_cast<qint64>(std::nearbyint(value)); // default rounding mode: to nearest, ties to even
 }
 
-qint64 RoundHalfAway(double value) {
-    if (!std::isfinite(value))
-        return 0;
+qint64 roundHalfAway(double value) {
+    if (!std::isfinite(value)) return 0;
     return static_cast<qint64>(std::round(value));
 }
 
-QString FormatFixed(double value, int decimals) {
-    if (!std::isfinite(value))
-        value = 0;
+QString formatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) value = 0;
     const double scale = std::pow(10.0, decimals);
     // Round on the decimal digits a person sees: 33.45 typed as a double is 33.4499..., and
     // the small nudge keeps it from dropping a half that is really there.
@@ -62,30 +58,27 @@ QString FormatFixed(double value, int decimals) {
     scaled = std::round(scaled + (scaled >= 0 ? 1e-9 : -1e-9));
     const double rounded = scaled / scale;
     QString text = QString::number(std::fabs(rounded), 'f', decimals);
-    if (rounded < 0 && scaled != 0)
-        text.prepend(u'-');
+    if (rounded < 0 && scaled != 0) text.prepend(u'-');
     const QString separator = QLocale().decimalPoint();
-    if (decimals > 0 && separator != QStringLiteral("."))
-        text.replace(u'.', separator);
+    if (decimals > 0 && separator != QStringLiteral(".")) text.replace(u'.', separator);
     return text;
 }
 
-QString NumberWithSignBlank(qint64 value) {
+QString numberWithSignBlank(qint64 value) {
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
-int TwipsToPixels(int twips) {
+int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-void Pause(double seconds) {
+void pause(double seconds) {
     QElapsedTimer timer;
     timer.start();
     const qint64 wanted = static_cast<qint64>(seconds * 1000.0);
     while (timer.elapsed() < wanted) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (timer.elapsed() < wanted)
-            QThread::msleep(1);
+        if (timer.elapsed() < wanted) QThread::msleep(1);
     }
 }
 

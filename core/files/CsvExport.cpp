@@ -33,7 +33,7 @@ template <typename CellOf> void AppendLine(QString& out, CellOf cellOf) {
 
 } // namespace
 
-QByteArray CsvBytes(const ScoreListModel& list) {
+QByteArray csvBytes(const ScoreListModel& list) {
     QString text;
     AppendLine(text, [&](int column) { return list.headerText(column); });
     for (int r = 0; r < list.count(); ++r)
@@ -41,9 +41,9 @@ QByteArray CsvBytes(const ScoreListModel& list) {
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-FileResult ExportCsv(const ScoreListModel& list, const QString& path) {
+FileResult exportCsv(const ScoreListModel& list, const QString& path) {
     QString why;
-    if (!WriteFileAtomic(path, CsvBytes(list), &why))
+    if (!writeFileAtomic(path, csvBytes(list), &why))
         return FileResult::failure(QStringLiteral("De scorelijst is niet geëxporteerd naar \"%1\": %2.")
                                        .arg(QDir::toNativeSeparators(path), why));
     return FileResult::success();

@@ -13,11 +13,11 @@ namespace vx {
 // The whole file: first the headers of all 28 columns as the grid shows them, then one line
 // per row with its 28 cells as they stand. A field holding ";", a quote, a CR or an LF is put
 // between quotes with its quotes doubled; every other field is written as it is.
-QByteArray CsvBytes(const ScoreListModel& list);
+QByteArray csvBytes(const ScoreListModel& list);
 
-// Writes CsvBytes to `path`. The file is written whole under another name and only then put in
+// Writes csvBytes to `path`. The file is written whole under another name and only then put in
 // place, so a failure leaves nothing half-written and an old file as it was; the error then
 // says in Dutch what went wrong.
-FileResult ExportCsv(const ScoreListModel& list, const QString& path);
+FileResult exportCsv(const ScoreListModel& list, const QString& path);
 
 } // namespace vx

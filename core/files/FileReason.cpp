@@ -51,7 +51,7 @@ QString ByError(QFileDevice::FileError error) {
 
 } // namespace
 
-QString FileFailureReason(FileAction action, const QString& path, QFileDevice::FileError error) {
+QString fileFailureReason(FileAction action, const QString& path, QFileDevice::FileError error) {
     const QFileInfo file(path);
     if (action != FileAction::MakeFolder && file.isDir())
         return QStringLiteral("er staat een map met die naam");

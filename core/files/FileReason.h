@@ -15,7 +15,7 @@ enum class FileAction { Read, Write, MakeFolder };
 // folders as they are now (a missing folder, a file where a folder should be, a read-only
 // disk, folder or file, no room left) and only then goes by the kind of error the file
 // reported. For MakeFolder, `path` is the folder that could not be made.
-QString FileFailureReason(FileAction action, const QString& path,
+QString fileFailureReason(FileAction action, const QString& path,
                           QFileDevice::FileError error = QFileDevice::UnspecifiedError);
 
 } // namespace vx

@@ -4,7 +4,7 @@
 #include "core/files/FileReason.h"
 #include "core/files/TextFile.h"
 #include "core/match/MatchSetup.h"
-#include "core/match/MatchState.h"
+#include "core/match/TeamMatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,11 +205,11 @@ TeamRecovery ReadTeam(const Node& node) {
     TeamRecovery team;
     team.team = node.text(QStringLiteral("name"));
     team.players = ReadTexts(node[QStringLiteral("players")], node.name(QStringLiteral("players")));
-    if (team.players.isEmpty() || team.players.size() > MatchState::kMaxPlayers)
+    if (team.players.isEmpty() || team.players.size() > TeamMatch::kMaxPlayers)
         Fail(QStringLiteral("\"%1\" heeft %2 spelers en niet 1 tot en met %3")
                  .arg(node.name(QStringLiteral("players")))
                  .arg(team.players.size())
-                 .arg(MatchState::kMaxPlayers));
+                 .arg(TeamMatch::kMaxPlayers));
     team.atTheBoard = node.number(QStringLiteral("atTheBoard"), 1, int(team.players.size()));
     team.startScore = node.number(QStringLiteral("startScore"), 1, kMaxStartScore);
     team.turns =
@@ -273,11 +273,11 @@ bool DuoRecovery::operator==(const DuoRecovery& o) const {
            starter == o.starter && fileName == o.fileName;
 }
 
-QString RecoveryFilePath() {
+QString recoveryFilePath() {
     return QFileInfo(folders().homeDir, kFileName).filePath();
 }
 
-FileResult WriteRecovery(const QString& path, const Recovery& recovery) {
+FileResult writeRecovery(const QString& path, const Recovery& recovery) {
     QJsonArray rows;
     for (const ScoreListModel::Row& row : recovery.rows)
         rows.append(JsonTexts(row));
@@ -298,23 +298,23 @@ FileResult WriteRecovery(const QString& path, const Recovery& recovery) {
         root.insert(kTeam, TeamJson(std::get<TeamRecovery>(recovery.match)));
 
     QString error;
-    if (WriteFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
+    if (writeFileAtomic(path, QJsonDocument(root).toJson(QJsonDocument::Compact), &error))
         return FileResult::success();
     return FileResult::failure(QStringLiteral("De wedstrijd is niet bewaard in \"%1\": %2.")
                                    .arg(QDir::toNativeSeparators(path), error));
 }
 
-FileResult ReadRecovery(const QString& path, Recovery* out) {
+FileResult readRecovery(const QString& path, Recovery* out) {
     const auto failure = [&](const QString& why) {
         return FileResult::failure(QStringLiteral("Het herstelbestand \"%1\" is niet te gebruiken: %2.")
                                        .arg(QDir::toNativeSeparators(path), why));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(FileFailureReason(FileAction::Read, path, file.error()));
+        return failure(fileFailureReason(FileAction::Read, path, file.error()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure(FileFailureReason(FileAction::Read, path, file.error()));
+        return failure(fileFailureReason(FileAction::Read, path, file.error()));
     try {
         *out = ReadRoot(bytes);
     } catch (const Damaged& damaged) {
@@ -323,7 +323,7 @@ FileResult ReadRecovery(const QString& path, Recovery* out) {
     return FileResult::success();
 }
 
-FileResult SetRecoveryAside(const QString& path, QString* movedTo) {
+FileResult setRecoveryAside(const QString& path, QString* movedTo) {
     const QFileInfo info(path);
     const QString stem = QStringLiteral("%1/%2-%3")
                              .arg(info.path(), info.completeBaseName(),
@@ -337,7 +337,7 @@ FileResult SetRecoveryAside(const QString& path, QString* movedTo) {
         return FileResult::failure(
             QStringLiteral("Het herstelbestand \"%1\" kan niet opzij worden gezet: %2.")
                 .arg(QDir::toNativeSeparators(path),
-                     FileFailureReason(FileAction::Write, target, file.error())));
+                     fileFailureReason(FileAction::Write, target, file.error())));
     if (movedTo) *movedTo = target;
     return FileResult::success();
 }

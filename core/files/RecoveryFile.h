@@ -70,19 +70,19 @@ struct Recovery {
 };
 
 // "Vorlentix-herstel.json" in the home folder.
-QString RecoveryFilePath();
+QString recoveryFilePath();
 
 // Writes the whole file anew and replaces the old one only once it is complete.
-FileResult WriteRecovery(const QString& path, const Recovery& recovery);
+FileResult writeRecovery(const QString& path, const Recovery& recovery);
 
 // Reads and checks the whole file: anything missing, of the wrong kind, out of range or not
 // possible in a match (a turn above 180, more turns than the start score, two winners) fails
 // with a Dutch sentence that says what, and leaves `out` alone.
-FileResult ReadRecovery(const QString& path, Recovery* out);
+FileResult readRecovery(const QString& path, Recovery* out);
 
 // Moves a recovery file that is declined or damaged out of the way, to a name with the date and
 // time (from the clock) in the same folder: "Vorlentix-herstel-2024-03-07-210503.json", with
 // "-2", "-3", ... when that name is taken. Nothing is deleted. `movedTo` gets the new path.
-FileResult SetRecoveryAside(const QString& path, QString* movedTo = nullptr);
+FileResult setRecoveryAside(const QString& path, QString* movedTo = nullptr);
 
 } // namespace vx

@@ -1,7 +1,7 @@
 #include "core/files/ScoreListFiles.h"
 
-#include "core/files/FileReason.h"
 #include "core/common/Services.h"
+#include "core/files/FileReason.h"
 #include "core/files/TextFile.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ QString FirstUnstorableCharacter(const QString& name) {
     for (qsizetype i = 0; i < name.size(); ++i) {
         const qsizetype length = name[i].isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
         const QString character = name.mid(i, length);
-        if (!FitsCp1252(character)) return character;
+        if (!fitsCp1252(character)) return character;
         i += length - 1;
     }
     return {};
@@ -53,7 +53,7 @@ FileResult CheckedFolder(const QString& folder) {
     if (QDir().mkpath(folder)) return FileResult::success();
     return FileResult::failure(
         QStringLiteral("De map \"%1\" kan niet worden aangemaakt (%2).")
-            .arg(QDir::toNativeSeparators(folder), FileFailureReason(FileAction::MakeFolder, folder)));
+            .arg(QDir::toNativeSeparators(folder), fileFailureReason(FileAction::MakeFolder, folder)));
 }
 
 // Names the row as the row editor shows it ("Item 3" and its text), and the field, so that the
@@ -75,11 +75,11 @@ FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName
     QByteArray bytes;
     qsizetype badLine = -1;
     // Names are checked before: only a row's text can be the line that does not fit.
-    if (!EncodeLines(ScoreListLines(model, headerName), &bytes, &badLine))
+    if (!encodeLines(scoreListLines(model, headerName), &bytes, &badLine))
         return UnstorableRow(model, badLine);
     if (FileResult made = CheckedFolder(folder); !made) return made;
     QString why;
-    if (!WriteFileAtomic(path, bytes, &why))
+    if (!writeFileAtomic(path, bytes, &why))
         return FileResult::failure(QStringLiteral("De scorelijst is niet opgeslagen in \"%1\": %2.")
                                        .arg(QDir::toNativeSeparators(path), why));
     return FileResult::success();
@@ -97,7 +97,7 @@ QStringList LibFileNames(const QString& folder) {
 
 } // namespace
 
-FileResult CheckName(const QString& name, NameKind kind) {
+FileResult checkName(const QString& name, NameKind kind) {
     if (kind == NameKind::Team && name.isEmpty())
         return FileResult::failure(QStringLiteral("De naam mag niet leeg zijn."));
     if (name == u"." || name == u"..")
@@ -125,19 +125,19 @@ FileResult CheckName(const QString& name, NameKind kind) {
     return FileResult::success();
 }
 
-QString TeamFolderPath(const QString& team) {
+QString teamFolderPath(const QString& team) {
     return QDir(folders().teamsDir()).filePath(team);
 }
 
-QString PlayerFilePath(const QString& team, const QString& player) {
-    return QDir(TeamFolderPath(team)).filePath(player + kExtension);
+QString playerFilePath(const QString& team, const QString& player) {
+    return QDir(teamFolderPath(team)).filePath(player + kExtension);
 }
 
-QString DuoFilePath(const QString& name) {
+QString duoFilePath(const QString& name) {
     return QDir(folders().teamsDir()).filePath(name + kExtension);
 }
 
-QStringList ScoreListLines(const ScoreListModel& model, const QString& headerName) {
+QStringList scoreListLines(const ScoreListModel& model, const QString& headerName) {
     QStringList lines;
     lines.reserve(kHeaderLines + qsizetype(model.count()) * kRecordLines);
     lines << kScoreListTitle << headerName << kRecordSeparator;
@@ -149,7 +149,7 @@ QStringList ScoreListLines(const ScoreListModel& model, const QString& headerNam
     return lines;
 }
 
-bool ParseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows) {
+bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows) {
     rows->clear();
     if (lines.size() < kHeaderLines) return false;
     rows->reserve((lines.size() - kHeaderLines + kRecordLines - 1) / kRecordLines);
@@ -164,17 +164,17 @@ bool ParseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows
     return true;
 }
 
-FileResult ReadScoreList(const QString& path, ScoreListModel& model) {
+FileResult readScoreList(const QString& path, ScoreListModel& model) {
     QStringList lines;
     QVector<ScoreListModel::Row> rows;
     const QString shown = QDir::toNativeSeparators(path);
     QString why;
-    if (!ReadTextLines(path, &lines, &why)) {
+    if (!readTextLines(path, &lines, &why)) {
         model.clear();
         return FileResult::failure(
             QStringLiteral("Het bestand \"%1\" kan niet worden gelezen (%2).").arg(shown, why));
     }
-    if (!ParseScoreList(lines, &rows)) {
+    if (!parseScoreList(lines, &rows)) {
         model.clear();
         return FileResult::failure(QStringLiteral("Het bestand \"%1\" is geen scorelijst.").arg(shown));
     }
@@ -182,51 +182,51 @@ FileResult ReadScoreList(const QString& path, ScoreListModel& model) {
     return FileResult::success();
 }
 
-FileResult LoadPlayerList(ScoreListModel& model, const QString& team, const QString& player) {
+FileResult loadPlayerList(ScoreListModel& model, const QString& team, const QString& player) {
     for (const auto& [name, kind] : {std::pair{team, NameKind::Team}, std::pair{player, NameKind::Player}}) {
-        if (FileResult checked = CheckName(name, kind); !checked) {
+        if (FileResult checked = checkName(name, kind); !checked) {
             model.clear();
             return checked;
         }
     }
-    return ReadScoreList(PlayerFilePath(team, player), model);
+    return readScoreList(playerFilePath(team, player), model);
 }
 
-FileResult LoadDuoList(ScoreListModel& model, const QString& name) {
-    if (FileResult checked = CheckName(name, NameKind::Duo); !checked) {
+FileResult loadDuoList(ScoreListModel& model, const QString& name) {
+    if (FileResult checked = checkName(name, NameKind::Duo); !checked) {
         model.clear();
         return checked;
     }
-    return ReadScoreList(DuoFilePath(name), model);
+    return readScoreList(duoFilePath(name), model);
 }
 
-FileResult SavePlayerList(const ScoreListModel& model, const QString& team, const QString& player) {
-    if (FileResult checked = CheckName(team, NameKind::Team); !checked) return checked;
-    if (FileResult checked = CheckName(player, NameKind::Player); !checked) return checked;
-    return WriteScoreList(model, player, TeamFolderPath(team), PlayerFilePath(team, player));
+FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player) {
+    if (FileResult checked = checkName(team, NameKind::Team); !checked) return checked;
+    if (FileResult checked = checkName(player, NameKind::Player); !checked) return checked;
+    return WriteScoreList(model, player, teamFolderPath(team), playerFilePath(team, player));
 }
 
-FileResult SaveDuoList(const ScoreListModel& model, const QString& name) {
-    if (FileResult checked = CheckName(name, NameKind::Duo); !checked) return checked;
-    return WriteScoreList(model, kDuoHeaderName, folders().teamsDir(), DuoFilePath(name));
+FileResult saveDuoList(const ScoreListModel& model, const QString& name) {
+    if (FileResult checked = checkName(name, NameKind::Duo); !checked) return checked;
+    return WriteScoreList(model, kDuoHeaderName, folders().teamsDir(), duoFilePath(name));
 }
 
-FileResult CreateTeamFiles(const QString& team, const QStringList& players) {
+FileResult createTeamFiles(const QString& team, const QStringList& players) {
     // Every name is checked before anything is written, so a refused name leaves no half team.
-    if (FileResult checked = CheckName(team, NameKind::Team); !checked) return checked;
+    if (FileResult checked = checkName(team, NameKind::Team); !checked) return checked;
     for (const QString& player : players) {
-        if (FileResult checked = CheckName(player, NameKind::Player); !checked)
+        if (FileResult checked = checkName(player, NameKind::Player); !checked)
             return FileResult::failure(QStringLiteral("Speler \"%1\": %2").arg(player, checked.error));
     }
-    if (FileResult made = CheckedFolder(TeamFolderPath(team)); !made) return made;
+    if (FileResult made = CheckedFolder(teamFolderPath(team)); !made) return made;
     FileResult result;
     for (const QString& player : players) {
-        const QString path = PlayerFilePath(team, player);
+        const QString path = playerFilePath(team, player);
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
         if (QFileInfo::exists(path)) {
             QStringList existing;
             QString why;
-            if (!ReadTextLines(path, &existing, &why)) {
+            if (!readTextLines(path, &existing, &why)) {
                 if (result)
                     result = FileResult::failure(
                         QStringLiteral("Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
@@ -236,24 +236,24 @@ FileResult CreateTeamFiles(const QString& team, const QStringList& players) {
             lines += existing.mid(kHeaderLines);
         }
         QString why;
-        if (!WriteTextLinesAtomic(path, lines, &why) && result)
+        if (!writeTextLinesAtomic(path, lines, &why) && result)
             result = FileResult::failure(
                 QStringLiteral("Het bestand van speler \"%1\" is niet aangemaakt: %2.").arg(player, why));
     }
     return result;
 }
 
-QStringList ListTeams() {
+QStringList listTeams() {
     return QDir(folders().teamsDir())
         .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
 }
 
-QStringList ListTeamPlayers(const QString& team) {
-    if (!CheckName(team, NameKind::Team)) return {};
-    return LibFileNames(TeamFolderPath(team));
+QStringList listTeamPlayers(const QString& team) {
+    if (!checkName(team, NameKind::Team)) return {};
+    return LibFileNames(teamFolderPath(team));
 }
 
-QStringList ListDuoFiles() {
+QStringList listDuoFiles() {
     return LibFileNames(folders().teamsDir());
 }
 

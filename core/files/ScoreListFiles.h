@@ -34,25 +34,25 @@ inline const QString kRecordSeparator = QStringLiteral("------------------------
 // the file). Player and duo match names may be empty (the file is then ".lib"); a team name
 // may not, as the team folder would be Teams/ itself.
 enum class NameKind { Team, Player, Duo };
-FileResult CheckName(const QString& name, NameKind kind);
+FileResult checkName(const QString& name, NameKind kind);
 
-QString TeamFolderPath(const QString& team);
-QString PlayerFilePath(const QString& team, const QString& player);
-QString DuoFilePath(const QString& name);
+QString teamFolderPath(const QString& team);
+QString playerFilePath(const QString& team, const QString& player);
+QString duoFilePath(const QString& name);
 
 // The text form of a score list, without any file: the lines of a whole file, and the rows
 // read back from lines. Parsing skips the three header lines without looking at them, keeps a
 // final record cut short with its missing cells empty and skips records whose first cell is
 // blank. It fails only when the three header lines are not all there.
-QStringList ScoreListLines(const ScoreListModel& model, const QString& headerName);
-bool ParseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows);
+QStringList scoreListLines(const ScoreListModel& model, const QString& headerName);
+bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows);
 
 // Replaces the rows of the model by those of a file. On failure (no such file, no complete
 // header, a refused name) the model is left empty; the caller then leaves its row counter as
 // it was, and refreshes it only on success.
-FileResult ReadScoreList(const QString& path, ScoreListModel& model);
-FileResult LoadPlayerList(ScoreListModel& model, const QString& team, const QString& player);
-FileResult LoadDuoList(ScoreListModel& model, const QString& name);
+FileResult readScoreList(const QString& path, ScoreListModel& model);
+FileResult loadPlayerList(ScoreListModel& model, const QString& team, const QString& player);
+FileResult loadDuoList(ScoreListModel& model, const QString& name);
 
 // Writes the whole model as a new file and replaces the old one only once the new one is
 // complete: after a failure the old file is exactly as it was. The player writer creates the
@@ -61,18 +61,18 @@ FileResult LoadDuoList(ScoreListModel& model, const QString& name);
 // These write unconditionally. The main window decides whether to call them: a player's list
 // is written when the leg's turn list is not empty or the list has unsaved changes, and never
 // for the "?" player.
-FileResult SavePlayerList(const ScoreListModel& model, const QString& team, const QString& player);
-FileResult SaveDuoList(const ScoreListModel& model, const QString& name);
+FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player);
+FileResult saveDuoList(const ScoreListModel& model, const QString& name);
 
 // The files of a new team: the team folder and one header-only file per player. A player file
 // that already exists keeps every line behind its header; only the header is written anew.
-FileResult CreateTeamFiles(const QString& team, const QStringList& players);
+FileResult createTeamFiles(const QString& team, const QStringList& players);
 
 // Team folders in Teams/, the players (".lib" files) of a team and the duo match files in
 // Teams/, sorted by name regardless of case, file names without ".lib". A missing folder
 // gives an empty list.
-QStringList ListTeams();
-QStringList ListTeamPlayers(const QString& team);
-QStringList ListDuoFiles();
+QStringList listTeams();
+QStringList listTeamPlayers(const QString& team);
+QStringList listDuoFiles();
 
 } // namespace vx

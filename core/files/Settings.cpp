@@ -1,8 +1,11 @@
 #include "core/files/Settings.h"
 
+#include "core/common/Services.h"
 #include "core/files/TextFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 
 namespace vx {
 
@@ -19,8 +22,7 @@ QStringList DelimitedValues(const QString& text, int wanted) {
     while (!atEnd(i) && values.size() < wanted) {
         while (!atEnd(i) && text[i] == u' ')
             ++i;
-        if (atEnd(i))
-            break;
+        if (atEnd(i)) break;
         QString value;
         if (text[i] == u'"') {
             const qsizetype close = text.indexOf(u'"', i + 1);
@@ -37,8 +39,7 @@ QStringList DelimitedValues(const QString& text, int wanted) {
         }
         values.append(value);
         if (!atEnd(i)) {
-            if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
+            if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
             ++i;
         }
     }
@@ -47,31 +48,45 @@ QStringList DelimitedValues(const QString& text, int wanted) {
 
 } // namespace
 
-std::optional<QString> ReadSettingsFooter(const QString& path) {
+std::optional<QString> readSettingsFooter(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     // Read whole, as every file of the program is: a footer longer than any fixed share of the
     // file would come back cut short and be written back so at shutdown.
-    const QStringList values = DelimitedValues(DecodeCp1252(file.readAll()), 3);
-    if (values.size() < 3 || !IsStorableFooter(values[2]))
-        return std::nullopt;
+    const QStringList values = DelimitedValues(decodeCp1252(file.readAll()), 3);
+    if (values.size() < 3 || !isStorableFooter(values[2])) return std::nullopt;
     return values[2];
 }
 
-bool WriteSettings(const QString& path, const QString& footerText, QString* error) {
-    if (!IsStorableFooter(footerText)) {
-        if (error)
-            *error = QStringLiteral("de tekst onderaan de afdrukpagina's kan niet worden bewaard");
+bool writeSettings(const QString& path, const QString& footerText, QString* error) {
+    if (!isStorableFooter(footerText)) {
+        if (error) *error = QStringLiteral("de tekst onderaan de afdrukpagina's kan niet worden bewaard");
         return false;
     }
-    const QStringList lines = {QStringLiteral("\"Vorlentix\""), QStringLiteral("\"%1\"").arg(QString(26, u'-')),
+    const QStringList lines = {QStringLiteral("\"Vorlentix\""),
+                               QStringLiteral("\"%1\"").arg(QString(26, u'-')),
                                QStringLiteral("\"%1\"").arg(footerText)};
-    return WriteTextLinesAtomic(path, lines, error);
+    return writeTextLinesAtomic(path, lines, error);
 }
 
-bool IsStorableFooter(const QString& text) {
-    return !text.contains(u'"') && FitsTextLine(text);
+bool isStorableFooter(const QString& text) {
+    return !text.contains(u'"') && fitsTextLine(text);
+}
+
+namespace {
+const QString kCallerKey = QStringLiteral("Caller/aan");
+}
+
+QString optionsFilePath() {
+    return QDir(folders().homeDir).filePath(QStringLiteral("Vorlentix-opties.ini"));
+}
+
+bool readCallerOn() {
+    return QSettings(optionsFilePath(), QSettings::IniFormat).value(kCallerKey, false).toBool();
+}
+
+void writeCallerOn(bool on) {
+    QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kCallerKey, on);
 }
 
 } // namespace vx

@@ -10,15 +10,23 @@ namespace vx {
 // The footer text from the file, or nothing when the file is missing, unreadable or holds
 // fewer than three values. A value that could not be written back whole (see below) counts
 // as unreadable too, so what is in memory can always be stored again.
-std::optional<QString> ReadSettingsFooter(const QString& path);
+std::optional<QString> readSettingsFooter(const QString& path);
 
 // Writes the settings file. False when it could not be written; the old file is then kept and
 // `error` says why, in Dutch.
-bool WriteSettings(const QString& path, const QString& footerText, QString* error = nullptr);
+bool writeSettings(const QString& path, const QString& footerText, QString* error = nullptr);
 
 // The quoted convention has no escape for a double quote, and the file holds one byte per
 // character in one line: a footer text is storable only without quotes, line breaks and
 // characters outside Windows-1252. Texts that are not are refused where they are typed.
-bool IsStorableFooter(const QString& text);
+bool isStorableFooter(const QString& text);
+
+// Choices older copies of the program do not know are kept in a file of their own beside it,
+// "Vorlentix-opties.ini" in the home folder (Qt's INI format), so that the three lines above
+// stay exactly as those copies read and write them.
+QString optionsFilePath();
+// The caller, off unless switched on.
+bool readCallerOn();
+void writeCallerOn(bool on);
 
 } // namespace vx

@@ -13,21 +13,20 @@ namespace {
 
 // The 0x80..0x9F block of Windows-1252; 0 marks the five undefined bytes, which map to the
 // C1 control character of the same value (as the code page's "best fit" tables do).
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
 
-QString DecodeCp1252(const QByteArray& bytes) {
+QString decodeCp1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         char16_t c = b;
-        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-            c = kHigh[b - 0x80];
+        if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) c = kHigh[b - 0x80];
         out[i] = QChar(c);
     }
     return text;
@@ -53,8 +52,7 @@ bool AppendCp1252(QStringView text, QByteArray& out) {
                 break;
             }
         }
-        if (found < 0)
-            return false;
+        if (found < 0) return false;
         dst[i] = static_cast<char>(0x80 + found);
     }
     return true;
@@ -63,30 +61,29 @@ bool AppendCp1252(QStringView text, QByteArray& out) {
 // Appends the text and its CR LF; false, with `out` unspecified, when it does not fit a line.
 bool AppendLine(QStringView line, QByteArray& out) {
     // A line break inside a field would shift every field after it when read back.
-    if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, out))
-        return false;
+    if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, out)) return false;
     out.append("\r\n", 2);
     return true;
 }
 
 } // namespace
 
-bool EncodeCp1252(const QString& text, QByteArray* out) {
+bool encodeCp1252(const QString& text, QByteArray* out) {
     out->clear();
     return AppendCp1252(text, *out);
 }
 
-bool FitsCp1252(const QString& text) {
+bool fitsCp1252(const QString& text) {
     QByteArray ignored;
-    return EncodeCp1252(text, &ignored);
+    return encodeCp1252(text, &ignored);
 }
 
-bool FitsTextLine(const QString& text) {
+bool fitsTextLine(const QString& text) {
     QByteArray ignored;
     return AppendLine(text, ignored);
 }
 
-QStringList SplitLines(const QString& text) {
+QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -94,31 +91,27 @@ QStringList SplitLines(const QString& text) {
         const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
             lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < n)
-        lines.append(text.mid(start));
+    if (start < n) lines.append(text.mid(start));
     return lines;
 }
 
-bool ReadTextLines(const QString& path, QStringList* lines, QString* error) {
+bool readTextLines(const QString& path, QStringList* lines, QString* error) {
     QFile file(path);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = FileFailureReason(FileAction::Read, path, file.error());
+        if (error) *error = fileFailureReason(FileAction::Read, path, file.error());
         return false;
     }
-    *lines = SplitLines(DecodeCp1252(bytes));
+    *lines = splitLines(decodeCp1252(bytes));
     return true;
 }
 
-bool EncodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) {
+bool encodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) {
     out->clear();
     qsizetype total = 0;
     for (const QString& line : lines)
@@ -126,42 +119,38 @@ bool EncodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) 
     out->reserve(total);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!AppendLine(lines[i], *out)) {
-            if (badLine)
-                *badLine = i;
+            if (badLine) *badLine = i;
             return false;
         }
     }
     return true;
 }
 
-bool WriteFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
+bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     auto fail = [&](const QString& what) {
         if (error)
             *error = QStringLiteral("het bestand kan niet worden %1 (%2)")
-                         .arg(what, FileFailureReason(FileAction::Write, path, file.error()));
+                         .arg(what, fileFailureReason(FileAction::Write, path, file.error()));
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("aangemaakt"));
+    if (!file.open(QIODevice::WriteOnly)) return fail(QStringLiteral("aangemaakt"));
     if (file.write(bytes) != bytes.size()) {
         const bool failed = fail(QStringLiteral("geschreven"));
         file.cancelWriting();
         return failed;
     }
-    if (!file.commit())
-        return fail(QStringLiteral("opgeslagen"));
+    if (!file.commit()) return fail(QStringLiteral("opgeslagen"));
     return true;
 }
 
-bool WriteTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
+bool writeTextLinesAtomic(const QString& path, const QStringList& lines, QString* error) {
     QByteArray bytes;
-    if (!EncodeLines(lines, &bytes)) {
-        if (error)
-            *error = QStringLiteral("de tekst bevat tekens die niet in het bestand passen");
+    if (!encodeLines(lines, &bytes)) {
+        if (error) *error = QStringLiteral("de tekst bevat tekens die niet in het bestand passen");
         return false;
     }
-    return WriteFileAtomic(path, bytes, error);
+    return writeFileAtomic(path, bytes, error);
 }
 
 } // namespace vx

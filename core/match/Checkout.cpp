@@ -4,10 +4,10 @@
 
 namespace vx {
 
-std::optional<QString> LookupCheckout(const QStringList& table, int score) {
+std::optional<QString> lookupCheckout(const QStringList& table, int score) {
     std::optional<QString> found;
     for (const QString& entry : table) {
-        if (Val(QStringView(entry).left(3)) != score) continue;
+        if (leadingNumber(QStringView(entry).left(3)) != score) continue;
         const qsizetype firstComma = entry.indexOf(u',');
         if (firstComma < 0) continue;
         const qsizetype secondComma = entry.indexOf(u',', firstComma + 1);

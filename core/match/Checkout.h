@@ -12,6 +12,6 @@ namespace vx {
 // three characters read as a number equal the score; its suggestion is the text between the
 // first and the second comma (or the end). An entry without any comma has no suggestion and
 // is passed over. No value when nothing matches.
-std::optional<QString> LookupCheckout(const QStringList& table, int score);
+std::optional<QString> lookupCheckout(const QStringList& table, int score);
 
 } // namespace vx

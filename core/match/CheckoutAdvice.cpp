@@ -80,9 +80,9 @@ std::optional<QString> WorkedOutRoute(int remaining, int dartsLeft) {
 
 } // namespace
 
-std::optional<QString> CheckoutAdvice(const QStringList& table, int remaining, int dartsLeft) {
+std::optional<QString> checkoutAdvice(const QStringList& table, int remaining, int dartsLeft) {
     if (dartsLeft < 1) return std::nullopt;
-    const std::optional<QString> route = LookupCheckout(table, remaining);
+    const std::optional<QString> route = lookupCheckout(table, remaining);
     if (dartsLeft >= 3) return route;
     if (route && Fits(*route, remaining, dartsLeft)) return route;
     return WorkedOutRoute(remaining, dartsLeft);

@@ -14,7 +14,7 @@ namespace vx {
 // "D20", and "Bull" for the bull's eye. Nothing when there is no advice: the window then shows
 // its no-checkout text.
 //
-// - Three darts (or more): the table's route for the score, exactly as LookupCheckout gives it.
+// - Three darts (or more): the table's route for the score, exactly as lookupCheckout gives it.
 // - Two darts or one: the table's route when it needs no more darts than are left, adds up to
 //   the score and ends on a double or the Bull. Otherwise the route is worked out, ending on a
 //   double or the Bull as every route of the table does:
@@ -25,6 +25,6 @@ namespace vx {
 //       the Bull.
 //   Nothing when no such route exists (an odd score with one dart, anything above 110 with two).
 // - No dart left (zero or less): nothing.
-std::optional<QString> CheckoutAdvice(const QStringList& table, int remaining, int dartsLeft);
+std::optional<QString> checkoutAdvice(const QStringList& table, int remaining, int dartsLeft);
 
 } // namespace vx

@@ -49,11 +49,11 @@ int OrderIndex(int segment) {
 
 } // namespace
 
-double SegmentAngle(int segment) {
+double segmentAngle(int segment) {
     return 18.0 * OrderIndex(segment);
 }
 
-BoardSpot BoardSpotAt(QPointF point) {
+BoardSpot boardSpotAt(QPointF point) {
     const double dx = point.x() - kBoardCentre.x();
     const double dy = point.y() - kBoardCentre.y();
     const double r = std::hypot(dx, dy);
@@ -72,7 +72,7 @@ BoardSpot BoardSpotAt(QPointF point) {
     return {ring, kSegmentOrder[index]};
 }
 
-QString DartCodeAt(const BoardSpot& spot) {
+QString dartCodeAt(const BoardSpot& spot) {
     switch (spot.ring) {
     case BoardRing::BullsEye:
         return QStringLiteral("B50");
@@ -91,7 +91,7 @@ QString DartCodeAt(const BoardSpot& spot) {
     return {};
 }
 
-std::optional<QPoint> MarkerPosition(const QString& dartCode) {
+std::optional<QPoint> markerPosition(const QString& dartCode) {
     if (dartCode == QLatin1String("B25")) return kOuterBullMarker;
     if (dartCode == QLatin1String("B50")) return kBullsEyeMarker;
 
@@ -109,7 +109,7 @@ std::optional<QPoint> MarkerPosition(const QString& dartCode) {
     }
 }
 
-QColor BoardColour(const BoardSpot& spot) {
+QColor boardColour(const BoardSpot& spot) {
     static const QColor kBlack(28, 28, 28), kCream(238, 222, 178), kRed(206, 34, 40), kGreen(22, 136, 70),
         kRim(12, 12, 12);
     const bool dark = OrderIndex(spot.segment) % 2 == 0;

@@ -42,22 +42,22 @@ struct BoardSpot {
 };
 
 // Where a point of the picture lies. A point on a ring boundary belongs to the ring further in.
-BoardSpot BoardSpotAt(QPointF point);
+BoardSpot boardSpotAt(QPointF point);
 
 // The direction of the middle of a segment, in degrees clockwise from straight up.
-double SegmentAngle(int segment);
+double segmentAngle(int segment);
 
 // The `DartCode` of a dart landing on the spot ("E7" for either single field, "D20", "T1",
 // "B25", "B50"); empty outside the scoring area.
-QString DartCodeAt(const BoardSpot& spot);
+QString dartCodeAt(const BoardSpot& spot);
 
 // The pixel of the board picture where the marker of a dart is drawn; nothing for a text
 // that is not a `DartCode`.
-std::optional<QPoint> MarkerPosition(const QString& dartCode);
+std::optional<QPoint> markerPosition(const QString& dartCode);
 
 // The colour of a field as on a real board: singles alternate black and cream with segment
 // 20 black, the rings alternate red and green with segment 20 red, the outer bull is green and
 // the bull's eye red. Outside the scoring area: the black of the rim.
-QColor BoardColour(const BoardSpot& spot);
+QColor boardColour(const BoardSpot& spot);
 
 } // namespace vx

@@ -1,6 +1,6 @@
 #include "core/match/DuoMatch.h"
 
-#include "core/match/Checkout.h"
+#include "core/match/CheckoutAdvice.h"
 #include "core/scorelist/LegRows.h"
 
 namespace vx {
@@ -24,6 +24,7 @@ void DuoMatch::startLeg(int starter) {
     for (Player& p : m_players) {
         p.remaining = m_setup.startScore;
         p.turns.clear();
+        p.booked = false;
     }
     m_turn.clear();
     m_starter = m_atTheThrow = starter;
@@ -57,6 +58,7 @@ DuoMatch::BookResult DuoMatch::bookTurn() {
 
     player.remaining -= total;
     player.turns.append(total);
+    player.booked = true;
     m_turn.clear();
     m_atTheThrow = 3 - p;
     BookResult result = BookResult::Booked;
@@ -90,6 +92,31 @@ DuoMatch::BookResult DuoMatch::countLeg(int player) {
     return BookResult::MatchWon;
 }
 
+void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
+                       const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
+                       int starter) {
+    m_setup = setup;
+    m_started = true;
+    m_legWinner = m_winner = 0;
+    for (int p = 1; p <= 2; ++p) {
+        Player& player = at(p);
+        player.turns = turns[index(p)];
+        player.remaining = setup.startScore;
+        for (int total : player.turns)
+            player.remaining -= total;
+        player.booked = !player.turns.isEmpty();
+        player.legs = legsWon[index(p)];
+        player.sets = setsWon[index(p)];
+        if (player.remaining == 0) m_legWinner = p;
+        const int won = setup.kind == DuoSetup::Kind::Sets ? player.sets : player.legs;
+        if (won == setup.target) m_winner = p;
+    }
+    m_turn.clear();
+    m_atTheThrow = atTheThrow;
+    m_starter = starter;
+    emit changed();
+}
+
 bool DuoMatch::nextLeg() {
     if (!canStartNextLeg()) return false;
     startLeg(3 - m_starter);
@@ -102,12 +129,8 @@ bool DuoMatch::undoLastTurn() {
 
 bool DuoMatch::undoLastTurn(int player) {
     if (!m_started || isLegOver()) return false;
-    m_turn.clear();
     Player& p = at(player);
-    if (p.turns.isEmpty()) {
-        emit changed();
-        return false;
-    }
+    if (p.turns.isEmpty()) return false;
     const int total = p.turns.takeLast();
     p.remaining += total;
     emit turnUndone(player, total);
@@ -116,12 +139,14 @@ bool DuoMatch::undoLastTurn(int player) {
 }
 
 QString DuoMatch::average(int player) const {
-    const QList<int>& list = turns(player);
-    return list.isEmpty() ? QStringLiteral("0") : AveragePerDart(TurnTexts(list));
+    const Player& p = m_players.at(index(player));
+    return p.booked ? averagePerDart(turnTexts(p.turns)) : QStringLiteral("0");
 }
 
 std::optional<QString> DuoMatch::checkout(int player) const {
-    return LookupCheckout(m_checkoutTable, remaining(player) - turnSum(player));
+    // The player not at the throw has a whole turn ahead.
+    const int dartsLeft = player == m_atTheThrow ? Turn::kDarts + 1 - m_turn.nextSlot() : Turn::kDarts;
+    return checkoutAdvice(m_checkoutTable, remaining(player) - turnSum(player), dartsLeft);
 }
 
 } // namespace vx

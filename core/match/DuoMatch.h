@@ -56,7 +56,7 @@ class DuoMatch : public QObject {
 
     explicit DuoMatch(QObject* parent = nullptr);
 
-    // The checkout table as loaded from its file, one entry per line (see LookupCheckout).
+    // The checkout table as loaded from its file, one entry per line (see lookupCheckout).
     void setCheckoutTable(const QStringList& table) { m_checkoutTable = table; }
 
     // A new match: counters at 0, the first leg with player 1 to start. Emits legStarted()
@@ -80,11 +80,19 @@ class DuoMatch : public QObject {
     // match is not decided. Emits legStarted() and changed().
     bool nextLeg();
 
-    // Drops the darts of the turn in progress as correct() does, then takes the last booked
-    // turn of the player who threw before the one at the throw back onto that player's
-    // remaining score; the player at the throw stays at the throw. True when a turn was taken
-    // back (turnUndone()); emits changed() whenever a leg is in play. A finished leg is already
-    // in the score list and is not undone: false and no signal.
+    // The match as it stood after a booked turn, from what a recovery file keeps: the setup,
+    // each player's turns of the leg in play, legs and sets won, who is at the throw and who
+    // started. A player whose turns reach the start score has won the leg. No turn in progress.
+    // Emits only changed(): nothing was played.
+    void restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
+                 const std::array<int, 2>& legsWon, const std::array<int, 2>& setsWon, int atTheThrow,
+                 int starter);
+
+    // Takes the last booked turn of the player who threw before the one at the throw back onto
+    // that player's remaining score. The player at the throw stays at the throw, with the darts
+    // of the turn in progress: they are that player's, not yet off any score. True when a turn
+    // was taken back (turnUndone(), changed()). A finished leg is already in the score list and
+    // is not undone: false and no signal.
     bool undoLastTurn();
     // The same for the last booked turn of `player`.
     bool undoLastTurn(int player);
@@ -100,13 +108,14 @@ class DuoMatch : public QObject {
     int remaining(int player) const { return m_players.at(index(player)).remaining; }
     const QList<int>& turns(int player) const { return m_players.at(index(player)).turns; }
     // The average per dart of the player's turns in the leg, "#0.0" with the user's decimal
-    // separator; "0" while the player has no turns.
+    // separator; "0" until the player books a first turn in the leg. A player whose turns are
+    // all taken back shows what an empty list averages, "0.0".
     QString average(int player) const;
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
     const Turn& turn() const { return m_turn; }
-    // The suggestion of the checkout table for the player's remaining score less the turn in
-    // progress; nothing when it has none.
+    // The checkout advice for the player's remaining score less the turn in progress, with the
+    // darts left in that turn (see checkoutAdvice); nothing when there is none.
     std::optional<QString> checkout(int player) const;
 
     // Legs won; in a sets match the legs won in the current set. Only the set winner's legs go
@@ -138,6 +147,7 @@ class DuoMatch : public QObject {
     struct Player {
         int remaining = 0;
         QList<int> turns;
+        bool booked = false; // a turn was booked in this leg, also one taken back since
         int legs = 0;
         int sets = 0;
     };

@@ -31,7 +31,7 @@ bool BeginsAnEntry(const QString& text) {
 
 } // namespace
 
-std::optional<TypedDart> ParseTypedDart(QStringView text) {
+std::optional<TypedDart> parseTypedDart(QStringView text) {
     const QString upper = text.toString().toUpper();
     if (!ValidEntries().contains(upper)) return std::nullopt;
 
@@ -108,7 +108,7 @@ bool KeyboardEntry::typedIsValid() const {
 
 KeyboardEntry::Step KeyboardEntry::enterTyped(Action onSuccess) {
     if (m_typed.isEmpty()) return {onSuccess, {}};
-    const std::optional<TypedDart> dart = ParseTypedDart(m_typed);
+    const std::optional<TypedDart> dart = parseTypedDart(m_typed);
     // An unfinished or wrong entry ("D", "T25") is kept, so the scorer can put it right.
     if (!dart) return {Action::Rejected, {}};
     m_typed.clear();

@@ -24,7 +24,7 @@ struct TypedDart {
 
 // A complete entry ("T20", "s5", "50", "D25", "0") as a dart; nothing for anything else
 // ("T25", "D21", "61", "05", "T", "X3").
-std::optional<TypedDart> ParseTypedDart(QStringView text);
+std::optional<TypedDart> parseTypedDart(QStringView text);
 
 class KeyboardEntry {
   public:

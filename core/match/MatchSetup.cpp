@@ -1,25 +1,25 @@
 #include "core/match/MatchSetup.h"
 
 #include "core/common/Utilities.h"
-#include "core/match/MatchState.h"
 #include "core/files/TextFile.h"
+#include "core/match/TeamMatch.h"
 
 #include <array>
 
 namespace vx {
 
-int NumberInRange(const QString& text, int maximum) {
+int numberInRange(const QString& text, int maximum) {
     // Compared before rounding to a whole number, so a huge typed number cannot overflow.
-    const double value = Val(text);
+    const double value = leadingNumber(text);
     if (!(value >= 0.5 && value <= maximum + 0.5)) return -1;
-    const qint64 whole = RoundHalfEven(value);
+    const qint64 whole = roundHalfEven(value);
     return whole >= 1 && whole <= maximum ? int(whole) : -1;
 }
 
 namespace {
 
 FileResult InRange(const QString& text, int maximum, int* out, const QString& refusal) {
-    const int value = NumberInRange(text, maximum);
+    const int value = numberInRange(text, maximum);
     if (value < 0) return FileResult::failure(refusal);
     *out = value;
     return FileResult::success();
@@ -31,30 +31,30 @@ QString RowName(int row) {
 
 } // namespace
 
-FileResult CheckPlayerCount(const QString& text, int* count) {
-    return InRange(text, MatchState::kMaxPlayers, count,
+FileResult checkPlayerCount(const QString& text, int* count) {
+    return InRange(text, TeamMatch::kMaxPlayers, count,
                    QStringLiteral("Het aantal spelers moet een getal van 1 tot en met %1 zijn.")
-                       .arg(MatchState::kMaxPlayers));
+                       .arg(TeamMatch::kMaxPlayers));
 }
 
-FileResult CheckStartScore(const QString& text, int* score) {
+FileResult checkStartScore(const QString& text, int* score) {
     return InRange(
         text, kMaxStartScore, score,
         QStringLiteral("De startscore moet een getal van 1 tot en met %1 zijn.").arg(kMaxStartScore));
 }
 
-FileResult CheckTarget(const QString& text, int* target) {
+FileResult checkTarget(const QString& text, int* target) {
     return InRange(text, kMaxTarget, target,
                    QStringLiteral("\"First to\" moet een getal van 1 tot en met %1 zijn.").arg(kMaxTarget));
 }
 
-FileResult CheckTeamPlayers(const QStringList& names, int* badRow) {
+FileResult checkTeamPlayers(const QStringList& names, int* badRow) {
     for (int i = 0; i < names.size(); ++i) {
         const QString& name = names[i];
         *badRow = i + 1;
         if (name.trimmed().isEmpty())
             return FileResult::failure(QStringLiteral("%1 invullen a.u.b.").arg(RowName(i + 1)));
-        if (FileResult checked = CheckName(name, NameKind::Player); !checked)
+        if (FileResult checked = checkName(name, NameKind::Player); !checked)
             return FileResult::failure(QStringLiteral("%1: %2").arg(RowName(i + 1), checked.error));
         for (int j = 0; j < i; ++j) {
             if (names[j].compare(name, Qt::CaseInsensitive) == 0)
@@ -68,7 +68,7 @@ FileResult CheckTeamPlayers(const QStringList& names, int* badRow) {
     return FileResult::success();
 }
 
-FileResult CheckDuoPlayers(const QString& name1, const QString& name2, int* badRow) {
+FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badRow) {
     const std::array<const QString*, 2> names = {&name1, &name2};
     for (int i = 0; i < 2; ++i) {
         *badRow = i + 1;
@@ -79,7 +79,7 @@ FileResult CheckDuoPlayers(const QString& name1, const QString& name2, int* badR
         *badRow = i + 1;
         // The name is the text of the player's rows: one that cannot be a line of the file
         // (a pasted line break too) would make every save of the match fail.
-        if (!FitsTextLine(*names[i]))
+        if (!fitsTextLine(*names[i]))
             return FileResult::failure(
                 QStringLiteral("%1 bevat een teken dat niet in de scorelijst kan worden bewaard.")
                     .arg(RowName(i + 1)));

@@ -20,21 +20,21 @@ constexpr int kMaxTarget = 99;
 
 // The number typed or chosen, read the lenient way and rounded half to even, when it lies
 // within 1 and `maximum`; -1 otherwise (also for text without a leading number).
-int NumberInRange(const QString& text, int maximum);
+int numberInRange(const QString& text, int maximum);
 
-FileResult CheckPlayerCount(const QString& text, int* count);
-FileResult CheckStartScore(const QString& text, int* score);
-FileResult CheckTarget(const QString& text, int* target);
+FileResult checkPlayerCount(const QString& text, int* count);
+FileResult checkStartScore(const QString& text, int* score);
+FileResult checkTarget(const QString& text, int* target);
 
 // The player names of a team, in row order. Each becomes a file name in the team folder, so an
 // empty name (the file ".lib"), a name the file routines refuse or a name that another player
 // already has (two players sharing one file would overwrite each other's history) is refused.
 // Names that differ only in case are the same file on many file systems. `badRow` receives the
 // 1-based row of the refused name.
-FileResult CheckTeamPlayers(const QStringList& names, int* badRow);
+FileResult checkTeamPlayers(const QStringList& names, int* badRow);
 
 // The duo players' names are stored in every row of the match's score list: neither may be
 // blank and both must fit the one-byte character set of the files. `badRow` receives 1 or 2.
-FileResult CheckDuoPlayers(const QString& name1, const QString& name2, int* badRow);
+FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badRow);
 
 } // namespace vx

@@ -1,6 +1,6 @@
 #include "core/match/TeamLeg.h"
 
-#include "core/match/Checkout.h"
+#include "core/match/CheckoutAdvice.h"
 
 namespace vx {
 
@@ -13,6 +13,18 @@ void TeamLeg::start(int startScore) {
     m_turns.clear();
     m_turn.clear();
     emit legStarted();
+    emit changed();
+}
+
+void TeamLeg::restore(int startScore, const QList<int>& turns) {
+    m_started = true;
+    m_turns = turns;
+    m_remaining = startScore;
+    for (int total : turns)
+        m_remaining -= total;
+    m_remainingBeforeTurn = m_remaining;
+    m_won = m_remaining == 0;
+    m_turn.clear();
     emit changed();
 }
 
@@ -75,7 +87,7 @@ bool TeamLeg::undoLastTurn() {
 }
 
 std::optional<QString> TeamLeg::checkout() const {
-    return LookupCheckout(m_checkoutTable, m_remaining);
+    return checkoutAdvice(m_checkoutTable, m_remaining, Turn::kDarts + 1 - m_turn.nextSlot());
 }
 
 } // namespace vx

@@ -39,12 +39,16 @@ class TeamLeg : public QObject {
 
     explicit TeamLeg(QObject* parent = nullptr);
 
-    // The checkout table as loaded from its file, one entry per line (see LookupCheckout).
+    // The checkout table as loaded from its file, one entry per line (see lookupCheckout).
     void setCheckoutTable(const QStringList& table) { m_checkoutTable = table; }
 
     // A fresh leg from `startScore` for the player at the board: no turns, empty slots. A leg
     // not finished is dropped. Emits legStarted() and changed().
     void start(int startScore);
+
+    // The leg as it stood after its last booked turn: started from `startScore`, won when the
+    // turns reach it. Emits only changed(): nothing was played.
+    void restore(int startScore, const QList<int>& turns);
 
     // One dart. Emits dartEntered() unless Ignored; on LegWon also turnBooked() and legWon();
     // then changed().
@@ -76,7 +80,8 @@ class TeamLeg : public QObject {
     // The booked turn totals of the leg, in order.
     const QList<int>& turns() const { return m_turns; }
     const Turn& turn() const { return m_turn; }
-    // The suggestion of the checkout table for remaining(); nothing when it has none.
+    // The checkout advice for remaining() with the darts left in the turn (see checkoutAdvice);
+    // nothing when there is none, also once the turn is full.
     std::optional<QString> checkout() const;
 
   signals:

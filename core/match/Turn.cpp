@@ -9,7 +9,7 @@ int Turn::sum() const {
     return total;
 }
 
-QStringList TurnTexts(const QList<int>& turns) {
+QStringList turnTexts(const QList<int>& turns) {
     QStringList texts;
     texts.reserve(turns.size());
     for (int total : turns)

@@ -44,6 +44,6 @@ class Turn {
 };
 
 // Turn totals as the texts the turn lists, the score list rows and the averages work on.
-QStringList TurnTexts(const QList<int>& turns);
+QStringList turnTexts(const QList<int>& turns);
 
 } // namespace vx

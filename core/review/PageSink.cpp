@@ -7,7 +7,7 @@
 
 namespace vx {
 
-void DrawTextTop(QPainter& painter, QPointF topLeft, const QString& text) {
+void drawTextTop(QPainter& painter, QPointF topLeft, const QString& text) {
     const QFontMetricsF metrics(painter.font(), painter.device());
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
 }
@@ -83,7 +83,7 @@ bool PainterPageSink::drawing() {
             // Positions are measured from the sheet's edge. A printer that cannot print that far
             // out refuses the zero margins and keeps its own printable area as the origin.
             m_paged->setPageMargins(QMarginsF(0, 0, 0, 0));
-            m_scale = TwipScale(m_paged->pageLayout(), m_device.logicalDpiX());
+            m_scale = twipScale(m_paged->pageLayout(), m_device.logicalDpiX());
         }
         if (!m_painter.begin(&m_device)) {
             m_failed = true;
@@ -111,7 +111,7 @@ void PainterPageSink::text(int x, int y, const QString& text) {
     if (!drawing()) return;
     m_painter.setFont(m_font);
     m_painter.setPen(m_color);
-    DrawTextTop(m_painter, QPointF(x, y), text);
+    drawTextTop(m_painter, QPointF(x, y), text);
 }
 
 void PainterPageSink::picture(int x, int y, int width, int height, const QImage& image) {
@@ -136,14 +136,14 @@ bool PainterPageSink::end() {
     return !m_failed;
 }
 
-double TwipScale(const QPageLayout& paper, int dpi) {
+double twipScale(const QPageLayout& paper, int dpi) {
     const QRectF printable = paper.paintRect(QPageLayout::Point); // 20 twips to the point
     const double fit = std::min({1.0, printable.width() * 20 / kLandscapePageTwips.width(),
                                  printable.height() * 20 / kLandscapePageTwips.height()});
     return fit * dpi / 1440.0;
 }
 
-QImage RenderPagePreview(const std::function<void(PageSink&)>& report, QSize size) {
+QImage renderPagePreview(const std::function<void(PageSink&)>& report, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     const double scale = std::min(double(size.width()) / kLandscapePageTwips.width(),

@@ -72,7 +72,7 @@ class RecordingPageSink final : public PageSink {
 class PainterPageSink final : public PageSink {
   public:
     // Printer or PDF writer: landscape pages of the device's paper without margins, the page
-    // fitted onto them by TwipScale().
+    // fitted onto them by twipScale().
     explicit PainterPageSink(QPagedPaintDevice& device);
     // One page onto an image, each twip `scale` pixels; later pages are left out.
     PainterPageSink(QImage& image, double scale);
@@ -107,12 +107,12 @@ inline constexpr QSize kLandscapePageTwips{16838, 11906};
 // printable area as long as the whole A4 landscape page fits there; on smaller paper (US Letter)
 // or inside a printer's margins the page shrinks evenly until it fits, so nothing runs off the
 // sheet and nothing is stretched.
-double TwipScale(const QPageLayout& paper, int dpi);
+double twipScale(const QPageLayout& paper, int dpi);
 
 // The first page of a report as a small picture, e.g. for the print dialog.
-QImage RenderPagePreview(const std::function<void(PageSink&)>& report, QSize size = {186, 136});
+QImage renderPagePreview(const std::function<void(PageSink&)>& report, QSize size = {186, 136});
 
 // Draws text with its top-left at `topLeft`, the way every text of the program is placed.
-void DrawTextTop(QPainter& painter, QPointF topLeft, const QString& text);
+void drawTextTop(QPainter& painter, QPointF topLeft, const QString& text);
 
 } // namespace vx

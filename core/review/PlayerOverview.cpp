@@ -5,6 +5,7 @@
 #include <QHash>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace vx {
 
@@ -14,40 +15,48 @@ constexpr int kFirstTurnColumn = 2;
 constexpr int kLastTurnColumn = kFirstTurnColumn + ScoreListModel::kTurnColumns - 1;
 constexpr int kFirstNineTurns = 3;
 
-// The page frame of the score list report.
-const QString kArial = QStringLiteral("Arial");
-const QColor kTitleBlue(0, 0, 90);
-const QColor kHeadingGrey(90, 90, 90);
-const QColor kBodyRed(90, 0, 0);
+using namespace reportFrame;
+
 constexpr int kHeadingY = 900;
 constexpr int kRuleY = 1140;
-constexpr int kFirstLineY = 1380;
-constexpr int kLineHeight = 255;
-constexpr int kLastLineY = 10800;
 // Name, legs, won, average, first nine, the four bands, highest, best leg, highest finish.
 constexpr std::array<int, 12> kColumnX{300,  3000, 3900,  5100,  6200,  7400,
                                        8300, 9400, 10500, 11500, 12700, 14000};
 
+// The turn a cell holds: a whole number with nothing but blanks around it and an optional
+// sign. A number too long for a double is none either.
+std::optional<double> TurnValue(QStringView cell) {
+    cell = cell.trimmed();
+    const bool negative = cell.startsWith(u'-');
+    if (negative || cell.startsWith(u'+')) cell = cell.mid(1);
+    if (cell.isEmpty()) return std::nullopt;
+    double value = 0;
+    for (const QChar c : cell) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
 void AddLeg(PlayerFigures& player, const ScoreListModel::Row& row, bool won) {
     int turns = 0;
-    const QString* lastTurn = nullptr;
+    double lastTurn = 0;
     for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column) {
-        const QString& cell = row[column];
-        if (cell == u"-") continue;
-        player.turns.addCell(cell);
-        if (turns < kFirstNineTurns) player.firstNine.addCell(cell);
+        const std::optional<double> value = TurnValue(row[column]);
+        if (!value) continue;
+        player.turns.addTurn(*value);
+        if (turns < kFirstNineTurns) player.firstNine.addTurn(*value);
         ++turns;
-        lastTurn = &cell;
+        lastTurn = *value;
     }
     if (turns == 0) return;
     ++player.legsPlayed;
     if (!won) return;
     ++player.legsWon;
     if (player.bestLeg == 0 || turns < player.bestLeg) player.bestLeg = turns;
-    // Rounded as the statistics window rounds a turn into its table.
-    const double finish = std::nearbyint(Val(*lastTurn));
-    if (finish > player.highestFinish && finish <= ScoreStatistics::kHighestScore)
-        player.highestFinish = static_cast<int>(finish);
+    if (lastTurn > player.highestFinish && lastTurn <= ScoreStatistics::kHighestScore)
+        player.highestFinish = static_cast<int>(lastTurn);
 }
 
 // Gathers the players in the order their names first come, names compared without case.
@@ -73,7 +82,7 @@ class Players {
 QString AverageCell(const ScoreStatistics& stats) {
     // A list of absurd numbers can add up beyond what a double holds.
     const double average = stats.average();
-    return stats.results > 0 && std::isfinite(average) ? FormatFixed(average, 2) : QStringLiteral("-");
+    return stats.results > 0 && std::isfinite(average) ? formatFixed(average, 2) : QStringLiteral("-");
 }
 
 QString CountCell(int value, bool shown) {
@@ -83,7 +92,7 @@ QString CountCell(int value, bool shown) {
 void PrintHeadings(PageSink& sink) {
     sink.setFont(kArial, 9, true);
     sink.setColor(kHeadingGrey);
-    const QStringList headings = OverviewHeadings();
+    const QStringList headings = overviewHeadings();
     for (qsizetype i = 0; i < headings.size(); ++i)
         sink.text(kColumnX[i], kHeadingY, headings[i]);
     sink.text(kColumnX[0], kRuleY, QString(266, u'-'));
@@ -106,7 +115,7 @@ int PlayerFigures::highestTurn() const {
     return -1;
 }
 
-QList<PlayerFigures> DuoOverview(const ScoreListModel& list) {
+QList<PlayerFigures> duoOverview(const ScoreListModel& list) {
     Players players;
     for (int r = 0; r < list.count(); ++r) {
         const ScoreListModel::Row& row = list.row(r);
@@ -115,7 +124,7 @@ QList<PlayerFigures> DuoOverview(const ScoreListModel& list) {
     return players.take();
 }
 
-QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& entries) {
+QList<PlayerFigures> teamOverview(const QList<PlayerRows>& entries) {
     Players players;
     for (const PlayerRows& entry : entries) {
         PlayerFigures& player = players[entry.name];
@@ -125,14 +134,14 @@ QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& entries) {
     return players.take();
 }
 
-QStringList OverviewHeadings() {
+QStringList overviewHeadings() {
     return {QStringLiteral("Speler"),  QStringLiteral("Legs"),      QStringLiteral("Gewonnen"),
             QStringLiteral("Gem."),    QStringLiteral("Eerste 9"),  QStringLiteral("180"),
             QStringLiteral("140-179"), QStringLiteral("100-139"),   QStringLiteral("60-99"),
             QStringLiteral("Hoogste"), QStringLiteral("Beste leg"), QStringLiteral("Hoogste uitgooi")};
 }
 
-QStringList OverviewCells(const PlayerFigures& player) {
+QStringList overviewCells(const PlayerFigures& player) {
     const int highest = player.highestTurn();
     return {player.name,
             QString::number(player.legsPlayed),
@@ -148,29 +157,27 @@ QStringList OverviewCells(const PlayerFigures& player) {
             CountCell(player.highestFinish, player.highestFinish > 0)};
 }
 
-PrintResult PrintPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
+PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
                                 const QString& footerText) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
-    sink.text(300, 300, ReportTitle(QStringLiteral("Speleroverzicht / ")));
+    sink.text(300, 300, reportTitle(QStringLiteral("Speleroverzicht / ")));
     PrintHeadings(sink);
     int y = kFirstLineY;
     for (const PlayerFigures& player : players) {
-        const QStringList cells = OverviewCells(player);
+        const QStringList cells = overviewCells(player);
         for (qsizetype i = 0; i < cells.size(); ++i)
             sink.text(kColumnX[i], y, cells[i]);
         y += kLineHeight;
         if (y > kLastLineY) {
-            PrintFooter(sink, footerText);
+            printFooter(sink, footerText);
             sink.newPage();
             PrintHeadings(sink);
             y = kFirstLineY;
         }
     }
-    PrintFooter(sink, footerText);
-    if (sink.end()) return {};
-    return {
-        QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
+    printFooter(sink, footerText);
+    return endDocument(sink);
 }
 
 } // namespace vx

@@ -15,10 +15,10 @@
 
 namespace vx {
 
-// One player's figures. Every row is one leg of one player. Its turns are its turn cells read
-// as the statistics window reads them: a cell "-" is empty and left out, any other cell is a
-// turn worth its leading number (0 when it has none). A row without a single turn is no leg
-// and counts nowhere.
+// One player's figures. Every row is one leg of one player. Its turns are its turn cells that
+// read as a whole number (blanks around it and a sign allowed); every other cell ("-", empty,
+// "abc", "12.5", "60x") is left out of every figure. A row without a single turn is no leg and
+// counts nowhere.
 struct PlayerFigures {
     QString name; // as it is first written
     int legsPlayed = 0;
@@ -39,7 +39,7 @@ struct PlayerFigures {
 // Duo match: one player per row text, texts that differ only in case being the same player,
 // in the order they first appear. A row marked "v" in "Out" is a won leg, every other a lost
 // one; each row counts for its own player, so a leg with "v" on both rows is won by both.
-QList<PlayerFigures> DuoOverview(const ScoreListModel& list);
+QList<PlayerFigures> duoOverview(const ScoreListModel& list);
 
 // Team match: each player with the rows of their file (and, for the player at the board, the
 // legs not saved yet). Every row of a team list is a finished leg, and so a won one. Entries
@@ -48,17 +48,17 @@ struct PlayerRows {
     QString name;
     QVector<ScoreListModel::Row> rows;
 };
-QList<PlayerFigures> TeamOverview(const QList<PlayerRows>& players);
+QList<PlayerFigures> teamOverview(const QList<PlayerRows>& players);
 
 // The overview as a table: the column headings and the cells of one player's row, the same
 // on screen and on paper. Averages have two decimals; a figure there is none of is "-".
-QStringList OverviewHeadings();
-QStringList OverviewCells(const PlayerFigures& player);
+QStringList overviewHeadings();
+QStringList overviewCells(const PlayerFigures& player);
 
 // Prints the overview on the score list's page frame: the title "Speleroverzicht / " with time
 // and date, the headings (repeated after every page break), a row per player and the footer
 // on every page.
-PrintResult PrintPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
+PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
                                 const QString& footerText);
 
 } // namespace vx

@@ -1,7 +1,7 @@
 #include "core/review/Reports.h"
 
-#include "core/common/Utilities.h"
 #include "core/common/Services.h"
+#include "core/common/Utilities.h"
 
 #include <QDir>
 
@@ -9,24 +9,26 @@ namespace vx {
 
 namespace {
 
-const QString kArial = QStringLiteral("Arial");
-const QColor kTitleBlue(0, 0, 90);
-const QColor kHeadingGrey(90, 90, 90);
-const QColor kBodyRed(90, 0, 0);
+using namespace reportFrame;
+
 const QColor kHelpGrey(60, 60, 60);
 
 constexpr int kFooterY = 11200;
-constexpr int kFirstLineY = 1380;
-constexpr int kLineHeight = 255;
-constexpr int kLastLineY = 10800;
 constexpr int kTurnX = 2850;
 constexpr int kTurnStep = 510;
 
 void printTitle(PageSink& sink, int x, int y, const QString& word) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
-    sink.text(x, y, ReportTitle(word));
+    sink.text(x, y, reportTitle(word));
 }
+
+PrintResult finish(PageSink& sink, const QString& footerText) {
+    printFooter(sink, footerText);
+    return endDocument(sink);
+}
+
+} // namespace
 
 PrintResult endDocument(PageSink& sink) {
     if (sink.end()) return {};
@@ -34,26 +36,19 @@ PrintResult endDocument(PageSink& sink) {
         QStringLiteral("Het afdrukken is mislukt: de printer of het bestand kon niet worden geschreven.")};
 }
 
-PrintResult finish(PageSink& sink, const QString& footerText) {
-    PrintFooter(sink, footerText);
-    return endDocument(sink);
-}
-
-} // namespace
-
-QString ReportTitle(const QString& word) {
+QString reportTitle(const QString& word) {
     const QDateTime now = clock().now();
     return word + now.toString(QStringLiteral("hh:mm:ss")) + QStringLiteral(" / ") +
            now.toString(QStringLiteral("dd-MM-yyyy"));
 }
 
-void PrintFooter(PageSink& sink, const QString& footerText) {
+void printFooter(PageSink& sink, const QString& footerText) {
     sink.setColor(Qt::black);
     sink.setFont(kArial, 9, false);
     sink.text(300, kFooterY, footerText);
 }
 
-void PrintScoreListHeadings(PageSink& sink, bool isDuo) {
+void printScoreListHeadings(PageSink& sink, bool isDuo) {
     sink.setFont(kArial, 9, true);
     sink.setColor(kHeadingGrey);
     sink.text(300, 900, QStringLiteral("Speler"));
@@ -64,10 +59,10 @@ void PrintScoreListHeadings(PageSink& sink, bool isDuo) {
     sink.text(300, 1140, QString(266, u'-'));
 }
 
-PrintResult PrintScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
+PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
                            const QString& footerText) {
     printTitle(sink, 300, 300, isDuo ? QStringLiteral("Duo Match / ") : QStringLiteral("Team Match / "));
-    PrintScoreListHeadings(sink, isDuo);
+    printScoreListHeadings(sink, isDuo);
     sink.setFont(kArial, 9, false);
 
     int y = kFirstLineY;
@@ -81,13 +76,13 @@ PrintResult PrintScoreList(PageSink& sink, const ScoreListModel& list, bool isDu
             sink.text(kTurnX + kTurnStep * (k - 2), y, row[k]);
         sink.text(15750, y, row[27]);
         // Once per page is enough: every row of the page would print it on the same spot.
-        if (pageNumbers && y == kFirstLineY) sink.text(15990, kFooterY, NumberWithSignBlank(page));
+        if (pageNumbers && y == kFirstLineY) sink.text(15990, kFooterY, numberWithSignBlank(page));
 
         y += kLineHeight;
         if (y > kLastLineY) {
-            PrintFooter(sink, footerText);
+            printFooter(sink, footerText);
             sink.newPage();
-            PrintScoreListHeadings(sink, isDuo);
+            printScoreListHeadings(sink, isDuo);
             sink.setFont(kArial, 9, false);
             y = kFirstLineY;
             ++page;
@@ -96,7 +91,7 @@ PrintResult PrintScoreList(PageSink& sink, const ScoreListModel& list, bool isDu
     return finish(sink, footerText);
 }
 
-PrintResult PrintCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText) {
+PrintResult printCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText) {
     printTitle(sink, 300, 300, QStringLiteral("Dart Checkout Lijst / "));
     sink.setFont(kArial, 11, false);
     sink.setColor(kBodyRed);
@@ -113,7 +108,7 @@ PrintResult PrintCheckoutTable(PageSink& sink, const QStringList& checkoutLines,
     return finish(sink, footerText);
 }
 
-PrintResult PrintHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,
+PrintResult printHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,
                           const QString& footerText) {
     printTitle(sink, 600, 600, QStringLiteral("Beknopte uitleg Vorlentix / "));
     sink.setFont(kArial, 10, false);
@@ -134,7 +129,7 @@ PrintResult PrintHelpText(PageSink& sink, const QStringList& helpLines, const QL
     return finish(sink, footerText);
 }
 
-PrintResult PrintBoardDimensions(PageSink& sink, const QString& picturePath, const QString& footerText) {
+PrintResult printBoardDimensions(PageSink& sink, const QString& picturePath, const QString& footerText) {
     const QImage picture(picturePath);
     if (picture.isNull())
         return {QStringLiteral("De afbeelding \"") + QDir::toNativeSeparators(picturePath) +
@@ -145,7 +140,7 @@ PrintResult PrintBoardDimensions(PageSink& sink, const QString& picturePath, con
     return finish(sink, footerText);
 }
 
-PrintResult PrintStatistics(PageSink& sink, const QString& windowTitle, const QImage& view, bool graphShown,
+PrintResult printStatistics(PageSink& sink, const QString& windowTitle, const QImage& view, bool graphShown,
                             const QString& footerText) {
     sink.setFont(kArial, 14, true);
     sink.setColor(kTitleBlue);

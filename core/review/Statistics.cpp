@@ -33,8 +33,10 @@ void fillBox(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& co
 } // namespace
 
 void ScoreStatistics::addCell(QStringView text) {
-    if (text == u"-") return;
-    const double value = Val(text);
+    if (text != u"-") addTurn(leadingNumber(text));
+}
+
+void ScoreStatistics::addTurn(double value) {
     // Whole numbers the way an integer index or total takes them: halves to even.
     const double score = std::nearbyint(value);
     if (score >= 0 && score <= kHighestScore) ++counts[static_cast<int>(score)];
@@ -46,7 +48,7 @@ double ScoreStatistics::average() const {
     return results > 0 ? total / results : 0.0;
 }
 
-ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow) {
+ScoreStatistics gatherStatistics(const ScoreListModel& list, int selectedRow) {
     ScoreStatistics stats;
     if (selectedRow < 0 || selectedRow >= list.count()) return stats;
     const QString& rowText = list.cell(selectedRow, 0);
@@ -55,33 +57,33 @@ ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow) {
     return stats;
 }
 
-ScoreStatistics GatherAllStatistics(const ScoreListModel& list) {
+ScoreStatistics gatherAllStatistics(const ScoreListModel& list) {
     ScoreStatistics stats;
     for (int r = 0; r < list.count(); ++r)
         addRow(stats, list.row(r));
     return stats;
 }
 
-QString StatisticsTitle(const QString& rowText, const ScoreStatistics& stats) {
+QString statisticsTitle(const QString& rowText, const ScoreStatistics& stats) {
     if (stats.results == 0) return QStringLiteral("Speler (") + rowText + QStringLiteral(") zonder scores");
     return QStringLiteral("Speler (") + rowText + QStringLiteral(") met een gemiddelde van ") +
-           FormatFixed(stats.average(), 2) + QStringLiteral(" per 3 darts");
+           formatFixed(stats.average(), 2) + QStringLiteral(" per 3 darts");
 }
 
-QString SummaryText(const ScoreStatistics& all) {
+QString summaryText(const ScoreStatistics& all) {
     const QStringList lines{
         QStringLiteral("Uitslag complete scorelijst"),
         QString(30, u'-'),
         QStringLiteral("Totaal aantal uitslagen : ") + QString::number(all.results),
         QStringLiteral("Totaal van alle scores : ") + QString::number(all.total, 'f', 0) +
             QStringLiteral(" punten"),
-        QStringLiteral("Gemiddeld is dit : ") + FormatFixed(all.average(), 2) +
+        QStringLiteral("Gemiddeld is dit : ") + formatFixed(all.average(), 2) +
             QStringLiteral(" per 3 darts"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QImage DrawBarGraph(const ScoreStatistics& stats) {
+QImage drawBarGraph(const ScoreStatistics& stats) {
     QImage image(ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -100,7 +102,7 @@ QImage DrawBarGraph(const ScoreStatistics& stats) {
     painter.setPen(Qt::black);
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (int y = 20, label = 56; y <= 300; y += 20, label -= 4)
-        DrawTextTop(painter, QPointF(label < 10 ? 25 : 20, y + 3), QString::number(label));
+        drawTextTop(painter, QPointF(label < 10 ? 25 : 20, y + 3), QString::number(label));
 
     // Five pixels per occurrence; a count beyond the scale simply runs off the top.
     for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score) {
@@ -111,7 +113,7 @@ QImage DrawBarGraph(const ScoreStatistics& stats) {
     return image;
 }
 
-QImage DrawNumberTable(const ScoreStatistics& stats) {
+QImage drawNumberTable(const ScoreStatistics& stats) {
     QImage image(ScoreStatistics::kViewWidth, ScoreStatistics::kViewHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     PainterPageSink sink(image, 1.0 / 15);
@@ -143,21 +145,21 @@ QImage DrawNumberTable(const ScoreStatistics& stats) {
     }
     sink.setColor(kCountGreen);
     for (int score = 1; score <= ScoreStatistics::kHighestScore; ++score)
-        sink.text(places[score].countX, places[score].y, NumberWithSignBlank(stats.counts[score]));
+        sink.text(places[score].countX, places[score].y, numberWithSignBlank(stats.counts[score]));
     sink.end();
     return image;
 }
 
-QString GraphReadout(int x) {
-    const qint64 score = RoundHalfAway(x / 3.0) - 13;
+QString graphReadout(int x) {
+    const qint64 score = roundHalfAway(x / 3.0) - 13;
     return QStringLiteral("Score : ") + QString::number(score) + QStringLiteral(" / 180");
 }
 
-QString TurnCellsAverage(const QStringList& cells) {
+QString turnCellsAverage(const QStringList& cells) {
     ScoreStatistics stats;
     for (const QString& cell : cells)
         stats.addCell(cell);
-    return FormatFixed(stats.average() / 3, 1);
+    return formatFixed(stats.average() / 3, 1);
 }
 
 } // namespace vx

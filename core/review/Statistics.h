@@ -25,33 +25,35 @@ struct ScoreStatistics {
     // Takes one turn cell into account: "-" is an empty cell and passed over, any other text is
     // read leniently. The total is rounded after each addition, the way an integer total would be.
     void addCell(QStringView text);
+    // Takes one turn worth `value` into account, as addCell does with the number it read.
+    void addTurn(double value);
     // total / results; 0 when nothing was counted.
     double average() const;
 };
 
 // The statistics window's figures for the selected row (0-based): the turn cells of every row
 // whose text equals that row's text without regard to case. No selection (-1) gathers nothing.
-ScoreStatistics GatherStatistics(const ScoreListModel& list, int selectedRow);
+ScoreStatistics gatherStatistics(const ScoreListModel& list, int selectedRow);
 // The same over every row, whatever its text.
-ScoreStatistics GatherAllStatistics(const ScoreListModel& list);
+ScoreStatistics gatherAllStatistics(const ScoreListModel& list);
 
 // "Speler (Piet) met een gemiddelde van 140.00 per 3 darts"; without results the title still
 // names the row text.
-QString StatisticsTitle(const QString& rowText, const ScoreStatistics& stats);
+QString statisticsTitle(const QString& rowText, const ScoreStatistics& stats);
 
 // The five lines of the summary of the complete score list, CR LF between them.
-QString SummaryText(const ScoreStatistics& all);
+QString summaryText(const ScoreStatistics& all);
 
 // The bar graph, kViewWidth x kViewHeight pixels: axes, grid, scale and a bar per score 1 to 180.
-QImage DrawBarGraph(const ScoreStatistics& stats);
+QImage drawBarGraph(const ScoreStatistics& stats);
 // The table of numbers, laid out in twips on an image of the window's size.
-QImage DrawNumberTable(const ScoreStatistics& stats);
+QImage drawNumberTable(const ScoreStatistics& stats);
 
 // The text of the mouse readout over the graph at horizontal pixel position x.
-QString GraphReadout(int x);
+QString graphReadout(int x);
 
 // The item editor's average per dart of a row's 25 turn cells, "#0.0". A cell counts unless its
 // text is exactly "-"; with no counted cell the average is "0.0".
-QString TurnCellsAverage(const QStringList& cells);
+QString turnCellsAverage(const QStringList& cells);
 
 } // namespace vx

@@ -26,7 +26,7 @@ ScoreListModel::Row LegRow(const QString& first, const QString& out, const QStri
 
 } // namespace
 
-QString LegTimeStamp(const QDateTime& at) {
+QString legTimeStamp(const QDateTime& at) {
     const QDate date = at.date();
     return QStringLiteral("%1-%2-%3 / %4")
         .arg(date.day(), 2, 10, QLatin1Char('0'))
@@ -35,20 +35,20 @@ QString LegTimeStamp(const QDateTime& at) {
         .arg(at.time().toString(QStringLiteral("h:mm:ss")));
 }
 
-QString AveragePerDart(const QStringList& turns) {
-    if (turns.isEmpty()) return FormatFixed(0, 1);
+QString averagePerDart(const QStringList& turns) {
+    if (turns.isEmpty()) return formatFixed(0, 1);
     qint64 sum = 0;
     for (const QString& turn : turns)
-        sum += RoundHalfEven(Val(turn));
+        sum += roundHalfEven(leadingNumber(turn));
     const float perTurn = static_cast<float>(sum) / static_cast<float>(turns.size());
-    return FormatFixed(perTurn / 3.0f, 1);
+    return formatFixed(perTurn / 3.0f, 1);
 }
 
-ScoreListModel::Row TeamLegRow(const QStringList& turns, const QString& stamp) {
-    return LegRow(stamp, QString(), turns, AveragePerDart(turns));
+ScoreListModel::Row teamLegRow(const QStringList& turns, const QString& stamp) {
+    return LegRow(stamp, QString(), turns, averagePerDart(turns));
 }
 
-ScoreListModel::Row DuoLegRow(const QString& name, bool won, const QStringList& turns,
+ScoreListModel::Row duoLegRow(const QString& name, bool won, const QStringList& turns,
                               const QString& averageText) {
     return LegRow(name, won ? QStringLiteral("v") : QStringLiteral("-"), turns, averageText);
 }

@@ -19,7 +19,7 @@ namespace vx {
 
 class ScoreListModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kColumns = 28;
     static constexpr int kTurnColumns = 25;
     using Row = std::array<QString, kColumns>;
@@ -36,6 +36,8 @@ public:
     const QString& cell(int row, int column) const { return m_rows[row][column]; }
     const Row& row(int r) const { return m_rows[r]; }
     int count() const { return static_cast<int>(m_rows.size()); }
+    // Shared, not copied: a snapshot of the whole list costs nothing until the list changes.
+    const QVector<Row>& rows() const { return m_rows; }
 
     void appendRow(const Row& row);
     void setCell(int row, int column, const QString& text);
@@ -50,7 +52,7 @@ public:
     // "N Items", the text of the row counter.
     QString itemsText() const;
 
-private:
+  private:
     QVector<Row> m_rows;
     QString m_firstHeader;
 };

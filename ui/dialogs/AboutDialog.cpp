@@ -37,33 +37,33 @@ QString AboutText(const QString& programFile) {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("About me..."));
-    SizeTwips(this, 6480, 3210);
-    SetBackgroundPixmap(this,
-                        RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
+    sizeTwips(this, 6480, 3210);
+    setBackgroundPixmap(this,
+                        ruledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
 
     pictureFrame = new QLabel(this);
     pictureFrame->setObjectName(QStringLiteral("Label2"));
-    PlaceTwips(pictureFrame, 150, 180, 2430, 2430);
-    SetBackColor(pictureFrame, Qt::white);
+    placeTwips(pictureFrame, 150, 180, 2430, 2430);
+    setBackColor(pictureFrame, Qt::white);
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
-    PlaceTwips(pictureLabel, 240, 270, 2250, 2250);
-    pictureLabel->setPixmap(UiPicture(QStringLiteral("AboutForm.png")));
+    placeTwips(pictureLabel, 240, 270, 2250, 2250);
+    pictureLabel->setPixmap(uiPicture(QStringLiteral("AboutForm.png")));
 
     infoLabel = new QLabel(this);
     infoLabel->setObjectName(QStringLiteral("Label1"));
-    PlaceTwips(infoLabel, 2760, 300, 3900, 1800);
+    placeTwips(infoLabel, 2760, 300, 3900, 1800);
     infoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     infoLabel->setWordWrap(true);
-    SetForeColor(infoLabel, QColor(64, 64, 64));
+    setForeColor(infoLabel, QColor(64, 64, 64));
     infoLabel->setText(
         AboutText(executableFile.isEmpty() ? QCoreApplication::applicationFilePath() : executableFile));
 
     closeButton = new StyledButton(this);
     closeButton->setObjectName(QStringLiteral("CancelKnop"));
     closeButton->setText(QStringLiteral("Ok"));
-    PlaceTwips(closeButton, 5190, 2250, 990, 360);
+    placeTwips(closeButton, 5190, 2250, 990, 360);
     connect(closeButton, &StyledButton::clicked, this, &QDialog::accept);
 }
 

@@ -13,11 +13,11 @@ namespace vx {
 CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CheckoutForm"));
     setWindowTitle(QStringLiteral("Darts Checkout Lijst"));
-    SizeTwips(this, 9840, 7425);
+    sizeTwips(this, 9840, 7425);
 
     chartLabel = new QLabel(this);
     chartLabel->setObjectName(QStringLiteral("Picture"));
-    PlaceTwips(chartLabel, 0, 0, 9840, 7425);
+    placeTwips(chartLabel, 0, 0, 9840, 7425);
     const QString file = folders().dataFile(QStringLiteral("Dart Checkout.jpg"));
     const QPixmap chart(file);
     if (!chart.isNull()) {
@@ -27,7 +27,7 @@ CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     // An empty window would look like a fault of the program rather than of the installation.
     chartLabel->setAlignment(Qt::AlignCenter);
     chartLabel->setWordWrap(true);
-    chartLabel->setMargin(TwipsToPixels(600));
+    chartLabel->setMargin(twipsToPixels(600));
     chartLabel->setText(
         QStringLiteral("De checkout lijst kan niet worden getoond: het bestand %1 is niet gevonden.")
             .arg(QDir::toNativeSeparators(file)));

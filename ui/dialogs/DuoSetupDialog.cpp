@@ -8,11 +8,9 @@
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -28,7 +26,7 @@ StyledButton* MakeButton(QWidget* parent, const QString& name, const QString& ca
     auto* button = new StyledButton(parent);
     button->setObjectName(name);
     button->setText(caption);
-    PlaceTwips(button, left, top, 990, 360);
+    placeTwips(button, left, top, 990, 360);
     return button;
 }
 
@@ -37,14 +35,14 @@ StyledButton* MakeButton(QWidget* parent, const QString& name, const QString& ca
 DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("DuoForm"));
     setWindowTitle(QStringLiteral("Duo Match"));
-    SizeTwips(this, 6720, 3900);
-    SetBackColor(this, kFormBack);
+    sizeTwips(this, 6720, 3900);
+    setBackColor(this, kFormBack);
     const QFont boxFont(QStringLiteral("Arial"), 9, QFont::Bold);
 
-    fileNameCombo = MakeEditableChoice(this, QStringLiteral("Combo3"), ListDuoFiles());
+    fileNameCombo = makeEditableChoice(this, QStringLiteral("Combo3"), listDuoFiles());
     fileNameCombo->setToolTip(QStringLiteral(" Bestandsnaam Scorelijst Spelers "));
-    SetBackColor(fileNameCombo, QColor(200, 250, 250));
-    fileNameLabel = MakeCaption(this, QStringLiteral("Label5"), QStringLiteral("Bestandsnaam"), 3600, 300);
+    setBackColor(fileNameCombo, QColor(200, 250, 250));
+    fileNameLabel = makeCaption(this, QStringLiteral("Label5"), QStringLiteral("Bestandsnaam"), 3600, 300);
     newButton = MakeButton(this, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"), 5430, 240);
     newButton->setToolTip(QStringLiteral(" Nieuwe naam Scorelijst aanmaken "));
     connect(newButton, &StyledButton::clicked, this, &DuoSetupDialog::askNewFileName);
@@ -55,48 +53,48 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
         QLineEdit*& box = *edits[k];
         box = new QLineEdit(defaults[k], this);
         box->setObjectName(QStringLiteral("Text%1").arg(k + 1));
-        SetBackColor(box, QColor(230, 250, 230));
-        PlaceTwips(box, 180, k == 0 ? 780 : 1200, 3300, 300);
+        setBackColor(box, QColor(230, 250, 230));
+        placeTwips(box, 180, k == 0 ? 780 : 1200, 3300, 300);
     }
-    player1Label = MakeCaption(this, QStringLiteral("Label1"),
+    player1Label = makeCaption(this, QStringLiteral("Label1"),
                                QStringLiteral("Naam Speler 1  (Start als 1e)"), 3600, 840);
-    player2Label = MakeCaption(this, QStringLiteral("Label2"), QStringLiteral("Naam Speler 2"), 3600, 1260);
+    player2Label = makeCaption(this, QStringLiteral("Label2"), QStringLiteral("Naam Speler 2"), 3600, 1260);
 
-    targetLabel = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("First to"), 540, 2020);
+    targetLabel = makeCaption(this, QStringLiteral("Label3"), QStringLiteral("First to"), 540, 2020);
     QStringList targets;
     for (int n = 1; n <= 19; ++n)
         targets << QString::number(n);
-    targetCombo = MakeEditableChoice(this, QStringLiteral("Combo1"), targets);
+    targetCombo = makeEditableChoice(this, QStringLiteral("Combo1"), targets);
     targetCombo->setCurrentIndex(2);
-    SetBackColor(targetCombo, QColor(230, 230, 0));
+    setBackColor(targetCombo, QColor(230, 230, 0));
     const std::array<QRadioButton**, 2> kinds = {&setsOption, &legsOption};
     const std::array<QString, 2> kindCaptions = {QStringLiteral("Sets"), QStringLiteral("Legs")};
     for (int k = 0; k < 2; ++k) {
         QRadioButton*& option = *kinds[k];
         option = new QRadioButton(kindCaptions[k], this);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(k + 1));
-        SetBackColor(option, kFormBack);
-        PlaceTwipsWidth(option, 2700, k == 0 ? 1800 : 2220, 1200);
+        setBackColor(option, kFormBack);
+        placeTwipsWidth(option, 2700, k == 0 ? 1800 : 2220, 1200);
     }
     setsOption->setChecked(true);
 
-    startScoreLabel = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Darthoogte"), 210, 2550);
-    startScoreCombo = MakeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
+    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), QStringLiteral("Darthoogte"), 210, 2550);
+    startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
     startScoreCombo->setCurrentIndex(1);
-    SetBackColor(startScoreCombo, QColor(230, 230, 0));
+    setBackColor(startScoreCombo, QColor(230, 230, 0));
 
     for (QWidget* box : std::initializer_list<QWidget*>{fileNameCombo, player1Edit, player2Edit, targetCombo,
                                                         startScoreCombo})
         box->setFont(boxFont);
     // Placed once their font is set: a drop-down list takes the height of its font.
-    PlaceTwipsWidth(fileNameCombo, 180, 240, 3315);
-    PlaceTwipsWidth(targetCombo, 1350, 1980, 900);
-    PlaceTwipsWidth(startScoreCombo, 1350, 2520, 900);
+    placeTwipsWidth(fileNameCombo, 180, 240, 3315);
+    placeTwipsWidth(targetCombo, 1350, 1980, 900);
+    placeTwipsWidth(startScoreCombo, 1350, 2520, 900);
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
-    pictureLabel->setPixmap(UiPicture(QStringLiteral("DuoForm.png")));
-    pictureLabel->setGeometry(TwipsToPixels(4650), TwipsToPixels(1800), 77, 61);
+    pictureLabel->setPixmap(uiPicture(QStringLiteral("DuoForm.png")));
+    pictureLabel->setGeometry(twipsToPixels(4650), twipsToPixels(1800), 77, 61);
 
     cancelButton = MakeButton(this, QStringLiteral("CancelKnop"), QStringLiteral("Annuleren"), 4410, 2910);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
@@ -110,9 +108,9 @@ void DuoSetupDialog::paintEvent(QPaintEvent* event) {
     // The fork from the target list to the two kinds of target.
     QPainter painter(this);
     painter.setPen(Qt::black);
-    const QPoint from(TwipsToPixels(2280), TwipsToPixels(2130));
-    painter.drawLine(from, QPoint(TwipsToPixels(2685), TwipsToPixels(1950)));
-    painter.drawLine(from, QPoint(TwipsToPixels(2685), TwipsToPixels(2340)));
+    const QPoint from(twipsToPixels(2280), twipsToPixels(2130));
+    painter.drawLine(from, QPoint(twipsToPixels(2685), twipsToPixels(1950)));
+    painter.drawLine(from, QPoint(twipsToPixels(2685), twipsToPixels(2340)));
 }
 
 void DuoSetupDialog::refuse(const QString& message, QWidget* box) {
@@ -125,7 +123,7 @@ void DuoSetupDialog::askNewFileName() {
         prompts().input(QStringLiteral("Geef een nieuwe naam in voor de scorelijst...\nvan de spelers."),
                         QStringLiteral("Filenaam"), QString());
     if (!answer || answer->trimmed().isEmpty()) return;
-    if (FileResult checked = CheckName(*answer, NameKind::Duo); !checked)
+    if (FileResult checked = checkName(*answer, NameKind::Duo); !checked)
         return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, newButton);
     fileNameCombo->addItem(*answer);
     fileNameCombo->setCurrentIndex(fileNameCombo->count() - 1);
@@ -136,58 +134,20 @@ void DuoSetupDialog::startMatch() {
     const QString name1 = player1Edit->text();
     const QString name2 = player2Edit->text();
     int badRow = 0;
-    if (FileResult checked = CheckDuoPlayers(name1, name2, &badRow); !checked)
+    if (FileResult checked = checkDuoPlayers(name1, name2, &badRow); !checked)
         return refuse(checked.error, badRow == 1 ? player1Edit : player2Edit);
     const QString fileName = fileNameCombo->currentText();
-    if (FileResult checked = CheckName(fileName, NameKind::Duo); !checked)
+    if (FileResult checked = checkName(fileName, NameKind::Duo); !checked)
         return refuse(QStringLiteral("Bestandsnaam: ") + checked.error, fileNameCombo);
     int target = 0;
-    if (FileResult checked = CheckTarget(targetCombo->currentText(), &target); !checked)
+    if (FileResult checked = checkTarget(targetCombo->currentText(), &target); !checked)
         return refuse(checked.error, targetCombo);
     int start = 0;
-    if (FileResult checked = CheckStartScore(startScoreCombo->currentText(), &start); !checked)
+    if (FileResult checked = checkStartScore(startScoreCombo->currentText(), &start); !checked)
         return refuse(checked.error, startScoreCombo);
 
-    MainWindow& m = m_main;
-    MatchState& state = m.state;
-    for (int k = 1; k <= 2; ++k) {
-        const QString& name = k == 1 ? name1 : name2;
-        m.SpelerLabel[k]->setText(name);
-        m.NaamLabel[k]->setText(name + QStringLiteral(" "));
-    }
-    // The remaining scores are set from the checked number when the first leg starts.
-    state.StartScore = start;
-
-    const bool sets = setsOption->isChecked();
-    // The checked number, not the text as typed: "2 sets" would read "First to 2 sets Sets".
-    m.Label17->setText(QStringLiteral("First to ") + QString::number(target) +
-                       (sets ? QStringLiteral(" Sets") : QStringLiteral(" Legs")));
-    if (sets)
-        state.SetsToWin = target;
-    else
-        state.LegsToWin = target;
-    state.DuoMatchKind = sets ? 1 : 2;
-    for (int k = 1; k <= 2; ++k) {
-        m.NaamLabel[k]->resize(TwipsToPixels(sets ? 2640 : 3300), m.NaamLabel[k]->height());
-        m.SetsLabel[k]->setVisible(sets);
-    }
-    m.Label16->setText(sets ? QStringLiteral("Naam Spelers                     Sets    Legs")
-                            : QStringLiteral("Naam Spelers                                Legs"));
-    PlaceTwips(m.Label16, 360, 7680);
-
-    state.LegsWon1 = state.SetsWon1 = state.LegsWon2 = state.SetsWon2 = 0;
-    for (int k = 1; k <= 2; ++k) {
-        m.SetsLabel[k]->setText(QStringLiteral("0"));
-        m.LegsLabel[k]->setText(QStringLiteral("0"));
-    }
-    // Player 1 throws first; a match ended before leaves nothing of its last leg behind.
-    m.StartDuoLeg(1);
-
-    m.scoreList.setFirstHeader(QStringLiteral("Naam Speler"));
-    state.DuoFileName = fileName;
-    // A new name has no file yet: the list is then empty until the match is saved.
-    if (const FileResult loaded = m.LoadDuoList(fileName); !loaded) showMessage(loaded.error);
-    m.NaamBestand->setText(fileName);
+    const DuoSetup::Kind kind = setsOption->isChecked() ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs;
+    m_main.startDuoMatch({{name1, name2}, start, kind, target}, fileName);
     accept();
 }
 

@@ -37,35 +37,35 @@ template <class T> T* make(QWidget* parent, const QString& name) {
 
 PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("AfdrukForm"));
-    SizeTwips(this, 6900, 3840);
+    sizeTwips(this, 6900, 3840);
     // The form's small font: the captions were laid out for it.
     setFont(QFont(QStringLiteral("Arial"), 8));
-    SetBackColor(this, kFormColour);
+    setBackColor(this, kFormColour);
 
     previewFrame = make<QLabel>(this, QStringLiteral("Label2"));
     previewFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    PlaceTwips(previewFrame, 180, 210, 2955, 2205);
+    placeTwips(previewFrame, 180, 210, 2955, 2205);
     previewLabel = make<QLabel>(this, QStringLiteral("Picture1"));
     previewLabel->setAlignment(Qt::AlignCenter);
-    PlaceTwips(previewLabel, 240, 270, 2820, 2070);
+    placeTwips(previewLabel, 240, 270, 2820, 2070);
 
     printerLabel = make<QLabel>(this, QStringLiteral("Label1"));
     printerLabel->setText(QStringLiteral("Printer Keuze"));
-    PlaceTwips(printerLabel, 3360, 165);
+    placeTwips(printerLabel, 3360, 165);
     printerCombo = make<QComboBox>(this, QStringLiteral("Combo2"));
-    SetBackColor(printerCombo, QColor(240, 210, 210));
-    PlaceTwipsWidth(printerCombo, 3360, 420, 3255);
+    setBackColor(printerCombo, QColor(240, 210, 210));
+    placeTwipsWidth(printerCombo, 3360, 420, 3255);
 
     reportFrame = make<QFrame>(this, QStringLiteral("Frame1"));
     reportFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    SetBackColor(reportFrame, kFormColour);
-    PlaceTwips(reportFrame, 3360, 900, 3255, 1500);
+    setBackColor(reportFrame, kFormColour);
+    placeTwips(reportFrame, 3360, 900, 3255, 1500);
     for (int i = 0; i < 4; ++i) {
         reportOptions[i] = make<QRadioButton>(reportFrame, QStringLiteral("Option1(%1)").arg(i));
         reportOptions[i]->setText(kReportCaptions[i]);
-        SetBackColor(reportOptions[i], kFormColour);
+        setBackColor(reportOptions[i], kFormColour);
         // Laid out on the dialog; the frame holds them so they form one group.
-        PlaceTwips(reportOptions[i], 3510 - 3360, 1110 + 300 * i - 900, i == 3 ? 3000 : 2400, 285);
+        placeTwips(reportOptions[i], 3510 - 3360, 1110 + 300 * i - 900, i == 3 ? 3000 : 2400, 285);
         connect(reportOptions[i], &QRadioButton::clicked, this, [this, i] { showPreview(i); });
     }
 
@@ -73,39 +73,39 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     pageNumbersCheck->setText(QStringLiteral("Pagina nummers afdrukken"));
     // Page numbers are on at the start: a list of more than one page is easier to keep in order.
     pageNumbersCheck->setChecked(true);
-    SetBackColor(pageNumbersCheck, kFormColour);
-    PlaceTwips(pageNumbersCheck, 330, 2550, 2400, 285);
+    setBackColor(pageNumbersCheck, kFormColour);
+    placeTwips(pageNumbersCheck, 330, 2550, 2400, 285);
 
     cancelButton = make<StyledButton>(this, QStringLiteral("CancelKnop"));
     cancelButton->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(cancelButton, 4590, 2850, 990, 360);
+    placeTwips(cancelButton, 4590, 2850, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
     printButton = make<StyledButton>(this, QStringLiteral("PrintKnop"));
     printButton->setText(QStringLiteral("Print"));
-    PlaceTwips(printButton, 5625, 2850, 990, 360);
+    placeTwips(printButton, 5625, 2850, 990, 360);
     connect(printButton, &StyledButton::clicked, this, &PrintDialog::printChosenReports);
 
     // The printers in the print service's order, then the PDF file; the current one shown.
-    const QStringList printers = InstalledPrinterNames();
+    const QStringList printers = installedPrinterNames();
     printerCombo->addItems(printers);
     printerCombo->addItem(kPdfChoice);
-    printerCombo->setCurrentIndex(CurrentIsPdf() ? int(printers.size())
-                                                 : int(printers.indexOf(CurrentPrinterName())));
+    printerCombo->setCurrentIndex(currentIsPdf() ? int(printers.size())
+                                                 : int(printers.indexOf(currentPrinterName())));
     connect(printerCombo, &QComboBox::currentIndexChanged, this, &PrintDialog::choosePrinterAt);
     showTitle();
 
     for (int i = 0; i < 4; ++i)
-        reportPreviews[i] = RenderPagePreview([this, i](PageSink& sink) { (void)runReport(i, sink); });
+        reportPreviews[i] = renderPagePreview([this, i](PageSink& sink) { (void)runReport(i, sink); });
     reportOptions[0]->setChecked(true);
     showPreview(0);
 }
 
 void PrintDialog::showTitle() {
-    setWindowTitle(QStringLiteral("Afdrukken (") + CurrentTargetTitle() + QStringLiteral(")"));
+    setWindowTitle(QStringLiteral("Afdrukken (") + currentTargetTitle() + QStringLiteral(")"));
 }
 
 void PrintDialog::choosePrinterAt(int position) {
-    ChoosePrinter(position);
+    choosePrinter(position);
     showTitle();
 }
 
@@ -120,28 +120,24 @@ void PrintDialog::printChosenReports() {
     for (int i = 0; i < 4; ++i) {
         if (!reportOptions[i]->isChecked()) continue;
         // A report that was not printed keeps the dialog open for another printer or file.
-        if (!PrintDocument(this, kDocumentNames[i], [this, i](PageSink& sink) { return runReport(i, sink); }))
+        if (!printDocument(this, kDocumentNames[i], [this, i](PageSink& sink) { return runReport(i, sink); }))
             return;
     }
     accept();
 }
 
 PrintResult PrintDialog::runReport(int index, PageSink& sink) const {
-    const QString& footer = m_main.state.FooterText;
+    const QString& footer = m_main.session.footerText;
     switch (index) {
     case 0:
-        return PrintScoreList(sink, m_main.scoreList, m_main.isDuoMatch(), pageNumbersCheck->isChecked(),
+        return printScoreList(sink, m_main.scoreList, m_main.isDuoMatch(), pageNumbersCheck->isChecked(),
                               footer);
     case 1:
-        return PrintCheckoutTable(sink, ListEntries(m_main.UitgooiList), footer);
-    case 2: {
-        QList<QImage> illustrations;
-        for (int i = 1; i <= 5; ++i)
-            illustrations << m_main.Image[i]->pixmap().toImage();
-        return PrintHelpText(sink, ListEntries(m_main.HelpList), illustrations, footer);
-    }
+        return printCheckoutTable(sink, m_main.checkoutTable(), footer);
+    case 2:
+        return printHelpText(sink, m_main.helpLines(), m_main.helpIllustrations(), footer);
     default:
-        return PrintBoardDimensions(sink, folders().dataFile(QStringLiteral("Afmetingen.jpg")), footer);
+        return printBoardDimensions(sink, folders().dataFile(QStringLiteral("Afmetingen.jpg")), footer);
     }
 }
 

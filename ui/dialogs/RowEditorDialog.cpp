@@ -1,6 +1,7 @@
 #include "ui/dialogs/RowEditorDialog.h"
 
 #include "core/common/Services.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/TextFile.h"
 #include "core/review/Statistics.h"
 #include "ui/dialogs/SelectedRow.h"
@@ -68,7 +69,7 @@ template <class T> T* make(QWidget* parent, const QString& name) {
 QLabel* caption(QWidget* parent, const QString& name, const QString& text, int left, int top) {
     auto* label = make<QLabel>(parent, name);
     label->setText(text);
-    PlaceTwips(label, left, top);
+    placeTwips(label, left, top);
     return label;
 }
 
@@ -82,15 +83,15 @@ QComboBox* cell(QWidget* parent, int index, const QStringList& items, const QCol
     QFont font = combo->font();
     font.setPointSize(10);
     combo->setFont(font);
-    SetBackColor(combo, colour);
-    PlaceTwipsWidth(combo, left, top, 750);
+    setBackColor(combo, colour);
+    placeTwipsWidth(combo, left, top, 750);
     return combo;
 }
 
 StyledButton* button(QWidget* parent, const QString& name, const QString& text, int left, int width) {
     auto* styled = make<StyledButton>(parent, name);
     styled->setText(text);
-    PlaceTwips(styled, left, 3510, width, 360);
+    placeTwips(styled, left, 3510, width, 360);
     // A caption wider than the button would wrap onto a second line: the button grows to the
     // right instead (there is room up to "Exit").
     styled->resize(std::max(styled->width(), styled->sizeHint().width()), styled->height());
@@ -105,17 +106,17 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     setWindowTitle(QStringLiteral("Scorelijst Bewerken van..."));
     // The form's small font: the captions were laid out for it (" Item Wijzigen " fits its button).
     setFont(QFont(QStringLiteral("Arial"), 8));
-    SizeTwips(this, 8400, 4500);
-    SetBackgroundPixmap(this,
-                        RuledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
+    sizeTwips(this, 8400, 4500);
+    setBackgroundPixmap(this,
+                        ruledBackground(width(), height(), QColor(220, 220, 190), QColor(190, 190, 160)));
 
     // The menu opens the editor for the selected row; without a selection it edits the first.
-    m_row = FirstSelectedRow(main);
+    m_row = firstSelectedRow(main);
     if (m_row < 0 && main.scoreList.count() > 0) m_row = 0;
 
     nameEdit = make<QLineEdit>(this, QStringLiteral("Text1"));
-    SetBackColor(nameEdit, kFieldYellow);
-    PlaceTwipsWidth(nameEdit, 180, 225, 3000);
+    setBackColor(nameEdit, kFieldYellow);
+    placeTwipsWidth(nameEdit, 180, 225, 3000);
     nameLabel = caption(this, QStringLiteral("Label1"), QStringLiteral("Naam Speler"), 3300, 285);
     itemLabel = caption(this, QStringLiteral("Label3"), QStringLiteral("Item %1").arg(m_row + 1), 7500, 285);
 
@@ -137,7 +138,7 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
         cellLabels[k] = make<QLabel>(this, QStringLiteral("Label2(%1)").arg(k));
         cellLabels[k]->setFont(labelFont);
         cellLabels[k]->setText(QStringLiteral("D.%1").arg(k));
-        PlaceTwips(cellLabels[k], left + 840, top + 60);
+        placeTwips(cellLabels[k], left + 840, top + 60);
         top += 390;
         if (top > 3000) {
             top = 900;
@@ -146,8 +147,8 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     }
 
     averageEdit = make<QLineEdit>(this, QStringLiteral("Text3"));
-    SetBackColor(averageEdit, kCellBlue);
-    PlaceTwips(averageEdit, 6780, 1680, 735, 345);
+    setBackColor(averageEdit, kCellBlue);
+    placeTwips(averageEdit, 6780, 1680, 735, 345);
     averageLabel = caption(this, QStringLiteral("Label4"), QStringLiteral("Gem."), 7620, 1740);
 
     changeButton = button(this, QStringLiteral("WijzigKnop"), QStringLiteral(" Item Wijzigen "), 180, 1155);
@@ -180,7 +181,7 @@ void RowEditorDialog::updateAverage() {
     QStringList cells;
     for (int k = 1; k <= 25; ++k)
         cells << cellCombos[k]->currentText();
-    averageEdit->setText(TurnCellsAverage(cells));
+    averageEdit->setText(turnCellsAverage(cells));
 }
 
 void RowEditorDialog::changeRow() {
@@ -200,7 +201,7 @@ void RowEditorDialog::changeRow() {
     // line break, a character outside its code page) would make every later save fail:
     // refuse it here, where it can still be corrected.
     for (const auto& [label, text] : fields)
-        if (!FitsTextLine(text)) {
+        if (!fitsTextLine(text)) {
             showMessage(
                 QStringLiteral("De tekst bij \"%1\" (\"%2\") bevat een regeleinde of tekens die niet in "
                                "een scorelijst kunnen worden opgeslagen. Pas de tekst aan en probeer "
@@ -220,7 +221,8 @@ void RowEditorDialog::changeRow() {
             list.setCell(m_row, kFirstTurnColumn + k - 1, cellCombos[k]->currentText());
         list.setCell(m_row, kAverageColumn, averageEdit->text());
     }
-    m_main.state.ScoreListChanged = true;
+    m_main.session.scoreListChanged = true;
+    m_main.recoveryWriter().update();
 }
 
 void RowEditorDialog::deleteRow() {
@@ -229,8 +231,9 @@ void RowEditorDialog::deleteRow() {
                             QStringLiteral(" Delete")))
         return;
     if (m_row >= 0 && m_row < m_main.scoreList.count()) m_main.scoreList.removeRowAt(m_row);
-    m_main.state.ScoreListChanged = true;
-    m_main.ShowRowCount();
+    m_main.session.scoreListChanged = true;
+    m_main.recoveryWriter().update();
+    m_main.showRowCount();
     accept();
 }
 

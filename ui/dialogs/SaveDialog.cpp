@@ -2,6 +2,7 @@
 
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/FormLook.h"
@@ -15,7 +16,7 @@
 
 namespace vx {
 
-std::function<void(double)> SaveDialog::pause = Pause;
+std::function<void(double)> SaveDialog::pause = pause;
 
 namespace {
 
@@ -33,9 +34,9 @@ struct BusyPointer {
 // list without a word. The match's own file is meant to be replaced, and a name the file
 // routines refuse is left to the save, which says why.
 bool MayReplace(const QString& name, const QString& ownName) {
-    if (!CheckName(name, NameKind::Duo)) return true;
-    const QFileInfo target(DuoFilePath(name));
-    if (!target.exists() || target == QFileInfo(DuoFilePath(ownName))) return true;
+    if (!checkName(name, NameKind::Duo)) return true;
+    const QFileInfo target(duoFilePath(name));
+    if (!target.exists() || target == QFileInfo(duoFilePath(ownName))) return true;
     return prompts().question(
         QStringLiteral("Er is al een scorelijst met de naam '%1'. Wilt u deze overschrijven?").arg(name),
         QStringLiteral(" Overschrijven"));
@@ -46,43 +47,43 @@ bool MayReplace(const QString& name, const QString& ownName) {
 SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("SaveForm"));
     setWindowTitle(QStringLiteral("Data Opslaan"));
-    SizeTwips(this, 5910, 1560);
-    SetBackColor(this, QColor(170, 240, 240));
+    sizeTwips(this, 5910, 1560);
+    setBackColor(this, QColor(170, 240, 240));
 
     nameEdit = new QLineEdit(this);
     nameEdit->setObjectName(QStringLiteral("Text1"));
-    PlaceTwips(nameEdit, 120, 150, 5085, 300);
-    SetBackColor(nameEdit, kNameBack);
-    SetForeColor(nameEdit, QColor(240, 240, 160));
+    placeTwips(nameEdit, 120, 150, 5085, 300);
+    setBackColor(nameEdit, kNameBack);
+    setForeColor(nameEdit, QColor(240, 240, 160));
 
     progressBar = new QLabel(this);
     progressBar->setObjectName(QStringLiteral("Bar"));
-    PlaceTwips(progressBar, 120, 150, 5085, 300);
+    placeTwips(progressBar, 120, 150, 5085, 300);
     progressBar->hide();
 
     percentLabel = new QLabel(QStringLiteral("0%"), this);
     percentLabel->setObjectName(QStringLiteral("Label1"));
     // Wide enough for "100%" from the start, so the label never has to grow.
-    PlaceTwips(percentLabel, 5250, 195, 615, 240);
+    placeTwips(percentLabel, 5250, 195, 615, 240);
 
     saveButton = new StyledButton(this);
     saveButton->setObjectName(QStringLiteral("SaveKnop"));
     saveButton->setText(QStringLiteral("Opslaan"));
-    PlaceTwips(saveButton, 4650, 600, 990, 360);
+    placeTwips(saveButton, 4650, 600, 990, 360);
     connect(saveButton, &StyledButton::clicked, this, &SaveDialog::save);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
     cancelButton->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(cancelButton, 3630, 600, 990, 360);
+    placeTwips(cancelButton, 3630, 600, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     if (m_main.isDuoMatch()) {
-        nameEdit->setText(m_main.state.DuoFileName);
+        nameEdit->setText(m_main.session.duoFileName);
     } else {
         // A player's list always goes under the team folder and the player's own name: the
         // box only shows who is saved, so it is not to be typed in.
-        nameEdit->setText(m_main.Label9->text());
+        nameEdit->setText(m_main.teamMatch().playerName());
         nameEdit->setReadOnly(true);
     }
 }
@@ -91,7 +92,7 @@ void SaveDialog::fillBar(int width) {
     m_bar.fill(kNameBack);
     QPainter painter(&m_bar);
     // 340 units fill the bar; its height is 18 units, the whole bar.
-    painter.fillRect(0, 0, static_cast<int>(RoundHalfAway(width * m_bar.width() / 340.0)), m_bar.height(),
+    painter.fillRect(0, 0, static_cast<int>(roundHalfAway(width * m_bar.width() / 340.0)), m_bar.height(),
                      QColor(0, 240, 0));
     painter.end();
     progressBar->setPixmap(QPixmap::fromImage(m_bar));
@@ -100,9 +101,8 @@ void SaveDialog::fillBar(int width) {
 void SaveDialog::save() {
     const bool duo = m_main.isDuoMatch();
     // No keeps the dialog open, so another name can be typed.
-    if (duo && !MayReplace(nameEdit->text(), m_main.state.DuoFileName)) return;
-    const FileResult written = duo ? m_main.SaveDuoList(nameEdit->text())
-                                   : m_main.SavePlayerList(m_main.Label12->text(), m_main.Label9->text());
+    if (duo && !MayReplace(nameEdit->text(), m_main.session.duoFileName)) return;
+    const FileResult written = duo ? m_main.saveDuoList(nameEdit->text()) : m_main.savePlayerList();
     if (!written) {
         // Nothing is on disk: the list stays marked as changed and the dialog stays open, so
         // another name can be tried or the save cancelled.
@@ -120,13 +120,14 @@ void SaveDialog::save() {
         progressBar->show();
         for (int i = 0; i <= 340; i += 2) {
             fillBar(i);
-            percentLabel->setText(QStringLiteral("%1%").arg(RoundHalfAway(i / 3.5)));
+            percentLabel->setText(QStringLiteral("%1%").arg(roundHalfAway(i / 3.5)));
             pause(0.02);
         }
         percentLabel->setText(QStringLiteral("100%"));
         pause(0.5);
     }
-    m_main.state.ScoreListChanged = false;
+    m_main.session.scoreListChanged = false;
+    m_main.recoveryWriter().update();
     accept();
 }
 

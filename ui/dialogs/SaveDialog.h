@@ -19,7 +19,7 @@ class SaveDialog : public QDialog {
   public:
     explicit SaveDialog(MainWindow& main, QWidget* parent = nullptr);
 
-    // Called for every wait of the progress run; vx::Pause unless a test puts its own here.
+    // Called for every wait of the progress run; vx::pause unless a test puts its own here.
     static std::function<void(double seconds)> pause;
 
     QLineEdit* nameEdit = nullptr;  // the name saved under; read-only in a team match

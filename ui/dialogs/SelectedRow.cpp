@@ -1,14 +1,15 @@
 #include "ui/dialogs/SelectedRow.h"
 
 #include "ui/main/MainWindow.h"
+#include "ui/main/ScoreListPanel.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
 
 namespace vx {
 
-int FirstSelectedRow(const MainWindow& main) {
-    const QItemSelectionModel* selection = main.ListView1->selectionModel();
+int firstSelectedRow(const MainWindow& main) {
+    const QItemSelectionModel* selection = main.scoreListPanel()->table()->selectionModel();
     if (!selection) return -1;
     int first = -1;
     for (const QModelIndex& index : selection->selectedIndexes())

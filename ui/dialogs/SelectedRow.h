@@ -7,6 +7,6 @@ namespace vx {
 class MainWindow;
 
 // 0-based, or -1 when no row is selected.
-int FirstSelectedRow(const MainWindow& main);
+int firstSelectedRow(const MainWindow& main);
 
 } // namespace vx

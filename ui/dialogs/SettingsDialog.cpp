@@ -2,10 +2,12 @@
 
 #include "core/common/Services.h"
 #include "core/files/Settings.h"
+#include "ui/main/DartBoardPanel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -17,93 +19,97 @@ namespace vx {
 SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(QStringLiteral("Instellingen"));
-    SizeTwips(this, 6900, 3600);
+    sizeTwips(this, 6900, 3600);
     const QColor back(220, 220, 190);
     const QColor captionText(60, 60, 60);
-    SetBackColor(this, back);
+    setBackColor(this, back);
 
     footerEdit = new QLineEdit(this);
     footerEdit->setObjectName(QStringLiteral("Text1"));
     // A line edit cuts its text at 32767 characters by default, and OK would then store a
     // footer shortened without a word: it holds any footer the settings file can.
     footerEdit->setMaxLength(std::numeric_limits<int>::max());
-    footerEdit->setText(m_main.state.FooterText);
-    PlaceTwips(footerEdit, 180, 240, 3900, 300);
-    SetBackColor(footerEdit, QColor(240, 240, 240));
-    SetForeColor(footerEdit, QColor(0, 0, 0));
+    footerEdit->setText(m_main.session.footerText);
+    placeTwips(footerEdit, 180, 240, 3900, 300);
+    setBackColor(footerEdit, QColor(240, 240, 240));
+    setForeColor(footerEdit, QColor(0, 0, 0));
 
     footerLabel = new QLabel(QStringLiteral("Tekst onderaan alle afdrukpagina's"), this);
     footerLabel->setObjectName(QStringLiteral("Label8"));
-    SetForeColor(footerLabel, captionText);
-    PlaceTwips(footerLabel, 180, 630);
+    setForeColor(footerLabel, captionText);
+    placeTwips(footerLabel, 180, 630);
 
     rowNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (1..20)"), this);
     rowNumbersOption->setObjectName(QStringLiteral("Option1"));
-    PlaceTwips(rowNumbersOption, 360, 1200, 3300, 240);
+    placeTwips(rowNumbersOption, 360, 1200, 3300, 240);
     pointNumbersOption = new QRadioButton(QStringLiteral("Button Tekst (2..40 / 3..60)"), this);
     pointNumbersOption->setObjectName(QStringLiteral("Option2"));
-    PlaceTwips(pointNumbersOption, 360, 1500, 3300, 240);
+    placeTwips(pointNumbersOption, 360, 1500, 3300, 240);
     for (QRadioButton* option : {rowNumbersOption, pointNumbersOption})
-        SetBackColor(option, back);
+        setBackColor(option, back);
     // Whatever the board shows, the dialog opens on the plain numbering.
     rowNumbersOption->setChecked(true);
-    connect(rowNumbersOption, &QRadioButton::clicked, this, [this] { numberButtons(1, 1, 1); });
-    connect(pointNumbersOption, &QRadioButton::clicked, this, [this] { numberButtons(1, 2, 3); });
+    connect(rowNumbersOption, &QRadioButton::clicked, this,
+            [this] { m_main.dartBoard()->numberDartButtons(1, 1, 1); });
+    connect(pointNumbersOption, &QRadioButton::clicked, this,
+            [this] { m_main.dartBoard()->numberDartButtons(1, 2, 3); });
+
+    callerCheck = new QCheckBox(QStringLiteral("Caller"), this);
+    callerCheck->setObjectName(QStringLiteral("CallerCheck"));
+    placeTwips(callerCheck, 360, 1950, 3300, 240);
+    setBackColor(callerCheck, back);
+    callerCheck->setChecked(m_main.isCallerOn());
+    callerCheck->setEnabled(m_main.callerUnavailable().isEmpty());
+    callerCheck->setToolTip(m_main.callerUnavailable());
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
-    pictureLabel->setPixmap(UiPicture(QStringLiteral("ConfigForm.png")));
-    PlaceTwips(pictureLabel, 4800, 900);
+    pictureLabel->setPixmap(uiPicture(QStringLiteral("ConfigForm.png")));
+    placeTwips(pictureLabel, 4800, 900);
 
     resetButton = new StyledButton(this);
     resetButton->setObjectName(QStringLiteral("ResetKnop"));
     resetButton->setText(QStringLiteral("Reset"));
-    PlaceTwips(resetButton, 180, 2610, 990, 360);
+    placeTwips(resetButton, 180, 2610, 990, 360);
     connect(resetButton, &StyledButton::clicked, this, &SettingsDialog::resetSettings);
 
     resetLabel = new QLabel(QStringLiteral("Reset alle gemaakte Wijzigingen"), this);
     resetLabel->setObjectName(QStringLiteral("Label5"));
-    SetForeColor(resetLabel, captionText);
-    PlaceTwips(resetLabel, 1245, 2685);
+    setForeColor(resetLabel, captionText);
+    placeTwips(resetLabel, 1245, 2685);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
     cancelButton->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(cancelButton, 4590, 2610, 990, 360);
+    placeTwips(cancelButton, 4590, 2610, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
 
     okButton = new StyledButton(this);
     okButton->setObjectName(QStringLiteral("OkKnop"));
     okButton->setText(QStringLiteral("Ok"));
     okButton->setToolTip(QStringLiteral(" Wijzigingen Opslaan "));
-    PlaceTwips(okButton, 5610, 2610, 990, 360);
+    placeTwips(okButton, 5610, 2610, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &SettingsDialog::storeFooter);
 }
 
-void SettingsDialog::numberButtons(int singleStep, int doubleStep, int trebleStep) {
-    for (int i = 1; i <= 20; ++i) {
-        m_main.Knop1[i]->setText(QString::number(singleStep * i));
-        m_main.Knop2[i]->setText(QString::number(doubleStep * i));
-        m_main.Knop3[i]->setText(QString::number(trebleStep * i));
-    }
-}
-
 void SettingsDialog::resetSettings() {
-    numberButtons(1, 1, 1);
+    m_main.dartBoard()->numberDartButtons(1, 1, 1);
     footerEdit->setText(kDefaultFooterText);
+    callerCheck->setChecked(false);
 }
 
 void SettingsDialog::storeFooter() {
     // The settings file has room for the text only as it is: refused here, where it can still
     // be corrected, rather than lost or altered at shutdown.
-    if (!IsStorableFooter(footerEdit->text())) {
+    if (!isStorableFooter(footerEdit->text())) {
         showMessage(
             QStringLiteral("Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (\") "
                            "en alleen letters en tekens van het West-Europese alfabet."));
         footerEdit->setFocus();
         return;
     }
-    m_main.state.FooterText = footerEdit->text();
+    m_main.session.footerText = footerEdit->text();
+    if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
     accept();
 }
 

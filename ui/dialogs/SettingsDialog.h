@@ -1,9 +1,10 @@
 // The settings dialog: the footer text of the printed pages and the numbering of the dart
-// buttons on the board.
+// buttons on the board, and the caller on or off.
 #pragma once
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -22,6 +23,7 @@ class SettingsDialog : public QDialog {
     QLabel* footerLabel = nullptr;
     QRadioButton* rowNumbersOption = nullptr;   // every row numbered 1 to 20
     QRadioButton* pointNumbersOption = nullptr; // every button numbered by the points it scores
+    QCheckBox* callerCheck = nullptr;           // the caller on or off
     QLabel* pictureLabel = nullptr;
     StyledButton* resetButton = nullptr;
     QLabel* resetLabel = nullptr;
@@ -29,8 +31,6 @@ class SettingsDialog : public QDialog {
     StyledButton* okButton = nullptr;
 
   private:
-    // Captions only: a button scores by its row and index, never by what it shows.
-    void numberButtons(int singleStep, int doubleStep, int trebleStep);
     void resetSettings();
     void storeFooter();
     MainWindow& m_main;

@@ -2,7 +2,6 @@
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/MainWindowLayout.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -18,25 +17,25 @@ namespace vx {
 StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("StartForm"));
     setWindowTitle(kAppTitle);
-    SizeTwips(this, 6900, 4200);
+    sizeTwips(this, 6900, 4200);
     const QColor dark(30, 30, 30);
-    SetBackColor(this, dark);
+    setBackColor(this, dark);
     // The background picture covers the top of the dialog; the rest stays dark.
     QPixmap background(width(), height());
     background.fill(dark);
     {
         QPainter painter(&background);
-        painter.drawPixmap(0, 0, UiPicture(QStringLiteral("StartForm.png")));
+        painter.drawPixmap(0, 0, uiPicture(QStringLiteral("StartForm.png")));
     }
-    SetBackgroundPixmap(this, background);
+    setBackgroundPixmap(this, background);
 
     promptLabel = new QLabel(this);
     promptLabel->setObjectName(QStringLiteral("Label1"));
     promptLabel->setText(QStringLiteral("Maak een keuze uit onderstaande\ntwee Dart Matches."));
     promptLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     promptLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SetForeColor(promptLabel, QColor(230, 230, 200));
-    PlaceTwips(promptLabel, 210, 240, 4500, 900);
+    setForeColor(promptLabel, QColor(230, 230, 200));
+    placeTwips(promptLabel, 210, 240, 4500, 900);
 
     QFont optionFont(QStringLiteral("Arial"));
     optionFont.setPointSizeF(9.75);
@@ -51,29 +50,29 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
         option->setObjectName(QStringLiteral("Option1(%1)").arg(k + 1));
         option->setToolTip(tips[k]);
         option->setFont(optionFont);
-        SetBackColor(option, dark);
-        SetForeColor(option, QColor(230, 230, 230));
+        setBackColor(option, dark);
+        setForeColor(option, QColor(230, 230, 230));
         // The round mark is drawn in the field and text colours: white with a black dot, as on
         // a light dialog, or it would vanish into the dark background.
         QPalette mark = option->palette();
         mark.setColor(QPalette::Base, Qt::white);
         mark.setColor(QPalette::Text, Qt::black);
         option->setPalette(mark);
-        PlaceTwipsWidth(option, 450, k == 0 ? 1200 : 1590, 1500);
+        placeTwipsWidth(option, 450, k == 0 ? 1200 : 1590, 1500);
     }
     duoMatchOption->setChecked(true);
 
     exitButton = new StyledButton(this);
     exitButton->setObjectName(QStringLiteral("CancelKnop"));
     exitButton->setText(QStringLiteral("Exit"));
-    PlaceTwips(exitButton, 4560, 3120, 990, 360);
+    placeTwips(exitButton, 4560, 3120, 990, 360);
     connect(exitButton, &StyledButton::clicked, this, &QDialog::reject);
 
     openButton = new StyledButton(this);
     openButton->setObjectName(QStringLiteral("OkKnop"));
     openButton->setText(QStringLiteral("Open"));
     openButton->setToolTip(QStringLiteral(" Programma Starten "));
-    PlaceTwips(openButton, 5610, 3120, 990, 360);
+    placeTwips(openButton, 5610, 3120, 990, 360);
     connect(openButton, &StyledButton::clicked, this, &StartDialog::openMainWindow);
 }
 
@@ -84,9 +83,14 @@ void StartDialog::openMainWindow() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_main = new MainWindow; // start-up runs here
-    ComposeMainWindow(*m_main, duoMatchOption->isChecked());
+    auto* main = new MainWindow; // start-up runs here
+    main->compose(duoMatchOption->isChecked() ? MatchKind::Duo : MatchKind::Team);
     QApplication::restoreOverrideCursor();
+    showMainWindow(main);
+}
+
+void StartDialog::showMainWindow(MainWindow* main) {
+    m_main = main;
     // Modal to the start dialog, without a nested event loop: the start dialog is usable
     // again as soon as the main window is closed (it deletes itself then).
     m_main->setWindowModality(Qt::ApplicationModal);

@@ -26,6 +26,8 @@ class StartDialog : public QDialog {
 
     // The main window while it is open; null once it has been closed.
     MainWindow* mainWindow() const { return m_main; }
+    // Shows a composed main window over this dialog, as Open does.
+    void showMainWindow(MainWindow* main);
 
   private:
     void openMainWindow();

@@ -10,65 +10,64 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace vx {
 
 TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
-    : QDialog(parent), m_main(main), m_newTeam(main.state.NewTeamMode) {
+    : QDialog(parent), m_main(main), m_newTeam(main.session.newTeamMode) {
     setObjectName(QStringLiteral("SpelersForm"));
-    SizeTwips(this, 4560, 6990);
-    SetBackgroundPixmap(this,
-                        RuledBackground(width(), height(), QColor(210, 220, 190), QColor(190, 190, 160)));
+    sizeTwips(this, 4560, 6990);
+    setBackgroundPixmap(this,
+                        ruledBackground(width(), height(), QColor(210, 220, 190), QColor(190, 190, 160)));
 
     const QColor teamBack(250, 210, 210);
     teamNameEdit = new QLineEdit(this);
     teamNameEdit->setObjectName(QStringLiteral("Text2"));
-    SetBackColor(teamNameEdit, teamBack);
-    PlaceTwips(teamNameEdit, 240, 240, 2400, 300);
-    teamCombo = MakeEditableChoice(this, QStringLiteral("Combo2"), {});
-    SetBackColor(teamCombo, teamBack);
-    PlaceTwipsWidth(teamCombo, 240, 240, 2400);
-    teamNameLabel = MakeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
+    setBackColor(teamNameEdit, teamBack);
+    placeTwips(teamNameEdit, 240, 240, 2400, 300);
+    teamCombo = makeEditableChoice(this, QStringLiteral("Combo2"), {});
+    setBackColor(teamCombo, teamBack);
+    placeTwipsWidth(teamCombo, 240, 240, 2400);
+    teamNameLabel = makeCaption(this, QStringLiteral("Label3"), QStringLiteral("Naam Team"), 2760, 295);
 
     QStringList counts;
-    for (int n = 1; n <= MatchState::kMaxPlayers; ++n)
+    for (int n = 1; n <= TeamMatch::kMaxPlayers; ++n)
         counts << QString::number(n);
-    playerCountCombo = MakeEditableChoice(this, QStringLiteral("Combo1"), counts);
-    SetBackColor(playerCountCombo, QColor(210, 230, 230));
-    PlaceTwipsWidth(playerCountCombo, 240, 780, 690);
+    playerCountCombo = makeEditableChoice(this, QStringLiteral("Combo1"), counts);
+    setBackColor(playerCountCombo, QColor(210, 230, 230));
+    placeTwipsWidth(playerCountCombo, 240, 780, 690);
     playerCountLabel =
-        MakeCaption(this, QStringLiteral("Label2"), QStringLiteral("Aantal Spelers  (Max.10)"), 1050, 835);
+        makeCaption(this, QStringLiteral("Label2"), QStringLiteral("Aantal Spelers  (Max.10)"), 1050, 835);
 
     QFont nameFont = font();
     nameFont.setItalic(true);
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i) {
         const int top = 1290 + (i - 1) * 420;
         playerNameEdits[i] = new QLineEdit(this);
         playerNameEdits[i]->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         playerNameEdits[i]->setFont(nameFont);
-        SetBackColor(playerNameEdits[i], QColor(240, 240, 240));
-        PlaceTwips(playerNameEdits[i], 240, top, 2400, 300);
-        playerNameLabels[i] = MakeCaption(this, QStringLiteral("Label1(%1)").arg(i),
+        setBackColor(playerNameEdits[i], QColor(240, 240, 240));
+        placeTwips(playerNameEdits[i], 240, top, 2400, 300);
+        playerNameLabels[i] = makeCaption(this, QStringLiteral("Label1(%1)").arg(i),
                                           QStringLiteral("Naam Speler %1").arg(i), 2760, top + 45);
-        SetForeColor(playerNameLabels[i], QColor(90, 100, 110));
+        setForeColor(playerNameLabels[i], QColor(90, 100, 110));
     }
 
-    startScoreLabel = MakeCaption(this, QStringLiteral("Label4"), QStringLiteral("Startscore"), 1200, 5640);
-    startScoreCombo = MakeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
-    SetBackColor(startScoreCombo, QColor(230, 230, 0));
+    startScoreLabel = makeCaption(this, QStringLiteral("Label4"), QStringLiteral("Startscore"), 1200, 5640);
+    startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
+    setBackColor(startScoreCombo, QColor(230, 230, 0));
     startScoreCombo->setCurrentIndex(1);
-    PlaceTwipsWidth(startScoreCombo, 240, 5580, 900);
+    placeTwipsWidth(startScoreCombo, 240, 5580, 900);
 
     cancelButton = new StyledButton(this);
     cancelButton->setObjectName(QStringLiteral("CancelKnop"));
     cancelButton->setText(QStringLiteral("Annuleren"));
-    PlaceTwips(cancelButton, 2250, 6000, 990, 360);
+    placeTwips(cancelButton, 2250, 6000, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
     okButton = new StyledButton(this);
     okButton->setObjectName(QStringLiteral("OkKnop"));
     okButton->setText(QStringLiteral("Ok"));
-    PlaceTwips(okButton, 3270, 6000, 990, 360);
+    placeTwips(okButton, 3270, 6000, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &TeamSetupDialog::startMatch);
 
     // The rows follow the text, typed or chosen, so that the rows shown are always the players
@@ -88,8 +87,8 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
 }
 
 void TeamSetupDialog::showPlayerRows() {
-    const int shown = qMax(0, NumberInRange(playerCountCombo->currentText(), MatchState::kMaxPlayers));
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i) {
+    const int shown = qMax(0, numberInRange(playerCountCombo->currentText(), TeamMatch::kMaxPlayers));
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i) {
         playerNameEdits[i]->setVisible(i <= shown);
         playerNameLabels[i]->setVisible(i <= shown);
     }
@@ -97,7 +96,7 @@ void TeamSetupDialog::showPlayerRows() {
 
 void TeamSetupDialog::fillTeamList() {
     teamCombo->clear();
-    teamCombo->addItems(ListTeams());
+    teamCombo->addItems(listTeams());
     if (teamCombo->count() == 0) return;
     teamCombo->setCurrentIndex(0);
     showTeamPlayers();
@@ -105,17 +104,17 @@ void TeamSetupDialog::fillTeamList() {
 
 void TeamSetupDialog::showTeamPlayers() {
     const QString team = teamCombo->currentText();
-    const QStringList players = ListTeamPlayers(team);
-    const int shown = qMin<int>(players.size(), MatchState::kMaxPlayers);
+    const QStringList players = listTeamPlayers(team);
+    const int shown = qMin<int>(players.size(), TeamMatch::kMaxPlayers);
     // Names of an earlier team must not show up when more rows are asked for.
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i)
+    for (int i = 1; i <= TeamMatch::kMaxPlayers; ++i)
         playerNameEdits[i]->setText(i <= shown ? players[i - 1] : QString());
     playerCountCombo->setCurrentText(QString::number(shown));
-    if (players.size() > MatchState::kMaxPlayers)
+    if (players.size() > TeamMatch::kMaxPlayers)
         showMessage(QStringLiteral("Team %1 heeft %2 spelers. Alleen de eerste %3 kunnen meedoen.")
                         .arg(team)
                         .arg(players.size())
-                        .arg(MatchState::kMaxPlayers));
+                        .arg(TeamMatch::kMaxPlayers));
 }
 
 void TeamSetupDialog::refuse(const QString& message, QWidget* box) {
@@ -139,44 +138,27 @@ void TeamSetupDialog::startMatch() {
                                          "team aan."),
                           teamCombo);
     }
-    if (FileResult checked = CheckName(team, NameKind::Team); !checked)
+    if (FileResult checked = checkName(team, NameKind::Team); !checked)
         return refuse(QStringLiteral("Naam Team: ") + checked.error, teamBox);
 
     int count = 0;
-    if (FileResult checked = CheckPlayerCount(playerCountCombo->currentText(), &count); !checked)
+    if (FileResult checked = checkPlayerCount(playerCountCombo->currentText(), &count); !checked)
         return refuse(checked.error, playerCountCombo);
     QStringList players;
     for (int i = 1; i <= count; ++i)
         players << playerNameEdits[i]->text();
     int badRow = 0;
-    if (FileResult checked = CheckTeamPlayers(players, &badRow); !checked)
+    if (FileResult checked = checkTeamPlayers(players, &badRow); !checked)
         return refuse(checked.error, playerNameEdits[badRow]);
     int start = 0;
-    if (FileResult checked = CheckStartScore(startScoreCombo->currentText(), &start); !checked)
+    if (FileResult checked = checkStartScore(startScoreCombo->currentText(), &start); !checked)
         return refuse(checked.error, startScoreCombo);
 
     if (m_newTeam) {
-        if (FileResult made = CreateTeamFiles(team, players); !made) return refuse(made.error, okButton);
+        if (FileResult made = createTeamFiles(team, players); !made) return refuse(made.error, okButton);
     }
 
-    MatchState& state = m_main.state;
-    state.PlayerCount = count;
-    for (int i = 1; i <= MatchState::kMaxPlayers; ++i)
-        state.PlayerNames[i] = i <= count ? players[i - 1] : QString();
-    m_main.Label12->setText(team);
-    m_main.Label9->setText(players.first());
-    m_main.scoreList.setFirstHeader(players.first());
-    // Also for a new team: the list on screen must be player 1's, or the rows of whoever threw
-    // before would be saved into player 1's file. A missing file simply gives an empty list.
-    if (const FileResult loaded = m_main.LoadPlayerList(team, players.first()); !loaded)
-        showMessage(loaded.error);
-
-    // Player 1 is at the board for a fresh leg, as after taking over a player.
-    m_main.Label18->setText(QStringLiteral("1"));
-    m_main.SpelersList->hide();
-    m_main.SetDartButtons(true);
-    state.StartScore = start;
-    m_main.StartTeamLeg();
+    m_main.startTeamMatch({team, players, start});
     accept();
 }
 

@@ -17,7 +17,7 @@ class StyledButton;
 class TeamSetupDialog : public QDialog {
     Q_OBJECT
   public:
-    // The mode follows main.state.NewTeamMode, which the caller sets first.
+    // The mode follows main.session.newTeamMode, which the caller sets first.
     explicit TeamSetupDialog(MainWindow& main, QWidget* parent = nullptr);
 
     QLineEdit* teamNameEdit = nullptr; // team name, new mode

@@ -1,43 +1,29 @@
 #include "ui/main/MainWindow.h"
 
-#include "core/common/Utilities.h"
+#include "core/caller/Caller.h"
 #include "core/common/Services.h"
+#include "core/common/Utilities.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/Settings.h"
 #include "core/files/TextFile.h"
 #include "ui/dialogs/SaveDialog.h"
-#include "ui/widgets/StyledButton.h"
+#include "ui/main/DartBoardPanel.h"
+#include "ui/main/DuoPanel.h"
+#include "ui/main/HelpPanel.h"
+#include "ui/main/KeyboardDarts.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/MenuStrip.h"
+#include "ui/main/ScoreListPanel.h"
+#include "ui/main/TeamPanel.h"
+#include "ui/widgets/FormLook.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
-#include <QFrame>
-#include <QHeaderView>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QScrollBar>
-#include <QTableView>
-#include <QTimer>
 
 namespace vx {
 
 std::function<int(QDialog&)> MainWindow::runDialog;
-
-namespace {
-
-template <class T> T* make(QWidget* parent, const QString& name) {
-    auto* w = new T(parent);
-    w->setObjectName(name);
-    return w;
-}
-
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main"));
@@ -49,36 +35,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     setWindowTitle(kAppTitle);
-    createControls();
-    createMenus();
-    // The row counter follows the list itself, so no way rows come or go (a leg, a load, the
-    // editor) can leave an old count behind.
-    connect(&scoreList, &ScoreListModel::rowsInserted, this, &MainWindow::ShowRowCount);
-    connect(&scoreList, &ScoreListModel::rowsRemoved, this, &MainWindow::ShowRowCount);
-    connect(&scoreList, &ScoreListModel::modelReset, this, &MainWindow::ShowRowCount);
+    m_dartBoard = new DartBoardPanel(client);
+    m_teamPanel = new TeamPanel(client);
+    m_duoPanel = new DuoPanel(client);
+    m_menuStrip = new MenuStrip(client);
+    m_scoreListPanel = new ScoreListPanel(client, scoreList);
+    m_helpPanel = new HelpPanel(client);
+    m_menus = new MainMenus(*this);
     // 17200 x 9780 twips is the outer size of the window; the client area is what is left
     // below the title bar and the menu line.
-    resize(TwipsToPixels(17200), TwipsToPixels(9780) - 30);
+    resize(twipsToPixels(17200), twipsToPixels(9780) - 30);
 
-    // Step 2: the start values of the shared state.
-    state.PlayerCount = 1;
-    state.FooterText = kDefaultFooterText;
-    state.NewTeamMode = true;
-    state.DartBoxColor = QColor(120, 255, 255);
-    state.ScoreListChanged = false;
-    state.ScreenColor = QColor(230, 230, 180);
+    // Step 2: the start values of the session.
     QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, state.ScreenColor);
+    pal.setColor(QPalette::Window, session.screenColor);
     client->setPalette(pal);
 
     // Steps 3 to 5: data files, then the settings file.
-    LoadCheckoutTable();
-    LoadHelpText();
-    ReadSettingsFile();
-    connectPlay();
+    loadDataFiles();
+    readSettingsFile();
+    m_recovery = new RecoveryWriter(m_team, m_duo, scoreList, session, this);
+    connectMatch();
     connectShell();
+    connectCaller();
+    new KeyboardDarts(*this);
 }
 
+// Out of line: the caller and its speech are only declared in the header.
 MainWindow::~MainWindow() = default;
 
 int MainWindow::showDialog(QDialog& dialog) {
@@ -86,170 +69,143 @@ int MainWindow::showDialog(QDialog& dialog) {
     return dialog.exec();
 }
 
-bool MainWindow::isDuoMatch() const {
-    return !DuoFrame->isHidden();
+void MainWindow::compose(MatchKind kind) {
+    m_kind = kind;
+    const bool duo = kind == MatchKind::Duo;
+    m_recovery->setDuo(duo);
+    m_teamPanel->setVisible(!duo);
+    m_duoPanel->setVisible(duo);
+    m_dartBoard->showForTeam(!duo);
+    session.screenColor = duo ? QColor(230, 230, 180) : QColor(170, 200, 170);
+    const QColor clockText = duo ? QColor(180, 180, 180) : QColor(150, 150, 150);
+    setBackColor(centralWidget(), session.screenColor);
+    m_dartBoard->compose(session.screenColor, session.dartBoxColor);
+    m_teamPanel->compose(session.screenColor);
+    m_duoPanel->compose(session.screenColor, session.dartBoxColor);
+    m_menuStrip->compose(session.screenColor, clockText);
+    m_scoreListPanel->compose(session.screenColor);
+    m_helpPanel->compose(session.screenColor);
+    emit matchKindChanged();
 }
 
-void MainWindow::ShowRowCount() {
-    Label19->setText(scoreList.itemsText());
+// The panels follow the match: the dart slots the turn in progress, the team panel the player
+// at the board and the leg, the duo panel the match. What a panel shows only after one call
+// (a board marker, a suggestion, a message) is shown by whoever made the call.
+void MainWindow::connectMatch() {
+    connect(m_dartBoard, &DartBoardPanel::dartPressed, this, &MainWindow::enterDart);
+    connect(m_dartBoard, &DartBoardPanel::correctionPressed, this, &MainWindow::correctTurn);
+    connect(m_dartBoard, &DartBoardPanel::addPressed, this, &MainWindow::bookTeamTurn);
+    connect(m_teamPanel, &TeamPanel::nextPlayerPressed, this, &MainWindow::offerNextPlayer);
+    connect(m_teamPanel, &TeamPanel::playerPicked, this, &MainWindow::takeOverPlayer);
+    connect(m_duoPanel, &DuoPanel::addPressed, this, &MainWindow::bookDuoTurn);
+    connect(m_duoPanel, &DuoPanel::nextLegPressed, &m_duo, &DuoMatch::nextLeg);
+
+    const TeamLeg& leg = m_team.leg();
+    connect(&m_team, &TeamMatch::playerChanged, this, [this] {
+        m_teamPanel->showPlayer(m_team);
+        m_dartBoard->setDartButtonsEnabled(true);
+    });
+    connect(&leg, &TeamLeg::legStarted, this, [this] {
+        m_teamPanel->clearMarkers();
+        m_dartBoard->showCheckout(std::nullopt);
+        m_dartBoard->setAddEnabled(true);
+    });
+    connect(&leg, &TeamLeg::legWon, this, [this] { m_dartBoard->setAddEnabled(false); });
+    connect(&leg, &TeamLeg::changed, this, [this] {
+        m_dartBoard->showTurn(m_team.leg().turn());
+        m_teamPanel->showLeg(m_team.leg());
+    });
+
+    connect(&m_duo, &DuoMatch::legStarted, this, [this] {
+        m_duoPanel->showSetup(m_duo.setup());
+        m_duoPanel->clearCheckouts();
+        m_dartBoard->setDartButtonsEnabled(true);
+    });
+    connect(&m_duo, &DuoMatch::legWon, this, [this] { m_dartBoard->setDartButtonsEnabled(false); });
+    connect(&m_duo, &DuoMatch::dartEntered, this,
+            [this](int player) { m_duoPanel->showCheckout(player, m_duo.checkout(player)); });
+    connect(&m_duo, &DuoMatch::changed, this, [this] {
+        m_dartBoard->showTurn(m_duo.turn());
+        m_duoPanel->showMatch(m_duo);
+    });
 }
 
-void MainWindow::createControls() {
-    QWidget* w = centralWidget();
-
-    Frame1 = make<QFrame>(w, QStringLiteral("Frame1"));
-    for (int i = 1; i <= 20; ++i) {
-        Knop1[i] = make<StyledButton>(Frame1, indexed("Knop1", i));
-        Knop2[i] = make<StyledButton>(Frame1, indexed("Knop2", i));
-        Knop3[i] = make<StyledButton>(Frame1, indexed("Knop3", i));
-    }
-    Bull25 = make<StyledButton>(Frame1, QStringLiteral("Bull25"));
-    Bull50 = make<StyledButton>(Frame1, QStringLiteral("Bull50"));
-    ZeroKnop = make<StyledButton>(Frame1, QStringLiteral("ZeroKnop"));
-    CorrectieKnop = make<StyledButton>(Frame1, QStringLiteral("CorrectieKnop"));
-    Label1 = make<QLabel>(Frame1, QStringLiteral("Label1"));
-    Label2 = make<QLabel>(Frame1, QStringLiteral("Label2"));
-    Label3 = make<QLabel>(Frame1, QStringLiteral("Label3"));
-    Label4 = make<QLabel>(Frame1, QStringLiteral("Label4"));
-    for (int j = 1; j <= 3; ++j)
-        Label5[j] = make<QLabel>(Frame1, indexed("Label5", j));
-    Label6 = make<QLabel>(Frame1, QStringLiteral("Label6"));
-    UitgooiLabel = make<QLabel>(Frame1, QStringLiteral("UitgooiLabel"));
-    UitgooiList = make<QListWidget>(Frame1, QStringLiteral("UitgooiList"));
-    UitgooiList->hide();
-    AddKnop = make<StyledButton>(w, QStringLiteral("AddKnop"));
-
-    Frame4 = make<QFrame>(w, QStringLiteral("Frame4"));
-    Label7 = make<QLabel>(Frame4, QStringLiteral("Label7"));
-    Label8 = make<QLabel>(Frame4, QStringLiteral("Label8"));
-    Label12 = make<QLabel>(Frame4, QStringLiteral("Label12"));
-    Label11 = make<QLabel>(Frame4, QStringLiteral("Label11"));
-    Label9 = make<QLabel>(Frame4, QStringLiteral("Label9"));
-    Label10 = make<QLabel>(Frame4, QStringLiteral("Label10"));
-    List1 = make<QListWidget>(Frame4, QStringLiteral("List1"));
-    PicLabel = make<QLabel>(Frame4, QStringLiteral("PicLabel"));
-    Pic = make<QLabel>(Frame4, QStringLiteral("Pic"));
-    Label21 = make<QLabel>(Frame4, QStringLiteral("Label21"));
-    Label18 = make<QLabel>(Frame4, QStringLiteral("Label18"));
-    SpelersList = make<QListWidget>(Frame4, QStringLiteral("SpelersList"));
-    SpelersList->hide();
-    NextPlayerKnop = make<StyledButton>(Frame4, QStringLiteral("NextPlayerKnop"));
-
-    DuoFrame = make<QFrame>(w, QStringLiteral("DuoFrame"));
-    for (int k = 1; k <= 2; ++k) {
-        ScoreLabel[k] = make<QLabel>(DuoFrame, indexed("ScoreLabel", k));
-        SpelerLabel[k] = make<QLabel>(DuoFrame, indexed("SpelerLabel", k));
-        ListSpeler[k] = make<QListWidget>(DuoFrame, indexed("ListSpeler", k));
-        PuntenLabel[k] = make<QLabel>(DuoFrame, indexed("PuntenLabel", k));
-        StartBol[k] = make<QLabel>(DuoFrame, indexed("StartBol", k));
-        AddKnopDuo[k] = make<StyledButton>(DuoFrame, indexed("AddKnopDuo", k));
-        UitgooiSpeler[k] = make<QLabel>(DuoFrame, indexed("UitgooiSpeler", k));
-        GemidLabel[k] = make<QLabel>(DuoFrame, indexed("GemidLabel", k));
-    }
-    Label14 = make<QLabel>(DuoFrame, QStringLiteral("Label14"));
-    Label15 = make<QLabel>(DuoFrame, QStringLiteral("Label15"));
-    Label17 = make<QLabel>(DuoFrame, QStringLiteral("Label17"));
-    Frame5 = make<QFrame>(DuoFrame, QStringLiteral("Frame5"));
-    for (int k = 1; k <= 2; ++k) {
-        NaamLabel[k] = make<QLabel>(Frame5, indexed("NaamLabel", k));
-        SetsLabel[k] = make<QLabel>(Frame5, indexed("SetsLabel", k));
-        LegsLabel[k] = make<QLabel>(Frame5, indexed("LegsLabel", k));
-    }
-    Label16 = make<QLabel>(DuoFrame, QStringLiteral("Label16"));
-    NextKnop = make<StyledButton>(DuoFrame, QStringLiteral("NextKnop"));
-
-    Frame3 = make<QFrame>(w, QStringLiteral("Frame3"));
-    for (int i = 0; i <= 8; ++i)
-        MenuKnop[i] = make<StyledButton>(Frame3, indexed("MenuKnop", i));
-    KlokLabel = make<QLabel>(Frame3, QStringLiteral("KlokLabel"));
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-
-    Frame2 = make<QFrame>(w, QStringLiteral("Frame2"));
-    ListView1 = make<QTableView>(Frame2, QStringLiteral("ListView1"));
-    ListView1->setModel(&scoreList);
-    Label19 = make<QLabel>(w, QStringLiteral("Label19"));
-
-    HelpFrame = make<QFrame>(w, QStringLiteral("HelpFrame"));
-    HelpFrame->hide();
-    PicCont = make<QFrame>(HelpFrame, QStringLiteral("PicCont"));
-    SlidePic = make<QLabel>(PicCont, QStringLiteral("SlidePic"));
-    Label20 = make<QLabel>(HelpFrame, QStringLiteral("Label20"));
-    VScroll1 = make<QScrollBar>(HelpFrame, QStringLiteral("VScroll1"));
-    SlideBackPic = make<QLabel>(HelpFrame, QStringLiteral("SlideBackPic"));
-    SlideBackPic->hide();
-    HelpList = make<QListWidget>(w, QStringLiteral("HelpList"));
-    HelpList->hide();
-    for (int i = 1; i <= 5; ++i) {
-        Image[i] = make<QLabel>(w, QStringLiteral("Image%1").arg(i));
-        Image[i]->hide();
-    }
-}
-
-void MainWindow::createMenus() {
-    auto action = [this](QMenu* menu, const QString& caption, const QString& name) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
-    QMenuBar* bar = menuBar();
-    QMenu* bestand = bar->addMenu(QStringLiteral("Bestand"));
-    FileExit = action(bestand, QStringLiteral("Naar Keuzemenu"), QStringLiteral("FileExit"));
-    QMenu* bewerken = bar->addMenu(QStringLiteral("Bewerken"));
-    EditUndo = action(bewerken, QStringLiteral("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo"));
-    QMenu* spelers = bar->addMenu(QStringLiteral("Spelers"));
-    SpelersInvoer[1] = action(spelers, QStringLiteral("Nieuwe Speler"), QStringLiteral("SpelersInvoer(1)"));
-    SpelersInvoer[2] = action(spelers, QStringLiteral("Open Spelers"), QStringLiteral("SpelersInvoer(2)"));
-    QMenu* tools = bar->addMenu(QStringLiteral("Tools"));
-    ToolsConfig = action(tools, QStringLiteral("Instellingen"), QStringLiteral("ToolsConfig"));
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    HelpUitleg = action(help, QStringLiteral("Help"), QStringLiteral("HelpUitleg"));
-    HelpUitleg->setCheckable(true);
-    HelpMeerSoftware = action(help, QStringLiteral("Meer Software"), QStringLiteral("HelpMeerSoftware"));
-    Streep1 = help->addSeparator();
-    Streep1->setObjectName(QStringLiteral("Streep1"));
-    HelpCheckout = action(help, QStringLiteral("Dart Checkout Lijst"), QStringLiteral("HelpCheckout"));
-    HelpSpelregels = action(help, QStringLiteral("Spelregels"), QStringLiteral("HelpSpelregels"));
-    Scheiding = bar->addAction(QStringLiteral("|"));
-    Scheiding->setObjectName(QStringLiteral("Scheiding"));
-    Scheiding->setEnabled(false);
-    NaamBestand = bar->addAction(QStringLiteral("Bestandsnaam"));
-    NaamBestand->setObjectName(QStringLiteral("NaamBestand"));
-
-    AlleItems = new QMenu(this);
-    AlleItems->setObjectName(QStringLiteral("AlleItems"));
-    SoortItem[1] = action(AlleItems, QStringLiteral("Geselecteerde Item"), QStringLiteral("SoortItem(1)"));
-    SoortItem[2] = action(AlleItems, QStringLiteral("Alle Items"), QStringLiteral("SoortItem(2)"));
-}
-
-void MainWindow::LoadCheckoutTable() {
-    UitgooiList->clear();
-    QStringList lines;
-    if (ReadTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines))
-        UitgooiList->addItems(lines);
-}
-
-void MainWindow::LoadHelpText() {
-    QStringList lines;
-    if (ReadTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines)) HelpList->addItems(lines);
-}
-
-void MainWindow::ReadSettingsFile() {
-    if (const auto footer = ReadSettingsFooter(folders().settingsFile()))
-        state.FooterText = *footer;
+void MainWindow::enterDart(int points, const QString& dartCode) {
+    if (isDuoMatch())
+        m_duo.enterDart(points, dartCode);
     else
-        WriteSettingsFile(false); // nothing is shown during start-up
+        enterTeamDart(points, dartCode);
 }
 
-void MainWindow::WriteSettingsFile(bool reportFailure) {
+void MainWindow::correctTurn() {
+    if (isDuoMatch())
+        m_duo.correct();
+    else
+        m_team.leg().correct();
+}
+
+void MainWindow::undoLastTurn() {
+    if (isDuoMatch()) {
+        m_duo.undoLastTurn();
+        return;
+    }
+    TeamLeg& leg = m_team.leg();
+    // The darts of the turn in progress go first, and their markers with them.
+    if (leg.isStarted() && !leg.isWon()) m_teamPanel->clearMarkers();
+    leg.undoLastTurn();
+}
+
+StyledButton* MainWindow::addButtonAtTheThrow() const {
+    if (!isDuoMatch()) return m_dartBoard->addButton();
+    const int player = m_duo.atTheThrow();
+    return player ? m_duoPanel->addButton(player) : nullptr;
+}
+
+void MainWindow::showRowCount() {
+    m_scoreListPanel->showRowCount();
+}
+
+void MainWindow::setCheckoutTable(const QStringList& table) {
+    m_checkoutTable = table;
+    m_dartBoard->listCheckoutTable(table);
+    m_team.setCheckoutTable(table);
+    m_duo.setCheckoutTable(table);
+}
+
+QStringList MainWindow::helpLines() const {
+    return m_helpPanel->helpLines();
+}
+
+QList<QImage> MainWindow::helpIllustrations() const {
+    return m_helpPanel->illustrations();
+}
+
+// A missing or unreadable file leaves its lines empty; start-up goes on without them.
+void MainWindow::loadDataFiles() {
+    QStringList lines;
+    readTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
+    setCheckoutTable(lines);
+    lines.clear();
+    readTextLines(folders().dataFile(QStringLiteral("Help.lib")), &lines);
+    m_helpPanel->setHelpLines(lines);
+}
+
+void MainWindow::readSettingsFile() {
+    if (const auto footer = readSettingsFooter(folders().settingsFile()))
+        session.footerText = *footer;
+    else
+        writeSettingsFile(false); // nothing is shown during start-up
+}
+
+void MainWindow::writeSettingsFile(bool reportFailure) {
     QString why;
-    if (!WriteSettings(folders().settingsFile(), state.FooterText, &why) && reportFailure)
+    if (!writeSettings(folders().settingsFile(), session.footerText, &why) && reportFailure)
         showMessage(QStringLiteral("De instellingen konden niet worden opgeslagen in %1: %2.")
                         .arg(QDir::toNativeSeparators(folders().settingsFile()), why));
 }
 
-bool MainWindow::OfferToSaveScoreList() {
-    if (!state.ScoreListChanged ||
+bool MainWindow::offerToSaveScoreList() {
+    if (!session.scoreListChanged ||
         !prompts().question(QStringLiteral("Scorelijst is gewijzigd, wilt u deze opslaan?"),
                             QStringLiteral(" Change")))
         return true;
@@ -257,7 +213,7 @@ bool MainWindow::OfferToSaveScoreList() {
     showDialog(form);
     // The scorer wanted the list kept: when the save was cancelled or failed, going on would
     // lose it without a word.
-    return !state.ScoreListChanged ||
+    return !session.scoreListChanged ||
            prompts().question(
                QStringLiteral("De scorelijst is niet opgeslagen. Toch doorgaan zonder op te slaan?"),
                QStringLiteral(" Change"));
@@ -265,12 +221,14 @@ bool MainWindow::OfferToSaveScoreList() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {
-        if (!OfferToSaveScoreList()) {
+        if (!offerToSaveScoreList()) {
             event->ignore();
             return;
         }
         m_shutDown = true;
-        WriteSettingsFile(true);
+        writeSettingsFile(true);
+        // Whether the list was saved or not, the scorer ended the match: nothing to recover.
+        m_recovery->finish();
     }
     event->accept();
 }

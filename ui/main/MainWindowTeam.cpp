@@ -1,92 +1,55 @@
-// Team match play on the main window: booking a turn, the end of a leg, calling the next
-// player and taking over the chosen one. The labels hold the state the scorer sees: Label7 is
-// the remaining score before the turn, Label9 the player at the board ("?" before a team).
-#include "core/common/Utilities.h"
-#include "ui/main/MainWindow.h"
+// Team match play on the main window: darts, booking a turn, the end of a leg, calling the
+// next player and taking over the one picked. The rules are the team match's.
 #include "core/common/Services.h"
-#include "ui/widgets/StyledButton.h"
-
-#include <QLabel>
-#include <QListWidget>
+#include "ui/main/DartBoardPanel.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/TeamPanel.h"
 
 namespace vx {
 
-namespace {
+void MainWindow::startTeamMatch(const TeamSetup& setup) {
+    m_team.start(setup);
+    // Also for a new team: the list on screen must be player 1's, or the rows of whoever threw
+    // before would be saved into player 1's file. A missing file simply gives an empty list.
+    scoreList.setFirstHeader(m_team.playerName());
+    if (const FileResult loaded = loadPlayerList(); !loaded) showMessage(loaded.error);
+}
 
-const QString kNoPlayer = QStringLiteral("?");
-
-} // namespace
-
-void MainWindow::TeamDartEntered() {
-    // A won leg has Label7 at 0 until the next player is taken over; a miss entered then must
-    // not end that leg a second time.
-    if (Label9->text() == kNoPlayer || state.RemainingScore < 0 || Val(Label7->text()) == 0) return;
-    const int sum = DartSlotSum();
-    ShowCheckout(state.RemainingScore, 0);
-    AddKnop->setToolTip(QStringLiteral(" Score van ") + QString::number(sum) + QStringLiteral(" toevoegen "));
-    ++state.DartNumber;
-    if (state.RemainingScore != 0) return;
-
-    List1->addItem(QString::number(sum));
-    Label7->setText(QStringLiteral("0"));
-    AddKnop->setEnabled(false);
-    AddTeamLegRow();
+void MainWindow::enterTeamDart(int points, const QString& dartCode) {
+    TeamLeg& leg = m_team.leg();
+    const TeamLeg::DartResult result = leg.enterDart(points, dartCode);
+    if (result == TeamLeg::DartResult::Ignored) return;
+    m_teamPanel->markDart(dartCode);
+    if (result == TeamLeg::DartResult::Held) return;
+    m_dartBoard->showCheckout(leg.checkout());
+    m_dartBoard->showTurnTotal(leg.turn().sum());
+    if (result != TeamLeg::DartResult::LegWon) return;
+    addTeamLegRow();
     showMessage(QStringLiteral("Einde Leg, klik op 'Volgende Speler'..."));
 }
 
-void MainWindow::AddKnopClick() {
-    if (Label9->text() == kNoPlayer || state.RemainingScore < 0) return;
-    ClearPic();
-    List1->addItem(QString::number(DartSlotSum()));
-    Label7->setText(QString::number(state.RemainingScore));
-    for (int j = 1; j <= 3; ++j)
-        Label5[j]->setText(QStringLiteral("0"));
-    state.DartNumber = 1;
+void MainWindow::bookTeamTurn() {
+    if (m_team.leg().bookTurn()) m_teamPanel->clearMarkers();
 }
 
-void MainWindow::NextPlayerKnopClick() {
-    if (Label9->text() == kNoPlayer) return;
-    ClearPic();
-    SpelersList->clear();
-    const int count = qBound(0, state.PlayerCount, MatchState::kMaxPlayers);
-    for (int i = 1; i <= count; ++i)
-        SpelersList->addItem(state.PlayerNames[i]);
-    SpelersList->show();
-    SpelersList->setFocus();
+void MainWindow::offerNextPlayer() {
+    if (!m_team.hasTeam()) return;
+    m_teamPanel->clearMarkers();
+    m_teamPanel->offerPlayers(m_team.setup().players);
 }
 
-void MainWindow::SpelersListClick(int index) {
-    if (SpelersList->isHidden() || index < 0 || index >= SpelersList->count()) return;
-    const QString team = Label12->text();
-    // The player who threw keeps the list on screen when it cannot be written: switching now
+void MainWindow::takeOverPlayer(int row) {
+    // The player who threw stays at the board when the list cannot be written: switching now
     // would drop the finished legs that are only in memory.
-    if (const FileResult saved = SavePlayerList(team, Label9->text()); !saved) {
-        SpelersList->hide();
+    if (const FileResult saved = savePlayerList(); !saved) {
         showMessage(saved.error + QStringLiteral("\r\nDe speler is niet gewisseld."));
         return;
     }
-
-    const QString name = SpelersList->item(index)->text();
-    Label9->setText(name);
-    SpelersList->hide();
-    Label18->setText(QString::number(index + 1));
-    StartTeamLeg();
+    m_team.takeOver(row + 1);
     // An empty list after a failed load would be written over the player's file after the
     // next leg: say so now.
-    if (const FileResult loaded = LoadPlayerList(team, name); !loaded) showMessage(loaded.error);
-    scoreList.setFirstHeader(name);
-}
-
-void MainWindow::StartTeamLeg() {
-    List1->clear();
-    ClearPic();
-    for (int j = 1; j <= 3; ++j)
-        Label5[j]->setText(QStringLiteral("0"));
-    Label7->setText(QString::number(state.StartScore));
-    UitgooiLabel->setText(QStringLiteral("Darts Checkout"));
-    state.RemainingScore = state.StartScore;
-    state.DartNumber = 1;
-    AddKnop->setEnabled(true);
+    if (const FileResult loaded = loadPlayerList(); !loaded) showMessage(loaded.error);
+    scoreList.setFirstHeader(m_team.playerName());
 }
 
 } // namespace vx

@@ -31,7 +31,7 @@ Choice current() {
     Choice system;
     system.printer = QPrinterInfo::defaultPrinterName();
     if (system.printer.isEmpty()) {
-        const QStringList installed = InstalledPrinterNames();
+        const QStringList installed = installedPrinterNames();
         if (installed.isEmpty())
             system.pdf = true;
         else
@@ -53,25 +53,25 @@ QString askPdfFile(QWidget* parent, const QString& suggestedName) {
 
 } // namespace
 
-QStringList InstalledPrinterNames() {
+QStringList installedPrinterNames() {
     return QPrinterInfo::availablePrinterNames();
 }
 
-bool CurrentIsPdf() {
+bool currentIsPdf() {
     return current().pdf;
 }
 
-QString CurrentPrinterName() {
+QString currentPrinterName() {
     return current().printer;
 }
 
-QString CurrentTargetTitle() {
+QString currentTargetTitle() {
     const Choice choice = current();
     return choice.pdf ? QStringLiteral("PDF-bestand") : choice.printer;
 }
 
-void ChoosePrinter(int position) {
-    const QStringList installed = InstalledPrinterNames();
+void choosePrinter(int position) {
+    const QStringList installed = installedPrinterNames();
     if (position < 0 || position > installed.size()) return;
     Choice& choice = chosen();
     choice.made = true;
@@ -79,7 +79,7 @@ void ChoosePrinter(int position) {
     choice.printer = choice.pdf ? QString() : installed[position];
 }
 
-QPageSize PaperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault) {
+QPageSize paperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault) {
     const QPageSize a4(QPageSize::A4);
     const bool hasA4 = std::any_of(printerPapers.begin(), printerPapers.end(),
                                    [&](const QPageSize& paper) { return paper.isEquivalentTo(a4); });
@@ -87,11 +87,11 @@ QPageSize PaperFor(const QList<QPageSize>& printerPapers, const QPageSize& print
     return printerDefault.isValid() ? printerDefault : printerPapers.first();
 }
 
-void SetPdfFileAsker(PdfFileAsker function) {
+void setPdfFileAsker(PdfFileAsker function) {
     asker() = std::move(function);
 }
 
-bool PrintDocument(QWidget* parent, const QString& documentName,
+bool printDocument(QWidget* parent, const QString& documentName,
                    const std::function<PrintResult(PageSink&)>& report) {
     const Choice choice = current();
     QPrinter printer(QPrinter::HighResolution);
@@ -107,7 +107,7 @@ bool PrintDocument(QWidget* parent, const QString& documentName,
     } else {
         // A printer that has gone since it was chosen would silently turn into a PDF writer
         // without a file: say so instead.
-        if (!InstalledPrinterNames().contains(choice.printer)) {
+        if (!installedPrinterNames().contains(choice.printer)) {
             showMessage(choice.printer.isEmpty()
                             ? QStringLiteral("Er is geen printer gekozen. Kies een printer of \"") +
                                   kPdfChoice + QStringLiteral("\" in het venster Afdrukken.")
@@ -118,7 +118,7 @@ bool PrintDocument(QWidget* parent, const QString& documentName,
         }
         printer.setPrinterName(choice.printer);
         const QPrinterInfo info = QPrinterInfo::printerInfo(choice.printer);
-        printer.setPageSize(PaperFor(info.supportedPageSizes(), info.defaultPageSize()));
+        printer.setPageSize(paperFor(info.supportedPageSizes(), info.defaultPageSize()));
     }
     PainterPageSink sink(printer);
     const PrintResult result = report(sink);

@@ -19,32 +19,32 @@ namespace vx {
 inline const QString kPdfChoice = QStringLiteral("PDF-bestand...");
 
 // Device names of the installed printers, in the order the print service lists them.
-QStringList InstalledPrinterNames();
+QStringList installedPrinterNames();
 
 // The current choice: a PDF file, or an installed printer by name.
-bool CurrentIsPdf();
-QString CurrentPrinterName();
+bool currentIsPdf();
+QString currentPrinterName();
 // The name the print dialog's title shows: the printer, or "PDF-bestand".
-QString CurrentTargetTitle();
+QString currentTargetTitle();
 
-// Makes the printer at `position` of InstalledPrinterNames() current; the position just past
+// Makes the printer at `position` of installedPrinterNames() current; the position just past
 // the last printer (where the dialog lists kPdfChoice) chooses the PDF file.
-void ChoosePrinter(int position);
+void choosePrinter(int position);
 
 // The paper a report is printed on: A4 when the printer has it (or tells nothing of its paper),
-// otherwise the printer's own paper, onto which the page is then scaled (TwipScale()).
-QPageSize PaperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault);
+// otherwise the printer's own paper, onto which the page is then scaled (twipScale()).
+QPageSize paperFor(const QList<QPageSize>& printerPapers, const QPageSize& printerDefault);
 
 // Asks for the name of the PDF file to write; an empty name means the user cancelled.
 using PdfFileAsker = std::function<QString(QWidget* parent, const QString& suggestedName)>;
 // Replaces the save-file dialog (tests); an empty function restores it.
-void SetPdfFileAsker(PdfFileAsker asker);
+void setPdfFileAsker(PdfFileAsker asker);
 
 // Prints one document on the current printer, `documentName` being the job's title and the
 // suggested file name. Every failure is told to the user in Dutch; true once it was handed to
 // the printer or written. A cancelled file choice prints nothing and is no failure: false
 // without a message.
-bool PrintDocument(QWidget* parent, const QString& documentName,
+bool printDocument(QWidget* parent, const QString& documentName,
                    const std::function<PrintResult(PageSink&)>& report);
 
 } // namespace vx

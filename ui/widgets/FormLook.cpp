@@ -11,25 +11,25 @@
 
 namespace vx {
 
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+void placeTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-void PlaceTwips(QWidget* widget, int left, int top) {
+void placeTwips(QWidget* widget, int left, int top) {
     widget->adjustSize();
-    widget->move(TwipsToPixels(left), TwipsToPixels(top));
+    widget->move(twipsToPixels(left), twipsToPixels(top));
 }
 
-void PlaceTwipsWidth(QWidget* widget, int left, int top, int width) {
-    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+void placeTwipsWidth(QWidget* widget, int left, int top, int width) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                         widget->sizeHint().height());
 }
 
-void SizeTwips(QWidget* window, int width, int height) {
-    window->setFixedSize(TwipsToPixels(width), TwipsToPixels(height));
+void sizeTwips(QWidget* window, int width, int height) {
+    window->setFixedSize(twipsToPixels(width), twipsToPixels(height));
 }
 
-void SetBackColor(QWidget* widget, const QColor& colour) {
+void setBackColor(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
     pal.setColor(QPalette::Base, colour);
@@ -39,7 +39,7 @@ void SetBackColor(QWidget* widget, const QColor& colour) {
     if (auto* view = qobject_cast<QAbstractItemView*>(widget)) view->viewport()->setAutoFillBackground(true);
 }
 
-void SetForeColor(QWidget* widget, const QColor& colour) {
+void setForeColor(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
     pal.setColor(QPalette::Text, colour);
@@ -47,32 +47,32 @@ void SetForeColor(QWidget* widget, const QColor& colour) {
     widget->setPalette(pal);
 }
 
-QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line) {
+QPixmap ruledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line) {
     QPixmap pixmap(qMax(1, widthPx), qMax(1, heightPx));
     pixmap.fill(colour);
     QPainter painter(&pixmap);
     painter.setPen(line);
     // every 30 twips from the top, the last at the largest multiple not above the height
-    for (int twips = 0; TwipsToPixels(twips) < heightPx; twips += 30)
-        painter.drawLine(0, TwipsToPixels(twips), widthPx, TwipsToPixels(twips));
+    for (int twips = 0; twipsToPixels(twips) < heightPx; twips += 30)
+        painter.drawLine(0, twipsToPixels(twips), widthPx, twipsToPixels(twips));
     return pixmap;
 }
 
-void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap) {
+void setBackgroundPixmap(QWidget* widget, const QPixmap& pixmap) {
     QPalette pal = widget->palette();
     pal.setBrush(QPalette::Window, QBrush(pixmap));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top) {
+QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    PlaceTwips(label, left, top);
+    placeTwips(label, left, top);
     return label;
 }
 
-QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries) {
+QComboBox* makeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setEditable(true);
@@ -84,11 +84,11 @@ QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStrin
     return combo;
 }
 
-QPixmap UiPicture(const QString& name) {
+QPixmap uiPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/ui/") + name);
 }
 
-QStringList ListEntries(const QListWidget* list) {
+QStringList listEntries(const QListWidget* list) {
     QStringList out;
     out.reserve(list->count());
     for (int i = 0; i < list->count(); ++i)

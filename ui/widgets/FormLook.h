@@ -14,32 +14,32 @@ class QWidget;
 
 namespace vx {
 
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+void placeTwips(QWidget* widget, int left, int top, int width, int height);
 // Places a widget that sizes itself to its contents (an auto-sized label).
-void PlaceTwips(QWidget* widget, int left, int top);
+void placeTwips(QWidget* widget, int left, int top);
 // Places a widget whose width is laid out and whose height is its own (a drop-down list).
-void PlaceTwipsWidth(QWidget* widget, int left, int top, int width);
+void placeTwipsWidth(QWidget* widget, int left, int top, int width);
 // Sizes a top-level window's client area.
-void SizeTwips(QWidget* window, int width, int height);
+void sizeTwips(QWidget* window, int width, int height);
 
-void SetBackColor(QWidget* widget, const QColor& colour);
-void SetForeColor(QWidget* widget, const QColor& colour);
+void setBackColor(QWidget* widget, const QColor& colour);
+void setForeColor(QWidget* widget, const QColor& colour);
 
 // A background of `colour` ruled with horizontal lines every 30 twips (2 pixels), as the
 // dialogs are drawn.
-QPixmap RuledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line);
-void SetBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
+QPixmap ruledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line);
+void setBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
 
 // The controls the dialogs build by the dozen: an auto-sized caption placed in twips, and an
 // editable drop-down list whose typed text is read as typed, never completed from its entries
 // nor added to them.
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top);
-QComboBox* MakeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries);
+QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int left, int top);
+QComboBox* makeEditableChoice(QWidget* parent, const QString& name, const QStringList& entries);
 
 // The texts of a list box, in order.
-QStringList ListEntries(const QListWidget* list);
+QStringList listEntries(const QListWidget* list);
 
 // A picture compiled into the program; a null pixmap when it is missing.
-QPixmap UiPicture(const QString& name);
+QPixmap uiPicture(const QString& name);
 
 } // namespace vx

@@ -340,7 +340,7 @@ void StyledButton::drawFace(QPainter& p) const {
     const QRgb* s = look.stops;
     const int w = width();
     const int h = height();
-    const int m = int(RoundHalfEven(h / 2.2));
+    const int m = int(roundHalfEven(h / 2.2));
 
     fillGradient(p, 2, 2, w - 2, m, s[0], s[1]);
     fillGradient(p, 2, m, w - 2, h - 2, s[2], s[3]);

@@ -1,0 +1,24 @@
+// What the main window keeps for the whole session beside the match itself: whether the score
+// list has changes not on disk, the footer of printed pages, how the team setup opens, the duo
+// match's file and the colours of the panels. The dialogs read and set it through the window.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+namespace vx {
+
+// Footer text of every printed page until the user sets another one.
+inline const QString kDefaultFooterText = QStringLiteral("Vorlentix - darts score keeper");
+
+struct SessionState {
+    bool scoreListChanged = false;
+    QString footerText = kDefaultFooterText;
+    // The team setup opens for a new team (true) or for a team already on disk.
+    bool newTeamMode = true;
+    QString duoFileName;
+    QColor screenColor{230, 230, 180};
+    QColor dartBoxColor{120, 255, 255};
+};
+
+} // namespace vx

@@ -1,0 +1,28 @@
+#include "core/match/TeamMatch.h"
+
+namespace vx {
+
+TeamMatch::TeamMatch(QObject* parent) : QObject(parent) {}
+
+void TeamMatch::start(const TeamSetup& setup) {
+    m_setup = setup;
+    m_player = 0;
+    takeOver(1);
+}
+
+bool TeamMatch::takeOver(int player) {
+    if (m_setup.players.isEmpty() || player < 1 || player > m_setup.players.size()) return false;
+    m_player = player;
+    emit playerChanged(player);
+    m_leg.start(m_setup.startScore);
+    return true;
+}
+
+void TeamMatch::restore(const TeamSetup& setup, int player, const QList<int>& turns) {
+    m_setup = setup;
+    m_player = player;
+    emit playerChanged(player);
+    m_leg.restore(setup.startScore, turns);
+}
+
+} // namespace vx

@@ -1,0 +1,154 @@
+// A match that survives the program being killed: a real process plays through the main
+// window and is killed with SIGKILL; the start-up of the next run offers the match, and played
+// on to the end it leaves the same score list file as the same match played without the kill.
+//
+// The killed process is this test program started again with --play-until-killed: the real
+// main window, its recovery writer and its thread, in a process of its own that gets no chance
+// to clean up. Answering the start-up question of the installed program itself would need a
+// test hook in it, so the next run is the start-up function main() calls, in this process, with
+// the question answered through the prompt service.
+#include "core/files/RecoveryFile.h"
+#include "core/files/RecoveryWriter.h"
+#include "playsupport.h"
+#include "testsupport.h"
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+using namespace vx;
+
+namespace {
+
+const QString kBeforeKill = QStringLiteral("T20 ADD 20 ADD D20 1 ADD NEXT T20 ADD 5 ADD UNDO 1 ADD 7 ADD");
+const QString kAfterRestart = QStringLiteral("D20 ADD");
+const QDateTime kAt(QDate(2024, 3, 7), QTime(21, 5, 3));
+
+void Play(MainWindow& m, const QString& script) {
+    for (const QString& part : script.split(QStringLiteral(" NEXT "))) {
+        if (part != script.section(QStringLiteral(" NEXT "), 0, 0))
+            vxtest::click(m, QStringLiteral("NextKnop"));
+        vxtest::play(m, part);
+    }
+}
+
+// Koos and Fred from 101, first to 3 legs, on the list "Finale".
+void Start(MainWindow& m) {
+    vxtest::StartDuoMatch(m, QStringLiteral("Koos"), QStringLiteral("Fred"), false, 3, 101,
+                          QStringLiteral("Finale"));
+}
+
+int PlayUntilKilled(const QString& home) {
+    setFolders({QStringLiteral(VX_DATA_DIR), home});
+    vxtest::ScriptedPrompts prompts;
+    vxtest::FixedClock clock(kAt);
+    auto* m = new MainWindow;
+    m->show();
+    Start(*m);
+    Play(*m, kBeforeKill);
+    m->recoveryWriter().flush();
+    std::puts("booked");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+} // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void killedAndPlayedOn() {
+        QByteArray expected;
+        {
+            vxtest::TempHome home;
+            vxtest::ScriptedPrompts prompts;
+            MainWindow m;
+            Start(m);
+            Play(m, kBeforeKill + u' ' + kAfterRestart);
+            QVERIFY(m.saveDuoList(QStringLiteral("Finale")));
+            expected = home.read(QStringLiteral("Teams/Finale.lib"));
+        }
+        QCOMPARE(expected.count("Koos"), 2); // both legs are in it
+
+        vxtest::TempHome home;
+        QProcess player;
+        player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        player.start(QCoreApplication::applicationFilePath(), {"--play-until-killed", home.path()});
+        QVERIFY(player.waitForReadyRead(60000));
+        QCOMPARE(player.readAllStandardOutput(), "booked\n");
+        player.kill(); // SIGKILL
+        QVERIFY(player.waitForFinished(10000));
+        QCOMPARE(player.exitStatus(), QProcess::CrashExit);
+
+        vxtest::ScriptedPrompts prompts;
+        prompts.answers = {true};
+        QPointer<MainWindow> m = offerToResumeMatch();
+        QVERIFY(m);
+        QCOMPARE(
+            prompts.texts(),
+            QStringList{"De vorige wedstrijd is niet afgesloten (7-3-2024 21:05). Wilt u verder spelen?"});
+        QVERIFY(m->isDuoMatch());
+        QVERIFY(m->session.scoreListChanged);
+        QCOMPARE(m->scoreList.count(), 2);
+        QCOMPARE(vxtest::caption(*m, QStringLiteral("ScoreLabel(1)")) + u' ' +
+                     vxtest::caption(*m, QStringLiteral("ScoreLabel(2)")),
+                 QStringLiteral("94 40"));
+        Play(*m, kAfterRestart);
+        QVERIFY(m->saveDuoList(m->session.duoFileName));
+        QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")), expected);
+
+        // A normal close leaves nothing to recover.
+        QVERIFY(QFile::exists(recoveryFilePath()));
+        m->close();
+        QVERIFY(!QFile::exists(recoveryFilePath()));
+        QVERIFY(!offerToResumeMatch());
+    }
+
+    // Declined or damaged, the file goes aside under a dated name and the start dialog follows.
+    void declinedOrDamaged_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("declined") << QByteArray()
+                                  << "De vorige wedstrijd is niet afgesloten (7-3-2024 21:05). "
+                                     "Wilt u verder spelen?";
+        QTest::newRow("damaged")
+            << QByteArray("{\"format\": \"vorlentix-recovery\"")
+            << "Het herstelbestand \"%1\" is niet te gebruiken: het is geen geldige JSON "
+               "(fout bij teken 32).";
+    }
+    void declinedOrDamaged() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, told);
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        vxtest::FixedClock clock(kAt);
+        QVERIFY(!offerToResumeMatch());
+        QVERIFY(prompts.seen.isEmpty());
+        {
+            MainWindow m; // not closed: as if the program was killed
+            Start(m);
+        }
+        clock.at = kAt.addDays(1);
+        if (!file.isEmpty()) home.write(QStringLiteral("Vorlentix-herstel.json"), file);
+        const QByteArray bytes = home.read(QStringLiteral("Vorlentix-herstel.json"));
+        QVERIFY(!offerToResumeMatch());
+        QCOMPARE(prompts.texts(),
+                 QStringList{told.replace("%1", QDir::toNativeSeparators(recoveryFilePath()))});
+        QVERIFY(!QFile::exists(recoveryFilePath()));
+        QCOMPARE(home.read(QStringLiteral("Vorlentix-herstel-2024-03-08-210503.json")), bytes);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--play-until-killed")
+        return PlayUntilKilled(QString::fromLocal8Bit(argv[2]));
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_recovery.moc"

@@ -1,0 +1,53 @@
+// The drop-down menus of the main window's menu bar, the file name shown at its end, and the
+// pop-up menu of the statistics button. They only say what was chosen.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace vx {
+
+class MainMenus : public QObject {
+    Q_OBJECT
+  public:
+    explicit MainMenus(QMainWindow& window);
+
+    void setHelpChecked(bool checked);
+    void setScoreboardChecked(bool checked);
+    // The duo match's file, at the end of the menu bar.
+    void showFileName(const QString& name);
+    void popUpStatistics(const QPoint& at);
+    void setCallerChecked(bool checked);
+    // No call can be heard: the entry is disabled and its tooltip says why.
+    void disableCaller(const QString& why);
+
+  signals:
+    void exitChosen();
+    void exportChosen();
+    void undoChosen();
+    // "Nieuwe Speler" (true) or "Open Spelers" (false).
+    void teamSetupChosen(bool newTeam);
+    void settingsChosen();
+    // "Scorebord voor publiek" (also F9): to be shown (true) or closed.
+    void scoreboardChosen(bool show);
+    void callerChosen(bool on);
+    void helpChosen();
+    void moreSoftwareChosen();
+    void checkoutChartChosen();
+    void rulesChosen();
+    // "Geselecteerde Item" (false) or "Alle Items" (true).
+    void statisticsChosen(bool allRows);
+
+  private:
+    QAction* m_helpAction = nullptr;
+    QAction* m_scoreboardAction = nullptr;
+    QAction* m_callerAction = nullptr;
+    QAction* m_fileNameAction = nullptr;
+    QMenu* m_statisticsMenu = nullptr;
+};
+
+} // namespace vx

@@ -1,0 +1,36 @@
+#include "ui/main/PanelLook.h"
+
+#include "ui/widgets/FormLook.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace vx {
+
+QString indexedName(const QString& name, int index) {
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void placeCaption(QLabel* label, const QString& text, int left, int top) {
+    label->setText(text);
+    placeTwips(label, left, top);
+}
+
+void scoreBox(QLabel* label, int pointSize) {
+    label->setFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
+    label->setAlignment(Qt::AlignCenter);
+}
+
+void showTurns(QListWidget* list, const QList<int>& turns) {
+    while (list->count() > turns.size())
+        delete list->takeItem(list->count() - 1);
+    for (int i = 0; i < turns.size(); ++i) {
+        const QString text = QString::number(turns[i]);
+        if (i == list->count())
+            list->addItem(text);
+        else if (list->item(i)->text() != text)
+            list->item(i)->setText(text);
+    }
+}
+
+} // namespace vx

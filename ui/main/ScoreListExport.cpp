@@ -1,0 +1,41 @@
+#include "ui/main/ScoreListExport.h"
+
+#include "core/common/Services.h"
+#include "core/files/CsvExport.h"
+#include "ui/main/MainWindow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vx {
+
+namespace {
+
+CsvFileAsker& asker() {
+    static CsvFileAsker function;
+    return function;
+}
+
+QString askCsvFile(QWidget* parent, const QString& suggestedPath) {
+    if (asker()) return asker()(parent, suggestedPath);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporteren naar CSV"), suggestedPath,
+                                        QStringLiteral("CSV-bestanden (*.csv)"));
+}
+
+} // namespace
+
+void setCsvFileAsker(CsvFileAsker function) {
+    asker() = std::move(function);
+}
+
+void exportScoreList(MainWindow& main) {
+    QString name = main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().playerName();
+    if (name.isEmpty()) name = QStringLiteral("Scorelijst");
+    QString path = askCsvFile(&main, QDir(folders().homeDir).filePath(name + QStringLiteral(".csv")));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    if (const FileResult result = exportCsv(main.scoreList, path); !result) showMessage(result.error);
+}
+
+} // namespace vx

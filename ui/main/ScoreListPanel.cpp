@@ -1,0 +1,110 @@
+#include "ui/main/ScoreListPanel.h"
+
+#include "core/common/Utilities.h"
+#include "core/scorelist/ScoreList.h"
+#include "ui/main/PanelLook.h"
+#include "ui/widgets/FormLook.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+namespace vx {
+
+namespace {
+
+// The score list's cells are short plain texts, and the same few hundred of them ("-", the
+// turn scores, the averages) come back in every row. The style's full item painter lays each
+// one out anew, and every new row repaints the whole visible grid: this painter draws the text
+// on its background from laid-out texts it keeps.
+class PlainCellPainter final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+        const QRect room = option.rect.adjusted(3, 0, -2, 0);
+        const QPointF at(room.left(), room.top() + (room.height() - text.size().height()) / 2);
+        if (text.size().width() <= room.width()) {
+            painter->drawStaticText(at, text);
+            return;
+        }
+        painter->save();
+        painter->setClipRect(room, Qt::IntersectClip);
+        painter->drawStaticText(at, text);
+        painter->restore();
+    }
+
+  private:
+    const QStaticText& laidOut(const QString& text, const QFont& font) const {
+        if (font != m_font || m_texts.size() > 4000) {
+            m_texts.clear();
+            m_font = font;
+        }
+        auto it = m_texts.find(text);
+        if (it == m_texts.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            it = m_texts.insert(text, laid);
+        }
+        return *it;
+    }
+    mutable QHash<QString, QStaticText> m_texts;
+    mutable QFont m_font;
+};
+
+} // namespace
+
+ScoreListPanel::ScoreListPanel(QWidget* parent, ScoreListModel& list) : QFrame(parent), m_list(list) {
+    setObjectName(QStringLiteral("Frame2"));
+    m_table = MakeControl<QTableView>(this, QStringLiteral("ListView1"));
+    m_table->setModel(&list);
+    m_table->setItemDelegate(new PlainCellPainter(m_table));
+    m_rowCountLabel = MakeControl<QLabel>(parent, QStringLiteral("Label19"));
+    // The counter follows the list itself, so no way rows come or go (a leg, a load, the
+    // editor) can leave an old count behind.
+    connect(&list, &ScoreListModel::rowsInserted, this, &ScoreListPanel::showRowCount);
+    connect(&list, &ScoreListModel::rowsRemoved, this, &ScoreListPanel::showRowCount);
+    connect(&list, &ScoreListModel::modelReset, this, &ScoreListPanel::showRowCount);
+}
+
+void ScoreListPanel::compose(const QColor& screen) {
+    placeTwips(this, 150, 3120, 12000, 4500);
+    setBackColor(this, screen);
+    placeTwips(m_table, 150, 270, 11685, 4050);
+    m_table->setToolTip(QStringLiteral(" Scorelijst Spelers "));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list.setFirstHeader(QStringLiteral("Naam Speler"));
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setMinimumSectionSize(8);
+    header->resizeSection(0, twipsToPixels(1950));
+    header->resizeSection(1, twipsToPixels(750));
+    for (int c = 2; c <= 26; ++c)
+        header->resizeSection(c, twipsToPixels(600));
+    header->resizeSection(27, twipsToPixels(1200));
+    placeCaption(m_rowCountLabel, QStringLiteral("0 Items"), 180, 7680);
+    m_rowCountLabel->resize(twipsToPixels(9000), m_rowCountLabel->height());
+}
+
+void ScoreListPanel::showRowCount() {
+    m_rowCountLabel->setText(m_list.itemsText());
+}
+
+void ScoreListPanel::showText(const QString& text) {
+    m_rowCountLabel->setText(text);
+}
+
+} // namespace vx

@@ -1,0 +1,305 @@
+#include "ui/main/ScoreboardWindow.h"
+
+#include "core/match/DuoMatch.h"
+#include "core/match/TeamMatch.h"
+#include "core/scorelist/LegRows.h"
+#include "ui/main/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <numeric>
+
+namespace vx {
+
+namespace {
+
+const QColor kBackground(0, 0, 0);
+const QColor kOtherSide(40, 40, 40);
+const QColor kDigits(255, 255, 255);
+
+// The largest bold Arial in which `text` fits the box: `fill` of its height, and its width.
+QFont fittedFont(const QRect& box, const QString& text, double fill) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(100);
+    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    const double size = std::min(box.height() * fill, box.width() * 0.95 * 100 / std::max(advance, 1.0));
+    font.setPixelSize(std::max(1, int(size)));
+    return font;
+}
+
+void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8) {
+    if (text.isEmpty() || box.isEmpty()) return;
+    p.setFont(fittedFont(box, text, fill));
+    p.drawText(box, flags, text);
+}
+
+QStringList dartsOf(const Turn& turn) {
+    QStringList darts;
+    for (int slot = 1; slot < turn.nextSlot(); ++slot)
+        darts << QString::number(turn.dart(slot).points);
+    return darts;
+}
+
+QString lastOf(const QList<int>& turns) {
+    return turns.isEmpty() ? QString() : QString::number(turns.last());
+}
+
+} // namespace
+
+ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
+    ScoreboardTexts t;
+    if (!match.isStarted()) return t;
+    const DuoSetup& setup = match.setup();
+    const bool sets = setup.kind == DuoSetup::Kind::Sets;
+    t.heading = QStringLiteral("First to %1 %2")
+                    .arg(setup.target)
+                    .arg(sets ? QStringLiteral("Sets") : QStringLiteral("Legs"));
+    for (int k = 1; k <= 2; ++k) {
+        ScoreboardTexts::Side side{match.name(k),
+                                   QString::number(match.remaining(k)),
+                                   sets ? QString::number(match.setsWon(k)) : QString(),
+                                   QString::number(match.legsWon(k)),
+                                   {}};
+        if (!match.turns(k).isEmpty()) side.turns << lastOf(match.turns(k));
+        t.sides << side;
+    }
+    if (!match.isLegOver()) {
+        t.atTheThrow = match.atTheThrow();
+        t.darts = dartsOf(match.turn());
+        t.checkout = match.checkout(t.atTheThrow).value_or(QString());
+    }
+    return t;
+}
+
+ScoreboardTexts scoreboardTexts(const TeamMatch& match) {
+    ScoreboardTexts t;
+    if (!match.hasTeam()) return t;
+    const TeamLeg& leg = match.leg();
+    t.heading = match.setup().team;
+    ScoreboardTexts::Side side{match.playerName(), QString::number(leg.remainingBeforeTurn()), {}, {}, {}};
+    const QStringList turns = turnTexts(leg.turns());
+    side.turns = turns.mid(std::max<qsizetype>(0, turns.size() - ScoreboardWindow::kTeamTurnsShown));
+    t.sides << side;
+    t.average = averagePerDart(turns);
+    if (leg.isStarted() && !leg.isWon()) {
+        t.atTheThrow = 1;
+        t.darts = dartsOf(leg.turn());
+        if (!leg.isBust()) t.checkout = leg.checkout().value_or(QString());
+    }
+    return t;
+}
+
+ScoreboardWindow::ScoreboardWindow(MainWindow& main) : QWidget(&main, Qt::Window), m_main(main) {
+    setObjectName(QStringLiteral("ScorebordForm"));
+    setWindowTitle(QStringLiteral("Vorlentix Scorebord"));
+    // The main window decides when the program ends; an open scoreboard must not keep it alive.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The scorer's keys must stay with the main window when the board comes up.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(960, 540);
+
+    // Another kind of match is laid out anew; within a match only what changed is painted.
+    connect(&main, &MainWindow::matchKindChanged, this, qOverload<>(&QWidget::update));
+    connect(&main.duoMatch(), &DuoMatch::changed, this, &ScoreboardWindow::follow);
+    connect(&main.teamMatch(), &TeamMatch::playerChanged, this, &ScoreboardWindow::follow);
+    connect(&main.teamMatch().leg(), &TeamLeg::changed, this, &ScoreboardWindow::follow);
+}
+
+void ScoreboardWindow::follow() {
+    const ScoreboardTexts now = texts();
+    if (now == m_painted) return;
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    if (now.sides.size() != m_painted.sides.size() || now.sides.size() > l.sides.size()) return update();
+    QRegion dirty;
+    if (now.heading != m_painted.heading) dirty += l.heading;
+    for (int i = 0; i < now.sides.size(); ++i) {
+        const bool marked = now.atTheThrow == i + 1;
+        if (now.sides.at(i) != m_painted.sides.at(i) || marked != (m_painted.atTheThrow == i + 1) ||
+            now.average != m_painted.average)
+            dirty += l.sides.at(i).frame;
+    }
+    if (now.darts != m_painted.darts || now.checkout != m_painted.checkout ||
+        now.atTheThrow != m_painted.atTheThrow)
+        dirty += l.footer;
+    update(dirty);
+}
+
+void ScoreboardWindow::open() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens) {
+        if (screens.size() < 2 || screen == m_main.screen()) continue;
+        setGeometry(screen->availableGeometry());
+        showFullScreen();
+        return;
+    }
+    showNormal();
+}
+
+ScoreboardTexts ScoreboardWindow::texts() const {
+    return m_main.isDuoMatch() ? scoreboardTexts(m_main.duoMatch()) : scoreboardTexts(m_main.teamMatch());
+}
+
+QRect ScoreboardWindow::remainingBox(int side) const {
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    return l.sides.value(side - 1).remaining;
+}
+
+// Proportions of the window's height, so that the board reads the same on a television and in
+// a small window; a duo match gets two columns, a team match one with its turns beside the score.
+ScoreboardWindow::Layout ScoreboardWindow::layout(int sides) const {
+    const int w = width();
+    const int h = height();
+    const int margin = std::max(4, h / 60);
+    const auto band = [h](double from, double to) { return std::pair{int(h * from), int(h * (to - from))}; };
+    Layout l;
+    const auto [headTop, headHeight] = band(0.01, 0.12);
+    l.heading = QRect(margin, headTop, w - 2 * margin, headHeight);
+    const auto [frameTop, frameHeight] = band(0.13, 0.86);
+    const int columnWidth = (w - margin) / sides;
+    for (int i = 0; i < sides; ++i) {
+        Layout::Side s;
+        s.frame = QRect(margin + i * columnWidth, frameTop, columnWidth - margin, frameHeight);
+        const QRect inner = s.frame.adjusted(margin, margin, -margin, -margin);
+        const int nameHeight = int(h * 0.11);
+        const int restHeight = inner.height() - nameHeight;
+        s.name = QRect(inner.left(), inner.top(), inner.width(), nameHeight);
+        if (sides == 1) {
+            // The team: the score on the left, its last turns in a column on the right.
+            const int scoreWidth = inner.width() * 62 / 100;
+            const int countsHeight = restHeight * 22 / 100;
+            s.remaining = QRect(inner.left(), s.name.bottom() + 1, scoreWidth, restHeight - countsHeight);
+            s.counts = QRect(inner.left(), s.remaining.bottom() + 1, scoreWidth, countsHeight);
+            s.turns =
+                QRect(inner.left() + scoreWidth, s.name.bottom() + 1, inner.width() - scoreWidth, restHeight);
+        } else {
+            const int lineHeight = restHeight * 16 / 100;
+            s.remaining =
+                QRect(inner.left(), s.name.bottom() + 1, inner.width(), restHeight - 2 * lineHeight);
+            s.counts = QRect(inner.left(), s.remaining.bottom() + 1, inner.width(), lineHeight);
+            s.turns = QRect(inner.left(), s.counts.bottom() + 1, inner.width(), lineHeight);
+        }
+        l.sides << s;
+    }
+    const auto [footTop, footHeight] = band(0.87, 0.99);
+    l.footer = QRect(margin, footTop, w - 2 * margin, footHeight);
+    return l;
+}
+
+void ScoreboardWindow::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(event->rect(), kBackground);
+    const QColor screen = m_main.session.screenColor;
+    const QColor marked = m_main.session.dartBoxColor;
+    const ScoreboardTexts t = texts();
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+
+    // Big digits are drawn as outlines, not from the glyph cache: only the parts asked for are.
+    const auto wanted = [event](const QRect& r) { return event->region().intersects(r); };
+    p.setPen(screen);
+    if (wanted(l.heading))
+        drawFitted(p, l.heading, t.heading.isEmpty() ? windowTitle() : t.heading, Qt::AlignCenter);
+    for (int i = 0; i < t.sides.size() && i < l.sides.size(); ++i) {
+        const ScoreboardTexts::Side& side = t.sides.at(i);
+        const Layout::Side& box = l.sides.at(i);
+        if (!wanted(box.frame)) continue;
+        // The one at the throw stands out in the dart-box colour; the other stays dark.
+        const bool atTheThrow = t.atTheThrow == i + 1;
+        p.fillRect(box.frame, atTheThrow ? marked : kOtherSide);
+        const QColor text = atTheThrow ? kBackground : screen;
+        p.setPen(text);
+        drawFitted(p, box.name, atTheThrow ? QStringLiteral("\u25B6 ") + side.name : side.name,
+                   Qt::AlignCenter);
+        p.setPen(atTheThrow ? kBackground : kDigits);
+        drawScore(p, box.remaining, side.remaining, atTheThrow ? kBackground : kDigits);
+        p.setPen(text);
+        if (m_main.isDuoMatch()) {
+            const QString legs = QStringLiteral("Legs ") + side.legs;
+            drawFitted(p, box.counts,
+                       side.sets.isEmpty() ? legs : QStringLiteral("Sets %1    %2").arg(side.sets, legs),
+                       Qt::AlignCenter, 0.7);
+            drawFitted(p, box.turns,
+                       QStringLiteral("Laatste beurt ") + side.turns.value(0, QStringLiteral("-")),
+                       Qt::AlignCenter, 0.7);
+        } else {
+            drawFitted(p, box.counts, QStringLiteral("Gemiddelde ") + t.average, Qt::AlignCenter, 0.7);
+            const int line = box.turns.height() / (kTeamTurnsShown + 1);
+            drawFitted(p, QRect(box.turns.topLeft(), QSize(box.turns.width(), line)),
+                       QStringLiteral("Beurten"), Qt::AlignCenter, 0.6);
+            for (int k = 0; k < side.turns.size(); ++k)
+                drawFitted(p,
+                           QRect(box.turns.left(), box.turns.top() + (k + 1) * line, box.turns.width(), line),
+                           side.turns.at(k), Qt::AlignCenter, 0.8);
+        }
+    }
+    // Below: the darts of the turn in progress and what would finish the leg.
+    if (wanted(l.footer)) {
+        const QRect left(l.footer.left(), l.footer.top(), l.footer.width() * 2 / 5, l.footer.height());
+        const QRect right(left.right() + 1, l.footer.top(), l.footer.width() - left.width(),
+                          l.footer.height());
+        p.setPen(screen);
+        if (!t.darts.isEmpty()) {
+            const int sum =
+                std::accumulate(t.darts.begin(), t.darts.end(), 0,
+                                [](int total, const QString& dart) { return total + dart.toInt(); });
+            drawFitted(p, left,
+                       t.darts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + QString::number(sum),
+                       Qt::AlignCenter, 0.7);
+        }
+        p.setPen(marked);
+        if (!t.checkout.isEmpty())
+            drawFitted(p, right, QStringLiteral("Checkout ") + t.checkout, Qt::AlignCenter);
+    }
+    m_painted = t;
+}
+
+// Text that tall is drawn from its outlines every time, not from the glyph cache: the digits are
+// drawn once per size and colour, and a score is a row of copies. Every score of a box has the
+// size that fits three digits, so the digits keep their size from 501 down to 0.
+void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour) {
+    const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
+    const int digitWidth = QFontMetrics(font).horizontalAdvance(u'0');
+    QList<QImage>& digits =
+        m_digits[quint64(font.pixelSize()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
+    for (int d = int(digits.size()); d <= 9; ++d) {
+        QImage digit(digitWidth, box.height(), QImage::Format_ARGB32_Premultiplied);
+        digit.fill(Qt::transparent);
+        QPainter dp(&digit);
+        dp.setFont(font);
+        dp.setPen(colour);
+        dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
+        digits << digit;
+    }
+    int x = box.center().x() - digitWidth * int(score.size()) / 2;
+    for (const QChar c : score) {
+        p.drawImage(x, box.top(), digits.at(c.digitValue()));
+        x += digitWidth;
+    }
+}
+
+void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
+    m_digits.clear();
+    QWidget::resizeEvent(event);
+}
+
+void ScoreboardWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F11)
+        isFullScreen() ? showNormal() : showFullScreen();
+    else if (event->key() == Qt::Key_Escape && isFullScreen())
+        showNormal();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ScoreboardWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+} // namespace vx

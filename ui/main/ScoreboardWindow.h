@@ -1,0 +1,90 @@
+// The scoreboard for the players and the audience: a window of its own, meant for a television
+// on the wall, that shows the match in play in digits readable across a club room. It follows
+// the match model's signals and paints only when they fire; it reads no control of the main
+// window, and nothing it does changes the match.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QPainter;
+
+namespace vx {
+
+class DuoMatch;
+class MainWindow;
+class TeamMatch;
+
+// What the board shows, as text. A duo match has two sides, a team match one.
+struct ScoreboardTexts {
+    struct Side {
+        QString name;      // duo: the player; team: the number and name of the player at the board
+        QString remaining; // the score before the turn in progress
+        QString sets;      // duo sets match only
+        QString legs;      // duo only
+        QStringList turns; // duo: the last turn; team: the last turns of the leg, oldest first
+        bool operator==(const Side&) const = default;
+    };
+    QString heading; // duo: the target ("First to 3 Sets"); team: the team
+    QList<Side> sides;
+    int atTheThrow = 0; // 1-based side at the throw; 0 when nobody throws
+    QString average;    // team only: the leg's average per dart
+    QStringList darts;  // the points of the darts of the turn in progress
+    QString checkout;   // the suggestion for the one at the throw; empty when there is none
+    bool operator==(const ScoreboardTexts&) const = default;
+};
+
+ScoreboardTexts scoreboardTexts(const DuoMatch& match);
+ScoreboardTexts scoreboardTexts(const TeamMatch& match);
+
+class ScoreboardWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // The team leg shows this many of its last turns.
+    static constexpr int kTeamTurnsShown = 5;
+
+    // A window of its own (not a child of the main window's client area) that goes with `main`.
+    explicit ScoreboardWindow(MainWindow& main);
+
+    // Shows the board: full screen on a screen other than the main window's when there is one,
+    // else as a normal window.
+    void open();
+
+    ScoreboardTexts texts() const;
+    // Where the remaining score of side `side` (1-based) is drawn, in the window's pixels.
+    QRect remainingBox(int side) const;
+
+  signals:
+    void closed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct Layout {
+        QRect heading;
+        struct Side {
+            QRect frame, name, remaining, counts, turns;
+        };
+        QList<Side> sides;
+        QRect footer;
+    };
+    Layout layout(int sides) const;
+    void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
+    // Marks for repainting what differs from the board as last painted.
+    void follow();
+
+    MainWindow& m_main;
+    ScoreboardTexts m_painted;
+    // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
+    QHash<quint64, QList<QImage>> m_digits;
+};
+
+} // namespace vx
