@@ -15,32 +15,32 @@
 namespace vxfuzz {
 
 // A broken rule ends the run the way a crash does, so libFuzzer keeps the input as reproducer.
-inline void Require(bool holds, const char* rule) {
+inline void require(bool holds, const char* rule) {
     if (holds) return;
     std::fprintf(stderr, "vorlentix fuzz: rule broken: %s\n", rule);
     std::abort();
 }
 
-inline QByteArray Bytes(const uint8_t* data, size_t size) {
+inline QByteArray bytes(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
 // A folder that lasts as long as the run.
-inline QString ScratchDir() {
+inline QString scratchDir() {
     static const QTemporaryDir dir;
-    Require(dir.isValid(), "a scratch folder can be made");
+    require(dir.isValid(), "a scratch folder can be made");
     return dir.path();
 }
 
-inline QString ScratchFile(const QString& name) {
-    return ScratchDir() + u'/' + name;
+inline QString scratchFile(const QString& name) {
+    return scratchDir() + u'/' + name;
 }
 
 // The input as a whole file, for readers that open one themselves.
-inline QString WriteScratch(const QString& name, const QByteArray& bytes) {
-    const QString path = ScratchFile(name);
+inline QString writeScratch(const QString& name, const QByteArray& bytes) {
+    const QString path = scratchFile(name);
     QFile file(path);
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
             "the input can be written to a scratch file");
     return path;
 }

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-using vxfuzz::Require;
+using vxfuzz::require;
 
 namespace {
 
@@ -63,38 +63,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int dartsLeft = input.ConsumeIntegralInRange(-1, 4);
     const std::vector<uint8_t> tableBytes = input.ConsumeRemainingBytes<uint8_t>();
     const QStringList table =
-        vx::SplitLines(vx::DecodeCp1252(vxfuzz::Bytes(tableBytes.data(), tableBytes.size())));
+        vx::splitLines(vx::decodeCp1252(vxfuzz::bytes(tableBytes.data(), tableBytes.size())));
 
-    const std::optional<QString> suggestion = vx::LookupCheckout(table, remaining);
+    const std::optional<QString> suggestion = vx::lookupCheckout(table, remaining);
     if (suggestion) {
-        Require(!suggestion->contains(u','), "a suggestion ends at a comma");
+        require(!suggestion->contains(u','), "a suggestion ends at a comma");
         const bool fromEntry = std::any_of(table.begin(), table.end(), [&](const QString& entry) {
             const qsizetype comma = entry.indexOf(u',');
-            return vx::Val(QStringView(entry).left(3)) == remaining && comma >= 0 &&
+            return vx::leadingNumber(QStringView(entry).left(3)) == remaining && comma >= 0 &&
                    QStringView(entry).mid(comma + 1).startsWith(*suggestion);
         });
-        Require(fromEntry, "a suggestion comes from an entry for the score");
+        require(fromEntry, "a suggestion comes from an entry for the score");
     }
 
-    const std::optional<QString> advice = vx::CheckoutAdvice(table, remaining, dartsLeft);
+    const std::optional<QString> advice = vx::checkoutAdvice(table, remaining, dartsLeft);
     if (dartsLeft < 1) {
-        Require(!advice, "no advice without a dart in hand");
+        require(!advice, "no advice without a dart in hand");
     } else if (dartsLeft >= 3) {
-        Require(advice == suggestion, "with three darts the advice is the table's");
+        require(advice == suggestion, "with three darts the advice is the table's");
     } else {
-        Require(advice.has_value() == board.finishable(remaining, dartsLeft),
+        require(advice.has_value() == board.finishable(remaining, dartsLeft),
                 "with fewer darts there is advice exactly when a finish exists");
         if (advice) {
             const QStringList darts = advice->split(u' ', Qt::SkipEmptyParts);
-            Require(!darts.isEmpty(), "the advice names at least one dart");
+            require(!darts.isEmpty(), "the advice names at least one dart");
             int sum = 0;
             const Dart* dart = nullptr;
             for (const QString& text : darts) {
                 dart = board.find(text);
-                Require(dart != nullptr, "the advice names darts of the board");
+                require(dart != nullptr, "the advice names darts of the board");
                 sum += dart->points;
             }
-            Require(darts.size() <= dartsLeft && sum == remaining && dart->finishes,
+            require(darts.size() <= dartsLeft && sum == remaining && dart->finishes,
                     "the advice finishes the score with the darts in hand");
         }
     }

@@ -6,7 +6,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-using vxfuzz::Require;
+using vxfuzz::require;
 
 namespace {
 
@@ -25,7 +25,7 @@ QList<QStringList> ReadCsv(const QString& text) {
     while (i < n) {
         if (text[i] == u'"') {
             for (++i;; ++i) {
-                Require(i < n, "a quoted field is closed");
+                require(i < n, "a quoted field is closed");
                 if (text[i] == u'"') {
                     if (i + 1 < n && text[i + 1] == u'"') {
                         field += u'"';
@@ -39,18 +39,18 @@ QList<QStringList> ReadCsv(const QString& text) {
             }
         } else {
             while (i < n && text[i] != u';' && text[i] != u'\r' && text[i] != u'\n') {
-                Require(text[i] != u'"', "an unquoted field holds no quote");
+                require(text[i] != u'"', "an unquoted field holds no quote");
                 field += text[i++];
             }
         }
         fields.append(field);
         field.clear();
-        Require(i < n, "the last line ends with CR LF");
+        require(i < n, "the last line ends with CR LF");
         if (text[i] == u';') {
             ++i;
             continue;
         }
-        Require(text.mid(i, 2) == u"\r\n", "a line ends with CR LF");
+        require(text.mid(i, 2) == u"\r\n", "a line ends with CR LF");
         i += 2;
         lines.append(fields);
         fields.clear();
@@ -71,16 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         list.appendRow(row);
     }
 
-    const QByteArray bytes = vx::CsvBytes(list);
-    Require(bytes.startsWith("\xEF\xBB\xBF"), "the file starts with the byte-order mark");
+    const QByteArray bytes = vx::csvBytes(list);
+    require(bytes.startsWith("\xEF\xBB\xBF"), "the file starts with the byte-order mark");
     const QList<QStringList> lines = ReadCsv(QString::fromUtf8(bytes.mid(3)));
-    Require(lines.size() == list.count() + 1, "a line of headers and a line per row");
+    require(lines.size() == list.count() + 1, "a line of headers and a line per row");
     for (int column = 0; column < vx::ScoreListModel::kColumns; ++column)
-        Require(lines[0].size() == vx::ScoreListModel::kColumns &&
+        require(lines[0].size() == vx::ScoreListModel::kColumns &&
                     lines[0][column] == list.headerText(column),
                 "the first line holds the headers");
     for (int r = 0; r < list.count(); ++r)
-        Require(lines[r + 1] == QStringList(list.row(r).begin(), list.row(r).end()),
+        require(lines[r + 1] == QStringList(list.row(r).begin(), list.row(r).end()),
                 "each row reads back with the same cells");
     return 0;
 }

@@ -6,33 +6,33 @@
 #include "core/review/PageSink.h"
 #include "core/review/Reports.h"
 
-using vxfuzz::Require;
+using vxfuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = vxfuzz::Bytes(data, size);
-    const QString path = vxfuzz::WriteScratch(QStringLiteral("Help.lib"), bytes);
+    const QByteArray bytes = vxfuzz::bytes(data, size);
+    const QString path = vxfuzz::writeScratch(QStringLiteral("Help.lib"), bytes);
     QStringList lines;
-    Require(vx::ReadTextLines(path, &lines), "a file that is there can be read");
+    require(vx::readTextLines(path, &lines), "a file that is there can be read");
 
     // Every byte stands for one character and each comes back as the same byte.
-    const QString text = vx::DecodeCp1252(bytes);
+    const QString text = vx::decodeCp1252(bytes);
     QByteArray encoded;
-    Require(text.size() == bytes.size() && vx::EncodeCp1252(text, &encoded) && encoded == bytes,
+    require(text.size() == bytes.size() && vx::encodeCp1252(text, &encoded) && encoded == bytes,
             "the code page goes both ways without loss");
 
     QByteArray written;
-    Require(vx::EncodeLines(lines, &written), "every line read can be written");
+    require(vx::encodeLines(lines, &written), "every line read can be written");
     QStringList again;
-    Require(vx::ReadTextLines(vxfuzz::WriteScratch(QStringLiteral("again.lib"), written), &again) &&
+    require(vx::readTextLines(vxfuzz::writeScratch(QStringLiteral("again.lib"), written), &again) &&
                 again == lines,
             "lines written read back the same");
 
     vx::RecordingPageSink page;
     // A recording page is always delivered: what counts is what is on it.
-    static_cast<void>(vx::PrintHelpText(page, lines, {}, QString()));
+    static_cast<void>(vx::printHelpText(page, lines, {}, QString()));
     qsizetype next = 0;
     for (const vx::PageCall& call : page.calls)
         if (next < lines.size() && call.kind == vx::PageCall::Text && call.text == lines[next]) ++next;
-    Require(next == lines.size(), "every line of the help text is on the page, in order");
+    require(next == lines.size(), "every line of the help text is on the page, in order");
     return 0;
 }

@@ -5,25 +5,25 @@
 
 #include "core/files/RecoveryFile.h"
 
-using vxfuzz::Require;
+using vxfuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = vxfuzz::WriteScratch(QStringLiteral("herstel.json"), vxfuzz::Bytes(data, size));
+    const QString path = vxfuzz::writeScratch(QStringLiteral("herstel.json"), vxfuzz::bytes(data, size));
     vx::Recovery untouched;
     untouched.match = vx::TeamRecovery{QStringLiteral("onaangeroerd"), {QStringLiteral("A")}, 1, 501, {60}};
     vx::Recovery read = untouched;
-    const vx::FileResult result = vx::ReadRecovery(path, &read);
+    const vx::FileResult result = vx::readRecovery(path, &read);
     if (!result) {
-        Require(!result.error.isEmpty(), "a refused file comes with a reason");
-        Require(read == untouched, "a refused file leaves the match alone");
+        require(!result.error.isEmpty(), "a refused file comes with a reason");
+        require(read == untouched, "a refused file leaves the match alone");
         return 0;
     }
-    const QString again = vxfuzz::ScratchFile(QStringLiteral("again.json"));
-    Require(bool(vx::WriteRecovery(again, read)), "a match read can be written");
+    const QString again = vxfuzz::scratchFile(QStringLiteral("again.json"));
+    require(bool(vx::writeRecovery(again, read)), "a match read can be written");
     vx::Recovery reread;
-    const vx::FileResult rereadResult = vx::ReadRecovery(again, &reread);
+    const vx::FileResult rereadResult = vx::readRecovery(again, &reread);
     if (!rereadResult) std::fprintf(stderr, "%s\n", qPrintable(rereadResult.error));
-    Require(bool(rereadResult), "a match written can be read");
-    Require(reread == read, "a match written reads back the same");
+    require(bool(rereadResult), "a match written can be read");
+    require(reread == read, "a match written reads back the same");
     return 0;
 }

@@ -4,15 +4,15 @@
 
 #include "core/files/Settings.h"
 
-using vxfuzz::Require;
+using vxfuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString path = vxfuzz::WriteScratch(QStringLiteral("Vorlentix.ini"), vxfuzz::Bytes(data, size));
-    const std::optional<QString> footer = vx::ReadSettingsFooter(path);
+    const QString path = vxfuzz::writeScratch(QStringLiteral("Vorlentix.ini"), vxfuzz::bytes(data, size));
+    const std::optional<QString> footer = vx::readSettingsFooter(path);
     if (!footer) return 0;
-    Require(vx::IsStorableFooter(*footer), "a footer read is one that can be stored");
-    const QString again = vxfuzz::ScratchFile(QStringLiteral("again.ini"));
-    Require(vx::WriteSettings(again, *footer), "a footer read can be written");
-    Require(vx::ReadSettingsFooter(again) == footer, "a footer written reads back the same");
+    require(vx::isStorableFooter(*footer), "a footer read is one that can be stored");
+    const QString again = vxfuzz::scratchFile(QStringLiteral("again.ini"));
+    require(vx::writeSettings(again, *footer), "a footer read can be written");
+    require(vx::readSettingsFooter(again) == footer, "a footer written reads back the same");
     return 0;
 }
