@@ -36,8 +36,11 @@ fi
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
+# ccache is not needed, but where it is installed the builds share what it has compiled.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLENTIX_WERROR=$werror \
-  -DVORLENTIX_SANITIZE="${VORLENTIX_SANITIZE:-OFF}" >/dev/null
+  -DVORLENTIX_SANITIZE="${VORLENTIX_SANITIZE:-OFF}" "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j2
 
 case "$what" in

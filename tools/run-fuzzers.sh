@@ -13,8 +13,10 @@ seconds=${VORLENTIX_FUZZ_SECONDS:-60}
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVORLENTIX_FUZZ=ON -DVORLENTIX_WERROR=$werror >/dev/null
+  -DVORLENTIX_FUZZ=ON -DVORLENTIX_WERROR=$werror "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j2 --target fuzzers
 
 # The targets' scratch files on a RAM disk where there is one: the savers sync every file they
