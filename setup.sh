@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # One command for a new Debian 12 machine: installs what is missing, builds, then runs the
 # program (`./setup.sh run`) or the whole test suite (`./setup.sh test`).
+# VORLENTIX_BUILD_DIR picks the build folder (default: build); VORLENTIX_SANITIZE=ON builds
+# there with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,7 +20,9 @@ packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libg
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
           speech-dispatcher-espeak-ng
           # the Debian package and the checks of its menu entry and description
-          dpkg-dev desktop-file-utils appstream)
+          dpkg-dev desktop-file-utils appstream
+          # the fuzz targets: clang with libFuzzer and the sanitizer run-times
+          clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -34,7 +38,11 @@ fi
 
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLENTIX_WERROR=$werror >/dev/null
+# ccache is not needed, but where it is installed the builds share what it has compiled.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLENTIX_WERROR=$werror \
+  -DVORLENTIX_SANITIZE="${VORLENTIX_SANITIZE:-OFF}" "${launcher[@]}" >/dev/null
 cmake --build "$build_dir" -j2
 
 case "$what" in
