@@ -59,7 +59,7 @@ struct TeamRecovery {
     int startScore = 501;
     QList<int> turns;
 
-    bool operator==(const TeamRecovery&) const = default;
+    bool operator==(const TeamRecovery& other) const;
 };
 
 struct Recovery {
