@@ -1,12 +1,12 @@
 // Times the score list files on a list of 10,000 rows: loading into the model, loading into a
 // grid that is on screen, saving, and beside them a plain read of the same bytes into lines,
 // all in one run on one file. Also shows what the loaded rows cost in memory.
+#include "bench/BestOf.h"
 #include "core/common/Services.h"
 #include "core/files/ScoreListFiles.h"
 #include "core/files/TextFile.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTableView>
@@ -56,18 +56,6 @@ void GiveBackFreedMemory() {
 #endif
 }
 
-// Best of a few runs, in milliseconds.
-template <typename Work> double BestOf(Work&& work) {
-    double best = 1e9;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 void Figure(const char* what, double value, const char* unit, const char* goal, bool met) {
     std::printf("%-44s %9.1f %-3s  goal %-22s %s\n", what, value, unit, goal, met ? "met" : "NOT MET");
 }
@@ -102,17 +90,17 @@ int main(int argc, char** argv) {
     const double memory = ResidentMegabytes() - before;
 
     qsizetype lineCount = 0;
-    const double plainRead = BestOf([&] {
+    const double plainRead = bestOf(kRuns, [&] {
         QStringList lines;
         vx::readTextLines(path, &lines);
         lineCount = lines.size();
     });
-    const double rawSplit = BestOf([&] {
+    const double rawSplit = bestOf(kRuns, [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         lineCount = file.readAll().split('\n').size() - 1;
     });
-    const double intoModel = BestOf([&] { vx::loadDuoList(model, name); });
+    const double intoModel = bestOf(kRuns, [&] { vx::loadDuoList(model, name); });
 
     vx::ScoreListModel shown;
     QTableView grid;
@@ -120,13 +108,13 @@ int main(int argc, char** argv) {
     grid.resize(1200, 700);
     grid.show();
     QApplication::processEvents();
-    const double intoGrid = BestOf([&] {
+    const double intoGrid = bestOf(kRuns, [&] {
         vx::loadDuoList(shown, name);
         grid.viewport()->repaint();
         QApplication::processEvents();
     });
 
-    const double save = BestOf([&] { vx::saveDuoList(model, QStringLiteral("bench-save")); });
+    const double save = bestOf(kRuns, [&] { vx::saveDuoList(model, QStringLiteral("bench-save")); });
 
     std::printf("%d rows, %lld lines, %.1f MB file\n\n", model.count(), static_cast<long long>(lineCount),
                 double(QFileInfo(path).size()) / (1024.0 * 1024.0));

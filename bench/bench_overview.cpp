@@ -1,9 +1,9 @@
 // Times the player overview of a duo list of 10,000 rows (two players, names in mixed case) and
 // of a team of ten players with 1,000 rows each.
+#include "bench/BestOf.h"
 #include "core/review/PlayerOverview.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cstdio>
 
 namespace {
@@ -18,18 +18,6 @@ vx::ScoreListModel::Row MakeRow(int n, const QString& text) {
         row[k] = k - 2 < turns ? QString::number((n * 7 + k * 13) % 181) : QStringLiteral("-");
     row[27] = QStringLiteral("20.3");
     return row;
-}
-
-// Best of a few runs, in milliseconds.
-template <typename F> double BestOf(int runs, F&& work) {
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace
@@ -54,10 +42,10 @@ int main(int argc, char** argv) {
     }
 
     qsizetype players = 0;
-    const double duoMs = BestOf(5, [&] { players = vx::duoOverview(duo).size(); });
+    const double duoMs = bestOf(5, [&] { players = vx::duoOverview(duo).size(); });
     std::printf("overview of a duo list of 10,000 rows (%lld players): %.1f ms, goal < 100 ms\n",
                 static_cast<long long>(players), duoMs);
-    const double teamMs = BestOf(5, [&] { players = vx::teamOverview(team).size(); });
+    const double teamMs = bestOf(5, [&] { players = vx::teamOverview(team).size(); });
     std::printf("overview of a team of 10 x 1,000 rows (%lld players): %.1f ms, goal < 100 ms\n",
                 static_cast<long long>(players), teamMs);
     return duoMs < 100 && teamMs < 100 ? 0 : 1;

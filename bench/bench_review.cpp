@@ -1,5 +1,6 @@
 // Times the review work on large score lists: the statistics window's figures and pictures for
 // 10,000 rows, and the score list report of 1,000 rows printed to a PDF file.
+#include "bench/BestOf.h"
 #include "core/review/PageSink.h"
 #include "core/review/Reports.h"
 #include "core/review/Statistics.h"
@@ -25,18 +26,6 @@ QVector<vx::ScoreListModel::Row> makeRows(int count) {
         rows.append(row);
     }
     return rows;
-}
-
-// Best of a few runs, in milliseconds: the first run pays for font loading.
-template <typename F> double bestOf(int runs, F&& work) {
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 } // namespace
