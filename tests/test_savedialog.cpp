@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace vx;
@@ -94,6 +96,33 @@ class SaveDialogTest : public QObject {
         }
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QVERIFY(!m_main->session.scoreListChanged);
+    }
+
+    // What users run: the dialog's own exec() and the real pause, nothing replaced. An empty
+    // default pause once aborted every save right after the file was written.
+    void realDialogAndPauseFinishTheSave() {
+        SaveDialog::pause = m_savedPause;
+        m_dialogs.reset();
+        vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
+        AddRow(*m_main, "Anna");
+        QStringList percentages;
+        QTimer::singleShot(0, this, [&] {
+            auto* form = qobject_cast<SaveDialog*>(QApplication::activeModalWidget());
+            QVERIFY(form);
+            QTimer* watch = new QTimer(form);
+            connect(watch, &QTimer::timeout, form, [&, form] { percentages << form->percentLabel->text(); });
+            watch->start(100);
+            QTest::mouseClick(form->saveButton, Qt::LeftButton);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(vxtest::control<StyledButton>(*m_main, "MenuKnop(2)"), Qt::LeftButton);
+        QVERIFY(clock.elapsed() >= 3000); // 171 waits of 20 ms and one of 500 ms
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(m_home->read("Teams/Finale.lib").contains("\r\nAnna\r\n"));
+        QVERIFY(!m_main->session.scoreListChanged);
+        QVERIFY(percentages.size() > 10);
+        QCOMPARE(percentages.last(), QStringLiteral("100%"));
     }
 
     // The bar fills from its left edge in green, 340 units being the whole bar.

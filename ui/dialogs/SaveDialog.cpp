@@ -16,7 +16,8 @@
 
 namespace vx {
 
-std::function<void(double)> SaveDialog::pause = pause;
+// Qualified: inside the class scope a bare `pause` names this member, which would start empty.
+std::function<void(double)> SaveDialog::pause = vx::pause;
 
 namespace {
 
