@@ -230,19 +230,19 @@ class DuoPlayTest : public QObject, private PlaySession {
         QTest::addColumn<QStringList>("turns2");
         QTest::addColumn<QString>("average1");
         QTest::addColumn<QString>("average2");
-        QTest::newRow("Koos's only turn") << "20 ADD UNDO" << QStringList{} << QStringList{} << "0.0"
+        QTest::newRow("Koos's only turn") << "20 ADD UNDO" << QStringList{} << QStringList{} << "0"
                                           << "0";
         QTest::newRow("the turns left")
             << "T20 ADD ADD 20 ADD UNDO" << QStringList{"60"} << QStringList{"0"} << "20.0"
             << "0.0";
-        QTest::newRow("twice") << "T20 ADD ADD 20 ADD UNDO UNDO" << QStringList{} << QStringList{"0"} << "0.0"
+        QTest::newRow("twice") << "T20 ADD ADD 20 ADD UNDO UNDO" << QStringList{} << QStringList{"0"} << "0"
                                << "0.0";
         // The darts in the slots are Fred's, and Koos's turn is the one taken back.
         QTest::newRow("Fred's darts in play")
-            << "T20 ADD T20 T20 UNDO ADD" << QStringList{} << QStringList{"120"} << "0.0"
+            << "T20 ADD T20 T20 UNDO ADD" << QStringList{} << QStringList{"120"} << "0"
             << "40.0";
         QTest::newRow("Correctie, then undo")
-            << "T20 ADD T20 COR UNDO 5 ADD" << QStringList{} << QStringList{"5"} << "0.0"
+            << "T20 ADD T20 COR UNDO 5 ADD" << QStringList{} << QStringList{"5"} << "0"
             << "1.7";
         QTest::newRow("stored after undo")
             << "ADD T20 T20 T20 ADD ADD T20 T20 T20 ADD 20 ADD UNDO T20 T19 D12 ADD" << QStringList{"0", "0"}
@@ -273,6 +273,43 @@ class DuoPlayTest : public QObject, private PlaySession {
             QCOMPARE(caption(m, QStringLiteral("GemidLabel(%1)").arg(p)), averages[p]);
             if (legOver) QCOMPARE(m.scoreList.cell(p - 1, 27), averages[p]);
         }
+    }
+
+    // A player without a turn in a finished leg has the average of one who never threw, on his
+    // label and in his row, however his turns went; a turn of 0 is a turn.
+    void aLegWithoutTurnsAveragesZero_data() {
+        QTest::addColumn<QString>("script"); // legs of 40 apart, NEXT between them
+        QTest::addColumn<QString>("average1");
+        QTest::addColumn<QString>("average2");
+        QTest::newRow("Fred starts and goes out at once") << "D20 ADD NEXT D20 ADD"
+                                                          << "0"
+                                                          << "13.3";
+        QTest::newRow("Koos's only turn taken back") << "20 ADD UNDO D20 ADD"
+                                                     << "0"
+                                                     << "13.3";
+        QTest::newRow("each of Koos's turns taken back") << "20 ADD UNDO ADD 5 ADD UNDO D20 ADD"
+                                                         << "0"
+                                                         << "6.7";
+        QTest::newRow("a turn of 0 is a turn") << "ADD D20 ADD"
+                                               << "0.0"
+                                               << "13.3";
+    }
+    void aLegWithoutTurnsAveragesZero() {
+        QFETCH(QString, script);
+        QFETCH(QString, average1);
+        QFETCH(QString, average2);
+        MainWindow m;
+        StartDuoMatch(m, "Koos", "Fred", false, 3, 40, "duo");
+        for (const QString& leg : script.split(" NEXT ")) {
+            if (m.scoreList.count() > 0) click(m, "NextKnop");
+            play(m, leg);
+        }
+        QVERIFY(m.duoMatch().isLegOver());
+        const int last = m.scoreList.count() - 2;
+        QCOMPARE(QStringList({m.scoreList.cell(last, 27), m.scoreList.cell(last + 1, 27)}),
+                 QStringList({average1, average2}));
+        QCOMPARE(QStringList({caption(m, "GemidLabel(1)"), caption(m, "GemidLabel(2)")}),
+                 QStringList({average1, average2}));
     }
 
     void firstToTwoLegsAskedOnceAfterTheLegMessage_data() {
@@ -351,34 +388,57 @@ class DuoPlayTest : public QObject, private PlaySession {
         QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
     }
 
-    // First to 2 sets of three legs: the counters after every leg, the loser's legs carried
-    // into the next set, one question at the very end.
-    void firstToTwoSetsPlayedToTheEnd() {
+    // Whole matches on the panel: the legs and sets shown after every leg (every set starting
+    // at 0-0), one question at the very end, and the score list saved on Yes.
+    void wholeMatches_data() {
+        QTest::addColumn<bool>("sets");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("winners"); // of the legs in order
+        QTest::addColumn<QString>("shown");   // legs (and sets) after each leg
+        // clang-format off
+        QTest::newRow("first to 3 legs") << false << 3 << "2 1 2 1 1"
+            << "legs 0-1 | legs 1-1 | legs 1-2 | legs 2-2 | legs 3-2";
+        QTest::newRow("first to 1 set, 3-0") << true << 1 << "1 1 1"
+            << "legs 1-0 sets 0-0 | legs 2-0 sets 0-0 | legs 0-0 sets 1-0";
+        QTest::newRow("first to 2 sets, each 3-2 for Koos") << true << 2 << "2 2 1 1 1 2 1 1 2 1"
+            << "legs 0-1 sets 0-0 | legs 0-2 sets 0-0 | legs 1-2 sets 0-0 | legs 2-2 sets 0-0 | "
+               "legs 0-0 sets 1-0 | legs 0-1 sets 1-0 | legs 1-1 sets 1-0 | legs 2-1 sets 1-0 | "
+               "legs 2-2 sets 1-0 | legs 0-0 sets 2-0";
+        QTest::newRow("first to 2 sets, Koos's two legs of a lost set count for nothing")
+            << true << 2 << "1 1 2 2 2 1 1 2 2 2"
+            << "legs 1-0 sets 0-0 | legs 2-0 sets 0-0 | legs 2-1 sets 0-0 | legs 2-2 sets 0-0 | "
+               "legs 0-0 sets 0-1 | legs 1-0 sets 0-1 | legs 2-0 sets 0-1 | legs 2-1 sets 0-1 | "
+               "legs 2-2 sets 0-1 | legs 0-0 sets 0-2";
+        // clang-format on
+    }
+    void wholeMatches() {
+        QFETCH(bool, sets);
+        QFETCH(int, target);
+        QFETCH(QString, winners);
         MainWindow m;
-        StartDuoMatch(m, "Koos", "Fred", true, 2, 301, "Sets");
+        StartDuoMatch(m, "Koos", "Fred", sets, target, 301, "Finale");
         prompts->answers = {true};
-        const QList<QPair<int, Counters>> legs = {
-            {2, {"0", "1", "0", "0"}}, {2, {"0", "2", "0", "0"}}, {1, {"1", "2", "0", "0"}},
-            {1, {"2", "2", "0", "0"}}, {1, {"0", "2", "1", "0"}}, {2, {"0", "0", "1", "1"}},
-            {1, {"1", "0", "1", "1"}}, {1, {"2", "0", "1", "1"}}, {2, {"2", "1", "1", "1"}},
-            {1, {"0", "1", "2", "1"}},
-        };
-        for (int i = 0; i < legs.size(); ++i) {
+        const QStringList order = winners.split(u' ');
+        QStringList shown;
+        for (int i = 0; i < order.size(); ++i) {
             if (i > 0) click(m, "NextKnop");
-            playLeg(m, legs[i].first);
-            QCOMPARE(counters(m), legs[i].second);
-            const bool last = i == legs.size() - 1;
+            playLeg(m, order[i].toInt());
+            const Counters c = counters(m);
+            shown << "legs " + c.legs1 + '-' + c.legs2 +
+                         (sets ? " sets " + c.sets1 + '-' + c.sets2 : QString());
+            const bool last = i == order.size() - 1;
             QCOMPARE(prompts->seen.size(), i + 1 + (last ? 1 : 0));
         }
-        QCOMPARE(prompts->seen.last().text, winnerQuestion("Koos "));
-        QCOMPARE(m.duoMatch().setsWon(1), 2);
-        QCOMPARE(m.duoMatch().legsWon(2), 1);
+        QTEST(shown.join(" | "), "shown");
+        QCOMPARE(m.duoMatch().winner(), order.last().toInt());
+        QCOMPARE(prompts->seen.last().text, winnerQuestion(order.last() == "1" ? "Koos " : "Fred "));
         QCOMPARE(dialogsShown, QStringList{"DuoForm"});
-        QCOMPARE(m.scoreList.count(), 20);
-        QByteArray file = home->read("Teams/Sets.lib");
-        QCOMPARE(file.count("\r\n"), 3 + 20 * 29);
+        QCOMPARE(m.scoreList.count(), 2 * order.size());
+        const QByteArray file = home->read("Teams/Finale.lib");
+        QCOMPARE(file.count("\r\n"), 3 + 2 * order.size() * 29);
         QVERIFY(file.startsWith("Vorlentix scorelijst\r\nDuomatch\r\n----------------------------\r\n"
-                                "Koos\r\n-\r\n0\r\n0\r\n-\r\n"));
+                                "Koos\r\n" +
+                                QByteArray(order.first() == "1" ? "v" : "-") + "\r\n"));
     }
 
     void aLegOfMoreThan25TurnsIsToldOnce_data() {

@@ -297,6 +297,19 @@ class DuoSetupDialogTest : public QObject {
             << "3"
             << "501"
             << "Naam Speler 1 bevat een teken dat niet in de scorelijst kan worden bewaard.";
+        const QString same = QStringLiteral(
+            "Naam Speler 2 is gelijk aan Naam Speler 1. Elke speler heeft een eigen naam nodig, anders zijn "
+            "de twee spelers in de statistieken en het overzicht niet uit elkaar te houden.");
+        QTest::newRow("the same name twice") << "Koos"
+                                             << "Koos"
+                                             << "Paar"
+                                             << "3"
+                                             << "501" << same;
+        QTest::newRow("names apart only in case") << "Zoë de Vries"
+                                                  << "ZOË DE vries"
+                                                  << "Paar"
+                                                  << "3"
+                                                  << "501" << same;
         QTest::newRow("file with separator") << "Koos"
                                              << "Fred"
                                              << "../Paar"

@@ -213,11 +213,11 @@ class MatchTest : public QObject {
             << 501 << "T20 T19 add 5 add D10 add undo" << "" << "384 [117] 39.0 +0 | 496 [5] 1.7 +0 | at 2";
         QTest::newRow("undo per player, the throw stays")
             << 501 << "T20 T19 add 5 add D10 add undo undo2 undo2" << ""
-            << "384 [117] 39.0 +0 | 501 [] 0.0 +0 | at 2";
+            << "384 [117] 39.0 +0 | 501 [] 0 +0 | at 2";
         QTest::newRow("undo mid-turn keeps the darts of the one at the throw")
-            << 501 << "20 add T20 undo" << "" << "501 [] 0.0 +0 | 501 [] 0 +60 | at 2";
+            << 501 << "20 add T20 undo" << "" << "501 [] 0 +0 | 501 [] 0 +60 | at 2";
         QTest::newRow("undone to no turns, no stale average")
-            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0.0 +0 | 0 [40] 13.3 +0 | at 1";
+            << 40 << "20 add undo D20 add" << "leg2" << "40 [] 0 +0 | 0 [40] 13.3 +0 | at 1";
         QTest::newRow("a finished leg: no undo, booking or dart")
             << 60 << "T20 add undo undo1 undo2 add 20" << "leg1 refused"
             << "0 [60] 20.0 +0 | 60 [] 0 +0 co 20 D20 | at 2";
@@ -239,50 +239,66 @@ class MatchTest : public QObject {
         QTEST(describe(m), "after");
     }
 
+    // Whole matches, leg by leg: what the leg's booking said and the counters after it
+    // ("legs 1-legs 2", in a sets match "/sets 1-sets 2"), the starter alternating throughout.
     void duoMatch_data() {
         QTest::addColumn<bool>("sets");
         QTest::addColumn<int>("target");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("told");
-        QTest::addColumn<QString>("after");
-        const QString lost = "win1 next win1 next win2 next win2 next win2";
-        const QString lostTold = "leg1 starts2 leg1 starts1 leg2 starts2 leg2 starts1 set2";
-        const QString won = lost + " next win2 next win2 next win1";
-        const QString wonTold = lostTold + " starts2 leg2 starts1 leg2 starts2 set1";
+        QTest::addColumn<QString>("winners"); // of the legs in order
+        QTest::addColumn<QString>("legs");    // after each leg
         // clang-format off
-        QTest::newRow("first to 2 legs, the starter alternating")
-            << false << 2 << "win1 next win2 next win1 next" << "leg1 starts2 leg2 starts1 match1 no next"
-            << "legs 2-1 sets 0-0 winner 1";
-        QTest::newRow("a set lost 2-3, the loser's legs carry on")
-            << true << 2 << lost << lostTold << "legs 2-0 sets 0-1 winner 0";
-        QTest::newRow("the next set won 3-2 on them")
-            << true << 2 << won << wonTold << "legs 0-2 sets 1-1 winner 0";
-        QTest::newRow("decided: no further leg, dart, booking or undo")
-            << true << 2 << won + " next win2 next T20 add undo"
-            << wonTold + " starts1 match2 no next refused" << "legs 0-0 sets 1-2 winner 2";
+        QTest::newRow("first to 1 leg") << false << 1 << "2" << "match 0-1";
+        QTest::newRow("first to 2 legs, 2-1")
+            << false << 2 << "1 2 1" << "leg 1-0 | leg 1-1 | match 2-1";
+        QTest::newRow("legs: no sets, however many legs")
+            << false << 4 << "1 1 1 2 2 2 1" << "leg 1-0 | leg 2-0 | leg 3-0 | leg 3-1 | leg 3-2 | leg 3-3 | match 4-3";
+        QTest::newRow("first to 1 set, 3-0")
+            << true << 1 << "1 1 1" << "leg 1-0/0-0 | leg 2-0/0-0 | match 0-0/1-0";
+        // The loser of a set 2-3 starts the next at 0: one leg does not win him that set.
+        QTest::newRow("a set lost 2-3, the next one starts 0-0")
+            << true << 2 << "1 1 2 2 2 1 2 2 2"
+            << "leg 1-0/0-0 | leg 2-0/0-0 | leg 2-1/0-0 | leg 2-2/0-0 | set 0-0/0-1 | "
+               "leg 1-0/0-1 | leg 1-1/0-1 | leg 1-2/0-1 | match 0-0/0-2";
+        QTest::newRow("sets 3-0, 2-3, 3-0")
+            << true << 2 << "1 1 1 2 1 2 1 2 1 1 1"
+            << "leg 1-0/0-0 | leg 2-0/0-0 | set 0-0/1-0 | leg 0-1/1-0 | leg 1-1/1-0 | "
+               "leg 1-2/1-0 | leg 2-2/1-0 | set 0-0/1-1 | leg 1-0/1-1 | leg 2-0/1-1 | match 0-0/2-1";
+        QTest::newRow("every set 3-2, the last one deciding")
+            << true << 2 << "2 2 1 1 1 1 1 2 2 2 2 1 2 1 1"
+            << "leg 0-1/0-0 | leg 0-2/0-0 | leg 1-2/0-0 | leg 2-2/0-0 | set 0-0/1-0 | "
+               "leg 1-0/1-0 | leg 2-0/1-0 | leg 2-1/1-0 | leg 2-2/1-0 | set 0-0/1-1 | "
+               "leg 0-1/1-1 | leg 1-1/1-1 | leg 1-2/1-1 | leg 2-2/1-1 | match 0-0/2-1";
         // clang-format on
     }
     void duoMatch() {
         QFETCH(bool, sets);
         QFETCH(int, target);
-        QFETCH(QString, script);
+        QFETCH(QString, winners);
         DuoMatch m;
         m.start(setup(60, sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, target));
         QSignalSpy legsWon(&m, &DuoMatch::legWon), setsWon(&m, &DuoMatch::setWon),
             won(&m, &DuoMatch::matchWon);
-        const QString told = playDuo(m, script);
-        QTEST(told, "told");
+        QStringList legs;
+        const QStringList order = winners.split(u' ');
+        for (int i = 0; i < order.size(); ++i) {
+            if (i > 0) QCOMPARE(playDuo(m, "next"), QStringLiteral("starts%1").arg(i % 2 + 1));
+            const QString told = playDuo(m, "win" + order[i]);
+            QCOMPARE(told.right(1), order[i]);
+            QString counters = QStringLiteral("%1-%2").arg(m.legsWon(1)).arg(m.legsWon(2));
+            if (sets) counters += QStringLiteral("/%1-%2").arg(m.setsWon(1)).arg(m.setsWon(2));
+            legs << told.chopped(1) + ' ' + counters;
+        }
+        QTEST(legs.join(" | "), "legs");
         // The signals say what the answers said.
-        QCOMPARE(legsWon.size(), told.count(QRegularExpression("(leg|set|match)\\d")));
+        QCOMPARE(legsWon.size(), order.size());
         QCOMPARE(setsWon.size(), m.setsWon(1) + m.setsWon(2));
-        QCOMPARE(won.size() ? won.first().first().toInt() : 0, m.winner());
-        QTEST(QStringLiteral("legs %1-%2 sets %3-%4 winner %5")
-                  .arg(m.legsWon(1))
-                  .arg(m.legsWon(2))
-                  .arg(m.setsWon(1))
-                  .arg(m.setsWon(2))
-                  .arg(m.winner()),
-              "after");
+        QCOMPARE(won.size(), 1);
+        QCOMPARE(won.first().first().toInt(), order.last().toInt());
+        QCOMPARE(m.winner(), order.last().toInt());
+        // Decided: no further leg, dart, booking or undo.
+        const QString before = describe(m);
+        QCOMPARE(playDuo(m, "next T20 add undo undo1 undo2"), QStringLiteral("no next refused"));
+        QCOMPARE(describe(m), before);
     }
 
     // A match put back from what a recovery file keeps stands exactly where the played one
@@ -299,8 +315,10 @@ class MatchTest : public QObject {
         QTest::newRow("player 2 to throw after a 0") << false << 60 << "add" << "20 add T20 add";
         QTest::newRow("leg won, next leg to start") << false << 60 << "win1" << "next win2 next win2";
         QTest::newRow("the match decided") << false << 60 << "win1 next win1 next win1" << "next T20 add";
-        QTest::newRow("a set won, the loser's legs carry on")
+        QTest::newRow("a set just won")
             << true << 60 << "win1 next win1 next win2 next win1" << "next win2 next win2 next win2";
+        QTest::newRow("in the set after one") << true << 60 << "win1 next win1 next win2 next win1 next win2 next 20 add"
+                                              << "win1 next win1";
         // clang-format on
     }
     void restore() {
@@ -336,6 +354,45 @@ class MatchTest : public QObject {
         QCOMPARE(state(back), state(played));
         QCOMPARE(playDuo(back, then), playDuo(played, then));
         QCOMPARE(state(back), state(played));
+    }
+
+    // Files of a copy that let the loser's legs of a set count on: one written right after the
+    // set was won starts the next set at 0-0; one of a leg in play keeps its counters.
+    void restoreLegsOfAnEarlierCopy_data() {
+        QTest::addColumn<QList<int>>("turns1"); // player 2 has one turn of 0
+        QTest::addColumn<QList<int>>("legsWon");
+        QTest::addColumn<int>("setsWon1");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("counters"); // legs/sets after the restore | after `then`
+        // clang-format off
+        QTest::newRow("the set just won") << QList<int>{60} << QList<int>{0, 2} << 1 << "next win2"
+                                          << "0-0/1-0 | 0-1/1-0";
+        QTest::newRow("the match just won") << QList<int>{60} << QList<int>{0, 2} << 2 << "next"
+                                            << "0-0/2-0 | 0-0/2-0";
+        QTest::newRow("a leg in play") << QList<int>{20} << QList<int>{0, 2} << 1 << "win2"
+                                       << "0-2/1-0 | 0-0/1-1";
+        QTest::newRow("a leg won within the set") << QList<int>{60} << QList<int>{1, 2} << 0 << "next win2"
+                                                  << "1-2/0-0 | 0-0/0-1";
+        // clang-format on
+    }
+    void restoreLegsOfAnEarlierCopy() {
+        QFETCH(QList<int>, turns1);
+        QFETCH(QList<int>, legsWon);
+        QFETCH(int, setsWon1);
+        QFETCH(QString, then);
+        DuoMatch m;
+        m.restore(setup(60, DuoSetup::Kind::Sets, 2), {turns1, {0}}, {true, true}, {legsWon[0], legsWon[1]},
+                  {setsWon1, 0}, 2, 1);
+        const auto counters = [&m] {
+            return QStringLiteral("%1-%2/%3-%4")
+                .arg(m.legsWon(1))
+                .arg(m.legsWon(2))
+                .arg(m.setsWon(1))
+                .arg(m.setsWon(2));
+        };
+        const QString restored = counters();
+        playDuo(m, then);
+        QTEST(restored + " | " + counters(), "counters");
     }
 
     void restoreTeam_data() {

@@ -41,6 +41,20 @@ class StartUpTest : public QObject {
             << "Vorlentix: Unknown language 'de' after '--lang'; use en or nl.\n" + usage;
         QTest::newRow("--lang in capitals") << QStringList{"--lang=EN", "--version"} << 2 << ""
                                             << "Vorlentix: Unknown language 'EN'(.*\n)" + usage;
+        // Words that are no option would reach the application object, which has no display here.
+        const QString stray = QStringLiteral("Vorlentix: Unexpected argument '%1'.\n") + usage;
+        QTest::newRow("a stray word") << QStringList{"extra"} << 2 << "" << stray.arg("extra");
+        QTest::newRow("--version and a word")
+            << QStringList{"--version", "extra"} << 2 << "" << stray.arg("extra");
+        QTest::newRow("--help and a word") << QStringList{"-h", "extra"} << 2 << "" << stray.arg("extra");
+        QTest::newRow("a word after --home DIR")
+            << QStringList{"--home", "/tmp/x", "extra", "twee"} << 2 << "" << stray.arg("extra");
+        QTest::newRow("an empty word") << QStringList{""} << 2 << "" << stray.arg("");
+        QTest::newRow("an option after --")
+            << QStringList{"--", "--version"} << 2 << "" << stray.arg("--version");
+        QTest::newRow("the value of Qt's option is no stray word")
+            << QStringList{"-platform", "offscreen", "--version"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
+            << "";
         QTest::newRow("--lang without its language") << QStringList{"--lang"} << 2 << ""
                                                      << "Vorlentix: Missing value after '--lang'.\n" + usage;
     }

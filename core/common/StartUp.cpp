@@ -79,11 +79,17 @@ StartOptions readCommandLine(const QStringList& arguments) {
         QStringLiteral("Usage: %1 [--home DIR] [--lang en|nl] [--help] [--version]\n").arg(program);
     StartOptions options;
     const bool parsed = parser.parse(arguments);
+    // The program takes no words of its own; a stray one would reach the application object,
+    // which without a display ends the program before anything can be said.
+    const QStringList stray = parsed ? parser.positionalArguments() : QStringList();
     if (parsed && parser.isSet(lang)) options.language = languageFromCode(parser.value(lang));
-    if (!parsed || (parser.isSet(lang) && !options.language)) {
-        const QString why = parsed ? QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.")
-                                         .arg(parser.value(lang))
-                                   : parser.errorText();
+    if (!parsed || !stray.isEmpty() || (parser.isSet(lang) && !options.language)) {
+        QString why = parser.errorText();
+        if (parsed && !stray.isEmpty())
+            why = QStringLiteral("Unexpected argument '%1'.").arg(stray.first());
+        else if (parsed)
+            why =
+                QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.").arg(parser.value(lang));
         QTextStream(stderr) << program << ": " << why << '\n' << usage;
         options.run = false;
         options.exitCode = 2;

@@ -11,14 +11,15 @@ namespace vx {
 
 struct StartOptions {
     bool run = true;                  // false: the program ends at once with exitCode
-    int exitCode = 0;                 // 0 after --help or --version, 2 after a wrong option
+    int exitCode = 0;                 // 0 after --help or --version, 2 after a wrong option or word
     QString homeDir;                  // --home, empty when not given
     std::optional<Language> language; // --lang, for this run only
 };
 
 // Reads the program's options from `arguments` (the program's name first). --help and --version
-// print to stdout, a wrong option a short usage to stderr; none of them needs a display, so they
-// answer on a terminal without one. Qt's own options (-platform, -style, ...) pass untouched.
+// print to stdout, a wrong option or a word that is no option a short usage to stderr; none of them needs a
+// display, so they answer on a terminal without one. Qt's own options (-platform, -style, ...) pass
+// untouched.
 StartOptions readCommandLine(const QStringList& arguments);
 
 // Loads Qt's Dutch translation, so its file dialog and standard buttons speak Dutch like the

@@ -4,10 +4,48 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
+
+#include <optional>
 
 namespace vx {
 
 namespace {
+
+// Where the decimal separator ('.' or ',') of a number sits, -1 for a whole number; nothing
+// for a cell that is not a number: an optional minus, digits, and at most one separator with
+// digits on both sides.
+std::optional<qsizetype> NumberSeparatorAt(QStringView cell) {
+    const qsizetype start = cell.startsWith(u'-') ? 1 : 0;
+    qsizetype separator = -1;
+    for (qsizetype i = start; i < cell.size(); ++i) {
+        const QChar c = cell[i];
+        if (c >= u'0' && c <= u'9') continue;
+        if ((c != u'.' && c != u',') || separator >= 0 || i == start || i + 1 == cell.size())
+            return std::nullopt;
+        separator = i;
+    }
+    if (cell.size() == start) return std::nullopt;
+    return separator;
+}
+
+// A cell as the spreadsheet should take it. Averages keep the separator of the locale they
+// were played under, so a list holds both "55.7" and "55,7"; a spreadsheet reads only the one
+// of its own locale as a number (a Dutch one takes "16.7" for a date). Text that starts like
+// a formula would be run as one, so it is marked as text; the "-" of an unused cell is no
+// formula and stays as it is.
+QString SpreadsheetCell(const QString& cell, bool mayBeNumber, const QString& decimalPoint) {
+    if (mayBeNumber) {
+        if (const std::optional<qsizetype> separator = NumberSeparatorAt(cell)) {
+            if (*separator < 0) return cell;
+            return cell.left(*separator) + decimalPoint + cell.mid(*separator + 1);
+        }
+    }
+    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+    if (!cell.isEmpty() && kFormulaStarts.contains(cell[0]) && cell != QStringLiteral("-"))
+        return QStringLiteral("'") + cell;
+    return cell;
+}
 
 void AppendField(QString& out, const QString& field) {
     const bool quoted =
@@ -35,10 +73,15 @@ template <typename CellOf> void AppendLine(QString& out, CellOf cellOf) {
 } // namespace
 
 QByteArray csvBytes(const ScoreListModel& list) {
+    const QString decimalPoint = QLocale().decimalPoint();
     QString text;
-    AppendLine(text, [&](int column) { return list.headerText(column); });
+    AppendLine(text,
+               [&](int column) { return SpreadsheetCell(list.headerText(column), false, decimalPoint); });
+    // The first cell is a name or a time stamp, text even when it looks like a number.
     for (int r = 0; r < list.count(); ++r)
-        AppendLine(text, [&](int column) { return list.cell(r, column); });
+        AppendLine(text, [&](int column) {
+            return SpreadsheetCell(list.cell(r, column), column > 0, decimalPoint);
+        });
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 

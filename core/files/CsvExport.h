@@ -11,8 +11,11 @@
 namespace vx {
 
 // The whole file: first the headers of all 28 columns as the grid shows them, then one line
-// per row with its 28 cells as they stand. A field holding ";", a quote, a CR or an LF is put
-// between quotes with its quotes doubled; every other field is written as it is.
+// per row with its 28 cells. A number after the first column (digits, an optional minus, one
+// '.' or ',' between digits) is written with the decimal separator of the default locale
+// at the time of the export, whichever one the cell holds. A text that begins with '=', '+',
+// '-', '@', a tab or a CR gets a leading "'", except the lone "-" of an unused cell. A field
+// holding ";", a quote, a CR or an LF is then put between quotes with its quotes doubled.
 QByteArray csvBytes(const ScoreListModel& list);
 
 // Writes csvBytes to `path`. The file is written whole under another name and only then put in

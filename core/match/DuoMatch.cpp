@@ -84,7 +84,9 @@ DuoMatch::BookResult DuoMatch::countLeg(int player) {
         if (p.legs != m_setup.target) return BookResult::LegWon;
     } else {
         if (p.legs != kLegsPerSet) return BookResult::LegWon;
-        p.legs = 0;
+        // Every set starts at 0-0: legs the loser took in this set count for nothing in the next.
+        for (Player& each : m_players)
+            each.legs = 0;
         ++p.sets;
         if (p.sets != m_setup.target) return BookResult::SetWon;
     }
@@ -111,6 +113,10 @@ void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& t
         const int won = setup.kind == DuoSetup::Kind::Sets ? player.sets : player.legs;
         if (won == setup.target) m_winner = p;
     }
+    // A file written just after a set was won by a copy that let the loser's legs count on still
+    // holds them; the winner's legs at 0 beside a won leg can only mean a set just ended.
+    if (m_legWinner != 0 && setup.kind == DuoSetup::Kind::Sets && at(m_legWinner).legs == 0)
+        at(3 - m_legWinner).legs = 0;
     m_turn.clear();
     m_atTheThrow = atTheThrow;
     m_starter = starter;
@@ -140,7 +146,8 @@ bool DuoMatch::undoLastTurn(int player) {
 
 QString DuoMatch::average(int player) const {
     const Player& p = m_players.at(index(player));
-    return p.booked ? averagePerDart(turnTexts(p.turns)) : QStringLiteral("0");
+    // No turn in the leg reads "0" however it came about, on the label and in the score list.
+    return p.turns.isEmpty() ? QStringLiteral("0") : averagePerDart(turnTexts(p.turns));
 }
 
 std::optional<QString> DuoMatch::checkout(int player) const {

@@ -83,7 +83,9 @@ class DuoMatch : public QObject {
     // The match as it stood after a booked turn, from what a recovery file keeps: the setup,
     // each player's turns of the leg in play and whether they booked any (see hasBooked), legs
     // and sets won, who is at the throw and who started. A player whose turns reach the start
-    // score has won the leg. No turn in progress. Emits only changed(): nothing was played.
+    // score has won the leg. No turn in progress. When that leg ended a set (the winner's legs
+    // at 0 in a sets match), the other player's legs are 0 too, whatever the file kept. Emits
+    // only changed(): nothing was played.
     void restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
                  const std::array<bool, 2>& booked, const std::array<int, 2>& legsWon,
                  const std::array<int, 2>& setsWon, int atTheThrow, int starter);
@@ -108,10 +110,11 @@ class DuoMatch : public QObject {
     int remaining(int player) const { return m_players.at(index(player)).remaining; }
     const QList<int>& turns(int player) const { return m_players.at(index(player)).turns; }
     // The average per dart of the player's turns in the leg, "#0.0" with the user's decimal
-    // separator; "0" until the player books a first turn in the leg. A player whose turns are
-    // all taken back shows what an empty list averages, "0.0".
+    // separator; "0" while the player has no turn in the leg, also when every turn was taken
+    // back: the label and the score list row then read the same as before a first turn.
     QString average(int player) const;
-    // Whether the player booked a turn in the leg, also one taken back since.
+    // Whether the player booked a turn in the leg, also one taken back since. The average no
+    // longer depends on it; the recovery file still keeps it.
     bool hasBooked(int player) const { return m_players.at(index(player)).booked; }
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
@@ -120,8 +123,8 @@ class DuoMatch : public QObject {
     // darts left in that turn (see checkoutAdvice); nothing when there is none.
     std::optional<QString> checkout(int player) const;
 
-    // Legs won; in a sets match the legs won in the current set. Only the set winner's legs go
-    // back to 0: the loser's legs of that set count on in the next one.
+    // Legs won; in a sets match the legs won in the current set. Every set starts at 0-0: when a
+    // set is won both players' legs go back to 0.
     int legsWon(int player) const { return m_players.at(index(player)).legs; }
     int setsWon(int player) const { return m_players.at(index(player)).sets; }
 

@@ -95,6 +95,16 @@ FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badR
                     "vx::MatchSetup", "%1 bevat een teken dat niet in de scorelijst kan worden bewaard.")
                     .arg(RowName(i + 1)));
     }
+    // The statistics and the overview gather a player's rows by name without case, and the
+    // winner is told by name: two players of one name could not be told apart.
+    *badRow = 2;
+    if (name1.compare(name2, Qt::CaseInsensitive) == 0)
+        return FileResult::failure(
+            QCoreApplication::translate("vx::MatchSetup",
+                                        "%1 is gelijk aan %2. Elke speler heeft een eigen naam nodig, anders "
+                                        "zijn de twee spelers in de statistieken en het overzicht niet uit "
+                                        "elkaar te houden.")
+                .arg(RowName(2), RowName(1)));
     *badRow = 0;
     return FileResult::success();
 }

@@ -34,7 +34,9 @@ FileResult checkTarget(const QString& text, int* target);
 FileResult checkTeamPlayers(const QStringList& names, int* badRow);
 
 // The duo players' names are stored in every row of the match's score list: neither may be
-// blank and both must fit the one-byte character set of the files. `badRow` receives 1 or 2.
+// blank, both must fit the one-byte character set of the files, and they must differ in more
+// than case, as the statistics and the overview tell players apart by name without case.
+// `badRow` receives 1 or 2.
 FileResult checkDuoPlayers(const QString& name1, const QString& name2, int* badRow);
 
 } // namespace vx
