@@ -580,6 +580,10 @@ of the players.</translation>
         <source>%1 bevat een teken dat niet in de scorelijst kan worden bewaard.</source>
         <translation>%1 holds a character the score list cannot keep.</translation>
     </message>
+    <message>
+        <source>%1 is gelijk aan %2. Elke speler heeft een eigen naam nodig, anders zijn de twee spelers in de statistieken en het overzicht niet uit elkaar te houden.</source>
+        <translation>%1 is the same as %2. Every player needs a name of their own, or the two players cannot be told apart in the statistics and the overview.</translation>
+    </message>
 </context>
 <context>
     <name>vx::MenuStrip</name>
