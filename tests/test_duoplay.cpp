@@ -49,16 +49,11 @@ void playLeg(MainWindow& m, int winner) {
 
 struct Counters {
     QString legs1, legs2, sets1, sets2;
-    bool operator==(const Counters&) const = default;
 };
 
 Counters counters(MainWindow& m) {
     return {caption(m, "LegsLabel(1)"), caption(m, "LegsLabel(2)"), caption(m, "SetsLabel(1)"),
             caption(m, "SetsLabel(2)")};
-}
-
-char* toString(const Counters& c) {
-    return QTest::toString(QStringLiteral("legs %1-%2 sets %3-%4").arg(c.legs1, c.legs2, c.sets1, c.sets2));
 }
 
 } // namespace
