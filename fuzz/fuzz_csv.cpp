@@ -60,9 +60,9 @@ QList<QStringList> ReadCsv(const QString& text) {
     return lines;
 }
 
-bool IsNumber(QStringView text) {
+bool IsNumber(const QString& text) {
     static const QRegularExpression kNumber(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
-    return kNumber.matchView(text).hasMatch();
+    return kNumber.match(text).hasMatch();
 }
 
 bool StartsFormula(const QString& cell) {
