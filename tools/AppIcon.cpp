@@ -119,7 +119,10 @@ QPainterPath Wedge(double inner, double outer, double startDegrees, double spanD
     QPainterPath path;
     path.arcMoveTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), startDegrees);
     path.arcTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), startDegrees, spanDegrees);
-    path.arcTo(QRectF(-inner, -inner, 2 * inner, 2 * inner), startDegrees + spanDegrees, -spanDegrees);
+    if (inner > 0)
+        path.arcTo(QRectF(-inner, -inner, 2 * inner, 2 * inner), startDegrees + spanDegrees, -spanDegrees);
+    else
+        path.lineTo(0, 0);
     path.closeSubpath();
     return path;
 }
