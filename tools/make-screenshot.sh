@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the README's screenshot, docs/screenshot.png: the built program on a virtual screen,
 # a duo match opened through the start and setup dialogs and a few turns typed on the keyboard,
-# the main window captured. Needs xvfb, xdotool and imagemagick.
+# the main window captured. Needs xvfb, x11-utils, xdotool and imagemagick.
 #   tools/make-screenshot.sh [build folder]        (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -41,18 +41,24 @@ type_keys() {
 start=$(window Vorlentix)
 sleep 1
 click "$start" 5610 3120 # Open, with Duo Match chosen
+sleep 2
+main=$(xdotool search --sync --onlyvisible --name '^Vorlentix$' | tail -1)
+# The second menu button below the score list opens the duo setup.
+xdotool mousemove --window "$main" 84 580 click 1
 setup=$(window "Duo Match")
 sleep 1
 click "$setup" 180 780 # the first player's name
+xdotool key ctrl+a
 type_keys "Anna"
 click "$setup" 180 1200
+xdotool key ctrl+a
 type_keys "Bram"
 click "$setup" 180 240 # the file name
+xdotool key ctrl+a
 type_keys "clubavond"
 click "$setup" 5430 2910 # Ok
 sleep 2
-main=$(xdotool search --sync --onlyvisible --name "Vorlentix" | tail -1)
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool windowfocus "$main"
 for turn in "T20 T20 T20" "20 T19 5" "T20 19 T20" "T19 T19 D12"; do
   for dart in $turn; do type_keys "$dart "; done
   xdotool key Return
