@@ -14,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlentix"));
     QApplication::setOrganizationName(QStringLiteral("Vorlentix"));
     QApplication::setApplicationVersion(QStringLiteral(VORLENTIX_VERSION));
+    // On Wayland the window finds its menu entry, and so its icon, by this name.
+    QApplication::setDesktopFileName(QStringLiteral("org.vorlentix.Vorlentix"));
 
     // Read before the application object connects to a display, which --help, --version and a
     // mistyped option must not need.

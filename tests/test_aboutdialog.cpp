@@ -1,5 +1,6 @@
 // The about window: the version, size and date of the program file, what it says when that file
-// cannot be read, its ruled background and its button.
+// cannot be read, the licence, its ruled background and its button.
+#include "core/common/StartUp.h"
 #include "testsupport.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/widgets/StyledButton.h"
@@ -17,7 +18,34 @@ using namespace vx;
 class AboutDialogTest : public QObject {
     Q_OBJECT
   private slots:
-    void cleanup() { AboutDialog::executableFile.clear(); }
+    void cleanup() {
+        AboutDialog::executableFile.clear();
+        applyLanguage(Language::Dutch);
+    }
+
+    // The terms sit last among the credits, above the version and the date, in the language in
+    // force, and the text with its extra line still fits the label without being cut off.
+    void licenceAmongTheCredits_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("licence");
+        QTest::newRow("Dutch") << Language::Dutch << "Vrije software: GNU GPL versie 3 of later";
+        QTest::newRow("English") << Language::English << "Free software: GNU GPL version 3 or later";
+    }
+    void licenceAmongTheCredits() {
+        QFETCH(Language, language);
+        QFETCH(QString, licence);
+        applyLanguage(language);
+        AboutDialog form;
+        const QStringList lines = form.infoLabel->text().split(u'\n');
+        QCOMPARE(lines.indexOf(licence), 3);
+        QCOMPARE(lines.value(4), QString());
+        QCOMPARE(lines.size(), 7);
+        const QRect needed = form.infoLabel->fontMetrics().boundingRect(
+            QRect(0, 0, form.infoLabel->width(), 10000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+            form.infoLabel->text());
+        QVERIFY2(needed.height() <= form.infoLabel->height(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(needed.height()).arg(form.infoLabel->height())));
+    }
 
     void sizeAndDateOfAKnownFile_data() {
         QTest::addColumn<int>("size");

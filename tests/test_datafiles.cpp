@@ -345,11 +345,11 @@ class DataFilesTest : public QObject {
             }
     }
 
-    // The icon of the desktop menu: round on a clear background, and the smaller PNGs the same
-    // drawing as the largest.
+    // The icon of the desktop menu: round on a clear background, and from 48 pixels on the
+    // smaller PNGs the same drawing as the largest.
     void appIcon_data() {
         QTest::addColumn<int>("size");
-        for (int size : {48, 128, 256})
+        for (int size : {48, 64, 128, 256})
             QTest::addRow("%d px", size) << size;
     }
     void appIcon() {
@@ -375,6 +375,54 @@ class DataFilesTest : public QObject {
             }
         QVERIFY2(difference / (4.0 * size * size) < 5,
                  qPrintable(QString::number(difference / (4.0 * size * size))));
+    }
+
+    // Below 48 pixels the large drawing scaled down is a greyish blur; the small icon must still
+    // read as a board: a red bull in the middle, clear corners, and broad fields of the board's
+    // red, green, cream and black, each of them several pixels, on a drawing of strong contrast.
+    void smallAppIcon_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32})
+            QTest::addRow("%d px", size) << size;
+    }
+    void smallAppIcon() {
+        QFETCH(int, size);
+        const QImage image = QImage(QStringLiteral(VX_SOURCE_DATA_DIR "/icons/vorlentix-%1.png").arg(size))
+                                 .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(size, size));
+        const int last = size - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        const QColor middle = image.pixelColor(size / 2 - 1, size / 2);
+        QVERIFY2(middle.red() > 150 && middle.green() < 90 && middle.blue() < 90, qPrintable(middle.name()));
+
+        const auto near = [](QRgb pixel, QColor colour) {
+            return qAlpha(pixel) == 255 && std::abs(qRed(pixel) - colour.red()) < 40 &&
+                   std::abs(qGreen(pixel) - colour.green()) < 40 &&
+                   std::abs(qBlue(pixel) - colour.blue()) < 40;
+        };
+        using vx::BoardRing;
+        const QColor fields[] = {
+            vx::boardColour({BoardRing::Double, 20}), vx::boardColour({BoardRing::Double, 1}),
+            vx::boardColour({BoardRing::InnerSingle, 1}), vx::boardColour({BoardRing::InnerSingle, 20})};
+        for (const QColor& field : fields) {
+            int count = 0;
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    count += near(image.pixel(x, y), field);
+            QVERIFY2(count >= size / 4,
+                     qPrintable(QStringLiteral("%1: %2 pixels").arg(field.name()).arg(count)));
+        }
+        QList<double> grey;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (qAlpha(image.pixel(x, y)) == 255) grey.append(qGray(image.pixel(x, y)));
+        double mean = 0, spread = 0;
+        for (double g : grey)
+            mean += g / grey.size();
+        for (double g : grey)
+            spread += (g - mean) * (g - mean) / grey.size();
+        QVERIFY2(std::sqrt(spread) > 50, qPrintable(QString::number(std::sqrt(spread))));
     }
 
     // A theme reads the scalable icon as XML: one square svg element of filled paths.

@@ -22,8 +22,14 @@ class StartUpTest : public QObject {
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral(
             "Usage: Vorlentix \\[--home DIR\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]\n");
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vorlentix " VORLENTIX_VERSION "\n"
-                                   << "";
+        // The version first, alone on its line, then the terms: help2man reads both.
+        QTest::newRow("--version")
+            << QStringList{"--version"} << 0
+            << "Vorlentix " VORLENTIX_VERSION "\n"
+               "Copyright \\(C\\) 20\\d\\d the Vorlentix team\n"
+               "License GPLv3\\+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>\\.\n"
+               "This is free software: (.*\n)*There is NO WARRANTY, to the extent permitted by law\\.\n"
+            << "";
         QTest::newRow("--help")
             << QStringList{"--help"} << 0
             << usage + "(.*\n)*  --lang <en\\|nl> +Speak English \\(en\\) or Dutch \\(nl\\)(.*\n)*"

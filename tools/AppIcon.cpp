@@ -11,6 +11,8 @@ namespace {
 // The icon is drawn in a square of 256 units. It is made of flat filled shapes only, so that
 // the PNGs and the SVG are one and the same drawing.
 constexpr double kIconSide = 256;
+// From this size on the icon is the full board; below it, the simpler drawing.
+constexpr int kSmallestFullIcon = 48;
 
 struct Shape {
     QPainterPath path;
@@ -111,6 +113,59 @@ QList<Shape> IconShapes() {
     return shapes;
 }
 
+// The field between two radii from `startDegrees` over `spanDegrees`, counter-clockwise from
+// the right, around the origin.
+QPainterPath Wedge(double inner, double outer, double startDegrees, double spanDegrees) {
+    QPainterPath path;
+    path.arcMoveTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), startDegrees);
+    path.arcTo(QRectF(-outer, -outer, 2 * outer, 2 * outer), startDegrees, spanDegrees);
+    if (inner > 0)
+        path.arcTo(QRectF(-inner, -inner, 2 * inner, 2 * inner), startDegrees + spanDegrees, -spanDegrees);
+    else
+        path.lineTo(0, 0);
+    path.closeSubpath();
+    return path;
+}
+
+// Below 48 pixels the twenty segments and the thin dart blur into a grey disc. The small icon
+// keeps what still reads at 16 pixels: eight broad segments in cream and black, a double ring
+// of red and green as wide as a pixel and a half, the bulls, and a dart of a shaft and a flight
+// on a dark edge, all in the colours of the large icon.
+QList<Shape> SmallIconShapes() {
+    const QColor black = vx::boardColour({vx::BoardRing::InnerSingle, 20});
+    const QColor cream = vx::boardColour({vx::BoardRing::InnerSingle, 1});
+    const QColor red = vx::boardColour({vx::BoardRing::Double, 20});
+    const QColor green = vx::boardColour({vx::BoardRing::Double, 1});
+    constexpr double kEdge = 127, kDoubleOuter = 118, kDoubleInner = 90, kOuterBull = 34, kBullsEye = 18;
+    QList<Shape> board{{Disc(kEdge), QColor(96, 96, 96)}};
+    for (int i = 0; i < 8; ++i) {
+        const bool dark = i % 2 == 0;
+        const double start = 90 - 22.5 + 45 * i; // a black segment at the top, as the 20 is
+        board.append({Wedge(kDoubleInner, kDoubleOuter, start, 45), dark ? red : green});
+        board.append({Wedge(0, kDoubleInner, start, 45), dark ? black : cream});
+    }
+    board.append({Disc(kOuterBull), green});
+    board.append({Disc(kBullsEye), red});
+
+    QList<Shape> shapes;
+    const QTransform centre = QTransform::fromTranslate(kIconSide / 2, kIconSide / 2);
+    for (const Shape& shape : board)
+        shapes.append({centre.map(shape.path), shape.colour});
+    // Stuck in the bull, its flight to the upper right as on the large icon.
+    const QTransform at = QTransform::fromTranslate(kIconSide / 2 + 4, kIconSide / 2 - 4).rotate(-45);
+    const QPainterPath shaft = at.map(Polygon({{0, -11}, {92, -11}, {92, 11}, {0, 11}}));
+    const QPainterPath flight =
+        at.map(Polygon({{70, 0}, {100, -36}, {134, -36}, {118, 0}, {134, 36}, {100, 36}}));
+    QPainterPathStroker edge;
+    edge.setWidth(14);
+    edge.setJoinStyle(Qt::RoundJoin);
+    const QPainterPath silhouette = shaft.united(flight);
+    shapes.append({(edge.createStroke(silhouette) + silhouette).simplified(), QColor(24, 16, 16)});
+    shapes.append({shaft, QColor(214, 214, 222)});
+    shapes.append({flight, QColor(210, 30, 40)});
+    return shapes;
+}
+
 QString SvgNumber(double value) {
     QString text = QString::number(value, 'f', 2);
     while (text.endsWith(u'0'))
@@ -154,7 +209,7 @@ QImage AppIcon(int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / kIconSide, size / kIconSide);
     p.setPen(Qt::NoPen);
-    for (const Shape& shape : IconShapes()) {
+    for (const Shape& shape : size < kSmallestFullIcon ? SmallIconShapes() : IconShapes()) {
         p.setBrush(shape.colour);
         p.drawPath(shape.path);
     }

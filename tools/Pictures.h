@@ -38,7 +38,8 @@ struct uiPicture {
 };
 QList<uiPicture> UiPictures();
 
-// The application icon of the desktop menu, as a PNG of `size` pixels square and as SVG text.
+// The application icon of the desktop menu, as a PNG of `size` pixels square (below 48 pixels a
+// simpler drawing that stays legible) and as SVG text (the full drawing).
 QImage AppIcon(int size);
 QByteArray AppIconSvg();
 

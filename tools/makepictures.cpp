@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);
     for (const vxtools::uiPicture& picture : vxtools::UiPictures())
         ok &= Save(picture.image, data.filePath(QStringLiteral("ui/%1.png").arg(picture.name)), "PNG");
-    for (int size : {48, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok &= Save(vxtools::AppIcon(size), data.filePath(QStringLiteral("icons/vorlentix-%1.png").arg(size)),
                    "PNG");
     ok &= WriteBytes(vxtools::AppIconSvg(), data.filePath(QStringLiteral("icons/vorlentix.svg")));

@@ -35,6 +35,10 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Vrije software: GNU GPL versie 3 of later</source>
+        <translation>Free software: GNU GPL version 3 or later</translation>
+    </message>
 </context>
 <context>
     <name>vx::Caller</name>

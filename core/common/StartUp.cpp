@@ -39,6 +39,14 @@ const QStringList kQtOptionsWithValue = {
     QStringLiteral("qmljsdebugger")};
 const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
 
+// After the version, the terms in the words GNU programs use, which help2man turns into the
+// manual page's copyright section.
+constexpr char kLicenceNotice[] =
+    "Copyright (C) 2026 the Vorlentix team\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 } // namespace
 
 StartOptions readCommandLine(const QStringList& arguments) {
@@ -99,7 +107,8 @@ StartOptions readCommandLine(const QStringList& arguments) {
         options.run = false;
     } else if (parser.isSet(version)) {
         QTextStream(stdout) << QCoreApplication::applicationName() << ' '
-                            << QCoreApplication::applicationVersion() << '\n';
+                            << QCoreApplication::applicationVersion() << '\n'
+                            << kLicenceNotice;
         options.run = false;
     }
     options.homeDir = parser.value(home);

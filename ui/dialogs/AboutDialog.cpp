@@ -12,8 +12,8 @@ namespace vx {
 
 namespace {
 
-// The credits, then the build's version with the size and the last change of the program file;
-// a file that cannot be read is said to be so rather than shown as zero bytes.
+// The credits and the licence, then the build's version with the size and the last change of the
+// program file; a file that cannot be read is said to be so rather than shown as zero bytes.
 QString AboutText(const QString& programFile) {
     const QString version = QStringLiteral("%1.%2.%3")
                                 .arg(VORLENTIX_VERSION_MAJOR)
@@ -21,7 +21,9 @@ QString AboutText(const QString& programFile) {
                                 .arg(VORLENTIX_VERSION_PATCH);
     QStringList lines = {
         QStringLiteral("Vorlentix"), QCoreApplication::translate("vx::AboutDialog", "Scoreteller voor darts"),
-        QCoreApplication::translate("vx::AboutDialog", "Ontwerp: het Vorlentix-team"), QString()};
+        QCoreApplication::translate("vx::AboutDialog", "Ontwerp: het Vorlentix-team"),
+        QCoreApplication::translate("vx::AboutDialog", "Vrije software: GNU GPL versie 3 of later"),
+        QString()};
     const QFileInfo file(programFile);
     if (file.isFile()) {
         lines << QCoreApplication::translate("vx::AboutDialog", "Version : %1 / %2")
