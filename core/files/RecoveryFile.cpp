@@ -506,13 +506,14 @@ QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows) {
     return hash.result().toHex();
 }
 
-std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows) {
+std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows,
+                                         bool withDigest) {
     if (rows.isEmpty()) return std::nullopt;
     // Relative, so a home folder that moves (another --home, a copied stick) takes it along.
     const QString absolute = QFileInfo(path).absoluteFilePath();
     QString file = QDir(folders().homeDir).relativeFilePath(absolute);
     if (file.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(file)) file = absolute;
-    return RecoveryBase{file, int(rows.size()), scoreListDigest(rows)};
+    return RecoveryBase{file, int(rows.size()), withDigest ? scoreListDigest(rows) : QByteArray()};
 }
 
 QString recoveryBasePath(const RecoveryBase& base) {

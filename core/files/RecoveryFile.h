@@ -108,8 +108,10 @@ struct Recovery {
 QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows);
 
 // The base of a list that now holds exactly what `path` holds; none for an empty list, which
-// needs no file to be rebuilt.
-std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows);
+// needs no file to be rebuilt. Without `withDigest`, its sha256 is left for the caller (the
+// digest of many rows takes a while).
+std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows,
+                                         bool withDigest = true);
 QString recoveryBasePath(const RecoveryBase& base);
 
 // The score list of a recovery put back together: the base file's rows as it holds them now,

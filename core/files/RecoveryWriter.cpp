@@ -124,12 +124,14 @@ void RecoveryWriter::update() {
 void RecoveryWriter::listOnDisk(const QString& path) {
     if (m_finished) return;
     m_resetWaiting = false;
-    const std::optional<RecoveryBase> base = recoveryBase(path, m_list.rows());
+    std::optional<RecoveryBase> base = recoveryBase(path, m_list.rows(), false);
     if (!base) {
         rowsChanged(RowChange::Kind::Reset, 0, m_list.count() - 1);
         return;
     }
-    queue(RowChange{RowChange::Kind::Base, 0, m_list.count(), {}, base, {}});
+    // The digest of 100,000 rows takes longer than a save: the thread takes it, from the list
+    // shared for that long.
+    queue(RowChange{RowChange::Kind::Base, 0, m_list.count(), m_list.rows(), std::move(base), {}});
 }
 
 void RecoveryWriter::listResumed(const std::optional<RecoveryBase>& base, const QVector<int>& origins) {
@@ -165,7 +167,7 @@ void RecoveryWriter::writePending() {
         std::lock_guard lock(m_mutex);
         std::swap(next, m_pending);
     }
-    for (const RowChange& change : next.changes)
+    for (RowChange& change : next.changes)
         apply(change);
     if (!next.recovery) return;
     // Runs of the base's rows as they follow one another, every other row as its own text.
@@ -186,7 +188,7 @@ void RecoveryWriter::writePending() {
     if (!written && !m_failureTold.exchange(true)) emit writeFailed(written.error);
 }
 
-void RecoveryWriter::apply(const RowChange& change) {
+void RecoveryWriter::apply(RowChange& change) {
     const auto own = [](const ScoreListModel::Row& row) { return Entry{-1, recoveryPieceJson(row)}; };
     switch (change.kind) {
     case RowChange::Kind::Reset:
@@ -209,6 +211,14 @@ void RecoveryWriter::apply(const RowChange& change) {
         break;
     case RowChange::Kind::Base: {
         m_base = change.base;
+        if (m_base && m_base->sha256.isEmpty()) {
+            m_base->sha256 = scoreListDigest(change.rows);
+            change.rows = {}; // the list's own: let go of it before the write
+            m_entries.assign(change.count, Entry{});
+            for (int r = 0; r < change.count; ++r)
+                m_entries[r].origin = r;
+            break;
+        }
         m_entries.assign(change.count, Entry{});
         qsizetype ownRow = 0;
         for (int r = 0; r < change.count; ++r) {

@@ -14,7 +14,8 @@
 // or two), never the whole list, which would stay shared with the thread and make the next row
 // added copy it first. A list replaced as a whole goes over whole, unless it turns out (in the
 // same call of the scorer's side) to be the list of a file just loaded, or the list of a resumed
-// match: then only where its rows come from.
+// match: then only where its rows come from. A list just loaded or saved is shared for as long
+// as the thread takes the digest of its rows, which the scorer should not wait for.
 // Snapshots taken while a write is running replace one another; the last is always written,
 // with every change of the rows before it.
 //
@@ -74,7 +75,8 @@ class RecoveryWriter : public QObject {
     // Rows of the list as they changed; the rows are the changer's own copies.
     struct RowChange {
         // Base: the whole list anew, as `origins` says (empty: every row of `base` in order),
-        // with `rows` for the rows of its own.
+        // with `rows` for the rows of its own; or, for a base without its digest yet, the
+        // whole list to take it from.
         enum class Kind { Reset, Insert, Remove, Replace, Base };
         Kind kind = Kind::Reset;
         int first = 0;
@@ -97,7 +99,7 @@ class RecoveryWriter : public QObject {
     void sendReset();
     void queue(std::optional<RowChange> change);
     void writePending();
-    void apply(const RowChange& change);
+    void apply(RowChange& change);
 
     const TeamMatch& m_team;
     const DuoMatch& m_duoMatch;
