@@ -9,6 +9,7 @@
 // the question answered through the prompt service.
 #include "core/files/RecoveryFile.h"
 #include "core/files/RecoveryWriter.h"
+#include "core/files/ScoreListFiles.h"
 #include "playsupport.h"
 #include "testsupport.h"
 #include "ui/main/MainWindow.h"
@@ -19,6 +20,8 @@
 #include <QProcess>
 #include <QTest>
 #include <cstdio>
+#include <memory>
+#include <unistd.h>
 
 using namespace vx;
 
@@ -41,6 +44,32 @@ void Start(MainWindow& m) {
     vxtest::StartDuoMatch(m, QStringLiteral("Koos"), QStringLiteral("Fred"), false, 3, 101,
                           QStringLiteral("Finale"));
 }
+
+// The home folder made read-only for this process, root included: a read-only bind mount for
+// root (whom file modes do not stop), the folder's mode for anyone else.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& path) : m_path(path) {
+        if (::geteuid() != 0) {
+            m_ok = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            return;
+        }
+        m_mounted = QProcess::execute("mount", {"--bind", path, path}) == 0;
+        m_ok = m_mounted && QProcess::execute("mount", {"-o", "remount,ro,bind", path}) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (m_mounted)
+            QProcess::execute("umount", {m_path});
+        else
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool ok() const { return m_ok; }
+
+  private:
+    QString m_path;
+    bool m_mounted = false;
+    bool m_ok = false;
+};
 
 int PlayUntilKilled(const QString& home) {
     setFolders({QStringLiteral(VX_DATA_DIR), home});
@@ -117,7 +146,7 @@ class RecoveryTest : public QObject {
                                      "Wilt u verder spelen?";
         QTest::newRow("damaged")
             << QByteArray("{\"format\": \"vorlentix-recovery\"")
-            << "Het herstelbestand \"%1\" is niet te gebruiken: het is geen geldige JSON "
+            << "Het herstelbestand \"%2\" is niet te gebruiken: het is geen geldige JSON "
                "(fout bij teken 32).";
     }
     void declinedOrDamaged() {
@@ -136,10 +165,86 @@ class RecoveryTest : public QObject {
         if (!file.isEmpty()) home.write(QStringLiteral("Vorlentix-herstel.json"), file);
         const QByteArray bytes = home.read(QStringLiteral("Vorlentix-herstel.json"));
         QVERIFY(!offerToResumeMatch());
+        // The refusal names the file as the scorer can find it now: under its dated name.
+        const QString aside = QStringLiteral("Vorlentix-herstel-2024-03-08-210503.json");
         QCOMPARE(prompts.texts(),
-                 QStringList{told.replace("%1", QDir::toNativeSeparators(recoveryFilePath()))});
+                 QStringList{told.replace("%2", QDir::toNativeSeparators(home.file(aside)))});
         QVERIFY(!QFile::exists(recoveryFilePath()));
-        QCOMPARE(home.read(QStringLiteral("Vorlentix-herstel-2024-03-08-210503.json")), bytes);
+        QCOMPARE(home.read(aside), bytes);
+    }
+
+    // Resumed over a score list file changed since the crash: the file's rows, then the rows
+    // not saved, the scorer told, the recovery file kept as it was under a dated name.
+    void resumeOverChangedFile() {
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        vxtest::FixedClock clock(kAt);
+        {
+            MainWindow m; // not closed: as if the program was killed
+            Start(m);
+            Play(m, kBeforeKill + u' ' + kAfterRestart);
+            QVERIFY(m.saveDuoList(QStringLiteral("Finale")));
+            // One leg more, not saved, won in one turn.
+            vxtest::click(m, QStringLiteral("NextKnop"));
+            vxtest::play(m, QStringLiteral("T20 1 D20 ADD"));
+            QCOMPARE(m.scoreList.count(), 6);
+        }
+        const QByteArray recovery = home.read(QStringLiteral("Vorlentix-herstel.json"));
+        QVERIFY2(recovery.count("\"from\":0,\"count\":4") == 1, recovery.constData());
+        // Another copy of the program saved the list with a row less in between.
+        ScoreListModel other;
+        QVERIFY(readScoreList(duoFilePath(QStringLiteral("Finale")), other));
+        other.removeRowAt(0);
+        QVERIFY(saveDuoList(other, QStringLiteral("Finale")));
+
+        clock.at = kAt.addDays(1);
+        prompts.clear();
+        prompts.answers = {true};
+        const std::unique_ptr<MainWindow> m(offerToResumeMatch());
+        QVERIFY(m);
+        const QString aside = QStringLiteral("Vorlentix-herstel-2024-03-08-210503.json");
+        QCOMPARE(home.read(aside), recovery);
+        QCOMPARE(prompts.texts().size(), 2);
+        const QString told = prompts.texts().at(1);
+        QVERIFY2(told.contains("is veranderd") &&
+                     told.endsWith(QDir::toNativeSeparators(home.file(aside)) + "\"."),
+                 qPrintable(told));
+        QCOMPARE(m->scoreList.count(), 5);
+        QCOMPARE(m->scoreList.row(0), other.row(0));
+        QCOMPARE(m->scoreList.row(3)[0], QStringLiteral("Koos"));
+        QVERIFY(m->session.scoreListChanged);
+        m->recoveryWriter().flush();
+        Recovery now;
+        QVERIFY(readRecovery(recoveryFilePath(), &now));
+        QVERIFY(rebuildScoreList(now).rows == m->scoreList.rows());
+    }
+
+    // A home the recovery file cannot be written in: the scorer hears it once, with the reason,
+    // and plays on.
+    void unprotectedMatchToldOnce() {
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        MainWindow m;
+        vxtest::StartTeamMatch(m, QStringLiteral("De Pijlen"), {"Ann", "Bob"}, 501);
+        QVERIFY(prompts.seen.isEmpty());
+        m.recoveryWriter().flush();
+        ReadOnlyFolder readOnly(home.path());
+        if (!readOnly.ok()) QSKIP("the home folder cannot be made read-only here");
+        for (int turn = 0; turn < 4; ++turn) {
+            vxtest::play(m, QStringLiteral("T20 T20 ADD"));
+            m.recoveryWriter().flush();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(vxtest::remainingScore(m), 501 - 4 * 120);
+        QCOMPARE(prompts.texts().size(), 1);
+        const QString told = prompts.texts().first();
+        QVERIFY2(
+            told.startsWith("De wedstrijd die nu gespeeld wordt, kan niet worden bewaard voor het geval het "
+                            "programma onverwacht stopt.\nDe wedstrijd is niet bewaard in \"" +
+                            QDir::toNativeSeparators(recoveryFilePath())) &&
+                (told.contains("alleen-lezen") || told.contains("schrijfrechten")),
+            qPrintable(told));
+        m.recoveryWriter().finish();
     }
 };
 

@@ -1,6 +1,7 @@
 // The recovery file: every field back as written, and any damaged file refused with a reason.
 #include "core/files/RecoveryFile.h"
 #include "core/files/RecoveryWriter.h"
+#include "core/files/TextFile.h"
 #include "core/match/SessionState.h"
 #include "core/match/TeamMatch.h"
 #include "testsupport.h"
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vx;
@@ -42,7 +44,7 @@ Recovery DuoExample() {
     Recovery r;
     r.savedAt = QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3, 250));
     r.match = duo;
-    r.rows = {
+    r.list = {
         MakeRow(QStringLiteral("Fred"), QStringLiteral("v"), {"180", "140", "181"}, QStringLiteral("55,7")),
         MakeRow(QString(), QString(), {}, QString())};
     r.listChanged = true;
@@ -54,9 +56,60 @@ Recovery TeamExample() {
     Recovery r;
     r.savedAt = QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59));
     r.match = team;
-    r.rows = {MakeRow(QStringLiteral("31-12-2023 / 23:59:59"), QString(), {"100", "100", "100", "1"},
+    r.list = {MakeRow(QStringLiteral("31-12-2023 / 23:59:59"), QString(), {"100", "100", "100", "1"},
                       QStringLiteral("25,1"))};
     return r;
+}
+
+Recovery BasedExample() {
+    Recovery r = DuoExample();
+    r.base = RecoveryBase{QStringLiteral("Teams/Finale 2024.lib"), 10, QByteArray(64, 'a')};
+    r.list = {BaseRows{0, 4}, std::get<ScoreListModel::Row>(r.list[0]), BaseRows{5, 5}};
+    return r;
+}
+
+// Rows named by their first cell; the other cells tell nothing apart.
+ScoreListModel::Row Named(const QString& name) {
+    return MakeRow(name, QStringLiteral("v"), {QStringLiteral("60")}, QStringLiteral("20,0"));
+}
+
+QString Names(const QVector<ScoreListModel::Row>& rows) {
+    QStringList names;
+    for (const ScoreListModel::Row& row : rows)
+        names << row[0];
+    return names.join(u' ');
+}
+
+// What the scorer does to the list: "append N", "edit R", "remove R", "replace N" (a list
+// replaced whole, not from a file), "clear", "save", "load", separated by "; ".
+void Change(const QString& steps, ScoreListModel& list, RecoveryWriter& writer) {
+    int made = 0;
+    for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString what = step.section(u' ', 0, 0);
+        const int n = step.section(u' ', 1).toInt();
+        if (what == "append")
+            for (int i = 0; i < n; ++i)
+                list.appendRow(Named(QStringLiteral("new%1").arg(made++)));
+        else if (what == "edit")
+            list.setCell(n, 0, list.cell(n, 0).toUpper());
+        else if (what == "remove")
+            list.removeRowAt(n);
+        else if (what == "replace") {
+            QVector<ScoreListModel::Row> rows;
+            for (int i = 0; i < n; ++i)
+                rows.append(Named(QStringLiteral("other%1").arg(i)));
+            list.replaceAll(rows);
+        } else if (what == "clear")
+            list.clear();
+        else if (what == "save") {
+            QVERIFY(saveDuoList(list, QStringLiteral("Finale")));
+            writer.listOnDisk(duoFilePath(QStringLiteral("Finale")));
+        } else if (what == "load") {
+            QVERIFY(loadDuoList(list, QStringLiteral("Finale")));
+            writer.listOnDisk(duoFilePath(QStringLiteral("Finale")));
+        } else
+            QFAIL(qPrintable("unknown step " + step));
+    }
 }
 
 // Changes the file's JSON: each change is "path=value" with the value as JSON text, or
@@ -91,6 +144,7 @@ class RecoveryFileTest : public QObject {
         QTest::addColumn<Recovery>("recovery");
         QTest::newRow("duo") << DuoExample();
         QTest::newRow("team") << TeamExample();
+        QTest::newRow("duo on a saved list") << BasedExample();
     }
     void roundTrip() {
         QFETCH(Recovery, recovery);
@@ -98,7 +152,7 @@ class RecoveryFileTest : public QObject {
         QVERIFY(writeRecovery(recoveryFilePath(), recovery));
         const QJsonObject root = QJsonDocument::fromJson(home.read("Vorlentix-herstel.json")).object();
         QCOMPARE(root.value("format").toString(), "vorlentix-recovery");
-        QCOMPARE(root.value("version").toInt(), 2);
+        QCOMPARE(root.value("version").toInt(), 3);
         Recovery back;
         const FileResult read = readRecovery(recoveryFilePath(), &back);
         QVERIFY2(read, qPrintable(read.error));
@@ -135,7 +189,7 @@ class RecoveryFileTest : public QObject {
         } else {
             restoreMatch(std::get<TeamRecovery>(read.match), team);
         }
-        list.replaceAll(read.rows);
+        list.replaceAll(rebuildScoreList(read).rows);
         session.scoreListChanged = read.listChanged;
         const std::optional<Recovery> again = recoverySnapshot(duo, team, match, list, session);
         QVERIFY(again);
@@ -177,7 +231,7 @@ class RecoveryFileTest : public QObject {
             writer.flush();
             Recovery r;
             readRecovery(recoveryFilePath(), &r);
-            return r.rows;
+            return rebuildScoreList(r).rows;
         };
         for (const char* first : {"a", "b", "c", "d"})
             list.appendRow(MakeRow(first, "-", {"60"}, "20.0"));
@@ -213,12 +267,222 @@ class RecoveryFileTest : public QObject {
         QVERIFY(back == recovery);
     }
 
+    // Resumed, the match is written at once as it was resumed: the player at the board with
+    // the turns of his leg, not a fresh leg (which a second crash would then put back).
+    void resumeWritesTheResumedMatch_data() {
+        QTest::addColumn<Recovery>("recovery");
+        Recovery team = TeamExample();
+        std::get<TeamRecovery>(team.match).turns = {100, 180};
+        QTest::newRow("team, mid-leg") << team;
+        std::get<TeamRecovery>(team.match).turns.clear();
+        std::get<TeamRecovery>(team.match).atTheBoard = 2;
+        QTest::newRow("team, at the start of a leg") << team;
+        Recovery duo = DuoExample();
+        auto& d = std::get<DuoRecovery>(duo.match);
+        d.setsWon = {0, 0};
+        d.legsWon = {0, 0};
+        QTest::newRow("duo, mid-leg of the first set") << duo;
+        d.setsWon = {2, 1};
+        d.legsWon = {1, 2};
+        QTest::newRow("duo, in a later set") << duo;
+    }
+    void resumeWritesTheResumedMatch() {
+        QFETCH(Recovery, recovery);
+        vxtest::TempHome home;
+        vxtest::FixedClock clock(recovery.savedAt);
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        RecoveryWriter writer(team, match, list, session);
+        const bool duo = std::holds_alternative<DuoRecovery>(recovery.match);
+        writer.setDuo(duo);
+        const auto writtenMatch = [&] {
+            writer.flush();
+            Recovery back;
+            const FileResult read = readRecovery(recoveryFilePath(), &back);
+            return read ? back.match : decltype(back.match){};
+        };
+        if (duo) {
+            session.duoFileName = std::get<DuoRecovery>(recovery.match).fileName;
+            restoreMatch(std::get<DuoRecovery>(recovery.match), match);
+        } else {
+            restoreMatch(std::get<TeamRecovery>(recovery.match), team);
+            // The player coming back is what the writer follows: its file is the first one.
+            QVERIFY(writtenMatch() == recovery.match);
+        }
+        writer.update();
+        QVERIFY(writtenMatch() == recovery.match);
+    }
+
+    // A write that fails is told once, with the reason, and the match goes on.
+    void failedWriteToldOnce_data() {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder where the file goes") << ""
+                                                      << "";
+        QTest::newRow("home folder gone") << "weg"
+                                          << "bestaat niet";
+    }
+    void failedWriteToldOnce() {
+        QFETCH(QString, home);
+        QFETCH(QString, reason);
+        vxtest::TempHome temp;
+        if (home.isEmpty())
+            QVERIFY(QDir(temp.path()).mkdir("Vorlentix-herstel.json"));
+        else
+            setFolders({QStringLiteral(VX_DATA_DIR), temp.file(home)});
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        RecoveryWriter writer(team, match, list, session);
+        QSignalSpy told(&writer, &RecoveryWriter::writeFailed);
+        team.start({QStringLiteral("De Pijlen"), {"Ann"}, 501});
+        for (int turn = 0; turn < 4; ++turn) {
+            team.leg().enterDart(60, "T20");
+            QVERIFY(team.leg().bookTurn());
+            writer.flush();
+        }
+        QCOMPARE(team.leg().remainingBeforeTurn(), 501 - 4 * 60);
+        QCOMPARE(told.count(), 1);
+        const QString why = told.first().first().toString();
+        QVERIFY2(why.startsWith("De wedstrijd is niet bewaard in \"" +
+                                QDir::toNativeSeparators(recoveryFilePath())),
+                 qPrintable(why));
+        QVERIFY2(why.contains(reason), qPrintable(why));
+    }
+
+    // The file keeps the rows the score list file does not hold, and runs for the rest; read
+    // back over the file, it gives the list exactly.
+    void keepsOnlyUnsavedRows_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("ownRows");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("just saved") << "" << 0 << 1;
+        QTest::newRow("legs played") << "append 2" << 2 << 1;
+        QTest::newRow("first row edited") << "edit 0" << 1 << 1;
+        QTest::newRow("a middle row edited twice") << "edit 50; edit 50" << 1 << 2;
+        QTest::newRow("last row edited") << "edit 199" << 1 << 1;
+        QTest::newRow("first row removed") << "remove 0" << 0 << 1;
+        QTest::newRow("a middle row removed") << "remove 50" << 0 << 2;
+        QTest::newRow("every row removed") << "clear" << 0 << 0;
+        QTest::newRow("removed, edited in its place, a leg") << "remove 50; edit 50; append 1" << 2 << 2;
+        QTest::newRow("a leg taken out again") << "append 1; remove 200" << 0 << 1;
+        QTest::newRow("played and saved") << "append 2; edit 3; save" << 0 << 1;
+        QTest::newRow("loaded again") << "append 2; load" << 0 << 1;
+        QTest::newRow("a list replaced whole") << "replace 3" << 3 << 0;
+        QTest::newRow("replaced whole, then saved") << "replace 3; append 1; save" << 0 << 1;
+        QTest::newRow("replaced, played, loaded") << "replace 3; append 1; load" << 0 << 1;
+    }
+    void keepsOnlyUnsavedRows() {
+        QFETCH(QString, steps);
+        vxtest::TempHome home;
+        TeamMatch team;
+        DuoMatch match;
+        ScoreListModel list;
+        SessionState session;
+        RecoveryWriter writer(team, match, list, session);
+        writer.setDuo(true);
+        match.start({{"Koos", "Fred"}, 501, DuoSetup::Kind::Legs, 3});
+        for (int r = 0; r < 200; ++r)
+            list.appendRow(Named(QStringLiteral("r%1").arg(r)));
+        Change("save", list, writer);
+        Change(steps, list, writer);
+        writer.flush();
+
+        Recovery back;
+        const FileResult read = readRecovery(recoveryFilePath(), &back);
+        QVERIFY2(read, qPrintable(read.error));
+        int own = 0, runs = 0;
+        for (const RecoveryPiece& piece : back.list)
+            (std::holds_alternative<BaseRows>(piece) ? runs : own) += 1;
+        QTEST(own, "ownRows");
+        QTEST(runs, "runs");
+        // 200 rows are about 40 KB as rows of their own.
+        QVERIFY2(QFileInfo(recoveryFilePath()).size() < 1000 + own * 300,
+                 qPrintable(QString::number(QFileInfo(recoveryFilePath()).size())));
+        const RebuiltList rebuilt = rebuildScoreList(back);
+        QCOMPARE(rebuilt.problem, QString());
+        QVERIFY(rebuilt.rows == list.rows());
+    }
+
+    // The score list file changed, went or broke after the crash: nothing is guessed, and no
+    // row is lost: the file's rows as they are now, then every row of the recovery's own.
+    void rebuildOverAnotherFile_data() {
+        QTest::addColumn<QByteArray>("file"); // the file's text after the crash; "-": gone
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("unreadable");
+        const auto list = [](const QStringList& names) {
+            ScoreListModel model;
+            for (const QString& name : names)
+                model.appendRow(Named(name));
+            QByteArray bytes;
+            encodeLines(scoreListLines(model, kDuoHeaderName), &bytes);
+            return bytes;
+        };
+        QTest::newRow("the same rows") << list({"a", "b", "c"}) << "a B c new0"
+                                       << "" << false;
+        QByteArray otherTitle = list({"a", "b", "c"});
+        otherTitle.replace(kScoreListTitle.toLatin1(), "Scorelijst van de club");
+        QTest::newRow("the same rows, another title") << otherTitle << "a B c new0"
+                                                      << "" << false;
+        QTest::newRow("a row added") << list({"a", "b", "c", "d"}) << "a b c d B new0"
+                                     << "veranderd" << false;
+        QTest::newRow("a cell changed") << list({"a", "b", "C"}) << "a b C B new0"
+                                        << "veranderd" << false;
+        QTest::newRow("a row less") << list({"a", "b"}) << "a b B new0"
+                                    << "veranderd" << false;
+        QTest::newRow("gone") << QByteArray("-") << "B new0"
+                              << "niet te lezen" << false;
+        QTest::newRow("not a score list") << QByteArray("x") << "B new0"
+                                          << "geen scorelijst" << true;
+    }
+    void rebuildOverAnotherFile() {
+        QFETCH(QByteArray, file);
+        vxtest::TempHome home;
+        Recovery recovery = DuoExample();
+        {
+            TeamMatch team;
+            DuoMatch match;
+            ScoreListModel list;
+            SessionState session;
+            RecoveryWriter writer(team, match, list, session);
+            writer.setDuo(true);
+            match.start({{"Koos", "Fred"}, 501, DuoSetup::Kind::Legs, 3});
+            list.replaceAll({Named("a"), Named("b"), Named("c")});
+            Change("save; edit 1; append 1", list, writer);
+            writer.flush();
+            QVERIFY(readRecovery(recoveryFilePath(), &recovery));
+        }
+        const QString path = duoFilePath(QStringLiteral("Finale"));
+        if (file == "-")
+            QVERIFY(QFile::remove(path));
+        else
+            home.write(QStringLiteral("Teams/Finale.lib"), file);
+        const RebuiltList rebuilt = rebuildScoreList(recovery);
+        QTEST(Names(rebuilt.rows), "rows");
+        QFETCH(QString, problem);
+        QCOMPARE(rebuilt.problem.isEmpty(), problem.isEmpty());
+        QVERIFY2(rebuilt.problem.contains(problem), qPrintable(rebuilt.problem));
+        if (!problem.isEmpty()) QVERIFY(rebuilt.problem.contains(QDir::toNativeSeparators(path)));
+        QTEST(rebuilt.baseUnreadable, "unreadable");
+        // Played on, the rows of the file that is there now are again runs of it.
+        QCOMPARE(rebuilt.origins.size(), rebuilt.rows.size());
+        const int fromFile = int(std::count_if(rebuilt.origins.begin(), rebuilt.origins.end(),
+                                               [](int origin) { return origin >= 0; }));
+        QCOMPARE(rebuilt.base ? rebuilt.base->rows : 0, problem.isEmpty() ? 3 : fromFile);
+    }
+
     void damaged_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QByteArray duo, team;
+        QByteArray duo, team, based;
         {
             vxtest::TempHome home;
+            writeRecovery(recoveryFilePath(), BasedExample());
+            based = home.read("Vorlentix-herstel.json");
             writeRecovery(recoveryFilePath(), DuoExample());
             duo = home.read("Vorlentix-herstel.json");
             writeRecovery(recoveryFilePath(), TeamExample());
@@ -231,7 +495,7 @@ class RecoveryFileTest : public QObject {
             {"cut short", duo.left(duo.size() / 2), "geen geldige JSON"},
             {"an array", "[1, 2]", "geen JSON-object"},
             {"another format", Damage(duo, "format=\"vorlentix-settings\""), "geen herstelbestand"},
-            {"a newer version", Damage(duo, "version=3"), "versie 3"},
+            {"a newer version", Damage(duo, "version=4"), "versie 4"},
             {"version 0", Damage(duo, "version=0"), "versie 0"},
             {"no booked in version 2", Damage(duo, "duo.booked="), "\"duo.booked\""},
             {"booked as a number", Damage(duo, "duo.booked=[true, 1]"), "\"duo.booked[1]\""},
@@ -269,6 +533,18 @@ class RecoveryFileTest : public QObject {
             {"a player beyond the team", Damage(team, "team.atTheBoard=4"), "\"team.atTheBoard\" is 4"},
             {"a team leg beyond its start", Damage(team, "team.turns=[100, 100, 100, 2]"), "\"team.turns\" zijn samen meer"},
             {"a team as a duo", Damage(team, "match=\"duo\""), "\"duo\" ontbreekt"},
+            {"a run without a base", Damage(duo, "scoreList.rows=[{\"from\":0,\"count\":1}]"), "er is geen \"base\""},
+            {"a run in version 2", Damage(based, "version=2"), "\"scoreList.rows[0]\" ontbreekt of is geen lijst"},
+            {"runs overlapping", Damage(based, "scoreList.rows=[{\"from\":0,\"count\":4},{\"from\":3,\"count\":1}]"), "\"scoreList.rows[1].from\" is 3, buiten 4 tot en met 9"},
+            {"runs out of order", Damage(based, "scoreList.rows=[{\"from\":5,\"count\":1},{\"from\":0,\"count\":1}]"), "\"scoreList.rows[1].from\" is 0"},
+            {"a run past the file's end", Damage(based, "scoreList.rows=[{\"from\":5,\"count\":6}]"), "\"scoreList.rows[0].count\" is 6"},
+            {"an empty run", Damage(based, "scoreList.rows=[{\"from\":5,\"count\":0}]"), "\"scoreList.rows[0].count\" is 0"},
+            {"a run without its start", Damage(based, "scoreList.rows=[{\"count\":1}]"), "\"scoreList.rows[0].from\""},
+            {"a digest that is none", Damage(based, "scoreList.base.sha256=\"abc\""), "\"scoreList.base.sha256\""},
+            {"a digest in capitals", Damage(based, QStringLiteral("scoreList.base.sha256=\"%1\"").arg(QString(64, u'A'))), "\"scoreList.base.sha256\""},
+            {"a base without a file", Damage(based, "scoreList.base.file=\"\""), "\"scoreList.base.file\" is leeg"},
+            {"a base of no rows", Damage(based, "scoreList.base.rows=0"), "\"scoreList.base.rows\" is 0"},
+            {"a base as a list", Damage(based, "scoreList.base=[]"), "\"scoreList.base\""},
         };
         // clang-format on
         for (const auto& [name, bytes, reason] : rows)

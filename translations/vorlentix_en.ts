@@ -549,6 +549,18 @@ of the players.</translation>
         <source>Deze leg had meer dan 25 beurten; beurt 26 en verder staan niet in de scorelijst.</source>
         <translation>This leg had more than 25 turns; turn 26 and later are not in the score list.</translation>
     </message>
+    <message>
+        <source>De wedstrijd die nu gespeeld wordt, kan niet worden bewaard voor het geval het programma onverwacht stopt.
+%1
+U kunt gewoon verder spelen.</source>
+        <translation>The match in play cannot be kept in case the program stops unexpectedly.
+%1
+You can play on as usual.</translation>
+    </message>
+    <message>
+        <source>Het herstelbestand is bewaard als &quot;%1&quot;.</source>
+        <translation>The recovery file was kept as &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>vx::MatchSetup</name>
@@ -862,6 +874,34 @@ of the players.</translation>
     <message>
         <source>het heeft versie %1 en dit programma leest alleen versie 1 tot en met %2</source>
         <translation>it has version %1 and this program reads only versions 1 to %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is leeg</source>
+        <translation>&quot;%1&quot; is empty</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is geen SHA-256 in hexadecimalen</source>
+        <translation>&quot;%1&quot; is not a SHA-256 in hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; neemt rijen uit een scorelijst, maar er is geen &quot;base&quot;</source>
+        <translation>&quot;%1&quot; takes rows from a score list, but there is no &quot;base&quot;</translation>
+    </message>
+    <message>
+        <source>het is geen scorelijst</source>
+        <translation>it is not a score list</translation>
+    </message>
+    <message>
+        <source>De scorelijst &quot;%1&quot; is veranderd sinds de wedstrijd werd onderbroken.</source>
+        <translation>The score list &quot;%1&quot; has changed since the match was interrupted.</translation>
+    </message>
+    <message>
+        <source>De scorelijst &quot;%1&quot; is niet te lezen: %2.</source>
+        <translation>The score list &quot;%1&quot; cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>De rijen die nog niet waren opgeslagen, nieuwe en gewijzigde, staan nu achter de rijen die het bestand nu heeft; rijen die uit de lijst waren verwijderd, staan er weer in. Kijk de scorelijst na voordat u opslaat.</source>
+        <translation>The rows that had not been saved yet, new and edited ones, now follow the rows the file holds now; rows that had been removed from the list are back in it. Check the score list before you save.</translation>
     </message>
 </context>
 <context>

@@ -7,12 +7,14 @@
 #include "core/match/TeamMatch.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -29,6 +31,8 @@ const QString kDuo = QStringLiteral("duo");
 const QString kTeam = QStringLiteral("team");
 const QString kSets = QStringLiteral("sets");
 const QString kLegs = QStringLiteral("legs");
+// The first version that keeps only the rows not on disk, against a base file.
+constexpr int kBaseVersion = 3;
 
 QJsonArray JsonNumbers(const QList<int>& values) {
     QJsonArray array;
@@ -293,15 +297,46 @@ Recovery ReadRoot(const QByteArray& bytes) {
 
     const Node list = root.object(QStringLiteral("scoreList"));
     recovery.listChanged = list.flag(QStringLiteral("changed"));
+    if (version >= kBaseVersion && !list[QStringLiteral("base")].isUndefined()) {
+        const Node node = list.object(QStringLiteral("base"));
+        RecoveryBase base;
+        base.file = node.text(QStringLiteral("file"));
+        if (base.file.isEmpty())
+            Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" is leeg")
+                     .arg(node.name(QStringLiteral("file"))));
+        base.rows = node.number(QStringLiteral("rows"), 1, INT_MAX);
+        const QString digest = node.text(QStringLiteral("sha256"));
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+        if (!hex.match(digest).hasMatch())
+            Fail(QCoreApplication::translate("vx::RecoveryFile", "\"%1\" is geen SHA-256 in hexadecimalen")
+                     .arg(node.name(QStringLiteral("sha256"))));
+        base.sha256 = digest.toLatin1();
+        recovery.base = base;
+    }
     const QString rowsName = list.name(QStringLiteral("rows"));
     const QJsonArray rows = ReadArray(list[QStringLiteral("rows")], rowsName);
-    recovery.rows.reserve(rows.size());
+    recovery.list.reserve(rows.size());
+    int next = 0; // runs follow the file's order and never overlap
     for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QStringList cells =
-            ReadTexts(rows[r], QStringLiteral("%1[%2]").arg(rowsName).arg(r), ScoreListModel::kColumns);
+        const QString name = QStringLiteral("%1[%2]").arg(rowsName).arg(r);
+        if (rows[r].isObject() && version >= kBaseVersion) {
+            if (!recovery.base)
+                Fail(
+                    QCoreApplication::translate(
+                        "vx::RecoveryFile", "\"%1\" neemt rijen uit een scorelijst, maar er is geen \"base\"")
+                        .arg(name));
+            const Node run(rows[r].toObject(), name);
+            BaseRows runRows;
+            runRows.first = run.number(QStringLiteral("from"), next, recovery.base->rows - 1);
+            runRows.count = run.number(QStringLiteral("count"), 1, recovery.base->rows - runRows.first);
+            next = runRows.first + runRows.count;
+            recovery.list.append(runRows);
+            continue;
+        }
+        const QStringList cells = ReadTexts(rows[r], name, ScoreListModel::kColumns);
         ScoreListModel::Row row;
         std::copy(cells.begin(), cells.end(), row.begin());
-        recovery.rows.append(row);
+        recovery.list.append(row);
     }
     return recovery;
 }
@@ -332,19 +367,21 @@ QString recoveryFilePath() {
     return QFileInfo(folders().homeDir, kFileName).filePath();
 }
 
-QByteArray recoveryRowJson(const ScoreListModel::Row& row) {
-    return QJsonDocument(JsonTexts(row)).toJson(QJsonDocument::Compact);
+QByteArray recoveryPieceJson(const RecoveryPiece& piece) {
+    if (const auto* run = std::get_if<BaseRows>(&piece))
+        return QStringLiteral(R"({"from":%1,"count":%2})").arg(run->first).arg(run->count).toLatin1();
+    return QJsonDocument(JsonTexts(std::get<ScoreListModel::Row>(piece))).toJson(QJsonDocument::Compact);
 }
 
 FileResult writeRecovery(const QString& path, const Recovery& recovery) {
-    QList<QByteArray> rowTexts;
-    rowTexts.reserve(recovery.rows.size());
-    for (const ScoreListModel::Row& row : recovery.rows)
-        rowTexts.append(recoveryRowJson(row));
-    return writeRecovery(path, recovery, rowTexts);
+    QList<QByteArray> pieceTexts;
+    pieceTexts.reserve(recovery.list.size());
+    for (const RecoveryPiece& piece : recovery.list)
+        pieceTexts.append(recoveryPieceJson(piece));
+    return writeRecovery(path, recovery, pieceTexts);
 }
 
-FileResult writeRecovery(const QString& path, const Recovery& recovery, const QList<QByteArray>& rowTexts) {
+FileResult writeRecovery(const QString& path, const Recovery& recovery, const QList<QByteArray>& pieceTexts) {
     const bool duo = std::holds_alternative<DuoRecovery>(recovery.match);
     QJsonObject root{
         {QStringLiteral("format"), kRecoveryFormat},
@@ -358,19 +395,28 @@ FileResult writeRecovery(const QString& path, const Recovery& recovery, const QL
         root.insert(kDuo, DuoJson(std::get<DuoRecovery>(recovery.match)));
     else
         root.insert(kTeam, TeamJson(std::get<TeamRecovery>(recovery.match)));
+    QJsonObject list{{QStringLiteral("changed"), recovery.listChanged}};
+    if (recovery.base)
+        list.insert(QStringLiteral("base"),
+                    QJsonObject{
+                        {QStringLiteral("file"), recovery.base->file},
+                        {QStringLiteral("rows"), recovery.base->rows},
+                        {QStringLiteral("sha256"), QString::fromLatin1(recovery.base->sha256)},
+                    });
 
     // The score list goes last, its rows put in as the texts they already are.
     QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Compact);
     bytes.chop(1); // the closing brace
-    bytes += recovery.listChanged ? R"(,"scoreList":{"changed":true,"rows":[)"
-                                  : R"(,"scoreList":{"changed":false,"rows":[)";
-    qsizetype size = bytes.size() + 3;
-    for (const QByteArray& row : rowTexts)
-        size += row.size() + 1;
+    QByteArray listBytes = QJsonDocument(list).toJson(QJsonDocument::Compact);
+    listBytes.chop(1);
+    qsizetype size = bytes.size() + listBytes.size() + 32;
+    for (const QByteArray& piece : pieceTexts)
+        size += piece.size() + 1;
     bytes.reserve(size);
-    for (qsizetype r = 0; r < rowTexts.size(); ++r) {
+    bytes += R"(,"scoreList":)" + listBytes + R"(,"rows":[)";
+    for (qsizetype r = 0; r < pieceTexts.size(); ++r) {
         if (r > 0) bytes += ',';
-        bytes += rowTexts[r];
+        bytes += pieceTexts[r];
     }
     bytes += "]}}";
 
@@ -381,12 +427,16 @@ FileResult writeRecovery(const QString& path, const Recovery& recovery, const QL
             .arg(QDir::toNativeSeparators(path), error));
 }
 
-FileResult readRecovery(const QString& path, Recovery* out) {
-    const auto failure = [&](const QString& why) {
-        return FileResult::failure(
-            QCoreApplication::translate("vx::RecoveryFile",
-                                        "Het herstelbestand \"%1\" is niet te gebruiken: %2.")
-                .arg(QDir::toNativeSeparators(path), why));
+QString recoveryRefusal(const QString& path, const QString& why) {
+    return QCoreApplication::translate("vx::RecoveryFile",
+                                       "Het herstelbestand \"%1\" is niet te gebruiken: %2.")
+        .arg(QDir::toNativeSeparators(path), why);
+}
+
+FileResult readRecovery(const QString& path, Recovery* out, QString* why) {
+    const auto failure = [&](const QString& reason) {
+        if (why) *why = reason;
+        return FileResult::failure(recoveryRefusal(path, reason));
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -402,7 +452,10 @@ FileResult readRecovery(const QString& path, Recovery* out) {
     return FileResult::success();
 }
 
-FileResult setRecoveryAside(const QString& path, QString* movedTo) {
+namespace {
+
+// A free name beside `path` with the date and time of now in it.
+QString DatedName(const QString& path) {
     const QFileInfo info(path);
     const QString stem = QStringLiteral("%1/%2-%3")
                              .arg(info.path(), info.completeBaseName(),
@@ -411,15 +464,133 @@ FileResult setRecoveryAside(const QString& path, QString* movedTo) {
     QString target = stem + suffix;
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(suffix);
+    return target;
+}
+
+FileResult PutAside(const QString& path, QString* target, bool copy) {
+    const QString dated = DatedName(path);
     QFile file(path);
-    if (!file.rename(target))
+    if (!(copy ? file.copy(dated) : file.rename(dated)))
         return FileResult::failure(
             QCoreApplication::translate("vx::RecoveryFile",
                                         "Het herstelbestand \"%1\" kan niet opzij worden gezet: %2.")
                 .arg(QDir::toNativeSeparators(path),
-                     fileFailureReason(FileAction::Write, target, file.error())));
-    if (movedTo) *movedTo = target;
+                     fileFailureReason(FileAction::Write, dated, file.error())));
+    if (target) *target = dated;
     return FileResult::success();
+}
+
+} // namespace
+
+FileResult setRecoveryAside(const QString& path, QString* movedTo) {
+    return PutAside(path, movedTo, false);
+}
+
+FileResult copyRecoveryAside(const QString& path, QString* copiedTo) {
+    return PutAside(path, copiedTo, true);
+}
+
+QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QByteArray row;
+    for (const ScoreListModel::Row& cells : rows) {
+        // Each cell with its length first: no two lists of cells make the same bytes.
+        row.clear();
+        for (const QString& cell : cells) {
+            const auto length = static_cast<quint32>(cell.size());
+            row.append(reinterpret_cast<const char*>(&length), sizeof length);
+            row.append(reinterpret_cast<const char*>(cell.utf16()), cell.size() * 2);
+        }
+        hash.addData(row);
+    }
+    return hash.result().toHex();
+}
+
+std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows,
+                                         bool withDigest) {
+    if (rows.isEmpty()) return std::nullopt;
+    // Relative, so a home folder that moves (another --home, a copied stick) takes it along.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QString file = QDir(folders().homeDir).relativeFilePath(absolute);
+    if (file.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(file)) file = absolute;
+    return RecoveryBase{file, int(rows.size()), withDigest ? scoreListDigest(rows) : QByteArray()};
+}
+
+QString recoveryBasePath(const RecoveryBase& base) {
+    return QDir(folders().homeDir).filePath(base.file);
+}
+
+RebuiltList rebuildScoreList(const Recovery& recovery) {
+    RebuiltList out;
+    if (!recovery.base) {
+        for (const RecoveryPiece& piece : recovery.list)
+            if (const auto* row = std::get_if<ScoreListModel::Row>(&piece)) out.rows.append(*row);
+        out.origins = QVector<int>(out.rows.size(), -1);
+        return out;
+    }
+
+    // The file as it is now, read the way a score list is loaded.
+    const QString path = recoveryBasePath(*recovery.base);
+    QVector<ScoreListModel::Row> fileRows;
+    QString unreadable;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        unreadable = fileFailureReason(FileAction::Read, path, file.error());
+    } else {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            unreadable = fileFailureReason(FileAction::Read, path, file.error());
+        else if (!parseScoreList(splitLines(decodeCp1252(bytes)), &fileRows))
+            unreadable = QCoreApplication::translate("vx::RecoveryFile", "het is geen scorelijst");
+    }
+    if (!unreadable.isEmpty()) fileRows.clear();
+    out.baseUnreadable = !unreadable.isEmpty() && file.exists();
+
+    if (unreadable.isEmpty() && fileRows.size() == recovery.base->rows &&
+        scoreListDigest(fileRows) == recovery.base->sha256) {
+        out.base = recovery.base;
+        for (const RecoveryPiece& piece : recovery.list) {
+            if (const auto* run = std::get_if<BaseRows>(&piece)) {
+                for (int r = run->first; r < run->first + run->count; ++r) {
+                    out.rows.append(fileRows[r]);
+                    out.origins.append(r);
+                }
+            } else {
+                out.rows.append(std::get<ScoreListModel::Row>(piece));
+                out.origins.append(-1);
+            }
+        }
+        return out;
+    }
+
+    // Edits and removals of the file's rows cannot be placed in another file's rows: what the
+    // file holds now stays, and every row the recovery holds itself comes after it.
+    out.rows = fileRows;
+    out.base = recoveryBase(path, fileRows);
+    for (int r = 0; r < fileRows.size(); ++r)
+        out.origins.append(r);
+    for (const RecoveryPiece& piece : recovery.list)
+        if (const auto* row = std::get_if<ScoreListModel::Row>(&piece)) {
+            out.rows.append(*row);
+            out.origins.append(-1);
+        }
+    const QString shown = QDir::toNativeSeparators(path);
+    const QString what =
+        unreadable.isEmpty()
+            ? QCoreApplication::translate(
+                  "vx::RecoveryFile",
+                  "De scorelijst \"%1\" is veranderd sinds de wedstrijd werd onderbroken.")
+                  .arg(shown)
+            : QCoreApplication::translate("vx::RecoveryFile", "De scorelijst \"%1\" is niet te lezen: %2.")
+                  .arg(shown, unreadable);
+    out.problem =
+        what + u' ' +
+        QCoreApplication::translate(
+            "vx::RecoveryFile",
+            "De rijen die nog niet waren opgeslagen, nieuwe en gewijzigde, staan nu achter de rijen "
+            "die het bestand nu heeft; rijen die uit de lijst waren verwijderd, staan er weer in. "
+            "Kijk de scorelijst na voordat u opslaat.");
+    return out;
 }
 
 } // namespace vx

@@ -8,8 +8,11 @@
 
 namespace vx {
 
-std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const DuoMatch& match,
-                                         const ScoreListModel& list, const SessionState& session) {
+namespace {
+
+// The snapshot without the rows of the list.
+std::optional<Recovery> MatchSnapshot(bool duo, const TeamMatch& team, const DuoMatch& match,
+                                      const SessionState& session) {
     Recovery r;
     if (duo) {
         if (!match.isStarted()) return std::nullopt;
@@ -31,8 +34,18 @@ std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const 
                                team.setup().startScore, team.leg().turns()};
     }
     r.savedAt = clock().now();
-    r.rows = list.rows();
     r.listChanged = session.scoreListChanged;
+    return r;
+}
+
+} // namespace
+
+std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const DuoMatch& match,
+                                         const ScoreListModel& list, const SessionState& session) {
+    std::optional<Recovery> r = MatchSnapshot(duo, team, match, session);
+    if (r)
+        for (const ScoreListModel::Row& row : list.rows())
+            r->list.append(row);
     return r;
 }
 
@@ -70,9 +83,20 @@ RecoveryWriter::RecoveryWriter(const TeamMatch& team, const DuoMatch& duo, const
             [this](const QModelIndex& from, const QModelIndex& to) {
                 rowsChanged(Kind::Replace, from.row(), to.row());
             });
-    connect(&list, &QAbstractItemModel::modelReset, this,
-            [this] { rowsChanged(Kind::Reset, 0, m_list.count() - 1); });
+    connect(&list, &QAbstractItemModel::modelReset, this, [this] {
+        // Loading a file replaces the list whole and then says so (listOnDisk): its rows need
+        // not go over. Anything else sends them before itself, or soon.
+        if (m_finished) return;
+        m_resetWaiting = true;
+        QMetaObject::invokeMethod(this, &RecoveryWriter::sendReset, Qt::QueuedConnection);
+    });
     rowsChanged(Kind::Reset, 0, m_list.count() - 1);
+}
+
+void RecoveryWriter::sendReset() {
+    if (!m_resetWaiting) return;
+    m_resetWaiting = false;
+    rowsChanged(RowChange::Kind::Reset, 0, m_list.count() - 1);
 }
 
 RecoveryWriter::~RecoveryWriter() {
@@ -81,7 +105,9 @@ RecoveryWriter::~RecoveryWriter() {
 
 void RecoveryWriter::rowsChanged(RowChange::Kind kind, int first, int last) {
     if (m_finished) return;
-    RowChange change{kind, first, last - first + 1, {}};
+    // A list replaced whole and not sent yet is sent as it stands now, this change included.
+    if (kind != RowChange::Kind::Reset && m_resetWaiting) return sendReset();
+    RowChange change{kind, first, last - first + 1, {}, {}, {}};
     if (kind != RowChange::Kind::Remove) {
         change.rows.reserve(change.count);
         for (int r = first; r <= last; ++r)
@@ -91,13 +117,36 @@ void RecoveryWriter::rowsChanged(RowChange::Kind kind, int first, int last) {
 }
 
 void RecoveryWriter::update() {
+    sendReset();
     queue(std::nullopt);
+}
+
+void RecoveryWriter::listOnDisk(const QString& path) {
+    if (m_finished) return;
+    m_resetWaiting = false;
+    std::optional<RecoveryBase> base = recoveryBase(path, m_list.rows(), false);
+    if (!base) {
+        rowsChanged(RowChange::Kind::Reset, 0, m_list.count() - 1);
+        return;
+    }
+    // The digest of 100,000 rows takes longer than a save: the thread takes it, from the list
+    // shared for that long.
+    queue(RowChange{RowChange::Kind::Base, 0, m_list.count(), m_list.rows(), std::move(base), {}});
+}
+
+void RecoveryWriter::listResumed(const std::optional<RecoveryBase>& base, const QVector<int>& origins) {
+    if (m_finished) return;
+    m_resetWaiting = false;
+    RowChange change{RowChange::Kind::Base, 0, m_list.count(), {}, base, origins};
+    for (int r = 0; r < m_list.count(); ++r)
+        if (!base || r >= origins.size() || origins[r] < 0) change.rows.append(m_list.row(r));
+    queue(std::move(change));
 }
 
 void RecoveryWriter::queue(std::optional<RowChange> change) {
     if (m_finished) return;
-    std::optional<Recovery> snapshot = recoverySnapshot(m_duo, m_team, m_duoMatch, m_list, m_session);
-    if (snapshot) snapshot->rows = {}; // the thread has its own; sharing the list's would copy it
+    // Without rows: the thread has its own; sharing the list's would copy it.
+    std::optional<Recovery> snapshot = MatchSnapshot(m_duo, m_team, m_duoMatch, m_session);
     bool start = false;
     {
         std::lock_guard lock(m_mutex);
@@ -110,42 +159,82 @@ void RecoveryWriter::queue(std::optional<RowChange> change) {
     if (start) m_pool.start([this] { writePending(); });
 }
 
-// A failure to write is not told: the scorer can do nothing about it during play, and the
-// next snapshot tries again.
+// A failure is told once: the scorer can do nothing about it during play but should know the
+// match is not protected; the next snapshot tries again.
 void RecoveryWriter::writePending() {
     Pending next;
     {
         std::lock_guard lock(m_mutex);
         std::swap(next, m_pending);
     }
-    for (const RowChange& change : next.changes)
+    for (RowChange& change : next.changes)
         apply(change);
-    if (next.recovery) writeRecovery(m_path, *next.recovery, m_rowTexts);
+    if (!next.recovery) return;
+    // Runs of the base's rows as they follow one another, every other row as its own text.
+    QList<QByteArray> pieces;
+    for (std::size_t i = 0; i < m_entries.size();) {
+        if (m_entries[i].origin < 0) {
+            pieces.append(m_entries[i++].text);
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < m_entries.size() && m_entries[end].origin == m_entries[end - 1].origin + 1)
+            ++end;
+        pieces.append(recoveryPieceJson(BaseRows{m_entries[i].origin, int(end - i)}));
+        i = end;
+    }
+    next.recovery->base = m_base;
+    const FileResult written = writeRecovery(m_path, *next.recovery, pieces);
+    if (!written && !m_failureTold.exchange(true)) emit writeFailed(written.error);
 }
 
-void RecoveryWriter::apply(const RowChange& change) {
+void RecoveryWriter::apply(RowChange& change) {
+    const auto own = [](const ScoreListModel::Row& row) { return Entry{-1, recoveryPieceJson(row)}; };
     switch (change.kind) {
     case RowChange::Kind::Reset:
-        m_rowTexts.clear();
-        m_rowTexts.reserve(change.rows.size());
+        m_base.reset();
+        m_entries.clear();
+        m_entries.reserve(change.rows.size());
         for (const ScoreListModel::Row& row : change.rows)
-            m_rowTexts.append(recoveryRowJson(row));
+            m_entries.push_back(own(row));
         break;
     case RowChange::Kind::Insert:
         for (int i = 0; i < change.rows.size(); ++i)
-            m_rowTexts.insert(change.first + i, recoveryRowJson(change.rows[i]));
+            m_entries.insert(m_entries.begin() + change.first + i, own(change.rows[i]));
         break;
     case RowChange::Kind::Remove:
-        m_rowTexts.remove(change.first, change.count);
+        m_entries.erase(m_entries.begin() + change.first, m_entries.begin() + change.first + change.count);
         break;
     case RowChange::Kind::Replace:
         for (int i = 0; i < change.rows.size(); ++i)
-            m_rowTexts[change.first + i] = recoveryRowJson(change.rows[i]);
+            m_entries[change.first + i] = own(change.rows[i]);
         break;
+    case RowChange::Kind::Base: {
+        m_base = change.base;
+        if (m_base && m_base->sha256.isEmpty()) {
+            m_base->sha256 = scoreListDigest(change.rows);
+            change.rows = {}; // the list's own: let go of it before the write
+            m_entries.assign(change.count, Entry{});
+            for (int r = 0; r < change.count; ++r)
+                m_entries[r].origin = r;
+            break;
+        }
+        m_entries.assign(change.count, Entry{});
+        qsizetype ownRow = 0;
+        for (int r = 0; r < change.count; ++r) {
+            const int origin = change.origins.isEmpty() ? r : change.origins.value(r, -1);
+            if (origin >= 0 && m_base)
+                m_entries[r].origin = origin;
+            else
+                m_entries[r] = own(change.rows.at(ownRow++));
+        }
+        break;
+    }
     }
 }
 
 void RecoveryWriter::flush() {
+    sendReset();
     m_pool.waitForDone();
 }
 

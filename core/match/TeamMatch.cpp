@@ -21,8 +21,10 @@ bool TeamMatch::takeOver(int player) {
 void TeamMatch::restore(const TeamSetup& setup, int player, const QList<int>& turns) {
     m_setup = setup;
     m_player = player;
-    emit playerChanged(player);
+    // Whoever follows the player (the recovery writer saves the match at it) must find the leg
+    // already back.
     m_leg.restore(setup.startScore, turns);
+    emit playerChanged(player);
 }
 
 } // namespace vx

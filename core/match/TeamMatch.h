@@ -37,7 +37,7 @@ class TeamMatch : public QObject {
     bool takeOver(int player);
 
     // The team with `player` at the board and the turns of that player's leg, as after the last
-    // booked turn. Emits playerChanged() for the window's sake, then only the leg's changed().
+    // booked turn. Emits only the leg's changed(), then playerChanged() once all is back.
     void restore(const TeamSetup& setup, int player, const QList<int>& turns);
 
     bool hasTeam() const { return m_player != 0; }

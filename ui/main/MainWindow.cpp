@@ -56,6 +56,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     loadDataFiles();
     readSettingsFile();
     m_recovery = new RecoveryWriter(m_team, m_duo, scoreList, session, this);
+    connectRecovery();
     connectMatch();
     connectShell();
     connectCaller();

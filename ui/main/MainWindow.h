@@ -151,6 +151,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void connectMatch();
+    // Tells the scorer, once per run, that the recovery file cannot be written (MainWindowResume.cpp).
+    void connectRecovery();
     void connectShell();
     void loadDataFiles();
     void readSettingsFile();

@@ -23,7 +23,10 @@ FileResult MainWindow::afterLoad(const FileResult& result, const QString& path) 
         m_unreadableFiles.remove(file.absoluteFilePath());
     // What is on screen now is what is on disk (or nothing at all): no unsaved changes.
     session.scoreListChanged = false;
-    m_recovery->update();
+    if (result)
+        m_recovery->listOnDisk(path);
+    else
+        m_recovery->update();
     return unreadable ? result : FileResult::success();
 }
 
@@ -53,7 +56,7 @@ FileResult MainWindow::savePlayerList() {
     const FileResult result = vx::savePlayerList(scoreList, team, player);
     if (result) {
         session.scoreListChanged = false;
-        m_recovery->update();
+        m_recovery->listOnDisk(playerFilePath(team, player));
     }
     return result;
 }
@@ -68,7 +71,7 @@ FileResult MainWindow::saveDuoList(const QString& name) {
     const FileResult result = vx::saveDuoList(scoreList, name);
     if (result) {
         session.scoreListChanged = false;
-        m_recovery->update();
+        m_recovery->listOnDisk(duoFilePath(name));
     }
     return result;
 }

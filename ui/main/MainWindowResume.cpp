@@ -8,17 +8,49 @@
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <utility>
 
 namespace vx {
+
+namespace {
+
+// Told once per run, not once per window: a home that cannot be written stays so.
+bool g_recoveryFailureTold = false;
+
+} // namespace
+
+void MainWindow::connectRecovery() {
+    connect(m_recovery, &RecoveryWriter::writeFailed, this, [](const QString& why) {
+        if (std::exchange(g_recoveryFailureTold, true)) return;
+        showMessage(tr("De wedstrijd die nu gespeeld wordt, kan niet worden bewaard voor het geval het "
+                       "programma onverwacht stopt.\n%1\nU kunt gewoon verder spelen.")
+                        .arg(why));
+    });
+}
 
 void MainWindow::resume(const Recovery& recovery) {
     const auto* duo = std::get_if<DuoRecovery>(&recovery.match);
     compose(duo ? MatchKind::Duo : MatchKind::Team);
+    const RebuiltList list = rebuildScoreList(recovery);
+    if (!list.problem.isEmpty()) {
+        // The file about to be written anew holds the changes that could not be placed.
+        QString copy;
+        const FileResult kept = copyRecoveryAside(recoveryFilePath(), &copy);
+        showMessage(list.problem + u'\n' +
+                    (kept
+                         ? tr("Het herstelbestand is bewaard als \"%1\".").arg(QDir::toNativeSeparators(copy))
+                         : kept.error));
+        if (list.baseUnreadable && recovery.base)
+            m_unreadableFiles.insert(QFileInfo(recoveryBasePath(*recovery.base)).absoluteFilePath());
+    }
     // The rows first: the recovery file is written anew as soon as the match is back, and must
     // never lose them in between.
-    scoreList.replaceAll(recovery.rows);
-    session.scoreListChanged = recovery.listChanged;
+    scoreList.replaceAll(list.rows);
+    session.scoreListChanged = recovery.listChanged || !list.problem.isEmpty();
+    m_recovery->listResumed(list.base, list.origins);
     if (duo) {
         restoreMatch(*duo, m_duo);
         session.duoFileName = duo->fileName;
@@ -32,15 +64,22 @@ void MainWindow::resume(const Recovery& recovery) {
         scoreList.setFirstHeader(m_team.playerName());
         m_dartBoard->setAddEnabled(!m_team.leg().isWon());
     }
+    // A restored duo match sends nothing the writer follows; the file is written in this
+    // version's form at once either way.
+    m_recovery->update();
 }
 
 MainWindow* offerToResumeMatch() {
     const QString path = recoveryFilePath();
     if (!QFile::exists(path)) return nullptr;
     Recovery recovery;
-    if (const FileResult read = readRecovery(path, &recovery); !read) {
-        const FileResult aside = setRecoveryAside(path);
-        showMessage(aside ? read.error : read.error + QStringLiteral("\r\n") + aside.error);
+    QString why;
+    if (const FileResult read = readRecovery(path, &recovery, &why); !read) {
+        // Named as it is found from now on.
+        QString movedTo;
+        const FileResult aside = setRecoveryAside(path, &movedTo);
+        showMessage(aside ? recoveryRefusal(movedTo, why)
+                          : read.error + QStringLiteral("\r\n") + aside.error);
         return nullptr;
     }
     const QString when = recovery.savedAt.toString(QStringLiteral("d-M-yyyy HH:mm"));
