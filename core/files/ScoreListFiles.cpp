@@ -90,6 +90,17 @@ FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName
     return FileResult::success();
 }
 
+// Names the first line out of place, so that whoever edited the file can find it.
+QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
+    if (badLine < 0)
+        return QCoreApplication::translate("vx::ScoreListFiles", "Het bestand \"%1\" is geen scorelijst.")
+            .arg(shownPath);
+    return QCoreApplication::translate("vx::ScoreListFiles",
+                                       "Het bestand \"%1\" is geen scorelijst: de scheidingsregels van 28 "
+                                       "streepjes staan niet op hun plaats (regel %2).")
+        .arg(shownPath, QString::number(badLine + 1));
+}
+
 QStringList LibFileNames(const QString& folder) {
     // Case-sensitive, so that every name listed is one the readers and writers find again.
     QStringList names =
@@ -163,11 +174,28 @@ QStringList scoreListLines(const ScoreListModel& model, const QString& headerNam
     return lines;
 }
 
-bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows) {
+bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows, qsizetype* badLine) {
     rows->clear();
+    if (badLine) *badLine = -1;
+    auto refuse = [&](qsizetype line) {
+        rows->clear();
+        if (badLine) *badLine = line;
+        return false;
+    };
     if (lines.size() < kHeaderLines) return false;
+    // Lines 1 and 2 differ between versions; the separator is what every score list shares.
+    if (lines[kHeaderLines - 1] != kRecordSeparator) return refuse(kHeaderLines - 1);
     rows->reserve((lines.size() - kHeaderLines + kRecordLines - 1) / kRecordLines);
     for (qsizetype at = kHeaderLines; at < lines.size(); at += kRecordLines) {
+        const qsizetype separator = at + ScoreListModel::kColumns;
+        if (separator < lines.size()) {
+            // A record of the wrong length would shift every cell after it.
+            if (lines[separator] != kRecordSeparator) return refuse(separator);
+        } else if (lines.last() == kRecordSeparator) {
+            // A file cut short ends inside a record; one that ends on a separator too early lost
+            // lines of its last record.
+            return refuse(lines.size() - 1);
+        }
         if (IsBlank(lines[at])) continue;
         // A record cut short by the end of the file keeps its missing cells empty.
         const qsizetype present = std::min<qsizetype>(ScoreListModel::kColumns, lines.size() - at);
@@ -190,11 +218,9 @@ FileResult readScoreList(const QString& path, ScoreListModel& model) {
                                         "Het bestand \"%1\" kan niet worden gelezen (%2).")
                 .arg(shown, why));
     }
-    if (!parseScoreList(lines, &rows)) {
+    if (qsizetype badLine = -1; !parseScoreList(lines, &rows, &badLine)) {
         model.clear();
-        return FileResult::failure(
-            QCoreApplication::translate("vx::ScoreListFiles", "Het bestand \"%1\" is geen scorelijst.")
-                .arg(shown));
+        return FileResult::failure(NotAScoreList(shown, badLine));
     }
     model.replaceAll(std::move(rows));
     return FileResult::success();
@@ -238,7 +264,7 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
                                            .arg(player, checked.error));
     }
     if (FileResult made = CheckedFolder(teamFolderPath(team)); !made) return made;
-    FileResult result;
+    QStringList refusals;
     for (const QString& player : players) {
         const QString path = playerFilePath(team, player);
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
@@ -246,24 +272,31 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
             QStringList existing;
             QString why;
             if (!readTextLines(path, &existing, &why)) {
-                if (result)
-                    result =
-                        FileResult::failure(QCoreApplication::translate(
-                                                "vx::ScoreListFiles",
-                                                "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
-                                                .arg(player, why));
+                refusals << QCoreApplication::translate(
+                                "vx::ScoreListFiles",
+                                "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
+                                .arg(player, why);
+                continue;
+            }
+            // Only the rows of a score list are kept behind the new header; any other text is
+            // left as it is, as the loader would not read it either. An empty file is a new list.
+            QVector<ScoreListModel::Row> rows;
+            if (qsizetype badLine = -1; !existing.isEmpty() && !parseScoreList(existing, &rows, &badLine)) {
+                refusals << QCoreApplication::translate("vx::ScoreListFiles",
+                                                        "Speler \"%1\": %2 Het bestand blijft zoals het is.")
+                                .arg(player, NotAScoreList(QDir::toNativeSeparators(path), badLine));
                 continue;
             }
             lines += existing.mid(kHeaderLines);
         }
         QString why;
-        if (!writeTextLinesAtomic(path, lines, &why) && result)
-            result = FileResult::failure(
-                QCoreApplication::translate("vx::ScoreListFiles",
-                                            "Het bestand van speler \"%1\" is niet aangemaakt: %2.")
-                    .arg(player, why));
+        if (!writeTextLinesAtomic(path, lines, &why))
+            refusals << QCoreApplication::translate("vx::ScoreListFiles",
+                                                    "Het bestand van speler \"%1\" is niet aangemaakt: %2.")
+                            .arg(player, why);
     }
-    return result;
+    return refusals.isEmpty() ? FileResult::success()
+                              : FileResult::failure(refusals.join(QStringLiteral("\r\n")));
 }
 
 QStringList listTeams() {
