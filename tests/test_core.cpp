@@ -222,41 +222,6 @@ class CoreTest : public QObject {
         if (found) QCOMPARE(*read, footer);
     }
 
-    // Only a file that is there and cannot be read is kept from the default; a short one is not.
-    void settingsFileStates_data() {
-        QTest::addColumn<QString>("how"); // "", "bytes", "folder" or "rights"
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("state");
-        using State = SettingsFile::State;
-        QTest::newRow("missing") << "" << QByteArray() << int(State::Missing);
-        QTest::newRow("empty") << "bytes" << QByteArray() << int(State::Incomplete);
-        QTest::newRow("two values") << "bytes" << QByteArray("\"x\"\r\n\"-\"\r\n") << int(State::Incomplete);
-        QTest::newRow("footer that cannot be stored")
-            << "bytes" << QByteArray("a\r\nb\r\nab\"c\r\n") << int(State::Incomplete);
-        QTest::newRow("three values")
-            << "bytes" << QByteArray("\"x\"\r\n\"-\"\r\n\"Club\"\r\n") << int(State::Read);
-        QTest::newRow("folder in its place") << "folder" << QByteArray() << int(State::Unreadable);
-        QTest::newRow("no read rights")
-            << "rights" << QByteArray("\"x\"\r\n\"-\"\r\n\"Club\"\r\n") << int(State::Unreadable);
-    }
-    void settingsFileStates() {
-        QFETCH(QString, how);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, state);
-        if (how == u"rights" && geteuid() == 0)
-            QSKIP("read rights do not stop root; the folder row still runs");
-        vxtest::TempHome home;
-        const QString path = home.file("Vorlentix.ini");
-        QFile::remove(path);
-        if (how == u"folder") QVERIFY(QDir().mkpath(path));
-        if (how == u"bytes" || how == u"rights") home.write("Vorlentix.ini", bytes);
-        if (how == u"rights") QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-        const SettingsFile read = readSettings(path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(int(read.state), state);
-        QCOMPARE(read.footer, state == int(SettingsFile::State::Read) ? QStringLiteral("Club") : QString());
-    }
-
     void settingsWriteIsByteExactAndReadsBack() {
         vxtest::TempHome home;
         const QString path = home.file("Vorlentix.ini");

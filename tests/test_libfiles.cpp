@@ -175,10 +175,6 @@ class LibFilesTest : public QObject {
         shortRecord.replace("3\r\n", ""); // 27 field lines, then the separator
         QTest::newRow("a record one line short")
             << Header("Jan") + shortRecord + b << false << QStringList{} << QStringList{};
-        QTest::newRow("a record one line long")
-            << Header("Jan") + "extra\r\n" + a + b << false << QStringList{} << QStringList{};
-        QTest::newRow("last record one line short")
-            << Header("Jan") + b + shortRecord << false << QStringList{} << QStringList{};
         QTest::newRow("separator doubled at the end") << Header("Jan") + a + kSep + "\r\n"
                                                       << false << QStringList{} << QStringList{};
     }
@@ -530,19 +526,6 @@ class LibFilesTest : public QObject {
             QCOMPARE(home.read(QStringLiteral("Teams/A/Kees.lib")).left(Header("Kees").size()),
                      Header("Kees"));
         }
-    }
-
-    void creatingATeamNamesEveryFileLeftAlone() {
-        vxtest::TempHome home;
-        home.write(QStringLiteral("Teams/A/Jan.lib"), "brief 1\r\nbrief 2\r\nbrief 3\r\n");
-        home.write(QStringLiteral("Teams/A/Piet.lib"), "x");
-        const FileResult result = createTeamFiles(QStringLiteral("A"), {"Jan", "Piet"});
-        QVERIFY(!result);
-        const QStringList lines = result.error.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 2);
-        QVERIFY2(lines[0].contains(QStringLiteral("Jan.lib")) &&
-                     lines[1].contains(QStringLiteral("Piet.lib")),
-                 qPrintable(result.error));
     }
 
     void creatingATeamReportsAPlayerItCannotWrite() {
