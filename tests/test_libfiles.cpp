@@ -298,6 +298,36 @@ class LibFilesTest : public QObject {
                  QStringList{"Jan.lib"});
     }
 
+    // Also a file never loaded, such as one a save as would replace, is written over only when
+    // it is a score list (or empty).
+    void saveReplacesOnlyAScoreList_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("foreign text of three lines")
+            << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n") << false;
+        QTest::newRow("one line") << QByteArray("notitie") << false;
+        QTest::newRow("a list missing a line") << Header("x") + Record({"A"}).mid(3) + Record({"B"}) << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("a score list") << Header("Oud") + Record({"A"}) << true;
+    }
+    void saveReplacesOnlyAScoreList() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, replaced);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/Finale.lib"), bytes);
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("Koos"), 2));
+        const FileResult result = saveDuoList(model, QStringLiteral("Finale"));
+        QCOMPARE(result.ok, replaced);
+        QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")) == bytes, !replaced);
+        if (!replaced)
+            QVERIFY2(result.error.startsWith(
+                         QStringLiteral("De scorelijst is niet opgeslagen. Het bestand \"%1\" is "
+                                        "geen scorelijst")
+                             .arg(QDir::toNativeSeparators(home.file("Teams/Finale.lib")))),
+                     qPrintable(result.error));
+    }
+
     // The scorer must find the row to mend it: the message names it as the row editor does.
     void unstorableRowIsNamed_data() {
         QTest::addColumn<int>("column");

@@ -1084,6 +1084,10 @@ of the players.</translation>
         <source>Speler &quot;%1&quot;: %2 Het bestand blijft zoals het is.</source>
         <translation>Player &quot;%1&quot;: %2 The file is left as it is.</translation>
     </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen. %1 Het bestand wordt niet overschreven.</source>
+        <translation>The score list was not saved. %1 The file is not written over.</translation>
+    </message>
 </context>
 <context>
     <name>vx::ScoreListModel</name>

@@ -73,23 +73,6 @@ FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
                  QString::number(row + 1), model.cell(row, 0).simplified()));
 }
 
-FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName, const QString& folder,
-                          const QString& path) {
-    QByteArray bytes;
-    qsizetype badLine = -1;
-    // Names are checked before: only a row's text can be the line that does not fit.
-    if (!encodeLines(scoreListLines(model, headerName), &bytes, &badLine))
-        return UnstorableRow(model, badLine);
-    if (FileResult made = CheckedFolder(folder); !made) return made;
-    QString why;
-    if (!writeFileAtomic(path, bytes, &why))
-        return FileResult::failure(
-            QCoreApplication::translate("vx::ScoreListFiles",
-                                        "De scorelijst is niet opgeslagen in \"%1\": %2.")
-                .arg(QDir::toNativeSeparators(path), why));
-    return FileResult::success();
-}
-
 // Names the first line out of place, so that whoever edited the file can find it.
 QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
     if (badLine < 0)
@@ -99,6 +82,39 @@ QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
                                        "Het bestand \"%1\" is geen scorelijst: de scheidingsregels van 28 "
                                        "streepjes staan niet op hun plaats (regel %2).")
         .arg(shownPath, QString::number(badLine + 1));
+}
+
+// A file that can be read and is no score list is someone else's text, or a list damaged in a
+// way that a save would make permanent: it is never replaced. An empty file is a new list; one
+// that cannot be read is left to the write, which says why it fails.
+FileResult CheckReplaceable(const QString& path) {
+    QStringList lines;
+    QVector<ScoreListModel::Row> rows;
+    qsizetype badLine = -1;
+    if (!readTextLines(path, &lines) || lines.isEmpty() || parseScoreList(lines, &rows, &badLine))
+        return FileResult::success();
+    return FileResult::failure(
+        QCoreApplication::translate(
+            "vx::ScoreListFiles", "De scorelijst is niet opgeslagen. %1 Het bestand wordt niet overschreven.")
+            .arg(NotAScoreList(QDir::toNativeSeparators(path), badLine)));
+}
+
+FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName, const QString& folder,
+                          const QString& path) {
+    QByteArray bytes;
+    qsizetype badLine = -1;
+    // Names are checked before: only a row's text can be the line that does not fit.
+    if (!encodeLines(scoreListLines(model, headerName), &bytes, &badLine))
+        return UnstorableRow(model, badLine);
+    if (FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
+    if (FileResult made = CheckedFolder(folder); !made) return made;
+    QString why;
+    if (!writeFileAtomic(path, bytes, &why))
+        return FileResult::failure(
+            QCoreApplication::translate("vx::ScoreListFiles",
+                                        "De scorelijst is niet opgeslagen in \"%1\": %2.")
+                .arg(QDir::toNativeSeparators(path), why));
+    return FileResult::success();
 }
 
 QStringList LibFileNames(const QString& folder) {

@@ -59,7 +59,8 @@ FileResult loadPlayerList(ScoreListModel& model, const QString& team, const QStr
 FileResult loadDuoList(ScoreListModel& model, const QString& name);
 
 // Writes the whole model as a new file and replaces the old one only once the new one is
-// complete: after a failure the old file is exactly as it was. The player writer creates the
+// complete: after a failure the old file is exactly as it was. A file that is no score list is
+// never replaced. The player writer creates the
 // team folder, the duo writer the Teams folder.
 //
 // These write unconditionally. The main window decides whether to call them: a player's list
