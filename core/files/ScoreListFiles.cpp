@@ -73,6 +73,26 @@ FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
                  QString::number(row + 1), model.cell(row, 0).simplified()));
 }
 
+// Lines 1 and 2 differ between versions; the separators are what every score list shares. A
+// record of the wrong length would shift every cell after it. A file cut short ends inside a
+// record; one that ends on a separator too early lost lines of its last record.
+bool IsScoreListLayout(const QStringList& lines, qsizetype* badLine) {
+    auto refuse = [&](qsizetype line) {
+        if (badLine) *badLine = line;
+        return false;
+    };
+    if (lines.size() < kHeaderLines) return refuse(-1);
+    if (lines[kHeaderLines - 1] != kRecordSeparator) return refuse(kHeaderLines - 1);
+    qsizetype separator = kHeaderLines + ScoreListModel::kColumns;
+    for (; separator < lines.size(); separator += kRecordLines) {
+        if (lines[separator] != kRecordSeparator) return refuse(separator);
+    }
+    const bool recordCutShort = separator - ScoreListModel::kColumns < lines.size();
+    if (recordCutShort && lines.last() == kRecordSeparator) return refuse(lines.size() - 1);
+    if (badLine) *badLine = -1;
+    return true;
+}
+
 // Names the first line out of place, so that whoever edited the file can find it.
 QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
     if (badLine < 0)
@@ -89,9 +109,8 @@ QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
 // that cannot be read is left to the write, which says why it fails.
 FileResult CheckReplaceable(const QString& path) {
     QStringList lines;
-    QVector<ScoreListModel::Row> rows;
     qsizetype badLine = -1;
-    if (!readTextLines(path, &lines) || lines.isEmpty() || parseScoreList(lines, &rows, &badLine))
+    if (!readTextLines(path, &lines) || lines.isEmpty() || IsScoreListLayout(lines, &badLine))
         return FileResult::success();
     return FileResult::failure(
         QCoreApplication::translate(
@@ -192,26 +211,9 @@ QStringList scoreListLines(const ScoreListModel& model, const QString& headerNam
 
 bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows, qsizetype* badLine) {
     rows->clear();
-    if (badLine) *badLine = -1;
-    auto refuse = [&](qsizetype line) {
-        rows->clear();
-        if (badLine) *badLine = line;
-        return false;
-    };
-    if (lines.size() < kHeaderLines) return false;
-    // Lines 1 and 2 differ between versions; the separator is what every score list shares.
-    if (lines[kHeaderLines - 1] != kRecordSeparator) return refuse(kHeaderLines - 1);
+    if (!IsScoreListLayout(lines, badLine)) return false;
     rows->reserve((lines.size() - kHeaderLines + kRecordLines - 1) / kRecordLines);
     for (qsizetype at = kHeaderLines; at < lines.size(); at += kRecordLines) {
-        const qsizetype separator = at + ScoreListModel::kColumns;
-        if (separator < lines.size()) {
-            // A record of the wrong length would shift every cell after it.
-            if (lines[separator] != kRecordSeparator) return refuse(separator);
-        } else if (lines.last() == kRecordSeparator) {
-            // A file cut short ends inside a record; one that ends on a separator too early lost
-            // lines of its last record.
-            return refuse(lines.size() - 1);
-        }
         if (IsBlank(lines[at])) continue;
         // A record cut short by the end of the file keeps its missing cells empty.
         const qsizetype present = std::min<qsizetype>(ScoreListModel::kColumns, lines.size() - at);
