@@ -157,6 +157,26 @@ class LibFilesTest : public QObject {
         QTest::newRow("two header lines")
             << QByteArray("Vorlentix scorelijst\r\nJan\r\n") << false << QStringList{} << QStringList{};
         QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QStringList{};
+        QTest::newRow("blank line after the last record")
+            << Header("Jan") + a + "\r\n"
+            << true << QStringList{"A"} << QStringList{"A", "v", "4", ""};
+        // Not score lists: loading them would shift cells, and a save would make that permanent.
+        QTest::newRow("foreign text of three lines")
+            << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n") << false << QStringList{} << QStringList{};
+        QTest::newRow("foreign text of many lines")
+            << QByteArray("a\r\nb\r\nc\r\n").repeated(40) << false << QStringList{} << QStringList{};
+        QTest::newRow("line 3 one hyphen short")
+            << QByteArray("Vorlentix scorelijst\r\nJan\r\n" + kSep.chopped(1) + "\r\n") + a << false
+            << QStringList{} << QStringList{};
+        QTest::newRow("line 3 with a trailing blank")
+            << QByteArray("Vorlentix scorelijst\r\nJan\r\n" + kSep + " \r\n") + a << false << QStringList{}
+            << QStringList{};
+        QByteArray shortRecord = a;
+        shortRecord.replace("3\r\n", ""); // 27 field lines, then the separator
+        QTest::newRow("a record one line short")
+            << Header("Jan") + shortRecord + b << false << QStringList{} << QStringList{};
+        QTest::newRow("separator doubled at the end") << Header("Jan") + a + kSep + "\r\n"
+                                                      << false << QStringList{} << QStringList{};
     }
     void reading() {
         QFETCH(QByteArray, bytes);
@@ -170,6 +190,10 @@ class LibFilesTest : public QObject {
         const FileResult result = loadPlayerList(model, QStringLiteral("Club"), QStringLiteral("Jan"));
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.error.isEmpty(), ok);
+        if (!ok)
+            QVERIFY2(result.error.contains(QStringLiteral("geen scorelijst")) &&
+                         result.error.contains(QDir::toNativeSeparators(home.file("Teams/Club/Jan.lib"))),
+                     qPrintable(result.error));
         QStringList cells;
         for (int r = 0; r < model.count(); ++r)
             cells << model.cell(r, 0);
@@ -179,6 +203,39 @@ class LibFilesTest : public QObject {
             QCOMPARE((QStringList{model.cell(last, 0), model.cell(last, 1), model.cell(last, 5),
                                   model.cell(last, 27)}),
                      lastRow);
+        }
+    }
+
+    // Whichever line of a list is lost or doubled, what follows no longer stands where it
+    // belongs: the file is refused, and says where. Only the very last line may go, as a file
+    // cut short loses it.
+    void aLineLostOrGainedIsRefused_data() {
+        QTest::addColumn<bool>("lost"); // else the line is doubled
+        QTest::newRow("lost") << true;
+        QTest::newRow("doubled") << false;
+    }
+    void aLineLostOrGainedIsRefused() {
+        QFETCH(bool, lost);
+        ScoreListModel model;
+        for (int i = 0; i < 3; ++i)
+            model.appendRow(MakeRow(QStringLiteral("leg %1").arg(i), i * 7));
+        const QStringList lines = scoreListLines(model, QStringLiteral("Jan"));
+        for (qsizetype at = 0; at < lines.size(); ++at) {
+            QStringList damaged = lines;
+            if (lost)
+                damaged.removeAt(at);
+            else
+                damaged.insert(at, lines[at]);
+            QVector<Row> rows;
+            qsizetype badLine = -2;
+            const bool ok = parseScoreList(damaged, &rows, &badLine);
+            const bool lastLineLost = lost && at == lines.size() - 1;
+            QVERIFY2(ok == lastLineLost, qPrintable(QStringLiteral("line %1").arg(at + 1)));
+            if (ok) continue;
+            QVERIFY(rows.isEmpty());
+            QVERIFY2((badLine >= 2 && badLine < damaged.size() && (badLine - 2) % 29 == 0) ||
+                         badLine == damaged.size() - 1,
+                     qPrintable(QStringLiteral("line %1: %2").arg(at + 1).arg(badLine)));
         }
     }
 
@@ -239,6 +296,36 @@ class LibFilesTest : public QObject {
         QCOMPARE(ReadBytes(path), before);
         QCOMPARE(QDir(home.file(QStringLiteral("Teams/Club"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Jan.lib"});
+    }
+
+    // Also a file never loaded, such as one a save as would replace, is written over only when
+    // it is a score list (or empty).
+    void saveReplacesOnlyAScoreList_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("foreign text of three lines")
+            << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n") << false;
+        QTest::newRow("one line") << QByteArray("notitie") << false;
+        QTest::newRow("a list missing a line") << Header("x") + Record({"A"}).mid(3) + Record({"B"}) << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("a score list") << Header("Oud") + Record({"A"}) << true;
+    }
+    void saveReplacesOnlyAScoreList() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, replaced);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/Finale.lib"), bytes);
+        ScoreListModel model;
+        model.appendRow(MakeRow(QStringLiteral("Koos"), 2));
+        const FileResult result = saveDuoList(model, QStringLiteral("Finale"));
+        QCOMPARE(result.ok, replaced);
+        QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")) == bytes, !replaced);
+        if (!replaced)
+            QVERIFY2(result.error.startsWith(
+                         QStringLiteral("De scorelijst is niet opgeslagen. Het bestand \"%1\" is "
+                                        "geen scorelijst")
+                             .arg(QDir::toNativeSeparators(home.file("Teams/Finale.lib")))),
+                     qPrintable(result.error));
     }
 
     // The scorer must find the row to mend it: the message names it as the row editor does.
@@ -434,6 +521,43 @@ class LibFilesTest : public QObject {
         QCOMPARE(Rows(back), Rows(model));
     }
 
+    // What stands under a player's name and is no score list stays as it is; the scorer hears
+    // which file it is, and the other players get their files.
+    void creatingATeamLeavesOtherFilesAlone_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("kept"); // else rewritten as a score list
+        QTest::newRow("foreign text of three lines")
+            << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n") << true;
+        QTest::newRow("a list missing a line")
+            << Header("Kees") + Record({"leg 1", "v", "60"}).replace("60\r\n", "") + Record({"leg 2"})
+            << true;
+        QTest::newRow("one line") << QByteArray("notitie") << true;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("a list cut short") << Header("Oud") + Record({"leg 1"}).left(40) << false;
+    }
+    void creatingATeamLeavesOtherFilesAlone() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, kept);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/A/Kees.lib"), bytes);
+        const FileResult result = createTeamFiles(QStringLiteral("A"), {"Jan", "Kees", "Piet"});
+        QCOMPARE(result.ok, !kept);
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Jan.lib")), Header("Jan"));
+        QCOMPARE(home.read(QStringLiteral("Teams/A/Piet.lib")), Header("Piet"));
+        if (kept) {
+            QCOMPARE(home.read(QStringLiteral("Teams/A/Kees.lib")), bytes);
+            const QString path = QDir::toNativeSeparators(home.file(QStringLiteral("Teams/A/Kees.lib")));
+            QVERIFY2(result.error.startsWith(QStringLiteral("Speler \"Kees\": Het bestand \"%1\" is geen "
+                                                            "scorelijst")
+                                                 .arg(path)) &&
+                         result.error.endsWith(QStringLiteral("Het bestand blijft zoals het is.")),
+                     qPrintable(result.error));
+        } else {
+            QCOMPARE(home.read(QStringLiteral("Teams/A/Kees.lib")).left(Header("Kees").size()),
+                     Header("Kees"));
+        }
+    }
+
     void creatingATeamReportsAPlayerItCannotWrite() {
         vxtest::TempHome home;
         QVERIFY(QDir().mkpath(home.file(QStringLiteral("Teams/A/Jan.lib"))));
@@ -451,17 +575,17 @@ class LibFilesTest : public QObject {
         for (int i = 0; i < 3 + 29 * 4; ++i)
             separators += kSep + "\r\n";
         QTest::newRow("only separators") << separators << 4;
-        QTest::newRow("only line ends") << QByteArray(5000, '\r') << 0;
+        QTest::newRow("only line ends, not a list") << QByteArray(5000, '\r') << -1;
         QTest::newRow("NUL bytes") << Header("x") + QByteArray(100, '\0') << 1;
     }
     void hostileFiles() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, rows);
+        QFETCH(int, rows); // -1: refused
         vxtest::TempHome home;
         home.write(QStringLiteral("Teams/hostile.lib"), bytes);
         ScoreListModel model;
-        QVERIFY(loadDuoList(model, QStringLiteral("hostile")));
-        QCOMPARE(model.count(), rows);
+        QCOMPARE(loadDuoList(model, QStringLiteral("hostile")).ok, rows >= 0);
+        QCOMPARE(model.count(), std::max(rows, 0));
     }
 
     // Random and mutated files: the reader never crashes or hangs, every row it gives has a
@@ -511,7 +635,8 @@ class LibFilesTest : public QObject {
             const QStringList lines = splitLines(decodeCp1252(bytes));
             QVector<Row> rows;
             const bool ok = parseScoreList(lines, &rows);
-            QCOMPARE(ok, lines.size() >= 3);
+            QVERIFY(ok || rows.isEmpty());
+            QVERIFY(!ok || lines[2] == QString::fromLatin1(kSep));
             QVERIFY(rows.size() <= (lines.size() + 28) / 29);
             for (const Row& row : rows) {
                 QVERIFY(!row[0].isEmpty() && row[0].count(u' ') != row[0].size());

@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace vx;
 
 namespace {
@@ -93,6 +95,53 @@ class MainWindowTest : public QObject {
         QCOMPARE(m.session.footerText, footer);
         QCOMPARE(home.read("Vorlentix.ini") == kDefaultIni, rewritten);
         if (!rewritten) QCOMPARE(home.read("Vorlentix.ini"), bytes);
+    }
+
+    // A settings file that is there but cannot be read may hold the club's footer: it is not
+    // replaced by the default, at start-up nor at shutdown, unless the footer was changed.
+    void unreadableSettingsFileIsLeftAlone_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("footerChanged");
+        QTest::newRow("no read rights, footer kept") << "rights" << false;
+        QTest::newRow("no read rights, footer changed") << "rights" << true;
+        QTest::newRow("folder in its place, footer kept") << "folder" << false;
+        QTest::newRow("folder in its place, footer changed") << "folder" << true;
+    }
+    void unreadableSettingsFileIsLeftAlone() {
+        QFETCH(QString, how);
+        QFETCH(bool, footerChanged);
+        if (how == u"rights" && geteuid() == 0)
+            QSKIP("read rights do not stop root; the folder rows still run");
+        vxtest::TempHome home;
+        vxtest::ScriptedPrompts prompts;
+        const QByteArray club = "\"Vorlentix\"\r\n\"--------------------------\"\r\n\"Club Oost\"\r\n";
+        const QString path = home.file("Vorlentix.ini");
+        QFile::remove(path);
+        if (how == u"folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            home.write("Vorlentix.ini", club);
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+        }
+        auto* m = new MainWindow;
+        QCOMPARE(m->session.footerText, kDefaultFooterText);
+        if (footerChanged) m->session.footerText = QStringLiteral("De Pijl, Utrecht");
+        m->close();
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        if (how == u"folder") {
+            QVERIFY(QFileInfo(path).isDir());
+            // Writing the changed footer was tried, and its failure is told.
+            QCOMPARE(prompts.seen.size(), footerChanged ? 1 : 0);
+            if (footerChanged)
+                QVERIFY(prompts.seen[0].text.startsWith(
+                    QStringLiteral("De instellingen konden niet worden opgeslagen")));
+        } else {
+            QVERIFY(prompts.seen.isEmpty());
+            QCOMPARE(home.read("Vorlentix.ini"),
+                     footerChanged ? QByteArray("\"Vorlentix\"\r\n\"--------------------------\"\r\n"
+                                                "\"De Pijl, Utrecht\"\r\n")
+                                   : club);
+        }
     }
 
     void closingAsksAboutUnsavedListAndWritesSettings() {
@@ -324,12 +373,27 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void unreadableScoreListFileIsNeverWrittenOver_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray separator = "----------------------------\r\n";
+        QByteArray record;
+        for (int i = 0; i < 28; ++i)
+            record += "cel\r\n";
+        QTest::newRow("no complete header") << QByteArray("not a score list");
+        QTest::newRow("foreign text of three lines") << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n");
+        QTest::newRow("a list missing a line") << "Vorlentix scorelijst\r\nDuomatch\r\n" + separator +
+                                                      record.mid(5) + separator + record + separator;
+    }
     void unreadableScoreListFileIsNeverWrittenOver() {
+        QFETCH(QByteArray, bytes);
         vxtest::TempHome home;
         auto* m = new MainWindow;
         m->compose(MatchKind::Duo);
-        home.write("Teams/Finale.lib", "not a score list"); // no complete header
-        QVERIFY(!m->loadDuoList(QStringLiteral("Finale")));
+        home.write("Teams/Finale.lib", bytes);
+        const FileResult loaded = m->loadDuoList(QStringLiteral("Finale"));
+        QVERIFY(!loaded);
+        QVERIFY2(loaded.error.contains(QStringLiteral("Finale.lib")), qPrintable(loaded.error));
+        QCOMPARE(m->scoreList.count(), 0);
         ScoreListModel::Row row;
         row[0] = QStringLiteral("Koos");
         m->scoreList.appendRow(row);
@@ -337,7 +401,7 @@ class MainWindowTest : public QObject {
         const FileResult saved = m->saveDuoList(QStringLiteral("Finale"));
         QVERIFY(!saved);
         QVERIFY(saved.error.contains(QStringLiteral("niet overschreven")));
-        QCOMPARE(home.read("Teams/Finale.lib"), QByteArray("not a score list"));
+        QCOMPARE(home.read("Teams/Finale.lib"), bytes);
         QVERIFY(m->session.scoreListChanged);
         QVERIFY(m->saveDuoList(QStringLiteral("Finale2")));
 

@@ -190,9 +190,12 @@ class ReportsTest : public QObject {
         QTest::newRow("empty") << 0 << 1 << 0;
         QTest::newRow("one") << 1 << 1 << 1;
         QTest::newRow("36") << 36 << 1 << 36;
-        QTest::newRow("37 fills page one, page two is bare") << 37 << 2 << 0;
+        QTest::newRow("37 fill page one, no bare page after") << 37 << 1 << 37;
         QTest::newRow("38th on top of page two") << 38 << 2 << 1;
+        QTest::newRow("73") << 73 << 2 << 36;
+        QTest::newRow("74 fill two pages") << 74 << 2 << 37;
         QTest::newRow("75") << 75 << 3 << 1;
+        QTest::newRow("111 fill three pages") << 111 << 3 << 37;
     }
     void scoreListPages() {
         QFETCH(int, rows);
@@ -218,17 +221,18 @@ class ReportsTest : public QObject {
             QCOMPARE(countTexts(texts, "D.25"), 1);
             // The footer closes the page: nothing of this page is drawn after it.
             QCOMPARE(texts.last().text, kFooter);
+            // Every page holds rows, except the single page of an empty list; pages before the
+            // last are full.
+            const int bodyLines = int(std::count_if(texts.begin(), texts.end(), [](const PageCall& c) {
+                return c.x == 300 && c.y >= 1380 && c.y <= 10560 && c.text.startsWith("Speler") &&
+                       c.text != "Speler";
+            }));
+            QCOMPARE(bodyLines, page < pages ? 37 : rowsOnLastPage);
         }
-        const QList<PageCall> last = sink.textsOnPage(pages);
-        const int bodyLines = int(std::count_if(last.begin(), last.end(), [](const PageCall& c) {
-            return c.x == 300 && c.y >= 1380 && c.y <= 10560 && c.text.startsWith("Speler") &&
-                   c.text != "Speler";
-        }));
-        QCOMPARE(bodyLines, rowsOnLastPage);
         if (rows > 0) {
             const PageCall* lastRow = findText(sink, QStringLiteral("Speler%1").arg(rows));
-            QCOMPARE(lastRow->page, pages - (rowsOnLastPage == 0 ? 1 : 0));
-            QCOMPARE(lastRow->y, rowsOnLastPage == 0 ? 10560 : 1380 + 255 * (rowsOnLastPage - 1));
+            QCOMPARE(lastRow->page, pages);
+            QCOMPARE(lastRow->y, 1380 + 255 * (rowsOnLastPage - 1));
         }
     }
 
@@ -330,33 +334,55 @@ class ReportsTest : public QObject {
     void checkoutTable_data() {
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("line");
+        QTest::addColumn<int>("page");
         QTest::addColumn<QPoint>("at");
-        QTest::newRow("first") << 33 << 1 << QPoint(300, 1200);
-        QTest::newRow("32nd at the column's foot") << 33 << 32 << QPoint(300, 10500);
-        QTest::newRow("33rd starts column two") << 33 << 33 << QPoint(3210, 1200);
-        QTest::newRow("sixth column") << 192 << 161 << QPoint(14850, 1200);
-        QTest::newRow("beyond the sixth runs off the page") << 200 << 193 << QPoint(17760, 1200);
+        QTest::addColumn<int>("pages");
+        QTest::newRow("empty table") << 0 << 0 << 1 << QPoint() << 1;
+        QTest::newRow("first") << 33 << 1 << 1 << QPoint(300, 1200) << 1;
+        QTest::newRow("32nd at the column's foot") << 33 << 32 << 1 << QPoint(300, 10500) << 1;
+        QTest::newRow("33rd starts column two") << 33 << 33 << 1 << QPoint(3210, 1200) << 1;
+        QTest::newRow("delivered table fits one page") << 162 << 162 << 1 << QPoint(14850, 1500) << 1;
+        QTest::newRow("sixth column") << 192 << 161 << 1 << QPoint(14850, 1200) << 1;
+        QTest::newRow("six full columns, no bare page") << 192 << 192 << 1 << QPoint(14850, 10500) << 1;
+        QTest::newRow("193rd starts page two") << 193 << 193 << 2 << QPoint(300, 1200) << 2;
+        QTest::newRow("page two goes on down") << 200 << 200 << 2 << QPoint(300, 3300) << 2;
+        QTest::newRow("second column of page two") << 230 << 225 << 2 << QPoint(3210, 1200) << 2;
+        QTest::newRow("two full pages") << 384 << 384 << 2 << QPoint(14850, 10500) << 2;
+        QTest::newRow("385th starts page three") << 385 << 385 << 3 << QPoint(300, 1200) << 3;
     }
     void checkoutTable() {
         QFETCH(int, lines);
         QFETCH(int, line);
+        QFETCH(int, page);
         QFETCH(QPoint, at);
+        QFETCH(int, pages);
         QStringList checkout;
         for (int i = 1; i <= lines; ++i)
             checkout << QStringLiteral("%1 = T20 D%2").arg(i).arg(i % 20 + 1);
         RecordingPageSink sink;
         QVERIFY(printCheckoutTable(sink, checkout, kFooter).ok());
-        QCOMPARE(sink.pageCount(), 1);
-        const PageCall* title = findText(sink, "Dart Checkout Lijst / 20:15:07 / 08-12-2018");
-        QVERIFY(title);
-        QCOMPARE(QPoint(title->x, title->y), QPoint(300, 300));
+        QCOMPARE(sink.pageCount(), pages);
+        QCOMPARE(sink.calls.last().kind, PageCall::End);
+        const QString title = QStringLiteral("Dart Checkout Lijst / 20:15:07 / 08-12-2018");
+        for (int p = 1; p <= pages; ++p) {
+            const QList<PageCall> texts = sink.textsOnPage(p);
+            QCOMPARE(countTexts(texts, title), 1);
+            QCOMPARE(QPoint(texts.first().x, texts.first().y), QPoint(300, 300));
+            QCOMPARE(countTexts(texts, kFooter), 1);
+            QCOMPARE(texts.last().text, kFooter);
+            QCOMPARE(texts.last().y, 11200);
+            // Nothing stands right of the sixth column, which begins at 14850.
+            for (const PageCall& call : texts)
+                QVERIFY2(call.x <= 14850, qPrintable(call.text));
+        }
+        if (line == 0) return;
         const PageCall* call = findText(sink, checkout[line - 1]);
         QVERIFY(call);
+        QCOMPARE(call->page, page);
         QCOMPARE(QPoint(call->x, call->y), at);
         QCOMPARE(call->pointSize, 11.0);
         QVERIFY(!call->bold);
         QCOMPARE(call->color, QColor(90, 0, 0));
-        QCOMPARE(findText(sink, kFooter)->y, 11200);
     }
 
     void helpText() {

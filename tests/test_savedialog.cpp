@@ -10,11 +10,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -186,8 +186,9 @@ class SaveDialogTest : public QObject {
         QFETCH(bool, written);
         vxtest::StartDuoMatch(*m_main, "Anna", "Bert", false, 3, 501, "Finale");
         AddRow(*m_main, "Anna");
-        m_home->write("Teams/Finale.lib", "before");
-        m_home->write("Teams/Oud.lib", "before");
+        const QByteArray before = "Vorlentix scorelijst\r\nDuomatch\r\n----------------------------\r\n";
+        m_home->write("Teams/Finale.lib", before);
+        m_home->write("Teams/Oud.lib", before);
         m_prompts->answers = {answer};
         bool stillOpen = false;
         m_dialogs->onOpen = [&](QDialog& dialog) {
@@ -205,7 +206,7 @@ class SaveDialogTest : public QObject {
         QCOMPARE(m_prompts->texts(), asked ? question : QStringList());
         if (asked) QCOMPARE(m_prompts->seen[0].title, QStringLiteral(" Overschrijven"));
         QCOMPARE(m_home->read("Teams/" + typed + ".lib").contains("\r\nAnna\r\n"), written);
-        if (!written) QCOMPARE(m_home->read("Teams/" + typed + ".lib"), QByteArray("before"));
+        if (!written) QCOMPARE(m_home->read("Teams/" + typed + ".lib"), before);
         QCOMPARE(stillOpen, !written);
         QCOMPARE(m_main->session.scoreListChanged, !written);
     }

@@ -325,15 +325,39 @@ class TeamPlayTest : public QObject, private PlaySession {
         QCOMPARE(home->read("Teams/Club/Bob.lib"), playerFile("Bob", {}));
     }
 
+    // A file under the next player's name that is no score list is named when he comes to the
+    // board, and a leg he finishes is not written over it when the next player is called.
+    void aFailedLoadIsReported_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("no complete header") << QByteArray("not a score list");
+        QTest::newRow("foreign text of three lines") << QByteArray("Boodschappen\r\nmelk\r\nbrood\r\n");
+        QStringList cells = legRow({"100", "140"}, "40.0");
+        QByteArray lineLost = playerFile("Bob", {cells, cells});
+        lineLost.remove(lineLost.indexOf("140\r\n"), 5);
+        QTest::newRow("a list missing a line") << lineLost;
+    }
     void aFailedLoadIsReported() {
+        QFETCH(QByteArray, bytes);
         MainWindow m;
         StartTeamMatch(m, "Club", {"Ann", "Bob"}, 301);
-        home->write("Teams/Club/Bob.lib", "not a score list");
+        home->write("Teams/Club/Bob.lib", bytes);
         pickPlayer(m, "Bob");
         QCOMPARE(caption(m, "Label9"), QString("Bob"));
         QCOMPARE(m.scoreList.count(), 0);
         QCOMPARE(prompts->seen.size(), 1);
         QVERIFY(prompts->seen.first().text.contains("Bob.lib"));
+
+        m.teamMatch().leg().start(40);
+        darts(m, {"Knop2(20)"});
+        QCOMPARE(m.scoreList.count(), 1);
+        prompts->clear();
+        pickPlayer(m, "Ann");
+        QCOMPARE(prompts->seen.size(), 1);
+        QVERIFY2(prompts->seen.first().text.contains("niet overschreven") &&
+                     prompts->seen.first().text.endsWith("De speler is niet gewisseld."),
+                 qPrintable(prompts->seen.first().text));
+        QCOMPARE(caption(m, "Label9"), QString("Bob"));
+        QCOMPARE(home->read("Teams/Club/Bob.lib"), bytes);
     }
 };
 

@@ -344,6 +344,31 @@ class TeamSetupDialogTest : public QObject {
         QCOMPARE(vxtest::control<QLabel>(*w.main, "Label12")->text(), QStringLiteral("?"));
     }
 
+    // Whatever else stands under a player's name is left as it is: the dialog names the file
+    // and stays open, so another name can be given.
+    void newTeamLeavesAFileThatIsNoScoreList() {
+        const QByteArray bytes = "Boodschappen\r\nmelk\r\nbrood\r\n";
+        TeamWindow w(true);
+        w.home.write("Teams/Club/Bob.lib", bytes);
+        TeamSetupDialog form(*w.main);
+        form.teamNameEdit->setText(QStringLiteral("Club"));
+        Fill(form, QStringLiteral("2"), {QStringLiteral("Ann"), QStringLiteral("Bob")},
+             QStringLiteral("501"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
+        QCOMPARE(w.prompts.seen.size(), 1);
+        const QString path = QDir::toNativeSeparators(w.home.file("Teams/Club/Bob.lib"));
+        QVERIFY2(w.prompts.seen[0].text.contains(QStringLiteral("\"%1\" is geen scorelijst").arg(path)),
+                 qPrintable(w.prompts.seen[0].text));
+        QVERIFY(form.result() != QDialog::Accepted);
+        QCOMPARE(w.home.read("Teams/Club/Bob.lib"), bytes);
+
+        form.playerNameEdits[2]->setText(QStringLiteral("Bob2"));
+        QTest::mouseClick(form.okButton, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(w.home.read("Teams/Club/Bob.lib"), bytes);
+        QCOMPARE(w.home.read("Teams/Club/Bob2.lib"), HeaderOnly("Bob2"));
+    }
+
     void openTeamListsPlayersAndLoadsPlayerOne() {
         TeamWindow w(false);
         WritePlayer(QStringLiteral("Achter"), QStringLiteral("Zoe"), 0);

@@ -1124,6 +1124,18 @@ You can play on as usual.</translation>
         <source>Het bestand van speler &quot;%1&quot; is niet aangemaakt: %2.</source>
         <translation>The file of player &quot;%1&quot; was not created: %2.</translation>
     </message>
+    <message>
+        <source>Het bestand &quot;%1&quot; is geen scorelijst: de scheidingsregels van 28 streepjes staan niet op hun plaats (regel %2).</source>
+        <translation>The file &quot;%1&quot; is not a score list: the separator lines of 28 hyphens are not in their place (line %2).</translation>
+    </message>
+    <message>
+        <source>Speler &quot;%1&quot;: %2 Het bestand blijft zoals het is.</source>
+        <translation>Player &quot;%1&quot;: %2 The file is left as it is.</translation>
+    </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen. %1 Het bestand wordt niet overschreven.</source>
+        <translation>The score list was not saved. %1 The file is not written over.</translation>
+    </message>
 </context>
 <context>
     <name>vx::ScoreListModel</name>

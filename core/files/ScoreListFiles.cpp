@@ -73,6 +73,51 @@ FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
                  QString::number(row + 1), model.cell(row, 0).simplified()));
 }
 
+// Lines 1 and 2 differ between versions; the separators are what every score list shares. A
+// record of the wrong length would shift every cell after it. A file cut short ends inside a
+// record; one that ends on a separator too early lost lines of its last record.
+bool IsScoreListLayout(const QStringList& lines, qsizetype* badLine) {
+    auto refuse = [&](qsizetype line) {
+        if (badLine) *badLine = line;
+        return false;
+    };
+    if (lines.size() < kHeaderLines) return refuse(-1);
+    if (lines[kHeaderLines - 1] != kRecordSeparator) return refuse(kHeaderLines - 1);
+    qsizetype separator = kHeaderLines + ScoreListModel::kColumns;
+    for (; separator < lines.size(); separator += kRecordLines) {
+        if (lines[separator] != kRecordSeparator) return refuse(separator);
+    }
+    const bool recordCutShort = separator - ScoreListModel::kColumns < lines.size();
+    if (recordCutShort && lines.last() == kRecordSeparator) return refuse(lines.size() - 1);
+    if (badLine) *badLine = -1;
+    return true;
+}
+
+// Names the first line out of place, so that whoever edited the file can find it.
+QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
+    if (badLine < 0)
+        return QCoreApplication::translate("vx::ScoreListFiles", "Het bestand \"%1\" is geen scorelijst.")
+            .arg(shownPath);
+    return QCoreApplication::translate("vx::ScoreListFiles",
+                                       "Het bestand \"%1\" is geen scorelijst: de scheidingsregels van 28 "
+                                       "streepjes staan niet op hun plaats (regel %2).")
+        .arg(shownPath, QString::number(badLine + 1));
+}
+
+// A file that can be read and is no score list is someone else's text, or a list damaged in a
+// way that a save would make permanent: it is never replaced. An empty file is a new list; one
+// that cannot be read is left to the write, which says why it fails.
+FileResult CheckReplaceable(const QString& path) {
+    QStringList lines;
+    qsizetype badLine = -1;
+    if (!readTextLines(path, &lines) || lines.isEmpty() || IsScoreListLayout(lines, &badLine))
+        return FileResult::success();
+    return FileResult::failure(
+        QCoreApplication::translate(
+            "vx::ScoreListFiles", "De scorelijst is niet opgeslagen. %1 Het bestand wordt niet overschreven.")
+            .arg(NotAScoreList(QDir::toNativeSeparators(path), badLine)));
+}
+
 FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName, const QString& folder,
                           const QString& path) {
     QByteArray bytes;
@@ -80,6 +125,7 @@ FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName
     // Names are checked before: only a row's text can be the line that does not fit.
     if (!encodeLines(scoreListLines(model, headerName), &bytes, &badLine))
         return UnstorableRow(model, badLine);
+    if (FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
     if (FileResult made = CheckedFolder(folder); !made) return made;
     QString why;
     if (!writeFileAtomic(path, bytes, &why))
@@ -163,9 +209,9 @@ QStringList scoreListLines(const ScoreListModel& model, const QString& headerNam
     return lines;
 }
 
-bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows) {
+bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows, qsizetype* badLine) {
     rows->clear();
-    if (lines.size() < kHeaderLines) return false;
+    if (!IsScoreListLayout(lines, badLine)) return false;
     rows->reserve((lines.size() - kHeaderLines + kRecordLines - 1) / kRecordLines);
     for (qsizetype at = kHeaderLines; at < lines.size(); at += kRecordLines) {
         if (IsBlank(lines[at])) continue;
@@ -190,11 +236,9 @@ FileResult readScoreList(const QString& path, ScoreListModel& model) {
                                         "Het bestand \"%1\" kan niet worden gelezen (%2).")
                 .arg(shown, why));
     }
-    if (!parseScoreList(lines, &rows)) {
+    if (qsizetype badLine = -1; !parseScoreList(lines, &rows, &badLine)) {
         model.clear();
-        return FileResult::failure(
-            QCoreApplication::translate("vx::ScoreListFiles", "Het bestand \"%1\" is geen scorelijst.")
-                .arg(shown));
+        return FileResult::failure(NotAScoreList(shown, badLine));
     }
     model.replaceAll(std::move(rows));
     return FileResult::success();
@@ -238,7 +282,7 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
                                            .arg(player, checked.error));
     }
     if (FileResult made = CheckedFolder(teamFolderPath(team)); !made) return made;
-    FileResult result;
+    QStringList refusals;
     for (const QString& player : players) {
         const QString path = playerFilePath(team, player);
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
@@ -246,24 +290,31 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
             QStringList existing;
             QString why;
             if (!readTextLines(path, &existing, &why)) {
-                if (result)
-                    result =
-                        FileResult::failure(QCoreApplication::translate(
-                                                "vx::ScoreListFiles",
-                                                "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
-                                                .arg(player, why));
+                refusals << QCoreApplication::translate(
+                                "vx::ScoreListFiles",
+                                "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
+                                .arg(player, why);
+                continue;
+            }
+            // Only the rows of a score list are kept behind the new header; any other text is
+            // left as it is, as the loader would not read it either. An empty file is a new list.
+            QVector<ScoreListModel::Row> rows;
+            if (qsizetype badLine = -1; !existing.isEmpty() && !parseScoreList(existing, &rows, &badLine)) {
+                refusals << QCoreApplication::translate("vx::ScoreListFiles",
+                                                        "Speler \"%1\": %2 Het bestand blijft zoals het is.")
+                                .arg(player, NotAScoreList(QDir::toNativeSeparators(path), badLine));
                 continue;
             }
             lines += existing.mid(kHeaderLines);
         }
         QString why;
-        if (!writeTextLinesAtomic(path, lines, &why) && result)
-            result = FileResult::failure(
-                QCoreApplication::translate("vx::ScoreListFiles",
-                                            "Het bestand van speler \"%1\" is niet aangemaakt: %2.")
-                    .arg(player, why));
+        if (!writeTextLinesAtomic(path, lines, &why))
+            refusals << QCoreApplication::translate("vx::ScoreListFiles",
+                                                    "Het bestand van speler \"%1\" is niet aangemaakt: %2.")
+                            .arg(player, why);
     }
-    return result;
+    return refusals.isEmpty() ? FileResult::success()
+                              : FileResult::failure(refusals.join(QStringLiteral("\r\n")));
 }
 
 QStringList listTeams() {

@@ -41,21 +41,26 @@ QString playerFilePath(const QString& team, const QString& player);
 QString duoFilePath(const QString& name);
 
 // The text form of a score list, without any file: the lines of a whole file, and the rows
-// read back from lines. Parsing skips the three header lines without looking at them, keeps a
-// final record cut short with its missing cells empty and skips records whose first cell is
-// blank. It fails only when the three header lines are not all there.
+// read back from lines. Parsing skips the text of header lines 1 and 2, keeps a final record
+// cut short with its missing cells empty and skips records whose first cell is blank. A text is
+// a score list only when line 3 and the last line of every complete record are the separator,
+// and a final record cut short does not end on one: anything else (a foreign text, a record
+// that lost or gained a line) fails with no rows, and `badLine` gets the 0-based index of the
+// line out of place (-1 when there are fewer than three lines).
 QStringList scoreListLines(const ScoreListModel& model, const QString& headerName);
-bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows);
+bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows,
+                    qsizetype* badLine = nullptr);
 
-// Replaces the rows of the model by those of a file. On failure (no such file, no complete
-// header, a refused name) the model is left empty; the caller then leaves its row counter as
+// Replaces the rows of the model by those of a file. On failure (no such file, not a score
+// list, a refused name) the model is left empty; the caller then leaves its row counter as
 // it was, and refreshes it only on success.
 FileResult readScoreList(const QString& path, ScoreListModel& model);
 FileResult loadPlayerList(ScoreListModel& model, const QString& team, const QString& player);
 FileResult loadDuoList(ScoreListModel& model, const QString& name);
 
 // Writes the whole model as a new file and replaces the old one only once the new one is
-// complete: after a failure the old file is exactly as it was. The player writer creates the
+// complete: after a failure the old file is exactly as it was. A file that is no score list is
+// never replaced. The player writer creates the
 // team folder, the duo writer the Teams folder.
 //
 // These write unconditionally. The main window decides whether to call them: a player's list
@@ -65,7 +70,9 @@ FileResult savePlayerList(const ScoreListModel& model, const QString& team, cons
 FileResult saveDuoList(const ScoreListModel& model, const QString& name);
 
 // The files of a new team: the team folder and one header-only file per player. A player file
-// that already exists keeps every line behind its header; only the header is written anew.
+// that already exists keeps every line behind its header; only the header is written anew. A
+// player file that cannot be read or is not a score list is left untouched; the others are
+// still written, and the failure names every file left so.
 FileResult createTeamFiles(const QString& team, const QStringList& players);
 
 // Team folders in Teams/, the players (".lib" files) of a team and the duo match files in

@@ -49,14 +49,24 @@ QStringList DelimitedValues(const QString& text, int wanted) {
 
 } // namespace
 
-std::optional<QString> readSettingsFooter(const QString& path) {
+SettingsFile readSettings(const QString& path) {
+    using State = SettingsFile::State;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.exists()) return {State::Missing, {}};
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) return {State::Unreadable, {}};
     // Read whole, as every file of the program is: a footer longer than any fixed share of the
     // file would come back cut short and be written back so at shutdown.
-    const QStringList values = DelimitedValues(decodeCp1252(file.readAll()), 3);
-    if (values.size() < 3 || !isStorableFooter(values[2])) return std::nullopt;
-    return values[2];
+    const QStringList values = DelimitedValues(decodeCp1252(bytes), 3);
+    if (values.size() < 3 || !isStorableFooter(values[2])) return {State::Incomplete, {}};
+    return {State::Read, values[2]};
+}
+
+std::optional<QString> readSettingsFooter(const QString& path) {
+    const SettingsFile read = readSettings(path);
+    if (read.state != SettingsFile::State::Read) return std::nullopt;
+    return read.footer;
 }
 
 bool writeSettings(const QString& path, const QString& footerText, QString* error) {

@@ -9,9 +9,18 @@
 
 namespace vx {
 
-// The footer text from the file, or nothing when the file is missing, unreadable or holds
-// fewer than three values. A value that could not be written back whole (see below) counts
-// as unreadable too, so what is in memory can always be stored again.
+// What the settings file held at start-up. Only a file that is there but cannot be read is
+// kept from being written over: it may well hold the club's footer. A missing file, and one
+// read whole that holds fewer than three values or a footer that could not be written back
+// whole (see below), is incomplete and may be replaced by the default.
+struct SettingsFile {
+    enum class State { Read, Missing, Incomplete, Unreadable };
+    State state = State::Missing;
+    QString footer; // when Read
+};
+SettingsFile readSettings(const QString& path);
+
+// The footer text from the file, or nothing when it was not Read.
 std::optional<QString> readSettingsFooter(const QString& path);
 
 // Writes the settings file. False when it could not be written; the old file is then kept and

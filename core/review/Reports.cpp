@@ -18,6 +18,12 @@ constexpr int kFooterY = 11200;
 constexpr int kTurnX = 2850;
 constexpr int kTurnStep = 510;
 
+constexpr int kCheckoutTopY = 1200;
+constexpr int kCheckoutBottomY = 10500;
+constexpr int kCheckoutLineStep = 300;
+constexpr int kCheckoutColumnStep = 2910;
+constexpr int kCheckoutColumnsPerPage = 6;
+
 void printTitle(PageSink& sink, int x, int y, const QString& word) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
@@ -73,6 +79,16 @@ PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDu
     int y = kFirstLineY;
     int page = 1;
     for (int r = 0; r < list.count(); ++r) {
+        // The page is turned for the row that no longer fits, never after the last one: a
+        // full last page is not followed by a bare one.
+        if (y > kLastLineY) {
+            printFooter(sink, footerText);
+            sink.newPage();
+            printScoreListHeadings(sink, isDuo);
+            sink.setFont(kArial, 9, false);
+            y = kFirstLineY;
+            ++page;
+        }
         const ScoreListModel::Row& row = list.row(r);
         sink.setColor(kBodyRed);
         sink.text(300, y, row[0]);
@@ -84,31 +100,34 @@ PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDu
         if (pageNumbers && y == kFirstLineY) sink.text(15990, kFooterY, numberWithSignBlank(page));
 
         y += kLineHeight;
-        if (y > kLastLineY) {
-            printFooter(sink, footerText);
-            sink.newPage();
-            printScoreListHeadings(sink, isDuo);
-            sink.setFont(kArial, 9, false);
-            y = kFirstLineY;
-            ++page;
-        }
     }
     return finish(sink, footerText);
 }
 
 PrintResult printCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText) {
-    printTitle(sink, 300, 300, QCoreApplication::translate("vx::Reports", "Dart Checkout Lijst"));
-    sink.setFont(kArial, 11, false);
-    sink.setColor(kBodyRed);
-    int x = 300;
-    int y = 1200;
+    const QString title = QCoreApplication::translate("vx::Reports", "Dart Checkout Lijst");
+    auto beginPage = [&] {
+        printTitle(sink, 300, 300, title);
+        sink.setFont(kArial, 11, false);
+        sink.setColor(kBodyRed);
+    };
+    beginPage();
+    int column = 0;
+    int y = kCheckoutTopY;
     for (const QString& line : checkoutLines) {
-        sink.text(x, y, line);
-        y += 300;
-        if (y > 10500) {
-            y = 1200;
-            x += 2910;
+        // Columns and pages are begun for the line that needs them, so none is left empty.
+        if (y > kCheckoutBottomY) {
+            y = kCheckoutTopY;
+            if (++column == kCheckoutColumnsPerPage) {
+                // A seventh column would stand beyond the right edge of the paper.
+                printFooter(sink, footerText);
+                sink.newPage();
+                beginPage();
+                column = 0;
+            }
         }
+        sink.text(300 + kCheckoutColumnStep * column, y, line);
+        y += kCheckoutLineStep;
     }
     return finish(sink, footerText);
 }

@@ -47,8 +47,10 @@ void printFooter(PageSink& sink, const QString& footerText);
 // The column headings of the score list, also repeated after every page break.
 void printScoreListHeadings(PageSink& sink, bool isDuo);
 
+// 37 rows to a page; the headings are repeated on every page.
 PrintResult printScoreList(PageSink& sink, const ScoreListModel& list, bool isDuo, bool pageNumbers,
                            const QString& footerText);
+// Six columns of 32 lines to a page; a longer table goes on over more pages, each with its title.
 PrintResult printCheckoutTable(PageSink& sink, const QStringList& checkoutLines, const QString& footerText);
 // The illustrations are drawn at their own size in pixels (15 twips each); null ones are left out.
 PrintResult printHelpText(PageSink& sink, const QStringList& helpLines, const QList<QImage>& illustrations,

@@ -192,10 +192,13 @@ void MainWindow::loadDataFiles() {
 }
 
 void MainWindow::readSettingsFile() {
-    if (const auto footer = readSettingsFooter(folders().settingsFile()))
-        session.footerText = *footer;
-    else
+    const SettingsFile read = readSettings(folders().settingsFile());
+    m_settingsUnreadable = read.state == SettingsFile::State::Unreadable;
+    if (read.state == SettingsFile::State::Read)
+        session.footerText = read.footer;
+    else if (!m_settingsUnreadable)
         writeSettingsFile(false); // nothing is shown during start-up
+    m_footerAtStart = session.footerText;
 }
 
 void MainWindow::writeSettingsFile(bool reportFailure) {
@@ -225,7 +228,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
             return;
         }
         m_shutDown = true;
-        writeSettingsFile(true);
+        if (!m_settingsUnreadable || session.footerText != m_footerAtStart) writeSettingsFile(true);
         // Whether the list was saved or not, the scorer ended the match: nothing to recover.
         m_recovery->finish();
     }

@@ -207,6 +207,10 @@ class MainWindow : public QMainWindow {
     Caller* m_caller = nullptr;
     QString m_callerUnavailable;
     QSet<QString> m_unreadableFiles;
+    // A settings file that could not be read at start-up is written only for a footer changed
+    // since: otherwise the default would replace the club's own.
+    bool m_settingsUnreadable = false;
+    QString m_footerAtStart;
     bool m_shutDown = false;
 };
 
