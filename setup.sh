@@ -2,7 +2,8 @@
 # One command for a new Debian 12 machine: installs what is missing, builds, then runs the
 # program (`./setup.sh run`) or the whole test suite (`./setup.sh test`).
 # VORLENTIX_BUILD_DIR picks the build folder (default: build); VORLENTIX_SANITIZE=ON builds
-# there with AddressSanitizer and UndefinedBehaviorSanitizer.
+# there with AddressSanitizer and UndefinedBehaviorSanitizer; VORLENTIX_WERROR=ON (as under CI)
+# makes warnings errors. CXX picks the compiler of a new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,7 +37,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-werror=OFF
+werror=${VORLENTIX_WERROR:-OFF}
 [ "${CI:-}" = "true" ] && werror=ON
 # ccache is not needed, but where it is installed the builds share what it has compiled.
 launcher=()
