@@ -5,7 +5,8 @@
 #                       and runs the whole test suite;
 #   ./setup.sh package  builds the Debian package from the program's build.
 # VORLENTIX_BUILD_DIR picks the build folder (default: build); VORLENTIX_SANITIZE=ON builds
-# there with AddressSanitizer and UndefinedBehaviorSanitizer.
+# there with AddressSanitizer and UndefinedBehaviorSanitizer; VORLENTIX_WERROR=ON (as under CI)
+# makes warnings errors. CXX picks the compiler of a new build folder.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -54,7 +55,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-werror=OFF
+werror=${VORLENTIX_WERROR:-OFF}
 [ "${CI:-}" = "true" ] && werror=ON
 # ccache is not needed, but where it is installed the builds share what it has compiled.
 launcher=()

@@ -192,6 +192,8 @@ class CallerWindowTest : public QObject, vxtest::PlaySession {
                 QCOMPARE(entry->toolTip(), m.callerUnavailable());
                 qInfo("the engine cannot speak here: %s", qPrintable(m.callerUnavailable()));
             }
+            // Whatever the engine can do, nothing of it is an error to the scorer.
+            QVERIFY2(prompts->seen.isEmpty(), qPrintable(prompts->texts().join(u'\n')));
             closing.start();
         }
         // Closing does not wait long for an engine still stuck in the speech server.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -235,6 +236,60 @@ class CoreTest : public QObject {
         QVERIFY(!writeSettings(path, QStringLiteral("Łódź")));
         QCOMPARE(readSettingsFooter(path).value_or("?"), QStringLiteral("Café, de Pijl"));
         QVERIFY(!writeSettings(home.file("missing/dir/Vorlentix.ini"), "x"));
+    }
+
+    // A choice is changed in its own line; every other line of the options file stays as it was,
+    // and what is written reads back, here and in Qt's own INI reader.
+    void optionsFileKeepsWhatItDoesNotKnow_data() {
+        QTest::addColumn<QByteArray>("before"); // "none": no file
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no file") << QByteArray("none") << QByteArray("[Caller]\naan=true\n");
+        QTest::newRow("empty file") << QByteArray("") << QByteArray("[Caller]\naan=true\n");
+        QTest::newRow("value replaced")
+            << QByteArray("[Caller]\naan=false\n") << QByteArray("[Caller]\naan=true\n");
+        QTest::newRow("spaces around =")
+            << QByteArray("[Caller]\n aan = false\n") << QByteArray("[Caller]\naan=true\n");
+        QTest::newRow("other group kept, own group added")
+            << QByteArray("[Opties]\ntaal=en\n") << QByteArray("[Opties]\ntaal=en\n\n[Caller]\naan=true\n");
+        QTest::newRow("added after the last key of its group, before a blank line")
+            << QByteArray("[Caller]\nstem=Anna\n\n[Opties]\ntaal=en\n")
+            << QByteArray("[Caller]\nstem=Anna\naan=true\n\n[Opties]\ntaal=en\n");
+        QTest::newRow("same name in another group untouched")
+            << QByteArray("[Opties]\naan=0\n[Caller]\naan=false\n")
+            << QByteArray("[Opties]\naan=0\n[Caller]\naan=true\n");
+        QTest::newRow("comment with the name is no key")
+            << QByteArray("[Caller]\n;aan=false\n") << QByteArray("[Caller]\n;aan=false\naan=true\n");
+        QTest::newRow("CR LF lines") << QByteArray("[Caller]\r\naan=false\r\n[X]\r\ny=1\r\n")
+                                     << QByteArray("[Caller]\naan=true\n[X]\ny=1\n");
+    }
+    void optionsFileKeepsWhatItDoesNotKnow() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        vxtest::TempHome home;
+        if (before != "none") home.write("Vorlentix-opties.ini", before);
+        QVERIFY(!readCallerOn());
+        QVERIFY(writeCallerOn(true));
+        QCOMPARE(home.read("Vorlentix-opties.ini"), after);
+        QVERIFY(readCallerOn());
+        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Caller/aan").toBool(), true);
+    }
+
+    // Read as Qt reads a boolean.
+    void callerChoiceAsQtReadsIt_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("on");
+        for (const char* on : {"true", "TRUE", "1", "ja"})
+            QTest::addRow("%s", on) << QByteArray(on) << true;
+        for (const char* off : {"false", "False", "0", ""})
+            QTest::addRow("'%s'", off) << QByteArray(off) << false;
+    }
+    void callerChoiceAsQtReadsIt() {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, on);
+        vxtest::TempHome home;
+        home.write("Vorlentix-opties.ini", "[Caller]\naan=" + value + "\n");
+        QCOMPARE(readCallerOn(), on);
+        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Caller/aan").toBool(), on);
     }
 
     void foldersOfAnExecutable() {

@@ -111,8 +111,8 @@ class OverviewTest : public QObject {
             {2, "Dartclub De Pijl", {300, 11200}}};
         for (const auto& [page, text, at] : expected) {
             const QList<PageCall> texts = sink.textsOnPage(page);
-            const auto call =
-                std::find_if(texts.begin(), texts.end(), [&](const PageCall& c) { return c.text == text; });
+            const auto call = std::find_if(texts.begin(), texts.end(),
+                                           [wanted = text](const PageCall& c) { return c.text == wanted; });
             QVERIFY2(call != texts.end(), qPrintable(text));
             QCOMPARE(QPoint(call->x, call->y), at);
         }

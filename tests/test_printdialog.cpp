@@ -270,7 +270,8 @@ class PrintDialogTest : public QObject {
         QTest::addColumn<int>("option");
         QTest::addColumn<bool>("unwritable");
         QTest::addColumn<QString>("message"); // part of it
-        QTest::newRow("a PDF file that cannot be written") << 0 << true << "mislukt";
+        // The file is named with the reason, as every file that cannot be written is.
+        QTest::newRow("a PDF file that cannot be written") << 0 << true << "uitvoer.pdf\" is niet geschreven";
         QTest::newRow("a missing Afmetingen.jpg") << 3 << false << "Afmetingen.jpg";
     }
     void failuresAreTold() {

@@ -360,6 +360,10 @@ of the players.</translation>
         <source>&quot;%1&quot; is een bestand en geen map</source>
         <translation>&quot;%1&quot; is a file, not a folder</translation>
     </message>
+    <message>
+        <source>de schijf is vol</source>
+        <translation>the disk is full</translation>
+    </message>
 </context>
 <context>
     <name>vx::HelpPanel</name>
@@ -771,6 +775,10 @@ You can play on as usual.</translation>
     <message>
         <source>De printer &quot;%1&quot; is niet beschikbaar. Kies een andere printer of &quot;%2&quot; in het venster Afdrukken.</source>
         <translation>The printer &quot;%1&quot; is not available. Choose another printer or &quot;%2&quot; in the Print window.</translation>
+    </message>
+    <message>
+        <source>Het PDF-bestand &quot;%1&quot; is niet geschreven: %2.</source>
+        <translation>The PDF file &quot;%1&quot; was not written: %2.</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1224,14 @@ You can play on as usual.</translation>
     <message>
         <source>de tekst onderaan de afdrukpagina&apos;s kan niet worden bewaard</source>
         <translation>the footer text of the printed pages cannot be kept</translation>
+    </message>
+    <message>
+        <source>De keuze is niet bewaard in &quot;%1&quot;: %2.</source>
+        <translation>The choice was not kept in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>het bestand kan niet worden gelezen (%1)</source>
+        <translation>the file cannot be read (%1)</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <cerrno>
+
 namespace vx {
 
 namespace {
@@ -54,7 +56,8 @@ QString ByError(QFileDevice::FileError error) {
 
 } // namespace
 
-QString fileFailureReason(FileAction action, const QString& path, QFileDevice::FileError error) {
+QString fileFailureReason(FileAction action, const QString& path, QFileDevice::FileError error,
+                          int systemError) {
     const QFileInfo file(path);
     if (action != FileAction::MakeFolder && file.isDir())
         return QCoreApplication::translate("vx::FileReason", "er staat een map met die naam");
@@ -85,6 +88,10 @@ QString fileFailureReason(FileAction action, const QString& path, QFileDevice::F
     if (disk.isValid() && disk.isReady() && disk.bytesTotal() > 0 && disk.bytesAvailable() == 0)
         return QCoreApplication::translate("vx::FileReason", "de schijf \"%1\" is vol")
             .arg(Shown(disk.rootPath()));
+    // A disk can fill up and free again between the write and this look; a file over the size
+    // the system allows one file (EFBIG) is, for the scorer, the same lack of room.
+    if (systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG)
+        return QCoreApplication::translate("vx::FileReason", "de schijf is vol");
     return ByError(error);
 }
 

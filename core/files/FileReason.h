@@ -14,8 +14,9 @@ enum class FileAction { Read, Write, MakeFolder };
 // niet"); it names a path only when that is another one. It looks first at the file and its
 // folders as they are now (a missing folder, a file where a folder should be, a read-only
 // disk, folder or file, no room left) and only then goes by the kind of error the file
-// reported. For MakeFolder, `path` is the folder that could not be made.
+// reported, or by `systemError` (the errno of the failed call) when that says no room was
+// left. For MakeFolder, `path` is the folder that could not be made.
 QString fileFailureReason(FileAction action, const QString& path,
-                          QFileDevice::FileError error = QFileDevice::UnspecifiedError);
+                          QFileDevice::FileError error = QFileDevice::UnspecifiedError, int systemError = 0);
 
 } // namespace vx

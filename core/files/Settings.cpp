@@ -1,12 +1,12 @@
 #include "core/files/Settings.h"
 
 #include "core/common/Services.h"
+#include "core/files/FileReason.h"
 #include "core/files/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 namespace vx {
 
@@ -87,8 +87,96 @@ bool isStorableFooter(const QString& text) {
 }
 
 namespace {
-const QString kCallerKey = QStringLiteral("Caller/aan");
-const QString kLanguageKey = QStringLiteral("Opties/taal");
+
+// The options file in Qt's INI format, read and changed here line by line: a changed value
+// goes through writeFileAtomic like every other file, and what this copy does not know (keys
+// of a newer copy) stays as it was.
+struct IniKey {
+    QByteArrayView group;
+    QByteArrayView name;
+};
+const IniKey kCallerKey{"Caller", "aan"};
+const IniKey kLanguageKey{"Opties", "taal"};
+
+QByteArray GroupOf(const QByteArray& line) {
+    const QByteArray text = line.trimmed();
+    if (text.size() < 2 || !text.startsWith('[') || !text.endsWith(']')) return {};
+    return text.mid(1, text.size() - 2).trimmed();
+}
+
+// The name of a "name=value" line; empty for anything else.
+QByteArray NameOf(const QByteArray& line) {
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0 || line.trimmed().startsWith(';')) return {};
+    return line.left(eq).trimmed();
+}
+
+// The lines of the file, each without its line end; no lines when there is no file.
+QList<QByteArray> OptionLines(bool* readable = nullptr) {
+    QFile file(optionsFilePath());
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (readable) *readable = opened || !file.exists();
+    QList<QByteArray> lines = opened ? file.readAll().split('\n') : QList<QByteArray>();
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r')) line.chop(1);
+    return lines;
+}
+
+std::optional<QByteArray> ReadOption(const IniKey& key) {
+    QByteArray group;
+    for (const QByteArray& line : OptionLines()) {
+        if (const QByteArray g = GroupOf(line); !g.isEmpty())
+            group = g;
+        else if (group == key.group && NameOf(line) == key.name)
+            return line.mid(line.indexOf('=') + 1).trimmed();
+    }
+    return std::nullopt;
+}
+
+bool WriteOption(const IniKey& key, const QByteArray& value, QString* error) {
+    bool readable = true;
+    QList<QByteArray> lines = OptionLines(&readable);
+    const QString path = optionsFilePath();
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = QCoreApplication::translate("vx::Settings", "De keuze is niet bewaard in \"%1\": %2.")
+                         .arg(QDir::toNativeSeparators(path), why);
+        return false;
+    };
+    // Written over, an unreadable file would lose every other choice in it.
+    if (!readable)
+        return fail(QCoreApplication::translate("vx::Settings", "het bestand kan niet worden gelezen (%1)")
+                        .arg(fileFailureReason(FileAction::Read, path)));
+    const QByteArray entry = key.name.toByteArray() + '=' + value;
+    QByteArray group;
+    qsizetype endOfGroup = -1; // after the last line of the key's group
+    bool done = false;
+    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
+        if (const QByteArray g = GroupOf(lines[i]); !g.isEmpty()) {
+            group = g;
+            if (group == key.group) endOfGroup = i + 1;
+        } else if (group == key.group) {
+            if (NameOf(lines[i]) == key.name) {
+                lines[i] = entry;
+                done = true;
+            } else if (!lines[i].trimmed().isEmpty()) {
+                endOfGroup = i + 1;
+            }
+        }
+    }
+    if (!done && endOfGroup >= 0) {
+        lines.insert(endOfGroup, entry);
+    } else if (!done) {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QByteArray());
+        lines.append('[' + key.group.toByteArray() + ']');
+        lines.append(entry);
+    }
+    QString why;
+    if (!writeFileAtomic(path, lines.join('\n') + '\n', &why)) return fail(why);
+    return true;
+}
+
 } // namespace
 
 QString optionsFilePath() {
@@ -96,20 +184,22 @@ QString optionsFilePath() {
 }
 
 bool readCallerOn() {
-    return QSettings(optionsFilePath(), QSettings::IniFormat).value(kCallerKey, false).toBool();
+    // As Qt reads a boolean: anything but nothing, "0" and "false".
+    const QByteArray value = ReadOption(kCallerKey).value_or(QByteArray()).toLower();
+    return !value.isEmpty() && value != "0" && value != "false";
 }
 
-void writeCallerOn(bool on) {
-    QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kCallerKey, on);
+bool writeCallerOn(bool on, QString* error) {
+    return WriteOption(kCallerKey, on ? "true" : "false", error);
 }
 
 Language readLanguage() {
-    const QString code = QSettings(optionsFilePath(), QSettings::IniFormat).value(kLanguageKey).toString();
+    const QString code = QString::fromLatin1(ReadOption(kLanguageKey).value_or(QByteArray()));
     return languageFromCode(code).value_or(Language::Dutch);
 }
 
-void writeLanguage(Language language) {
-    QSettings(optionsFilePath(), QSettings::IniFormat).setValue(kLanguageKey, languageCode(language));
+bool writeLanguage(Language language, QString* error) {
+    return WriteOption(kLanguageKey, languageCode(language).toLatin1(), error);
 }
 
 } // namespace vx

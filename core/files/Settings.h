@@ -34,14 +34,15 @@ bool isStorableFooter(const QString& text);
 
 // Choices older copies of the program do not know are kept in a file of their own beside it,
 // "Vorlentix-opties.ini" in the home folder (Qt's INI format), so that the three lines above
-// stay exactly as those copies read and write them.
+// stay exactly as those copies read and write them. A write that fails keeps the old file and
+// says why in `error`, in Dutch.
 QString optionsFilePath();
 // The caller, off unless switched on.
 bool readCallerOn();
-void writeCallerOn(bool on);
+bool writeCallerOn(bool on, QString* error = nullptr);
 // The language chosen in the settings, Dutch unless another was chosen (or the file holds a
 // code this copy does not know).
 Language readLanguage();
-void writeLanguage(Language language);
+bool writeLanguage(Language language, QString* error = nullptr);
 
 } // namespace vx

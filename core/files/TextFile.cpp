@@ -7,6 +7,11 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace vx {
 
@@ -127,17 +132,51 @@ bool encodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) 
     return true;
 }
 
+namespace {
+
+// Hands every byte to the system and makes it durable, so that each failure is seen here with
+// its errno. Writing through QSaveFile's buffer is not enough: in Qt 6.4 commit() ignores a
+// failed final flush and puts an empty or cut-short file in place of the old one.
+bool WriteDurably(QSaveFile& file, const QByteArray& bytes, int* systemError) {
+#ifdef Q_OS_UNIX
+    const int fd = file.handle();
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            *systemError = n < 0 ? errno : ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    // Some file systems only find out at the sync that there is no room; one that cannot sync
+    // at all is no failure.
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) {
+        *systemError = errno;
+        return false;
+    }
+    return true;
+#else
+    *systemError = 0;
+    return file.write(bytes) == bytes.size() && file.flush();
+#endif
+}
+
+} // namespace
+
 bool writeFileAtomic(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
+    int systemError = 0;
     auto fail = [&](const char* sentence) {
         if (error)
             *error = QCoreApplication::translate("vx::TextFile", sentence)
-                         .arg(fileFailureReason(FileAction::Write, path, file.error()));
+                         .arg(fileFailureReason(FileAction::Write, path, file.error(), systemError));
         return false;
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail(QT_TRANSLATE_NOOP("vx::TextFile", "het bestand kan niet worden aangemaakt (%1)"));
-    if (file.write(bytes) != bytes.size()) {
+    if (!WriteDurably(file, bytes, &systemError)) {
         const bool failed =
             fail(QT_TRANSLATE_NOOP("vx::TextFile", "het bestand kan niet worden geschreven (%1)"));
         file.cancelWriting();

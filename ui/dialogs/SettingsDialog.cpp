@@ -147,7 +147,8 @@ void SettingsDialog::storeFooter() {
     }
     m_main.session.footerText = footerEdit->text();
     if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
-    if (chosenLanguage() != readLanguage()) writeLanguage(chosenLanguage());
+    if (QString why; chosenLanguage() != readLanguage() && !writeLanguage(chosenLanguage(), &why))
+        showMessage(why);
     accept();
 }
 

@@ -1,6 +1,7 @@
 // The caller on the main window: switched on and off from the Tools menu and the settings
 // dialog, and kept between runs.
 #include "core/caller/Caller.h"
+#include "core/common/Services.h"
 #include "core/files/Settings.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
@@ -38,7 +39,8 @@ void MainWindow::setCallerOn(bool on) {
         return;
     }
     switchCaller(on);
-    writeCallerOn(on);
+    // The caller stays as switched for this run; only the next start does not know.
+    if (QString why; !writeCallerOn(on, &why)) showMessage(why);
 }
 
 // The engine turned out unable to speak: the caller is off for the rest of this run, and the

@@ -1,11 +1,14 @@
 #include "ui/print/Printing.h"
 
 #include "core/common/Services.h"
+#include "core/files/TextFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
@@ -97,40 +100,71 @@ void setPdfFileAsker(PdfFileAsker function) {
     asker() = std::move(function);
 }
 
+namespace {
+
+// Qt's PDF writer truncates the file it is given as soon as it starts and never reports a
+// failed write, so on a full disk the old file would be gone and a cut-short one left without a
+// word. The document is made in memory instead and written whole, or not at all, the way every
+// file of the program is.
+bool PrintPdf(const QString& file, const QString& documentName,
+              const std::function<PrintResult(PageSink&)>& report) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    PrintResult result;
+    {
+        QPdfWriter writer(&bytes);
+        writer.setTitle(documentName);
+        writer.setResolution(1200); // as QPrinter::HighResolution writes PDF
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        PainterPageSink sink(writer);
+        result = report(sink);
+    }
+    if (!result.ok()) {
+        showMessage(result.error);
+        return false;
+    }
+    QString why;
+    if (!writeFileAtomic(file, bytes.data(), &why)) {
+        showMessage(
+            QCoreApplication::translate("vx::Printing", "Het PDF-bestand \"%1\" is niet geschreven: %2.")
+                .arg(QDir::toNativeSeparators(file), why));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool printDocument(QWidget* parent, const QString& documentName,
                    const std::function<PrintResult(PageSink&)>& report) {
     const Choice choice = current();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName);
     if (choice.pdf) {
         QString file =
             askPdfFile(parent, QDir(folders().homeDir).filePath(documentName + QStringLiteral(".pdf")));
         if (file.isEmpty()) return false;
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    } else {
-        // A printer that has gone since it was chosen would silently turn into a PDF writer
-        // without a file: say so instead.
-        if (!installedPrinterNames().contains(choice.printer)) {
-            showMessage(choice.printer.isEmpty()
-                            ? QCoreApplication::translate(
-                                  "vx::Printing",
-                                  "Er is geen printer gekozen. Kies een printer of \"%1\" in het venster "
-                                  "Afdrukken.")
-                                  .arg(pdfChoiceCaption())
-                            : QCoreApplication::translate(
-                                  "vx::Printing",
-                                  "De printer \"%1\" is niet beschikbaar. Kies een andere printer of "
-                                  "\"%2\" in het venster Afdrukken.")
-                                  .arg(choice.printer, pdfChoiceCaption()));
-            return false;
-        }
-        printer.setPrinterName(choice.printer);
-        const QPrinterInfo info = QPrinterInfo::printerInfo(choice.printer);
-        printer.setPageSize(paperFor(info.supportedPageSizes(), info.defaultPageSize()));
+        return PrintPdf(file, documentName, report);
     }
+    // A printer that has gone since it was chosen would silently turn into a PDF writer
+    // without a file: say so instead.
+    if (!installedPrinterNames().contains(choice.printer)) {
+        showMessage(
+            choice.printer.isEmpty()
+                ? QCoreApplication::translate(
+                      "vx::Printing", "Er is geen printer gekozen. Kies een printer of \"%1\" in het venster "
+                                      "Afdrukken.")
+                      .arg(pdfChoiceCaption())
+                : QCoreApplication::translate(
+                      "vx::Printing", "De printer \"%1\" is niet beschikbaar. Kies een andere printer of "
+                                      "\"%2\" in het venster Afdrukken.")
+                      .arg(choice.printer, pdfChoiceCaption()));
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setPrinterName(choice.printer);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(choice.printer);
+    printer.setPageSize(paperFor(info.supportedPageSizes(), info.defaultPageSize()));
     PainterPageSink sink(printer);
     const PrintResult result = report(sink);
     if (!result.ok()) {
