@@ -13,6 +13,8 @@ build_dir=${VORLENTIX_BUILD_DIR:-build}
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           qt6-translations-l10n fonts-liberation2 poppler-utils cups printer-driver-cups-pdf
           xvfb xauth
+          # the end-to-end club night: keys and clicks on the virtual screen, its screenshots
+          xdotool imagemagick
           # the English translation: Qt's CMake functions and lrelease
           qt6-tools-dev qt6-l10n-tools
           # the caller's voice: Qt's speech module (its CMake files need the QML integration

@@ -79,7 +79,12 @@ class Club:
         return start
 
     def take_main(self, colour):
-        self.main = self.window()
+        # After a resume the start dialog comes up too, under the same title.
+        self.program.forget_closed()
+        self.main = wait_for("the main window", lambda: next(
+            (w for w in self.screen.windows(TITLE)
+             if w not in self.program.known and self.screen.geometry(w)[2] > px(17000)), None))
+        self.program.known.add(self.main)
         # The client area begins below the menu line, whose height is the style's.
         self.top = wait_for("the main window drawn", lambda: self._client_top(colour))
 
@@ -244,12 +249,13 @@ def step2_team_evening(club):
         club.throw("T20 T17 D5 ", book=False)  # the leg ends at the double
         club.message()  # "Einde Leg, klik op 'Volgende Speler'..."
 
-    def next_player(letter):
+    def next_player(row):
         club.click(NEXT_BUTTON)
-        club.screen.keys(club.main, letter, "Return")  # the list finds the name by its first letter
+        # The list of players, at 12555, 3465 twips, has rows of about 20 pixels.
+        club.screen.click_at(club.main, px(12555) + 40, club.top + px(3465) + 20 * row + 10)
 
     leg()
-    next_player("b")
+    next_player(1)
     wait_for("Anna's file", lambda: os.path.exists(os.path.join(club.home, "Teams", "Oost", "Anna.lib")))
     club.throw("T20 T20 T20")
     if (club.recovery() or {}).get("team", {}).get("turns") != [180]:
@@ -264,7 +270,7 @@ def step2_team_evening(club):
     if (club.recovery() or {}).get("team", {}).get("turns") != [180]:
         raise Failure(f"after two resumes the recovery file holds {club.recovery()}, not Bert's 180")
     leg(first_turn_booked=True)
-    next_player("c")
+    next_player(2)
     leg()
     club.save_through_dialog()
     row = ([b"180", b"121"], b"50.2")

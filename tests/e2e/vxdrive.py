@@ -96,6 +96,8 @@ class Screen:
         wx, wy, _, _ = self.geometry(window)
         self.run("mousemove", "--sync", wx + x, wy + y)
         self.run("click", "--repeat", repeat, button)
+        # Off every window, so that no tool tip comes up over what is looked for next.
+        self.run("mousemove", "--sync", 1279, 1023)
 
     def click(self, window, left, top, width, height, offset=(0, 0)):
         """Clicks the middle of a control placed at left, top, width, height twips."""
