@@ -21,7 +21,7 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from vxdrive import Failure, PrintQueue, Program, Screen, px, read, wait_for  # noqa: E402
+from vxdrive import Failure, PrintQueue, Program, Screen, pdf_ink, px, read, wait_for  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Vorlentix"
@@ -303,10 +303,16 @@ def step3_review_print_export(club, printing):
         form = club.new_window()
         club.screen.click(form, *PRINT_BUTTON)
         club.screen.wait_gone(form)
-        text = club.queue.wait_pdf_text("Anna", since)
-        for needle in ["180", "121", "50.2"]:
-            if needle not in text:
-                raise Failure(f"the printed score list lacks {needle}:\n{text}")
+        pdf = club.queue.wait_pdf("Vorlentix_Scorelijst", since)
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        rows_ink = pdf_ink(pdf, (90, 0, 0))
+        os.remove(pdf)
+        if not re.search(r"Pages:\s+1\n", info):
+            raise Failure(f"the score list of one row did not print on one page:\n{info}")
+        # The rows in dark red: Anna's one row, or pdftotext's letters where the queue kept them.
+        if "121" not in text and rows_ink < 20:
+            raise Failure("the printed score list shows no rows")
 
     club.screen.keys(club.main, "ctrl+e")
     dialog = club.window("Exporteren naar CSV")
@@ -318,7 +324,10 @@ def step3_review_print_export(club, printing):
 
 
 def step5_close(club):
-    """Ends the run of step 3."""
+    """Ends the run of step 3 (or a run of its own, when that one failed)."""
+    if not (club.program and club.program.running()):
+        club.start()
+        club.open_main(team=True)
     club.to_start_menu()
     club.screen.click(club.screen.windows(TITLE)[0], *START_EXIT)
     code = club.program.wait_exit()
@@ -350,17 +359,22 @@ def step4_full_home(club):
         if mounted:
             subprocess.run(["dd", "if=/dev/zero", f"of={home}/vol", "bs=4k"], capture_output=True)
         form = club.save_through_dialog(expect_message=True)
-        box = club.window()
-        shot = club.screen.screenshot("full-home-message")
-        print(f"  the message on a full home: {shot}")
-        club.screen.keys(box, "Return")
+
+        def outcome():  # a message over the dialog, or the dialog gone as after a save
+            club.program.forget_closed()
+            fresh = [w for w in club.screen.windows_any() if w not in club.program.known]
+            return fresh[0] if fresh else (form not in club.screen.windows_any() and "closed")
+        box = wait_for("the end of the save", outcome, timeout=60)
         if read(path) != before:
             raise Failure(f"{path} changed on a full home: {len(read(path))} bytes, was {len(before)}")
+        if box == "closed":
+            raise Failure("the save on a full home went through without a word")
+        print(f"  the message on a full home: {club.screen.screenshot('full-home-message')}")
+        club.screen.keys(box, "Return")
         if form not in club.screen.windows("Data Opslaan"):
             raise Failure("the save dialog closed as if the save had worked")
     finally:
-        club.close()
-        if mounted:
+        if mounted:  # lazily: the program may still hold it until it is ended
             subprocess.run(["umount", "-l", home])
 
 

@@ -234,18 +234,23 @@ class PrintQueue:
         out = out.replace("${HOME}", user.pw_dir).replace("${USER}", user.pw_name)
         return [out, anonymous]
 
-    def wait_pdf_text(self, needle, since, timeout=90):
-        """The text of the first PDF written since `since` that holds `needle`."""
+    def wait_pdf(self, name, since, timeout=90):
+        """The first PDF written since `since` whose file name holds `name` (the job's title)."""
         def probe():
             for folder in self.pdf_folders():
-                for name in os.listdir(folder) if os.path.isdir(folder) else []:
-                    path = os.path.join(folder, name)
-                    if not name.endswith(".pdf") or os.path.getmtime(path) < since:
-                        continue
-                    text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True,
-                                          text=True).stdout
-                    if needle in text:
-                        os.remove(path)
-                        return text
+                for file in os.listdir(folder) if os.path.isdir(folder) else []:
+                    path = os.path.join(folder, file)
+                    if name in file and file.endswith(".pdf") and os.path.getmtime(path) >= since:
+                        return path
             return None
-        return wait_for(f'a PDF from the print queue with "{needle}"', probe, timeout, 0.5)
+        return wait_for(f'a PDF "{name}" from the print queue', probe, timeout, 0.5)
+
+
+def pdf_ink(path, colour, tolerance=40):
+    """Pixels of about `colour` on the first page: the queue turns text into drawn glyphs, which
+    pdftotext cannot read, so what was printed is told by its colour."""
+    raw = subprocess.run(["pdftoppm", "-r", "50", "-f", "1", "-l", "1", path], capture_output=True).stdout
+    m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", raw)
+    rgb = raw[m.end():]
+    return sum(1 for i in range(0, len(rgb), 3)
+               if sum(abs(rgb[i + k] - colour[k]) for k in range(3)) <= tolerance)
