@@ -246,11 +246,10 @@ class PrintQueue:
         return wait_for(f'a PDF "{name}" from the print queue', probe, timeout, 0.5)
 
 
-def pdf_ink(path, colour, tolerance=40):
-    """Pixels of about `colour` on the first page: the queue turns text into drawn glyphs, which
-    pdftotext cannot read, so what was printed is told by its colour."""
-    raw = subprocess.run(["pdftoppm", "-r", "50", "-f", "1", "-l", "1", path], capture_output=True).stdout
+def pdf_red_ink(path):
+    """Reddish pixels on the first page: the queue turns text into drawn glyphs, which pdftotext
+    cannot read, so what was printed is told by its colour (dark red, softened at the edges)."""
+    raw = subprocess.run(["pdftoppm", "-r", "100", "-f", "1", "-l", "1", path], capture_output=True).stdout
     m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", raw)
     rgb = raw[m.end():]
-    return sum(1 for i in range(0, len(rgb), 3)
-               if sum(abs(rgb[i + k] - colour[k]) for k in range(3)) <= tolerance)
+    return sum(1 for i in range(0, len(rgb), 3) if rgb[i] > rgb[i + 1] + 40 and rgb[i] > rgb[i + 2] + 40)
