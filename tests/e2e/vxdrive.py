@@ -240,7 +240,9 @@ class PrintQueue:
             for folder in self.pdf_folders():
                 for file in os.listdir(folder) if os.path.isdir(folder) else []:
                     path = os.path.join(folder, file)
-                    if name in file and file.endswith(".pdf") and os.path.getmtime(path) >= since:
+                    # The queue writes the file in steps: it is done once it reads as a PDF.
+                    if name in file and file.endswith(".pdf") and os.path.getmtime(path) >= since and \
+                            subprocess.run(["pdfinfo", path], capture_output=True).returncode == 0:
                         return path
             return None
         return wait_for(f'a PDF "{name}" from the print queue', probe, timeout, 0.5)
