@@ -84,7 +84,7 @@ class Club:
         self.main = wait_for("the main window", lambda: next(
             (w for w in self.screen.windows(TITLE)
              if w not in self.program.known and self.screen.geometry(w)[2] > px(17000)), None))
-        self.program.known.add(self.main)
+        self.program.known.update(self.screen.windows(TITLE))  # the start dialog beneath it
         # The client area begins below the menu line, whose height is the style's.
         self.top = wait_for("the main window drawn", lambda: self._client_top(colour))
 
