@@ -30,6 +30,8 @@ package_packages=(dpkg-dev help2man desktop-file-utils appstream)
 # The tests: PDF output read back, a CUPS queue that prints to PDF, a virtual screen; the fuzz
 # targets: clang with libFuzzer and the sanitizer run-times; the checks of the package.
 test_packages=(poppler-utils cups printer-driver-cups-pdf xvfb xauth
+               # the end-to-end club night: keys and clicks on the virtual screen, its screenshots
+               xdotool imagemagick
                clang libclang-rt-14-dev
                lintian devscripts)
 
