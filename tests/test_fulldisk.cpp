@@ -55,7 +55,8 @@ Recovery ExampleRecovery() {
     Recovery recovery;
     recovery.savedAt = QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3));
     recovery.match = duo;
-    recovery.rows = ExampleRows();
+    for (const ScoreListModel::Row& row : ExampleRows())
+        recovery.list.append(row);
     recovery.listChanged = true;
     return recovery;
 }
@@ -155,11 +156,16 @@ class FullDiskTest : public QObject {
         QDir(home.path()).mkpath("Teams");
         // The options file is changed in place: the old one holds the same key, so the new file
         // has the size measured above.
-        const QByteArray old = kind == u"opties" ? "[Caller]\naan=false\n" : "the old file, as it was\r\n";
+        // A score list is only replaced by a score list: its old file is one without legs.
+        const QByteArray old = kind == u"opties" ? "[Caller]\naan=false\n"
+                               : kind == u"scorelijst"
+                                   ? "Vorlentix\r\nFinale\r\n----------------------------\r\n"
+                                   : "the old file, as it was\r\n";
         if (kind == u"herstel")
             QVERIFY(writeRecovery(
                 home.file(target),
-                Recovery{QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, false}));
+                Recovery{
+                    QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false}));
         else
             home.write(target, old);
         const QMap<QString, QByteArray> before = Contents(home.path());

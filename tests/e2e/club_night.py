@@ -150,6 +150,16 @@ class Club:
         self.menu(8)
         return count > 200
 
+    def exit_through_start_menu(self):
+        """Bestand -> Naar Keuzemenu, then Exit: a normal end, with no match left to recover."""
+        self.to_start_menu()
+        self.screen.click(self.screen.windows(TITLE)[0], *START_EXIT)
+        code = self.program.wait_exit()
+        if code != 0:
+            raise Failure(f"exit code {code}, not 0")
+        if os.path.exists(os.path.join(self.home, RECOVERY)):
+            raise Failure("the recovery file is still there after a normal close")
+
     def close(self):
         if self.program and self.program.running():
             self.program.kill()
@@ -222,11 +232,7 @@ def step1_duo_match(club):
     if (club.recovery() or {}).get("listChanged", False):
         raise Failure("the recovery file still marks the saved list as changed")
     # Still running and still answering: the menu leads back to the start dialog, Exit ends it.
-    club.to_start_menu()
-    start = club.screen.windows(TITLE)
-    club.screen.click(start[0], *START_EXIT)
-    if club.program.wait_exit() != 0:
-        raise Failure("the program did not end with exit code 0")
+    club.exit_through_start_menu()
 
 
 def step2_team_evening(club):
@@ -276,6 +282,7 @@ def step2_team_evening(club):
     row = ([b"180", b"121"], b"50.2")
     for name in [b"Anna", b"Bert", b"Cor"]:
         check_file(os.path.join(club.home, "Teams", "Oost", name.decode() + ".lib"), player_file(name, [row]), since)
+    club.exit_through_start_menu()
 
 
 def step3_review_print_export(club, printing):
@@ -330,13 +337,7 @@ def step5_close(club):
     if not (club.program and club.program.running()):
         club.start()
         club.open_main(team=True)
-    club.to_start_menu()
-    club.screen.click(club.screen.windows(TITLE)[0], *START_EXIT)
-    code = club.program.wait_exit()
-    if code != 0:
-        raise Failure(f"exit code {code}, not 0")
-    if os.path.exists(os.path.join(club.home, RECOVERY)):
-        raise Failure("the recovery file is still there after a normal close")
+    club.exit_through_start_menu()
     if leftovers(club.home):
         raise Failure(f"temporary files left in the home: {leftovers(club.home)}")
 
