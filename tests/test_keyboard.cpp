@@ -380,6 +380,16 @@ class KeyboardTest : public QObject {
         click(m, "NextPlayerKnop");
         typeKeys(m, "5 Space");
         QCOMPARE(dartSlots(m), QStringList({"0", "0", "0"}));
+        // A letter and Return pick a player; the Return must not book a turn for him as well.
+        auto* players = control<QListWidget>(m, "SpelersList");
+        QTest::keyClick(players, Qt::Key_B);
+        QTest::keyClick(players, Qt::Key_Return);
+        QVERIFY(players->isHidden());
+        QCOMPARE(caption(m, "Label9"), QString("Bob"));
+        QCOMPARE(control<QListWidget>(m, "List1")->count(), 0);
+        QCOMPARE(remainingScore(m), 501);
+        typeKeys(m, "T 2 0 Enter");
+        QCOMPARE(entries(m, "List1"), QStringList{"60"});
     }
 
   private:

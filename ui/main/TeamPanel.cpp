@@ -7,6 +7,7 @@
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -42,6 +43,21 @@ TeamPanel::TeamPanel(QWidget* parent) : QFrame(parent) {
     for (auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated})
         connect(m_playerList, signal, this,
                 [this](QListWidgetItem* item) { pickPlayer(m_playerList->row(item)); });
+    m_playerList->installEventFilter(this);
+}
+
+bool TeamPanel::eventFilter(QObject* watched, QEvent* event) {
+    // The list view activates the current item on Return but leaves the key unaccepted, so it
+    // would travel on to the main window, where the keyboard darts took it for "book" and gave
+    // the player just picked an empty turn. Return picks here and goes no further.
+    if (watched == m_playerList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_playerList->currentRow() >= 0) {
+            pickPlayer(m_playerList->currentRow());
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void TeamPanel::compose(const QColor& screen) {

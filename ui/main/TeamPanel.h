@@ -44,6 +44,9 @@ class TeamPanel : public QFrame {
     // The 0-based row of the player picked; the list has gone.
     void playerPicked(int row);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void pickPlayer(int row);
 
