@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vorlentix: a score keeper for darts. Reads the command line, finds the program's folders and
 // shows the start dialog, or first offers to play on a match that was not closed.
 #include "core/common/Services.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One command for a new Debian 12 machine: installs what is missing, then
 #   ./setup.sh run      builds the program alone and starts it;
 #   ./setup.sh test     also installs the test, fuzzing and packaging tools, builds everything

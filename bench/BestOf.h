@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best of a few timed runs, in milliseconds: the run least disturbed by the rest of the
 // machine, and not the first, which pays for loading fonts and files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the score list files on a list of 10,000 rows: loading into the model, loading into a
 // grid that is on screen, saving, and beside them a plain read of the same bytes into lines,
 // all in one run on one file. Also shows what the loaded rows cost in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the player overview of a duo list of 10,000 rows (two players, names in mixed case) and
 // of a team of ten players with 1,000 rows each.
 #include "bench/BestOf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times match play on the real main window with score lists of 0, 1,000 and 10,000 rows:
 //   (a) a dart button press until every label has its new text and the window is repainted;
 //   (b) a booked turn (AddKnop, AddKnopDuo) until the window is repainted;

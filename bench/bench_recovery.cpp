@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file per booked turn with a score list of 10,000 and 100,000 rows:
 //   before: the whole list in the file (what versions 1 and 2 wrote, and what this version
 //           still writes for a list that is not on disk);

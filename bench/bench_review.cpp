@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the review work on large score lists: the statistics window's figures and pictures for
 // 10,000 rows, and the score list report of 1,000 rows printed to a PDF file.
 #include "bench/BestOf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the program shows itself, set beside a minimal Qt program that shows one empty
 // window, measured in the same run. The parent starts itself as a child process in one of
 // three roles and times, from the moment it starts the child, the child's report that a window

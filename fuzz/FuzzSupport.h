@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the fuzz targets: the rule check that stops a run, and scratch files for the
 // readers that take a path.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checkout table as anyone may have edited it, asked for any score with any darts in hand:
 // a suggestion comes from an entry for that score, and with fewer than three darts the advice
 // is a finish that can be thrown, given whenever one exists.

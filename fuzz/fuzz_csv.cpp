@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV export of any score list, read back by a plain reader of the format (";" between
 // fields, quoted fields with doubled quotes, CR LF after each line): the same headers and cells,
 // save for the mark that keeps a text from running as a formula and the decimal point.

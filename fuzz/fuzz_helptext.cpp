@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files in Windows-1252, as the help text (and every other file) is read: any bytes
 // decode, the lines read are what is printed, and lines written read back the same.
 #include "FuzzSupport.h"

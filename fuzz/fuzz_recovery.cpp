@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file as a crash or a hand may have left it: a file is either refused with a
 // reason and nothing taken from it, or what is read from it is written again and reads back the
 // same.

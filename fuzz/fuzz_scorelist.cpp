@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score list files as anyone may have edited them: whatever a file holds, what is read from it
 // can be saved and reads back as the same rows.
 #include "FuzzSupport.h"

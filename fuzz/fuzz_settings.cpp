@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as anyone may have edited it: a footer text read from it can always be
 // written back, and then reads back the same.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a match through the real main window: controls found by their names, clicked with
 // the mouse, and a match set up through the team and duo setup dialogs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score list rows and the bar graph as the statistics tests see them.
 #pragma once
 

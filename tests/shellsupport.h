@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's dialogs as a test sees them: every modal dialog the window opens is recorded
 // by its class name and handed to the test, which may drive it instead of the user.
 #pragma once

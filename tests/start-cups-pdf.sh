@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a private print server for the print queue test: its own configuration, spool and socket
 # under DIR, so it never touches (or is touched by) a print server of the machine, and one
 # PDF printer per NAME (a NAME ending in "Letter" gets a printer whose only paper is US Letter).

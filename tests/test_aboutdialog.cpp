@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: the version, size and date of the program file, what it says when that file
 // cannot be read, the licence, its ruled background and its button.
 #include "core/common/StartUp.h"

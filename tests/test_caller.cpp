@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caller's words: Dutch and English number words, and the calls a scripted duo match and team
 // leg make, in both languages.
 #include "core/caller/Caller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caller on the main window: switched on and off from the Tools menu and the settings
 // dialog, kept between runs beside the settings file, and heard through the desktop's engine.
 #include "core/caller/Caller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checkout advice for the darts left: every score against a brute-force search of the board,
 // and which route is chosen when the table's does not fit.
 #include "core/files/TextFile.h"

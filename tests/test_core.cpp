@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared helpers and the settings file.
 #include "core/common/StartUp.h"
 #include "core/common/Utilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV export: awkward texts read back by a reader of the test's own, the bytes of a small
 // export, numbers and formula-like texts as a spreadsheet takes them, and failures that leave
 // nothing behind.

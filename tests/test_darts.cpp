@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dart level of the main window: slots, the dart counter, the remaining score, Correctie,
 // the board markers, and the hand-over to the rules of the match type.
 #include "playsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The delivered data files and pictures: the checkout table, the help text, the board picture
 // against the board geometry and the marker positions, the sizes of every picture, and the icon
 // of the desktop menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A duo match on the real main window: booking turns, the end of a leg, legs and sets, the
 // winner's question, the next leg with the other starter, and taking back a turn.
 #include "core/files/ScoreListFiles.h"

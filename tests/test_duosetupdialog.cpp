@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duo match setup dialog, driven through its controls, with the match state, the duo panel
 // of the main window and the files on disk checked afterwards.
 #include "core/common/Utilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A team evening from the first window to the files on disk: the start dialog, a new team made
 // through the menu button, a leg on the buttons, the next player, a leg on the keyboard, the
 // save from the menu button and the close, then every byte the program left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in English: every window opened with English in force shows no Dutch text that the
 // translation has an English one for; the files a match writes are the same in both languages.
 #include "core/common/StartUp.h"

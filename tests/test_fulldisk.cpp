@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving on a full disk, for real. Each kind of file the program writes is saved by a child
 // process whose files may not grow past a set size (RLIMIT_FSIZE with SIGXFSZ ignored: a write
 // past it fails with EFBIG, as one on a full disk fails with ENOSPC). The old file must stay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Darts from the keyboard: the typed entries, the keys of the scheme, and the same result
 // through the main window as with the buttons.
 #include "core/match/KeyboardEntry.h"

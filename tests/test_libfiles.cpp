@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list files: exact bytes, reading what others wrote, saves that never lose the old
 // file, team folders and listings, refused names, and readers that survive any bytes at all.
 #include "core/files/ScoreListFiles.h"

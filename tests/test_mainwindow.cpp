@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start dialog, the main window's start-up and shutdown, its data files and its composition
 // for both kinds of match.
 #include "core/common/Utilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of play on the match model alone: whole team legs and duo matches played from
 // scripts, and what no sequence of darts, Correctie, booking and undo may ever break.
 #include "core/match/DuoMatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player overview: figures of hand-made score lists worked out by hand, odd rows and cells
 // included, and its printed page.
 #include "core/review/PlayerOverview.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog on a machine without any printer: its layout, the PDF choice, the previews
 // of the real reports, the page-number switch, and every report printed through the dialog to a
 // PDF file; also each way printing can fail, told in Dutch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing for real: a private print server with PDF printers (started by start-cups-pdf.sh),
 // its printers in the print dialog, and the score list and the statistics page sent to a print
 // queue and found again as the PDF files the queue wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts other tests replace, as the program runs them: Qt's message, question and input
 // boxes, Qt's save dialogs for the CSV and PDF files, and the system clock. Each modal window is
 // found as a user would find it, on top, and answered there.

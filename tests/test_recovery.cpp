@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A match that survives the program being killed: a real process plays through the main
 // window and is killed with SIGKILL; the start-up of the next run offers the match, and played
 // on to the end it leaves the same score list file as the same match played without the kill.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file: every field back as written, and any damaged file refused with a reason.
 #include "core/files/RecoveryFile.h"
 #include "core/files/RecoveryWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed reports: page layout through a recording page interface, and each report printed
 // to PDF and read back.
 #include "core/common/StartUp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list item editor: its fields and their places, the live average, writing back and
 // deleting with their questions, and the texts a score list file cannot hold.
 #include "core/common/Utilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog through the main window: the name it shows, the file it writes, the progress
 // run, a write that fails, and the close question it answers.
 #include "core/common/Utilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The audience scoreboard: what it shows of a duo and a team match played through the model,
 // that it repaints on the model's signals alone, digits that fill their box at a television's
 // and a small window's size, and opening and closing it with F9, the menu, F11 and Esc.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows of finished legs and the checkout lookup.
 #include "core/match/Checkout.h"
 #include "core/scorelist/LegRows.h"

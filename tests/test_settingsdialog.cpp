@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog through the main window: the footer text kept by OK and stored at the next
 // shutdown, the numbering of the dart buttons, Reset and Cancel.
 #include "playsupport.h"

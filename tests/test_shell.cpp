@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell through the real window: menu button descriptions and commands, the
 // drop-down and pop-up menus, the help panel's scrolling, the clock and the web pages.
 #include "playsupport.h"

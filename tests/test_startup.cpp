@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's first steps: the command line answered on a terminal without a display, and
 // Qt's own dialog texts in Dutch.
 #include "core/common/StartUp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score list statistics: gathering, title, summary, the two pictures, the readout and the
 // item editor's average.
 #include "core/review/Statistics.h"

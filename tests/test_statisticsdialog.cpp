@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window driven as the user sees it: opened on the row selected in the main
 // window, its title, graph, readout, view switch and printout; and the score list summary.
 #include "core/files/ScoreListFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The styled button as a user sees it: the colours of each look, the cut corners, the picture
 // frames, the caption's place, and how mouse, keyboard, focus and enabling move it between looks.
 #include "ui/widgets/StyledButton.h"

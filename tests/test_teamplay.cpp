@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A team match on the real main window: booking turns, the end of a leg, calling the next
 // player, the player files written and read on every change of player, and taking back a turn.
 #include "playsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team setup dialog in both modes, driven through its controls as a scorer would, with
 // the match state, the main window and the files on disk checked afterwards.
 #include "core/files/ScoreListFiles.h"

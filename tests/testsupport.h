@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared test seams: a prompt service that records every prompt and answers from a script,
 // a clock that stands still, and a fresh temporary home folder per test.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/match/DartBoard.h"
 #include "tools/DataTexts.h"
 #include "tools/Pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the delivered data files, kept here so that the files and the pictures that
 // show them (the checkout chart, the print previews) come from one source.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the program ships, drawn from code so that a change of the board geometry or
 // of the texts redraws them all alike.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a built build folder and checks what a user gets from it: lintian
 # finds no error or warning, the program is hardened, the menu entry and the AppStream
 # description are valid, the icons, the manual page and the licence are there, the package

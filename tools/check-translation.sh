@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a text in the code has no finished English translation: lupdate is run over the
 # sources into a copy of the translation file, so a text added or changed without running it,
 # or an entry left unfinished, is caught before it ships as Dutch in the English program.

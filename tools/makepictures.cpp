@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the delivered data files and pictures into a source data folder:
 //   makepictures <source>/data
 // Data/ files go into that folder, the pictures compiled into the program into its ui/ folder

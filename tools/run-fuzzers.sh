@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets of fuzz/ with clang and libFuzzer and runs each for a bounded time,
 # starting from its corpus in fuzz/corpus/. A crash, a sanitizer report or a broken rule fails
 # the script, and the input that caused it is printed here (hex dump and base64) and kept in

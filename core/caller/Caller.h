@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match caller: says every booked turn, every won leg, set and match, and what the player
 // stepping up to the board needs to finish, the way a caller at a match does. It only listens
 // to the match model and speaks through Speech, so it never slows down the darts being entered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as a Dutch caller says them, written the way Dutch spelling has them.
 #pragma once
 

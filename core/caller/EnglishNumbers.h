@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as an English caller says them, in British usage.
 #pragma once
 

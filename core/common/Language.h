@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language the program speaks in this run. Dutch is the program's own language: its texts
 // are written in Dutch and English comes from a translation. Everything that depends on the
 // language (the translators, the help text, the caller's words, the voice) asks uiLanguage().

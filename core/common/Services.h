@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replaceable services of the program: every message box, question and input box goes
 // through Prompts; every date and time through Clock; every file location through Folders.
 // Tests install their own prompts and clock and always run in a fresh home folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's first steps: reading the command line, before any window system is touched, and
 // putting the chosen language in force.
 #pragma once

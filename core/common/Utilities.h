@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small shared helpers of the whole program: number reading and formatting, rounding,
 // geometry units and the event-friendly pause.
 #pragma once

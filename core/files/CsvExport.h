@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list written as CSV for a spreadsheet, in the form a Dutch spreadsheet opens at a
 // double click: UTF-8 with a byte-order mark, ";" between fields, CR LF after every line.
 #pragma once

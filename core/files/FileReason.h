@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why reading or writing a file failed, said in Dutch. The system's own descriptions are
 // English (and often vague: "Filename refers to a directory"), so every message about a
 // failed file names its cause with these words instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file: the match in progress, written after every change that counts, so a
 // crash, a dead battery or a killed program costs at most the darts of the turn not yet booked.
 //

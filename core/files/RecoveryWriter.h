@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the recovery file up to date while a match is played: after every booked turn, leg
 // end, undo, new match or leg and player change, and whenever the score list or its unsaved
 // state changes. Darts of a turn not yet booked are not written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list files (".lib") under Teams/: one file per player inside a team folder, one
 // file per duo match directly in Teams/. Each file is Windows-1252 text with CR LF line ends:
 // three header lines (a title, the player's name or "Duomatch", 28 hyphens), then per row its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file Vorlentix.ini: three quoted values, one a line, Windows-1252, CR LF.
 // Line 1 is a title, line 2 a rule of hyphens, line 3 the footer text of the printed pages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 text with CR LF line ends: the one format every file of the program uses.
 #pragma once
 

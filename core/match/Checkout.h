@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checkout suggestion for a remaining score, looked up in the table loaded from the
 // checkout file (one entry per line: the score, a comma, the suggestion).
 #pragma once

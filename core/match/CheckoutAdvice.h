@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checkout advice that fits the darts still in hand. The checkout table gives three-dart routes;
 // with fewer darts left its route is only shown when it can still be thrown, and otherwise a
 // route for the darts left is worked out here.

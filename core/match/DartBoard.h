@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the board picture Data/Dartbord.jpg: where every segment and ring lies, where
 // the marker of each dart goes, and which colour each field has. The picture is drawn from
 // these numbers, so the picture, the markers and anything that reads a point of the board agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/match/DuoMatch.h"
 
 #include "core/match/CheckoutAdvice.h"

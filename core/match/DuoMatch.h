@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A duo match: two players throw in turn, both counting down from the start score in every
 // leg; the first to reach exactly 0 wins the leg. The match goes to the first to reach the
 // target, in legs or in sets of three legs. The starter alternates from leg to leg.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Darts typed on the keyboard, for scorers at a busy board who keep one hand on the keys:
 // an optional ring letter (S or E single, D double, T treble; "/" and "*" on the keypad for
 // double and treble) and the number, then Space or keypad "+" to enter the dart: "T20",

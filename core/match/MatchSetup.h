@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks the team and duo setup dialogs make before a match starts. Each answers with the
 // Dutch sentence the dialog shows, so the dialogs only have to show it and stay open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window keeps for the whole session beside the match itself: whether the score
 // list has changes not on disk, the footer of printed pages, how the team setup opens, the duo
 // match's file and the colours of the panels. The dialogs read and set it through the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A leg of a team match: one player at the board counts down alone from the start score to
 // exactly 0. Every dart is subtracted the moment it is entered; the dart that makes the
 // remaining score exactly 0 wins the leg at once and books its turn itself (no double-out).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A team match: the players of one team take turns at the board, each throwing a leg alone
 // from the start score (see TeamLeg). The scorer picks who throws next; there is no rotation.
 // Picking a player, also the one at the board, starts a fresh leg and drops a leg not finished.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn in progress: the three darts a player throws before the turn is booked.
 #pragma once
 

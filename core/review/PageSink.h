@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page interface the reports draw on. Positions and sizes are twips from the top-left of the
 // page, a text is placed by its top-left corner (as a printer's text position works), and the
 // font and colour stay in force until they are set again. The reports know nothing else about

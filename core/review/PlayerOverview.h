@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player overview: per player the figures players ask for (legs, averages, high turns,
 // best leg, highest finish) over all their rows of the score lists, as a table for the
 // statistics window and as a printed page.

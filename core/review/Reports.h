@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed reports: the score list, the checkout table, the help text, the board's dimensions
 // and the statistics page. Each draws its pages on a PageSink in twips on a landscape page and
 // ends the document; the caller picks the device (printer, PDF file, preview).

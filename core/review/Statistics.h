@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of the score list: how often each turn score was thrown, the average per three darts,
 // and the two pictures the statistics window shows (bar graph and table of numbers). Everything
 // here is computed from the model alone, so the window only has to show the results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a finished leg becomes a row of the score list: the time stamp, the average per dart
 // and the 28 cells of a team row or of a duo player's row.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list: every finished leg as a row of 28 text cells (row text, "Out", turns 1 to 25,
 // "Gemiddelde"). This model is the one store of the rows; the grid ListView1 is a view on it,
 // and the files, statistics, editor and reports all read and write through it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A club night on the real program, as a separate process on a virtual X screen:
   1. a duo match of three legs saved through "Data Opslaan", the program still running;
   2. a team evening of three players, killed twice around a resume, every file as played;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the built program as a user does: a virtual X screen, real windows found by their
 titles, controls clicked where the windows place them (in twips), keys typed, screenshots
 read. Nothing inside the program is replaced; state is read from the files it writes."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window: a picture, the maker's credits and the version, size and date of the
 // program's own file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checkout chart: one picture of every finish, opened from the help menu.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duo match setup: the score list file of the pair, the two players, the "First to" target
 // in sets or legs and the start score; OK prepares the duo panel for the first leg.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog: the printer (or a PDF file), one of the four reports with a small preview
 // of it, the page-number switch for the score list, and printing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list item editor: one row's text, "Out" mark, 25 turn scores and average, written
 // back or deleted on request.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog: shows the name the score list goes under, writes the file, then shows a
 // short progress run before it closes.
 #pragma once

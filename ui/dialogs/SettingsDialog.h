@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the footer text of the printed pages and the numbering of the dart
 // buttons on the board, the caller on or off, and the language of the program.
 #pragma once

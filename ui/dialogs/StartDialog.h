@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first window: the choice between a Duo Match and a Team Match.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: how often each turn score was thrown in the rows of the selected row's
 // text, as a bar graph or a table of numbers, with the average per three darts in the title and
 // a one-page printout of the view shown; and the overview of every player of the match, shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team setup: a new team (name, number of players, player names, start score) or an
 // existing team from the Teams folder, which arms the main window for the first leg on OK.
 #pragma once

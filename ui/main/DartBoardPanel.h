@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dart board of buttons: the 20 singles, doubles and trebles, the bulls, the miss,
 // Correctie, the three dart slots, the checkout suggestion of a team match and what is being
 // typed on the keyboard; beside it the add button of a team match. It shows a turn and passes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The duo panel: per player the remaining score, the name, the leg's turns, the turn
 // so far, the checkout suggestion, the average and the add button, the mark of the one who
 // started the leg; below them the target and the table of sets and legs, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help panel: the short help page in the score list's place, dragged with the
 // mouse or moved with its scroll bar. The page is painted once from the help text and the
 // illustrations; both are kept in never-shown controls under their names.

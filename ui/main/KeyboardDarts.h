@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Darts typed on the keyboard anywhere in the main window. Keys reach the dart scheme first,
 // whichever control has the focus; a focused button therefore never sees a Space meant for a
 // typed dart, and gets every other Space. Typed darts become presses of the board's own

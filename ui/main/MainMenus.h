@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down menus of the main window's menu bar, the file name shown at its end, and the
 // pop-up menu of the statistics button. They only say what was chosen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a view of the match. Its panels show the team leg or the duo match and pass
 // the scorer's presses on; the match model decides what they do and says what changed. Around
 // the match the window keeps the score list and its files, the menus and the help page.

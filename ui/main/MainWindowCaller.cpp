@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caller on the main window: switched on and off from the Tools menu and the settings
 // dialog, and kept between runs.
 #include "core/caller/Caller.h"

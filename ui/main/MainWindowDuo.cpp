@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Duo match play on the main window: booking a turn and what the match answers, the end of
 // the match and a new one. Legs, sets, the winner and the starter are the duo match's.
 #include "core/common/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the score list: finished legs become rows, rows go to and come
 // from their files.
 #include "core/common/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing on after the program was ended without closing the match: the recovery file offered
 // at start-up and the main window put back as it was after the last booked turn.
 #include "core/common/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: the commands of the menu strip and the menus, their descriptions in
 // the row counter, and the help panel in the score list's place.
 #include "core/common/Services.h"

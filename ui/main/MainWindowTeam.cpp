@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Team match play on the main window: darts, booking a turn, the end of a leg, calling the
 // next player and taking over the one picked. The rules are the team match's.
 #include "core/common/Services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu strip: the nine picture buttons of the main commands and the clock.
 #pragma once
 

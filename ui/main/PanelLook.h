@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the panels of the main window share when they build and compose their controls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list on screen exported as a CSV file for a spreadsheet, to a file the scorer
 // chooses in Qt's save dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score list panel: the grid of the score list, and below it the row counter,
 // which also shows what a menu button does while the mouse is on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scoreboard for the players and the audience: a window of its own, meant for a television
 // on the wall, that shows the match in play in digits readable across a club room. It follows
 // the match model's signals and paints only when they fire; it reads no control of the main

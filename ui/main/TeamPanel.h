@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team panel: the remaining score before the turn, the team and the player at the
 // board, the leg's turn list, the board picture with a marker for every dart of the turn, and
 // the list the scorer picks the next player from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caller's voice: the desktop's speech engine through Qt, in Dutch when it has a Dutch
 // voice. Making the engine connects to the speech server, which can take long or never answer
 // at all; so the engine is made and used on a thread of its own, and neither switching the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer the reports go to. It starts as the system's default printer and can be replaced
 // in the print dialog by another installed printer or by a PDF file; the choice holds for the
 // rest of the run and serves the statistics printout too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few layout and look helpers every window shares: positions in twips, colours as the
 // forms set them, the ruled dialog background and the pictures compiled into the program.
 #pragma once

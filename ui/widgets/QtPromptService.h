@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompt service of the running program: real message boxes and input boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The push-button of every window: a glossy two-band gradient face with rounded corners, an
 // optional picture taken from a strip of frames and a word-wrapped caption. The look follows the
 // mouse, the keyboard focus and the enabled state; clicking behaves as any Qt button.
