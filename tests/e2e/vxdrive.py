@@ -49,7 +49,9 @@ class Screen:
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-dpi", "96",
-             "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+             # Without -noreset the server starts over whenever its last client goes (as the
+             # program does at every kill), and a program started in that moment finds no display.
+             "-nolisten", "tcp", "-noreset"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as f:
             number = f.readline().strip()
