@@ -62,7 +62,9 @@ QList<QStringList> ReadCsv(const QString& text) {
 }
 
 bool IsNumber(const QString& text) {
-    static const QRegularExpression kNumber(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
+    // Anchored to the very end: "$" would also let a number with a line end after it pass.
+    static const QRegularExpression kNumber(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+([.,][0-9]+)?")));
     return kNumber.match(text).hasMatch();
 }
 
