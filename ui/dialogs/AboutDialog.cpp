@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/AboutDialog.h"
 
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -74,6 +75,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     closeButton->setText(tr("Ok"));
     placeTwips(closeButton, 5190, 2250, 990, 360);
     connect(closeButton, &StyledButton::clicked, this, &QDialog::accept);
+    setDialogButtons(*this, closeButton, closeButton);
 }
 
 } // namespace vx

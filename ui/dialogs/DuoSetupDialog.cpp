@@ -6,6 +6,7 @@
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -102,6 +103,7 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     okButton = MakeButton(this, QStringLiteral("OkKnop"), tr("Ok"), 5430, 2910);
     okButton->setToolTip(tr(" Wijzigingen Opslaan "));
     connect(okButton, &StyledButton::clicked, this, &DuoSetupDialog::startMatch);
+    setDialogButtons(*this, okButton, cancelButton);
 }
 
 void DuoSetupDialog::paintEvent(QPaintEvent* event) {

@@ -4,6 +4,7 @@
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/Printing.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -88,6 +89,7 @@ PrintDialog::PrintDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m
     printButton->setText(tr("Print"));
     placeTwips(printButton, 5625, 2850, 990, 360);
     connect(printButton, &StyledButton::clicked, this, &PrintDialog::printChosenReports);
+    setDialogButtons(*this, printButton, cancelButton);
 
     // The printers in the print service's order, then the PDF file; the current one shown.
     const QStringList printers = installedPrinterNames();

@@ -7,6 +7,7 @@
 #include "core/review/Statistics.h"
 #include "ui/dialogs/SelectedRow.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -159,6 +160,7 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     connect(changeButton, &StyledButton::clicked, this, &RowEditorDialog::changeRow);
     connect(deleteButton, &StyledButton::clicked, this, &RowEditorDialog::deleteRow);
     connect(closeButton, &StyledButton::clicked, this, &QDialog::reject);
+    setDialogButtons(*this, changeButton, closeButton);
 
     fillFields();
     // Only the user's changes recompute: the average the row holds is shown as it is.

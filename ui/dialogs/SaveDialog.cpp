@@ -6,6 +6,7 @@
 #include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -79,6 +80,7 @@ SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_m
     cancelButton->setText(tr("Annuleren"));
     placeTwips(cancelButton, 3630, 600, 990, 360);
     connect(cancelButton, &StyledButton::clicked, this, &QDialog::reject);
+    setDialogButtons(*this, saveButton, cancelButton);
 
     if (m_main.isDuoMatch()) {
         nameEdit->setText(m_main.session.duoFileName);

@@ -5,6 +5,7 @@
 #include "core/files/Settings.h"
 #include "ui/main/DartBoardPanel.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -115,6 +116,7 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     okButton->setToolTip(tr(" Wijzigingen Opslaan "));
     placeTwips(okButton, 5610, 2610, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &SettingsDialog::storeFooter);
+    setDialogButtons(*this, okButton, cancelButton);
 }
 
 void SettingsDialog::resetSettings() {

@@ -3,6 +3,7 @@
 
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -80,6 +81,7 @@ StartDialog::StartDialog(QWidget* parent) : QDialog(parent) {
     openButton->setToolTip(tr(" Programma Starten "));
     placeTwips(openButton, 5610, 3120, 990, 360);
     connect(openButton, &StyledButton::clicked, this, &StartDialog::openMainWindow);
+    setDialogButtons(*this, openButton, exitButton);
 }
 
 void StartDialog::openMainWindow() {

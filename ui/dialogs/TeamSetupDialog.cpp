@@ -5,6 +5,7 @@
 #include "core/files/ScoreListFiles.h"
 #include "core/match/MatchSetup.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DialogButtons.h"
 #include "ui/widgets/FormLook.h"
 #include "ui/widgets/StyledButton.h"
 
@@ -69,6 +70,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     okButton->setText(tr("Ok"));
     placeTwips(okButton, 3270, 6000, 990, 360);
     connect(okButton, &StyledButton::clicked, this, &TeamSetupDialog::startMatch);
+    setDialogButtons(*this, okButton, cancelButton);
 
     // The rows follow the text, typed or chosen, so that the rows shown are always the players
     // that OK takes.

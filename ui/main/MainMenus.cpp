@@ -24,13 +24,16 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     };
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(tr("Bestand"));
-    chosen(AddAction(file, tr("Naar Keuzemenu"), QStringLiteral("FileExit")), &MainMenus::exitChosen);
+    QAction* exit = AddAction(file, tr("Naar Keuzemenu"), QStringLiteral("FileExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    chosen(exit, &MainMenus::exitChosen);
     QAction* exportCsv = AddAction(file, tr("Exporteren naar CSV…"), QStringLiteral("FileExportCsv"));
     exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     chosen(exportCsv, &MainMenus::exportChosen);
     QMenu* edit = bar->addMenu(tr("Bewerken"));
-    chosen(AddAction(edit, tr("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo")),
-           &MainMenus::undoChosen);
+    QAction* undo = AddAction(edit, tr("Correctie Laatste 3 Darts"), QStringLiteral("EditUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    chosen(undo, &MainMenus::undoChosen);
     QMenu* players = bar->addMenu(tr("Spelers"));
     connect(AddAction(players, tr("Nieuwe Speler"), QStringLiteral("SpelersInvoer(1)")), &QAction::triggered,
             this, [this] { emit teamSetupChosen(true); });
@@ -49,6 +52,7 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     QMenu* help = bar->addMenu(tr("Help"));
     m_helpAction = AddAction(help, tr("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);
+    m_helpAction->setShortcut(Qt::Key_F1);
     chosen(m_helpAction, &MainMenus::helpChosen);
     chosen(AddAction(help, tr("Meer Software"), QStringLiteral("HelpMeerSoftware")),
            &MainMenus::moreSoftwareChosen);
@@ -61,6 +65,21 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     divider->setEnabled(false);
     m_fileNameAction = bar->addAction(tr("Bestandsnaam"));
     m_fileNameAction->setObjectName(QStringLiteral("NaamBestand"));
+
+    // Saving and printing are menu buttons only, without an entry to carry their keys.
+    const auto windowKey = [&](const QKeySequence& key, const QString& name) {
+        auto* action = new QAction(&window);
+        action->setObjectName(name);
+        action->setShortcut(key);
+        window.addAction(action);
+        return action;
+    };
+    chosen(windowKey(QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("KeySave")), &MainMenus::saveChosen);
+    chosen(windowKey(QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("KeyPrint")),
+           &MainMenus::printChosen);
+    // F10 opens the first menu, as desktops do; the arrow keys go on from there.
+    connect(windowKey(Qt::Key_F10, QStringLiteral("KeyMenuBar")), &QAction::triggered, bar,
+            [bar, file] { bar->setActiveAction(file->menuAction()); });
 
     m_statisticsMenu = new QMenu(&window);
     m_statisticsMenu->setObjectName(QStringLiteral("AlleItems"));

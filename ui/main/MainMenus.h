@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down menus of the main window's menu bar, the file name shown at its end, and the
-// pop-up menu of the statistics button. They only say what was chosen.
+// pop-up menu of the statistics button, and the desktop's usual keys for them. They only say
+// what was chosen.
 #pragma once
 
 #include <QObject>
@@ -30,6 +31,9 @@ class MainMenus : public QObject {
     void exitChosen();
     void exportChosen();
     void undoChosen();
+    // Ctrl+S and Ctrl+P: the save and print menu buttons.
+    void saveChosen();
+    void printChosen();
     // "Nieuwe Speler" (true) or "Open Spelers" (false).
     void teamSetupChosen(bool newTeam);
     void settingsChosen();

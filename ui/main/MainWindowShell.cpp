@@ -77,6 +77,8 @@ void MainWindow::connectShell() {
         if (ScoreListLoaded(*this)) exportScoreList(*this);
     });
     connect(m_menus, &MainMenus::undoChosen, this, &MainWindow::undoLastTurn);
+    connect(m_menus, &MainMenus::saveChosen, this, [this] { runMenuButton(2); });
+    connect(m_menus, &MainMenus::printChosen, this, [this] { runMenuButton(3); });
     connect(m_menus, &MainMenus::teamSetupChosen, this, &MainWindow::openTeamSetup);
     connect(m_menus, &MainMenus::settingsChosen, this, [this] { OpenModal<SettingsDialog>(*this); });
     connect(m_menus, &MainMenus::helpChosen, this, &MainWindow::toggleHelp);

@@ -169,6 +169,20 @@ void StyledButton::setBackColor(const QColor& color) {
     update();
 }
 
+void StyledButton::setDefault(bool on) {
+    if (on == m_default) return;
+    m_default = on;
+    disconnect(m_focusWatch);
+    if (on) m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
+    update();
+}
+
+int StyledButton::lookShown() const {
+    if (!m_default || m_state != Normal) return m_state;
+    const QWidget* focus = window()->focusWidget();
+    return focus != this && qobject_cast<const StyledButton*>(focus) ? Normal : Focused;
+}
+
 void StyledButton::preparePicture() {
     if (m_picture.width() < 1 || m_picture.height() < 1) {
         m_preparedPicture = QPixmap();
@@ -313,21 +327,22 @@ void StyledButton::resizeEvent(QResizeEvent* event) {
 
 void StyledButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_noBackground && (m_state == Normal || m_state == Focused || m_state == Disabled)) {
+    const int look = lookShown();
+    if (m_noBackground && (look == Normal || look == Focused || look == Disabled)) {
         painter.fillRect(rect(), backColor());
     } else {
         // The face depends on the look and the size only, and a board of 60 equal buttons
         // switches look all at once at the end of every leg: draw each face once and reuse it.
         const qreal ratio = devicePixelRatioF();
         const QString key =
-            QStringLiteral("vx-face-%1-%2x%3@%4").arg(m_state).arg(width()).arg(height()).arg(ratio);
+            QStringLiteral("vx-face-%1-%2x%3@%4").arg(look).arg(width()).arg(height()).arg(ratio);
         QPixmap face;
         if (!QPixmapCache::find(key, &face)) {
             face = QPixmap(size() * ratio);
             face.setDevicePixelRatio(ratio);
             face.fill(Qt::transparent);
             QPainter facePainter(&face);
-            drawFace(facePainter);
+            drawFace(facePainter, look);
             facePainter.end();
             QPixmapCache::insert(key, face);
         }
@@ -336,8 +351,8 @@ void StyledButton::paintEvent(QPaintEvent*) {
     drawPictureAndCaption(painter);
 }
 
-void StyledButton::drawFace(QPainter& p) const {
-    const Look& look = kLooks[m_state];
+void StyledButton::drawFace(QPainter& p, int state) const {
+    const Look& look = kLooks[state];
     const QRgb* s = look.stops;
     const int w = width();
     const int h = height();
@@ -366,7 +381,7 @@ void StyledButton::drawFace(QPainter& p) const {
     dot(p, 1, h - 3, look.sideBottom);
     dot(p, w - 2, h - 3, look.sideBottom);
 
-    if (m_state == Pressed) {
+    if (state == Pressed) {
         // The sunken look: shading under the top edge near the corners, a faint light below
         // it, and a darker rim along the bottom.
         row(p, 2, 5, 1, qRgb(151, 170, 180));
@@ -375,7 +390,7 @@ void StyledButton::drawFace(QPainter& p) const {
         row(p, w - 4, w - 2, 2, qRgb(220, 237, 245));
         row(p, 2, 5, h - 2, qRgb(99, 172, 211));
         row(p, w - 5, w - 2, h - 2, qRgb(109, 181, 220));
-    } else if (m_state == Focused) {
+    } else if (state == Focused) {
         // The glow inside the side strips.
         fillGradient(p, 2, 2, 3, h - 2, qRgb(165, 232, 251), qRgb(161, 230, 249));
         fillGradient(p, w - 3, 2, w - 2, h - 2, qRgb(165, 232, 251), qRgb(161, 230, 249));

@@ -61,6 +61,11 @@ class StyledButton : public QAbstractButton {
 
     int buttonState() const { return m_state; }
 
+    // A dialog's confirming button: Enter presses it unless another button has the focus, and
+    // so it shows the focused look meanwhile.
+    bool isDefault() const { return m_default; }
+    void setDefault(bool on);
+
     // The smallest size that shows the caption on one line, beside the picture, within the
     // face's insets: a window that gives less sees the caption wrap.
     QSize sizeHint() const override;
@@ -92,7 +97,8 @@ class StyledButton : public QAbstractButton {
     void hoverEnded();
     void alignTabStop();
     void preparePicture();
-    void drawFace(QPainter& painter) const;
+    int lookShown() const;
+    void drawFace(QPainter& painter, int look) const;
     void drawPictureAndCaption(QPainter& painter) const;
 
     QColor m_foreColor{0, 0, 0};
@@ -104,6 +110,8 @@ class StyledButton : public QAbstractButton {
     bool m_noBackground = false;
     QColor m_backColor; // invalid: the palette's button colour
     int m_pictureOffset = 0;
+    bool m_default = false;
+    QMetaObject::Connection m_focusWatch; // while default: the look follows the window's focus
 
     int m_state = Normal;
     bool m_mouseIsDown = false;
