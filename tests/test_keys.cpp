@@ -177,6 +177,30 @@ class KeysTest : public QObject, PlaySession {
         QCOMPARE(control<QAction>(m, "HelpUitleg")->shortcut(), QKeySequence("F1"));
     }
 
+    // The confirming button looks focused while the focus is in a text field, and hands the
+    // look over to a button that takes the focus; its own state stays Normal meanwhile.
+    void theDefaultButtonLooksFocused() {
+        MainWindow m;
+        SettingsDialog form(m);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        // The side strip: (52, 213, 254) in the Focused look, grey or pale blue in the others.
+        const auto looksFocused = [](StyledButton* b) {
+            const QColor strip = b->grab().toImage().pixelColor(1, 4);
+            return strip.blue() - strip.red() > 150;
+        };
+        form.footerEdit->setFocus();
+        QVERIFY(looksFocused(form.okButton));
+        QVERIFY(!looksFocused(form.cancelButton));
+        QCOMPARE(form.okButton->buttonState(), int(StyledButton::Normal));
+        form.cancelButton->setFocus();
+        QVERIFY(!looksFocused(form.okButton));
+        QVERIFY(looksFocused(form.cancelButton));
+        form.footerEdit->setFocus();
+        form.okButton->setEnabled(false);
+        QVERIFY(!looksFocused(form.okButton));
+    }
+
     // Enter presses the confirming button, or the button that has the focus; Escape the
     // cancelling one. `focus` names the control with the focus, empty for the dialog's own
     // choice when it opens.
@@ -196,7 +220,7 @@ class KeysTest : public QObject, PlaySession {
             {"SpelersForm", "Text2", "Esc", "rejected Ann"},
             {"DuoForm", "Combo2", "Enter", "accepted Koos"},
             {"DuoForm", "", "Esc", "rejected Ann"},
-            {"AfdrukForm", "", "Enter", "open Scorelijst.pdf"},
+            {"AfdrukForm", "", "Enter", "open Vorlentix Scorelijst.pdf"},
             {"AfdrukForm", "", "Esc", "rejected "},
             {"ItemForm", "Combo1(3)", "Enter", "open changed " + changed},
             {"ItemForm", "", "Esc", "rejected changed"},
@@ -241,8 +265,11 @@ class KeysTest : public QObject, PlaySession {
         setPdfFileAsker({});
         const QString seen = dialogState(*form) + u' ' + modelAfter(dialog, m, pdfAsked);
         QCOMPARE((QStringList{seen} + prompts->texts()).join(u' '), effect);
+        // The start dialog's main window; its own windows go with it.
+        QList<QPointer<QWidget>> opened;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != &m && qobject_cast<MainWindow*>(w)) delete w;
+            if (w != &m && qobject_cast<MainWindow*>(w)) opened << w;
+        qDeleteAll(opened);
     }
 };
 
