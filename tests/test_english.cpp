@@ -2,12 +2,7 @@
 // The program in English: every window opened with English in force shows no Dutch text that the
 // translation has an English one for; the files a match writes are the same in both languages.
 #include "core/common/StartUp.h"
-#include "playsupport.h"
-#include "shellsupport.h"
-#include "ui/dialogs/StartDialog.h"
-#include "ui/dialogs/StatisticsDialog.h"
-#include "ui/main/HelpPanel.h"
-#include "ui/main/ScoreboardWindow.h"
+#include "everywindow.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -103,23 +98,15 @@ class EnglishTest : public QObject {
         QVERIFY(m_dutch.contains(QStringLiteral("Volgende Speler")));
     }
     void cleanupTestCase() { applyLanguage(Language::Dutch); }
-    void init() {
-        m_session.startSession();
-        m_dialogs = std::make_unique<vxtest::DialogRecorder>();
-    }
-    void cleanup() {
-        m_dialogs.reset();
-        m_session.endSession();
-    }
+    void init() { m_session.startSession(); }
+    void cleanup() { m_session.endSession(); }
 
-    // Each window as a scorer meets it, with a leg played so that lists and figures are filled.
+    // Each window as a scorer meets it, with a leg played so that lists and figures are filled;
+    // then the messages of a leg one turn too long for its row and of the statistics of all rows.
     void everyWindowInEnglish_data() {
         QTest::addColumn<QString>("window");
-        for (const char* window :
-             {"start dialog", "team match", "duo match", "team setup", "duo setup", "save", "settings",
-              "about", "statistics graph", "statistics numbers", "statistics overview", "row editor", "print",
-              "checkout chart", "scoreboard", "help panel", "messages"})
-            QTest::newRow(window) << QString::fromLatin1(window);
+        for (const QString& window : vxtest::everyWindow() + QStringList{"messages"})
+            QTest::newRow(qPrintable(window)) << window;
     }
     void everyWindowInEnglish() {
         QFETCH(QString, window);
@@ -128,63 +115,26 @@ class EnglishTest : public QObject {
             for (const auto& [where, text] : ShownTexts(w))
                 if (m_dutch.contains(text)) dutch << where + QStringLiteral(": ") + text;
         };
-        m_dialogs->onOpen = [&](QDialog& dialog) {
-            check(dialog);
-            return int(QDialog::Rejected);
-        };
-        if (window == u"start dialog") {
-            StartDialog start;
-            check(start);
-        } else {
-            MainWindow main;
-            const bool duo = window == u"duo match" || window == u"duo setup" || window == u"scoreboard";
-            if (duo)
-                vxtest::StartDuoMatch(main, "Koos", "Fred", true, 2, 101, "Duel");
-            else
-                vxtest::StartTeamMatch(main, "Oost", {"Anna", "Bert"}, 101);
-            main.show();
-            // A leg won: rows in the score list, a message said; the messages' leg is one too
-            // long for its row.
-            const QString tooLong = window == u"messages" ? QStringLiteral("0 ADD ").repeated(25) : QString();
-            vxtest::play(main, duo ? "T20 ADD T20 ADD 9 D16 ADD" : tooLong + "T20 ADD 9 D16");
-            vxtest::control<QTableView>(main, "ListView1")->selectRow(0);
-            const QMap<QString, QString> menuButton = {
-                {"team setup", "MenuKnop(0)"}, {"duo setup", "MenuKnop(1)"},  {"save", "MenuKnop(2)"},
-                {"print", "MenuKnop(3)"},      {"row editor", "MenuKnop(4)"}, {"settings", "MenuKnop(6)"},
-                {"about", "MenuKnop(7)"}};
-            if (menuButton.contains(window)) {
-                vxtest::click(main, menuButton[window]);
-                QCOMPARE(m_dialogs->opened.size(), 1);
-            } else if (window.startsWith(u"statistics")) {
-                StatisticsDialog form(main);
-                if (window.endsWith(u"overview"))
-                    form.showOverview();
-                else
-                    form.showGraph(window.endsWith(u"graph"));
-                check(form);
-            } else if (window == u"checkout chart") {
-                vxtest::control<QAction>(main, "HelpCheckout")->trigger();
-                QCOMPARE(m_dialogs->opened.size(), 1);
-            } else if (window == u"scoreboard") {
-                vxtest::control<QAction>(main, "ToolsScorebord")->trigger();
-                auto* board = main.findChild<ScoreboardWindow*>();
-                QVERIFY(board);
-                check(*board);
-            } else if (window == u"help panel") {
-                vxtest::control<QAction>(main, "HelpUitleg")->trigger();
-                QVERIFY(main.findChild<HelpPanel*>()->isVisible());
+        if (window != u"messages") {
+            vxtest::visitWindow(window, [&](QWidget& shown) {
+                check(shown);
                 // The English help text, not the Dutch one.
-                QVERIFY(main.helpLines().join(u' ').contains(QStringLiteral("Entering darts")));
-            } else if (window == u"messages") {
-                // The end of the leg and the statistics of all rows.
-                vxtest::control<QAction>(main, "SoortItem(2)")->trigger();
-                for (const vxtest::Prompt& prompt : m_session.prompts->seen)
-                    for (const QString& text : {prompt.text, prompt.title})
-                        if (m_dutch.contains(text)) dutch << QStringLiteral("prompt: ") + text;
-                QVERIFY(!m_session.prompts->seen.isEmpty());
-            }
+                if (window == u"help panel")
+                    QVERIFY(static_cast<MainWindow&>(shown).helpLines().join(u' ').contains(
+                        QStringLiteral("Entering darts")));
+            });
+        } else {
+            vxtest::DialogRecorder dialogs;
+            MainWindow main;
+            vxtest::StartTeamMatch(main, "Oost", {"Anna", "Bert"}, 101);
+            main.show();
+            vxtest::play(main, QStringLiteral("0 ADD ").repeated(25) + "T20 ADD 9 D16");
+            vxtest::control<QAction>(main, "SoortItem(2)")->trigger();
+            for (const vxtest::Prompt& prompt : m_session.prompts->seen)
+                for (const QString& text : {prompt.text, prompt.title})
+                    if (m_dutch.contains(text)) dutch << QStringLiteral("prompt: ") + text;
+            QVERIFY(!m_session.prompts->seen.isEmpty());
             check(main);
-            main.hide();
         }
         QVERIFY2(dutch.isEmpty(), qPrintable(dutch.join(u'\n')));
     }
@@ -230,7 +180,6 @@ class EnglishTest : public QObject {
   private:
     QSet<QString> m_dutch;
     vxtest::PlaySession m_session;
-    std::unique_ptr<vxtest::DialogRecorder> m_dialogs;
 };
 
 QTEST_MAIN(EnglishTest)

@@ -135,6 +135,42 @@
         <source> Score van %1 toevoegen </source>
         <translation> Add a score of %1 </translation>
     </message>
+    <message>
+        <source>Single %1</source>
+        <translation>Single %1</translation>
+    </message>
+    <message>
+        <source>Double %1</source>
+        <translation>Double %1</translation>
+    </message>
+    <message>
+        <source>Triple %1</source>
+        <translation>Triple %1</translation>
+    </message>
+    <message>
+        <source>Bull 25</source>
+        <translation>Bull 25</translation>
+    </message>
+    <message>
+        <source>Bull&apos;s Eye 50</source>
+        <translation>Bull&apos;s Eye 50</translation>
+    </message>
+    <message>
+        <source>Nul</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Uitgooi</source>
+        <translation>Checkout</translation>
+    </message>
+    <message>
+        <source>Dart %1</source>
+        <translation>Dart %1</translation>
+    </message>
+    <message>
+        <source>Toevoegen</source>
+        <translation>Add</translation>
+    </message>
 </context>
 <context>
     <name>vx::DuoPanel</name>
@@ -207,6 +243,38 @@
     <message>
         <source>Naam Spelers                                Legs</source>
         <translation>Player names                                Legs</translation>
+    </message>
+    <message>
+        <source>Beurten %1</source>
+        <translation>Turns %1</translation>
+    </message>
+    <message>
+        <source>Toevoegen %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>Resterende score %1</source>
+        <translation>Remaining score %1</translation>
+    </message>
+    <message>
+        <source>Beurt %1</source>
+        <translation>Turn %1</translation>
+    </message>
+    <message>
+        <source>Gemiddelde %1</source>
+        <translation>Average %1</translation>
+    </message>
+    <message>
+        <source>Uitgooi %1</source>
+        <translation>Checkout %1</translation>
+    </message>
+    <message>
+        <source>Sets %1</source>
+        <translation>Sets %1</translation>
+    </message>
+    <message>
+        <source>Legs %1</source>
+        <translation>Legs %1</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1114,10 @@ You can play on as usual.</translation>
         <translation>Saving failed.
 %1</translation>
     </message>
+    <message>
+        <source>Bestandsnaam</source>
+        <translation>File name</translation>
+    </message>
 </context>
 <context>
     <name>vx::ScoreListExport</name>
@@ -1172,6 +1244,10 @@ You can play on as usual.</translation>
     <message>
         <source> Scorelijst Spelers </source>
         <translation> Players&apos; score list </translation>
+    </message>
+    <message>
+        <source>Scorelijst Spelers</source>
+        <translation>Players&apos; score list</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1471,10 @@ darts matches below.</translation>
         <source>Vorlentix Statistiek</source>
         <translation>Vorlentix Statistics</translation>
     </message>
+    <message>
+        <source>Overzicht van de spelers</source>
+        <translation>Overview of the players</translation>
+    </message>
 </context>
 <context>
     <name>vx::TeamPanel</name>
@@ -1417,6 +1497,18 @@ darts matches below.</translation>
     <message>
         <source>Volgende Speler</source>
         <translation>Next Player</translation>
+    </message>
+    <message>
+        <source>Beurten</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Spelers</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Resterende score</source>
+        <translation>Remaining score</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,10 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     player1Label =
         makeCaption(this, QStringLiteral("Label1"), tr("Naam Speler 1  (Start als 1e)"), 3600, 840);
     player2Label = makeCaption(this, QStringLiteral("Label2"), tr("Naam Speler 2"), 3600, 1260);
+    // Captions name their boxes for a screen reader.
+    fileNameLabel->setBuddy(fileNameCombo);
+    player1Label->setBuddy(player1Edit);
+    player2Label->setBuddy(player2Edit);
 
     targetLabel = makeCaption(this, QStringLiteral("Label3"), tr("First to"), 540, 2020);
     QStringList targets;
@@ -68,6 +72,7 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
         targets << QString::number(n);
     targetCombo = makeEditableChoice(this, QStringLiteral("Combo1"), targets);
     targetCombo->setCurrentIndex(2);
+    targetLabel->setBuddy(targetCombo);
     setBackColor(targetCombo, QColor(230, 230, 0));
     const std::array<QRadioButton**, 2> kinds = {&setsOption, &legsOption};
     const std::array<QString, 2> kindCaptions = {tr("Sets"), tr("Legs")};
@@ -83,6 +88,7 @@ DuoSetupDialog::DuoSetupDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     startScoreLabel = makeCaption(this, QStringLiteral("Label4"), tr("Darthoogte"), 210, 2550);
     startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo2"), kStartScores);
     startScoreCombo->setCurrentIndex(1);
+    startScoreLabel->setBuddy(startScoreCombo);
     setBackColor(startScoreCombo, QColor(230, 230, 0));
 
     for (QWidget* box : std::initializer_list<QWidget*>{fileNameCombo, player1Edit, player2Edit, targetCombo,

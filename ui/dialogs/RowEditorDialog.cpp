@@ -120,10 +120,13 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     setBackColor(nameEdit, kFieldYellow);
     placeTwipsWidth(nameEdit, 180, 225, 3000);
     nameLabel = caption(this, QStringLiteral("Label1"), tr("Naam Speler"), 3300, 285);
+    // Captions name their boxes for a screen reader.
+    nameLabel->setBuddy(nameEdit);
     itemLabel = caption(this, QStringLiteral("Label3"), tr("Item %1").arg(m_row + 1), 7500, 285);
 
     cellCombos[0] = cell(this, 0, {QStringLiteral("v"), QStringLiteral("-")}, kFieldYellow, 5130, 225);
     cellLabels[0] = caption(this, QStringLiteral("Label2(0)"), tr("Out"), 5970, 285);
+    cellLabels[0]->setBuddy(cellCombos[0]);
 
     QStringList scores{QStringLiteral("-")};
     for (int s = 1; s <= 180; ++s)
@@ -141,6 +144,7 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
         cellLabels[k]->setFont(labelFont);
         // Named as the score list's columns, which keep their names in every language.
         cellLabels[k]->setText(QStringLiteral("D.%1").arg(k));
+        cellLabels[k]->setBuddy(cellCombos[k]);
         placeTwips(cellLabels[k], left + 840, top + 60);
         top += 390;
         if (top > 3000) {
@@ -153,6 +157,7 @@ RowEditorDialog::RowEditorDialog(MainWindow& main, QWidget* parent) : QDialog(pa
     setBackColor(averageEdit, kCellBlue);
     placeTwips(averageEdit, 6780, 1680, 735, 345);
     averageLabel = caption(this, QStringLiteral("Label4"), tr("Gem."), 7620, 1740);
+    averageLabel->setBuddy(averageEdit);
 
     changeButton = button(this, QStringLiteral("WijzigKnop"), tr(" Item Wijzigen "), 180, 1155);
     deleteButton = button(this, QStringLiteral("DelKnop"), tr(" Item Verwijderen "), 1410, 1155);

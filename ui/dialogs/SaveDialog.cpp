@@ -58,6 +58,7 @@ SaveDialog::SaveDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_m
     placeTwips(nameEdit, 120, 150, 5085, 300);
     setBackColor(nameEdit, kNameBack);
     setForeColor(nameEdit, QColor(240, 240, 160));
+    nameEdit->setAccessibleName(tr("Bestandsnaam"));
 
     progressBar = new QLabel(this);
     progressBar->setObjectName(QStringLiteral("Bar"));

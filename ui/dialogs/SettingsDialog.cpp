@@ -40,6 +40,7 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     footerLabel = new QLabel(tr("Tekst onderaan alle afdrukpagina's"), this);
     footerLabel->setObjectName(QStringLiteral("Label8"));
     setForeColor(footerLabel, captionText);
+    footerLabel->setBuddy(footerEdit); // its name for a screen reader
     placeTwips(footerLabel, 180, 630);
 
     rowNumbersOption = new QRadioButton(tr("Button Tekst (1..20)"), this);

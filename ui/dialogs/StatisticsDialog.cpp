@@ -80,6 +80,7 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     overviewTable->setObjectName(QStringLiteral("OverzichtTable"));
     overviewTable->setGeometry(surfaceRect);
     overviewTable->setHorizontalHeaderLabels(headings);
+    overviewTable->setAccessibleName(tr("Overzicht van de spelers"));
     overviewTable->verticalHeader()->hide();
     overviewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     overviewTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -95,6 +96,10 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
         }
     }
     overviewTable->resizeColumnsToContents();
+    // The dark red figures stand on the page's white, not on a dark theme's base.
+    QPalette page = overviewTable->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    overviewTable->setPalette(page);
     showGraph(true);
 }
 

@@ -31,6 +31,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     setBackColor(teamCombo, teamBack);
     placeTwipsWidth(teamCombo, 240, 240, 2400);
     teamNameLabel = makeCaption(this, QStringLiteral("Label3"), tr("Naam Team"), 2760, 295);
+    // Captions name their boxes for a screen reader.
 
     QStringList counts;
     for (int n = 1; n <= TeamMatch::kMaxPlayers; ++n)
@@ -39,6 +40,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
     setBackColor(playerCountCombo, QColor(210, 230, 230));
     placeTwipsWidth(playerCountCombo, 240, 780, 690);
     playerCountLabel = makeCaption(this, QStringLiteral("Label2"), tr("Aantal Spelers  (Max.10)"), 1050, 835);
+    playerCountLabel->setBuddy(playerCountCombo);
 
     QFont nameFont = font();
     nameFont.setItalic(true);
@@ -52,10 +54,12 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
         playerNameLabels[i] = makeCaption(this, QStringLiteral("Label1(%1)").arg(i),
                                           tr("Naam Speler %1").arg(i), 2760, top + 45);
         setForeColor(playerNameLabels[i], QColor(90, 100, 110));
+        playerNameLabels[i]->setBuddy(playerNameEdits[i]);
     }
 
     startScoreLabel = makeCaption(this, QStringLiteral("Label4"), tr("Startscore"), 1200, 5640);
     startScoreCombo = makeEditableChoice(this, QStringLiteral("Combo3"), kStartScores);
+    startScoreLabel->setBuddy(startScoreCombo);
     setBackColor(startScoreCombo, QColor(230, 230, 0));
     startScoreCombo->setCurrentIndex(1);
     placeTwipsWidth(startScoreCombo, 240, 5580, 900);
@@ -79,6 +83,7 @@ TeamSetupDialog::TeamSetupDialog(MainWindow& main, QWidget* parent)
 
     teamNameEdit->setVisible(m_newTeam);
     teamCombo->setVisible(!m_newTeam);
+    teamNameLabel->setBuddy(m_newTeam ? static_cast<QWidget*>(teamNameEdit) : teamCombo);
     if (m_newTeam) {
         setWindowTitle(tr("Nieuw Team en Spelers"));
     } else {

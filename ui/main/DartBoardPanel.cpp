@@ -79,6 +79,11 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
         }
     }
     const std::array<QString, 3> rowNames = {tr("Single"), tr("Double"), tr("Triple")};
+    // A screen reader names a button by the dart it scores, whatever number its face shows.
+    const std::array<QString, 3> ringNames = {tr("Single %1"), tr("Double %1"), tr("Triple %1")};
+    for (int r = 0; r < 3; ++r)
+        for (int i = 1; i <= 20; ++i)
+            m_rows[r][i - 1]->setAccessibleName(ringNames[r].arg(i));
     for (int r = 0; r < 3; ++r) {
         placeCaption(m_rowCaptions[r], rowNames[r], 9240, 390 + 540 * r);
         setForeColor(m_rowCaptions[r], rowColour[r]);
@@ -88,16 +93,20 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
     placeTwips(m_outerBullButton, 180, 2460, 1200, 360);
     m_outerBullButton->setText(QStringLiteral("25"));
     m_outerBullButton->setEnabled(false);
+    m_outerBullButton->setAccessibleName(tr("Bull 25"));
     placeTwips(m_bullsEyeButton, 1455, 2460, 1200, 360);
     m_bullsEyeButton->setText(QStringLiteral("50"));
     m_bullsEyeButton->setEnabled(false);
+    m_bullsEyeButton->setAccessibleName(tr("Bull's Eye 50"));
     placeTwips(m_missButton, 2715, 2460, 750, 360);
     m_missButton->setText(QStringLiteral("0"));
     m_missButton->setEnabled(false);
+    m_missButton->setAccessibleName(tr("Nul"));
     m_missButton->setToolTip(tr(" Misser / Buiten de ring "));
 
     m_checkoutLabel->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     placeCaption(m_checkoutLabel, tr(kNoCheckout), 4800, 2490);
+    showSpoken(m_checkoutLabel, tr("Uitgooi"), m_checkoutLabel->text());
     // The suggestion grows and shrinks with every dart; give it the room up to Correctie.
     m_checkoutLabel->resize(twipsToPixels(3100), m_checkoutLabel->height());
 
@@ -113,21 +122,22 @@ void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
         setBackColor(slot, dartBox);
         scoreBox(slot, 11);
         slot->setFrameStyle(QFrame::Box | QFrame::Plain);
-        slot->setText(QStringLiteral("0"));
+        showSpoken(slot, tr("Dart %1").arg(j + 1), QStringLiteral("0"));
     }
 
     placeTwips(m_addButton, 11690, 165, 480, 2880);
     m_addButton->setText(QStringLiteral("A\nD\nD"));
+    m_addButton->setAccessibleName(tr("Toevoegen"));
     m_addButton->setToolTip(tr(" Score toevoegen van de 3 darts "));
 }
 
 void DartBoardPanel::showTurn(const Turn& turn) {
     for (int j = 1; j <= Turn::kDarts; ++j)
-        m_dartSlots[j - 1]->setText(QString::number(turn.dart(j).points));
+        showSpoken(m_dartSlots[j - 1], tr("Dart %1").arg(j), QString::number(turn.dart(j).points));
 }
 
 void DartBoardPanel::showCheckout(const std::optional<QString>& suggestion) {
-    m_checkoutLabel->setText(suggestion.value_or(tr(kNoCheckout)));
+    showSpoken(m_checkoutLabel, tr("Uitgooi"), suggestion.value_or(tr(kNoCheckout)));
 }
 
 void DartBoardPanel::showTurnTotal(int total) {

@@ -74,6 +74,7 @@ void DuoPanel::compose(const QColor& screen, const QColor& dartBox) {
         setForeColor(c.turnList, QColor(0, 0, 0));
         c.turnList->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
         c.turnList->setFocusPolicy(Qt::NoFocus);
+        c.turnList->setAccessibleName(tr("Beurten %1").arg(tr("Speler %1").arg(k)));
 
         placeTwips(c.turnTotalLabel, one ? 1620 : 2400, 2100, 600, 330);
         setBackColor(c.turnTotalLabel, dartBox);
@@ -90,6 +91,7 @@ void DuoPanel::compose(const QColor& screen, const QColor& dartBox) {
         placeTwips(c.addButton, one ? 180 : 3090, 4740, 1365, 360);
         c.addButton->setText(tr("Add"));
         c.addButton->setEnabled(false);
+        c.addButton->setAccessibleName(tr("Toevoegen %1").arg(tr("Speler %1").arg(k)));
         c.addButton->setToolTip(tr(" Score toevoegen aan Speler %1 ").arg(k));
 
         placeTwips(c.checkoutLabel, one ? 180 : 3090, 5190, 1365, 330);
@@ -134,6 +136,8 @@ void DuoPanel::showSetup(const DuoSetup& setup) {
         const PlayerControls& c = controls(k);
         const QString& name = setup.names.at(k - 1);
         c.nameLabel->setText(name);
+        c.addButton->setAccessibleName(tr("Toevoegen %1").arg(name));
+        c.turnList->setAccessibleName(tr("Beurten %1").arg(name));
         c.tableNameLabel->setText(name + QStringLiteral(" "));
         c.tableNameLabel->resize(twipsToPixels(sets ? 2640 : 3300), c.tableNameLabel->height());
         c.setsLabel->setVisible(sets);
@@ -152,14 +156,17 @@ void DuoPanel::showMatch(const DuoMatch& match) {
     for (int k = 1; k <= 2; ++k) {
         const PlayerControls& c = controls(k);
         const bool atTheThrow = match.atTheThrow() == k;
-        c.remainingLabel->setText(QString::number(match.remaining(k)));
+        const QString name = match.name(k);
+        showSpoken(c.remainingLabel, tr("Resterende score %1").arg(name),
+                   QString::number(match.remaining(k)));
         showTurns(c.turnList, match.turns(k));
-        c.turnTotalLabel->setText(QString::number(match.turnSum(k)));
-        c.averageLabel->setText(match.average(k));
+        showSpoken(c.turnTotalLabel, tr("Beurt %1").arg(name), QString::number(match.turnSum(k)));
+        showSpoken(c.averageLabel, tr("Gemiddelde %1").arg(name), match.average(k));
         // Each player's advice for the darts in hand: after a booking a whole turn.
-        c.checkoutLabel->setText((inPlay ? match.checkout(k) : std::nullopt).value_or(tr(kNoCheckout)));
-        c.setsLabel->setText(QString::number(match.setsWon(k)));
-        c.legsLabel->setText(QString::number(match.legsWon(k)));
+        showSpoken(c.checkoutLabel, tr("Uitgooi %1").arg(name),
+                   (inPlay ? match.checkout(k) : std::nullopt).value_or(tr(kNoCheckout)));
+        showSpoken(c.setsLabel, tr("Sets %1").arg(name), QString::number(match.setsWon(k)));
+        showSpoken(c.legsLabel, tr("Legs %1").arg(name), QString::number(match.legsWon(k)));
         c.addButton->setEnabled(inPlay && atTheThrow);
         ShowAtTheThrow(c.turnList, atTheThrow);
         c.starterMark->setVisible(match.starter() == k);

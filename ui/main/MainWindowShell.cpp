@@ -18,6 +18,7 @@
 #include "ui/main/ScoreListExport.h"
 #include "ui/main/ScoreListPanel.h"
 #include "ui/main/ScoreboardWindow.h"
+#include "ui/widgets/StyledButton.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -71,6 +72,9 @@ void MainWindow::connectShell() {
     connect(m_menuStrip, &MenuStrip::buttonClicked, this, &MainWindow::runMenuButton);
     connect(m_menuStrip, &MenuStrip::mouseOnButton, this, &MainWindow::showMenuButtonText);
     connect(m_menuStrip, &MenuStrip::mouseOffButton, this, &MainWindow::showRowCount);
+    // The picture buttons have no caption: a screen reader says what the mouse would show.
+    for (int i = 0; i < MenuStrip::kButtons; ++i)
+        m_menuStrip->button(i)->setAccessibleName(tr(kMenuDescriptions[i]));
 
     connect(m_menus, &MainMenus::exitChosen, this, &MainWindow::close);
     connect(m_menus, &MainMenus::exportChosen, this, [this] {

@@ -20,6 +20,7 @@ class MenuStrip : public QFrame {
     explicit MenuStrip(QWidget* parent);
 
     void compose(const QColor& screen, const QColor& clockText);
+    StyledButton* button(int index) const { return m_buttons.at(index); }
 
   signals:
     // Button 0 to 8, from the left.

@@ -17,6 +17,12 @@ void placeCaption(QLabel* label, const QString& text, int left, int top) {
     placeTwips(label, left, top);
 }
 
+void showSpoken(QLabel* label, const QString& what, const QString& text) {
+    if (label->text() != text) label->setText(text);
+    // A changed name is what a screen reader is told about (QWidget sends the event).
+    label->setAccessibleName(text.isEmpty() ? what : QStringLiteral("%1: %2").arg(what, text));
+}
+
 void scoreBox(QLabel* label, int pointSize) {
     label->setFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
     label->setAlignment(Qt::AlignCenter);

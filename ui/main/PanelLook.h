@@ -25,6 +25,10 @@ QString indexedName(const QString& name, int index);
 // A caption that sizes itself to its text, placed in twips.
 void placeCaption(QLabel* label, const QString& text, int left, int top);
 
+// A label whose text a screen reader should hear with what it is, "Dart 2: 60", and hear again
+// whenever the text changes; an unchanged text costs nothing.
+void showSpoken(QLabel* label, const QString& what, const QString& text);
+
 // A label holding a number the scorer reads from a distance.
 void scoreBox(QLabel* label, int pointSize);
 

@@ -81,6 +81,7 @@ void ScoreListPanel::compose(const QColor& screen) {
     setBackColor(this, screen);
     placeTwips(m_table, 150, 270, 11685, 4050);
     m_table->setToolTip(tr(" Scorelijst Spelers "));
+    m_table->setAccessibleName(tr("Scorelijst Spelers"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -88,6 +88,7 @@ void TeamPanel::compose(const QColor& screen) {
     m_turnList->setResizeMode(QListView::Adjust);
     m_turnList->setGridSize(QSize(m_turnList->width() / 5 - 1, m_turnList->fontMetrics().height() + 4));
     m_turnList->setFocusPolicy(Qt::NoFocus);
+    m_turnList->setAccessibleName(tr("Beurten"));
 
     placeTwips(m_boardFrame, 180, 3330, 4290, 4275);
     m_boardFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -100,6 +101,7 @@ void TeamPanel::compose(const QColor& screen) {
     setForeColor(m_playerList, QColor(230, 230, 230));
     m_playerList->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     m_playerList->setToolTip(tr(" Klik op een spelersnaam "));
+    m_playerList->setAccessibleName(tr("Spelers"));
     m_playerList->hide();
 
     placeTwips(m_nextPlayerButton, 180, 8250, 4290, 390);
@@ -122,7 +124,7 @@ void TeamPanel::showPlayer(const TeamMatch& match) {
 
 void TeamPanel::showLeg(const TeamLeg& leg) {
     if (!leg.isStarted()) return;
-    m_remainingLabel->setText(QString::number(leg.remainingBeforeTurn()));
+    showSpoken(m_remainingLabel, tr("Resterende score"), QString::number(leg.remainingBeforeTurn()));
     showTurns(m_turnList, leg.turns());
 }
 

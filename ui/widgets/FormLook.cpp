@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <array>
+#include <cmath>
+
 namespace vx {
 
 void placeTwips(QWidget* widget, int left, int top, int width, int height) {
@@ -30,11 +33,46 @@ void sizeTwips(QWidget* window, int width, int height) {
     window->setFixedSize(twipsToPixels(width), twipsToPixels(height));
 }
 
+namespace {
+
+constexpr std::array<QPalette::ColorRole, 3> kTextRoles = {QPalette::WindowText, QPalette::Text,
+                                                           QPalette::ButtonText};
+
+// The enabled text only: a disabled caption keeps the theme's grey, as it had before any colour.
+void setEnabledText(QPalette& pal, const QColor& colour) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : kTextRoles)
+            pal.setColor(group, role, colour);
+}
+
+double channel(double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+} // namespace
+
+double relativeLuminance(const QColor& colour) {
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor textColourOn(const QColor& background) {
+    return contrastRatio(background, Qt::black) >= contrastRatio(background, Qt::white) ? QColor(Qt::black)
+                                                                                        : QColor(Qt::white);
+}
+
 void setBackColor(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour);
     pal.setColor(QPalette::Base, colour);
     pal.setColor(QPalette::Button, colour);
+    setEnabledText(pal, textColourOn(colour));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
     if (auto* view = qobject_cast<QAbstractItemView*>(widget)) view->viewport()->setAutoFillBackground(true);
@@ -42,9 +80,8 @@ void setBackColor(QWidget* widget, const QColor& colour) {
 
 void setForeColor(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    pal.setColor(QPalette::Text, colour);
-    pal.setColor(QPalette::ButtonText, colour);
+    for (const QPalette::ColorRole role : kTextRoles)
+        pal.setColor(role, colour);
     widget->setPalette(pal);
 }
 
@@ -62,6 +99,9 @@ QPixmap ruledBackground(int widthPx, int heightPx, const QColor& colour, const Q
 void setBackgroundPixmap(QWidget* widget, const QPixmap& pixmap) {
     QPalette pal = widget->palette();
     pal.setBrush(QPalette::Window, QBrush(pixmap));
+    // A smooth scale to one pixel averages the whole picture.
+    const QImage average = pixmap.toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!average.isNull()) setEnabledText(pal, textColourOn(average.pixelColor(0, 0)));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }

@@ -23,12 +23,22 @@ void placeTwipsWidth(QWidget* widget, int left, int top, int width);
 // Sizes a top-level window's client area.
 void sizeTwips(QWidget* window, int width, int height);
 
+// A background also sets the text on it: black on a light one, as the forms were drawn on a
+// light desktop, white on a dark one. Left to the desktop, a dark theme would put its white text
+// on the form's pale yellow. A fore colour set after it wins; disabled text stays the theme's.
 void setBackColor(QWidget* widget, const QColor& colour);
 void setForeColor(QWidget* widget, const QColor& colour);
+
+// The text colour that reads best on `background`: black or white.
+QColor textColourOn(const QColor& background);
+// WCAG's relative luminance (0 black to 1 white) and the contrast of two colours (1 to 21).
+double relativeLuminance(const QColor& colour);
+double contrastRatio(const QColor& a, const QColor& b);
 
 // A background of `colour` ruled with horizontal lines every 30 twips (2 pixels), as the
 // dialogs are drawn.
 QPixmap ruledBackground(int widthPx, int heightPx, const QColor& colour, const QColor& line);
+// Sets the text colour as setBackColor does, for the picture's average colour.
 void setBackgroundPixmap(QWidget* widget, const QPixmap& pixmap);
 
 // The controls the dialogs build by the dozen: an auto-sized caption placed in twips, and an
