@@ -25,8 +25,8 @@ constexpr int kRows = 10000;
 constexpr int kRuns = 5;
 
 // Team legs as they come: a time stamp, 8 to 20 turns, the fillers and the average.
-QVector<vx::ScoreListModel::Row> MakeRows() {
-    QVector<vx::ScoreListModel::Row> rows;
+vx::ScoreListModel::Rows MakeRows() {
+    vx::ScoreListModel::Rows rows;
     rows.reserve(kRows);
     for (int n = 0; n < kRows; ++n) {
         vx::ScoreListModel::Row row;
