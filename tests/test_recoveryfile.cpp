@@ -416,11 +416,11 @@ class RecoveryFileTest : public QObject {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<bool>("unreadable");
         const auto list = [](const QStringList& names) {
-            ScoreListModel model;
+            ScoreRows rows;
             for (const QString& name : names)
-                model.appendRow(Named(name));
+                rows.append(Named(name));
             QByteArray bytes;
-            encodeLines(scoreListLines(model, kDuoHeaderName), &bytes);
+            encodeScoreList(rows, kDuoHeaderName, &bytes);
             return bytes;
         };
         QTest::newRow("the same rows") << list({"a", "b", "c"}) << "a B c new0"
