@@ -85,6 +85,7 @@ double LongestBlockMs(const std::function<void()>& work) {
 // In the fresh process: prints the figures as one line of numbers for the parent.
 int Measure(int rows) {
     vx::MainWindow window;
+    window.compose(vx::MatchKind::Duo);
     window.show();
     QCoreApplication::processEvents();
     const double fileMb = double(QFileInfo(vx::duoFilePath(kName)).size()) / (1024.0 * 1024.0);
