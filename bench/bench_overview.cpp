@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
 
     vx::ScoreListModel duo;
-    QVector<vx::ScoreListModel::Row> rows;
+    vx::ScoreListModel::Rows rows;
     for (int n = 0; n < 10000; ++n)
         rows.append(MakeRow(n, n % 2   ? QStringLiteral("Piet")
                                : n % 4 ? QStringLiteral("KLAAS")

@@ -179,7 +179,7 @@ void WriteTeam(const QString& team, int rows) {
     const QStringList players = {QStringLiteral("Ann"), QStringLiteral("Bob")};
     if (!vx::createTeamFiles(team, players)) qFatal("team files not created");
     vx::ScoreListModel model;
-    QVector<vx::ScoreListModel::Row> list;
+    vx::ScoreListModel::Rows list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
         list.append(vx::teamLegRow(
@@ -191,7 +191,7 @@ void WriteTeam(const QString& team, int rows) {
 
 void WriteDuo(const QString& name, int rows) {
     vx::ScoreListModel model;
-    QVector<vx::ScoreListModel::Row> list;
+    vx::ScoreListModel::Rows list;
     list.reserve(rows);
     for (int r = 0; r < rows; ++r)
         list.append(vx::duoLegRow(r % 2 ? QStringLiteral("Fred") : QStringLiteral("Koos"), r % 4 < 2,

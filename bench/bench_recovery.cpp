@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         vx::DuoMatch duo;
         vx::ScoreListModel list;
         vx::SessionState session;
-        QVector<vx::ScoreListModel::Row> rows;
+        vx::ScoreListModel::Rows rows;
         for (int r = 0; r < size; ++r)
             rows.append(LegRow(r));
         list.replaceAll(rows);

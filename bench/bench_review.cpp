@@ -14,8 +14,8 @@
 
 namespace {
 
-QVector<vx::ScoreListModel::Row> makeRows(int count) {
-    QVector<vx::ScoreListModel::Row> rows;
+vx::ScoreListModel::Rows makeRows(int count) {
+    vx::ScoreListModel::Rows rows;
     rows.reserve(count);
     for (int n = 0; n < count; ++n) {
         vx::ScoreListModel::Row row;

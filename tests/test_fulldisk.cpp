@@ -27,8 +27,8 @@ namespace {
 
 const QString kFooter = QStringLiteral("Dartclub De Pijl, Utrecht");
 
-QVector<ScoreListModel::Row> ExampleRows() {
-    QVector<ScoreListModel::Row> rows;
+ScoreListModel::Rows ExampleRows() {
+    ScoreListModel::Rows rows;
     for (int r = 0; r < 5; ++r) {
         ScoreListModel::Row row;
         row.fill(QStringLiteral("-"));

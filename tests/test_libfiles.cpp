@@ -125,6 +125,37 @@ class LibFilesTest : public QObject {
         QCOMPARE(back.itemsText(), QStringLiteral("0 Items"));
     }
 
+    // A file loaded and saved again comes back byte for byte; one cut short comes back
+    // completed, its missing cells empty.
+    void loadAndSaveGiveTheSameBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        QByteArray every1252;
+        for (int b = 0x20; b < 0x100; ++b)
+            every1252 += char(b);
+        const QByteArray cells = Record({every1252, "v", "180", "\x80\x8A\x9F", "", "", "26", "\xE9\xE9n"});
+        QTest::newRow("Windows-1252 characters") << Header("Duomatch") + cells << Header("Duomatch") + cells;
+        const QByteArray empty = Record({"leeg", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                         "", "", "", "", "", "", "", "", "", "", ""});
+        QTest::newRow("empty cells") << Header("Duomatch") + empty + cells << Header("Duomatch") + empty + cells;
+        QTest::newRow("cut-short final record")
+            << Header("Duomatch") + cells + "kort\r\n-\r\n60" << Header("Duomatch") + cells + Record({"kort", "-", "60"});
+        QByteArray many = Header("Duomatch");
+        for (int r = 0; r < 5000; ++r)
+            many += Record({"rij " + QByteArray::number(r), r % 2 ? "v" : "-", QByteArray::number(r % 181)});
+        QTest::newRow("5,000 rows") << many << many;
+    }
+    void loadAndSaveGiveTheSameBytes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
+        vxtest::TempHome home;
+        home.write(QStringLiteral("Teams/In.lib"), bytes);
+        ScoreListModel model;
+        QVERIFY(loadDuoList(model, QStringLiteral("In")));
+        QVERIFY(saveDuoList(model, QStringLiteral("Uit")));
+        QCOMPARE(home.read(QStringLiteral("Teams/Uit.lib")), saved);
+    }
+
     void reading_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("ok");
@@ -220,16 +251,19 @@ class LibFilesTest : public QObject {
         ScoreListModel model;
         for (int i = 0; i < 3; ++i)
             model.appendRow(MakeRow(QStringLiteral("leg %1").arg(i), i * 7));
-        const QStringList lines = scoreListLines(model, QStringLiteral("Jan"));
+        QByteArray bytes;
+        QVERIFY(encodeScoreList(model.rows(), QStringLiteral("Jan"), &bytes));
+        const QStringList lines = splitLines(decodeCp1252(bytes));
         for (qsizetype at = 0; at < lines.size(); ++at) {
             QStringList damaged = lines;
             if (lost)
                 damaged.removeAt(at);
             else
                 damaged.insert(at, lines[at]);
-            QVector<Row> rows;
+            QVERIFY(encodeLines(damaged, &bytes));
+            ScoreRows rows;
             qsizetype badLine = -2;
-            const bool ok = parseScoreList(damaged, &rows, &badLine);
+            const bool ok = parseScoreList(bytes, &rows, &badLine);
             const bool lastLineLost = lost && at == lines.size() - 1;
             QVERIFY2(ok == lastLineLost, qPrintable(QStringLiteral("line %1").arg(at + 1)));
             if (ok) continue;
@@ -598,7 +632,7 @@ class LibFilesTest : public QObject {
         for (int i = 0; i < 6; ++i)
             seedModel.appendRow(MakeRow(QStringLiteral("leg %1").arg(i), i * 5));
         QByteArray valid;
-        QVERIFY(encodeLines(scoreListLines(seedModel, QStringLiteral("Jan")), &valid));
+        QVERIFY(encodeScoreList(seedModel.rows(), QStringLiteral("Jan"), &valid));
         const QByteArray alphabet("\r\n-- 0123456789abc\x80\x81\xAE\xFF\t\0", 24);
 
         vxtest::TempHome home;
@@ -634,8 +668,8 @@ class LibFilesTest : public QObject {
             }
 
             const QStringList lines = splitLines(decodeCp1252(bytes));
-            QVector<Row> rows;
-            const bool ok = parseScoreList(lines, &rows);
+            ScoreRows rows;
+            const bool ok = parseScoreList(bytes, &rows);
             QVERIFY(ok || rows.isEmpty());
             QVERIFY(!ok || lines[2] == QString::fromLatin1(kSep));
             QVERIFY(rows.size() <= (lines.size() + 28) / 29);
@@ -644,19 +678,17 @@ class LibFilesTest : public QObject {
                 for (const QString& cell : row)
                     QVERIFY(!cell.contains(u'\r') && !cell.contains(u'\n'));
             }
-            ScoreListModel model;
-            model.replaceAll(rows);
             QByteArray rewritten;
-            QVERIFY(encodeLines(scoreListLines(model, QStringLiteral("x")), &rewritten));
-            QVector<Row> again;
-            QVERIFY(parseScoreList(splitLines(decodeCp1252(rewritten)), &again));
-            QCOMPARE(again, rows);
+            QVERIFY(encodeScoreList(rows, QStringLiteral("x"), &rewritten));
+            ScoreRows again;
+            QVERIFY(parseScoreList(rewritten, &again));
+            QVERIFY(again == rows);
 
             if (n % 20 == 0) { // and now and then the whole way through a file
                 home.write(QStringLiteral("Teams/fuzz.lib"), bytes);
                 ScoreListModel loaded;
                 QCOMPARE(loadDuoList(loaded, QStringLiteral("fuzz")).ok, ok);
-                QCOMPARE(Rows(loaded), rows);
+                QVERIFY(loaded.rows() == rows);
             }
         }
         QVERIFY2(timer.elapsed() < 60000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));

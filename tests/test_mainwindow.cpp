@@ -14,6 +14,8 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -415,6 +417,44 @@ class MainWindowTest : public QObject {
         QVERIFY(!m->session.scoreListChanged);
         // a refused name is a failure, not a new list
         QVERIFY(!m->loadDuoList(QStringLiteral("../Finale")));
+        m->close();
+    }
+
+    // A list is read on a thread of its own. Cancelled (here before the read can end), the
+    // list on screen stays as it was and the file is not written over by it; not cancelled,
+    // the file's rows come in and a save writes them back byte for byte.
+    void listLoadsInTheBackgroundAndCancelLeavesTheList() {
+        vxtest::TempHome home;
+        auto* m = new MainWindow;
+        m->compose(MatchKind::Duo);
+        QByteArray bytes = "Vorlentix scorelijst\r\nDuomatch\r\n----------------------------\r\n";
+        for (int r = 0; r < 3000; ++r) {
+            for (int c = 0; c < 28; ++c)
+                bytes += c == 0 ? "Jan \xE9\xE9n " + QByteArray::number(r) + "\r\n" : QByteArray("-\r\n");
+            bytes += "----------------------------\r\n";
+        }
+        home.write("Teams/Groot.lib", bytes);
+        ScoreListModel::Row row;
+        row[0] = QStringLiteral("Koos");
+        m->scoreList.appendRow(row);
+        m->session.scoreListChanged = true;
+
+        QMetaObject::invokeMethod(
+            m, [m] { m->findChild<QProgressDialog*>(QStringLiteral("progressDialog"))->findChild<QPushButton*>()->click(); },
+            Qt::QueuedConnection);
+        QVERIFY(!m->loadDuoList(QStringLiteral("Groot")));
+        QCOMPARE(m->scoreList.count(), 1);
+        QCOMPARE(m->scoreList.cell(0, 0), QStringLiteral("Koos"));
+        QVERIFY(m->session.scoreListChanged);
+        QVERIFY(!m->saveDuoList(QStringLiteral("Groot")));
+        QCOMPARE(home.read("Teams/Groot.lib"), bytes);
+        QVERIFY(!m->findChild<QProgressDialog*>());
+
+        QVERIFY(m->loadDuoList(QStringLiteral("Groot")));
+        QCOMPARE(m->scoreList.count(), 3000);
+        QCOMPARE(m->scoreList.cell(2999, 0), QStringLiteral("Jan één 2999"));
+        QVERIFY(m->saveDuoList(QStringLiteral("Kopie")));
+        QCOMPARE(home.read("Teams/Kopie.lib"), bytes);
         m->close();
     }
 

@@ -74,7 +74,7 @@ ScoreListModel::Row Named(const QString& name) {
     return MakeRow(name, QStringLiteral("v"), {QStringLiteral("60")}, QStringLiteral("20,0"));
 }
 
-QString Names(const QVector<ScoreListModel::Row>& rows) {
+QString Names(const ScoreListModel::Rows& rows) {
     QStringList names;
     for (const ScoreListModel::Row& row : rows)
         names << row[0];
@@ -96,7 +96,7 @@ void Change(const QString& steps, ScoreListModel& list, RecoveryWriter& writer) 
         else if (what == "remove")
             list.removeRowAt(n);
         else if (what == "replace") {
-            QVector<ScoreListModel::Row> rows;
+            ScoreListModel::Rows rows;
             for (int i = 0; i < n; ++i)
                 rows.append(Named(QStringLiteral("other%1").arg(i)));
             list.replaceAll(rows);
@@ -416,11 +416,11 @@ class RecoveryFileTest : public QObject {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<bool>("unreadable");
         const auto list = [](const QStringList& names) {
-            ScoreListModel model;
+            ScoreRows rows;
             for (const QString& name : names)
-                model.appendRow(Named(name));
+                rows.append(Named(name));
             QByteArray bytes;
-            encodeLines(scoreListLines(model, kDuoHeaderName), &bytes);
+            encodeScoreList(rows, kDuoHeaderName, &bytes);
             return bytes;
         };
         QTest::newRow("the same rows") << list({"a", "b", "c"}) << "a B c new0"

@@ -35,7 +35,7 @@ ScoreListModel::Row makeRow(int n) {
 }
 
 void fill(ScoreListModel& list, int rows) {
-    QVector<ScoreListModel::Row> all;
+    ScoreListModel::Rows all;
     for (int n = 1; n <= rows; ++n)
         all.append(makeRow(n));
     list.replaceAll(all);

@@ -29,6 +29,50 @@ QStringList Leg501In20() {
 class ScoreListTest : public QObject {
     Q_OBJECT
   private slots:
+    // Edits of the compact rows, checked against plain rows: cells of another length move the
+    // row, and enough of that packs the text together again. A copy taken before keeps what
+    // it had.
+    void editedRowsKeepTheirCells_data() {
+        QTest::addColumn<int>("edits");
+        QTest::addColumn<int>("removeEvery");
+        QTest::newRow("a few, no removal") << 40 << 0;
+        QTest::newRow("enough to pack, with removals") << 6000 << 7;
+    }
+    void editedRowsKeepTheirCells() {
+        QFETCH(int, edits);
+        QFETCH(int, removeEvery);
+        QVector<ScoreRows::Row> plain;
+        ScoreRows rows;
+        for (int r = 0; r < 300; ++r) {
+            ScoreRows::Row row;
+            for (int c = 0; c < ScoreRows::kColumns; ++c)
+                row[c] = c % 3 ? QString::number(r * c % 181) : QString();
+            row[0] = QStringLiteral("rij %1").arg(r);
+            plain.append(row);
+            rows.append(row);
+        }
+        const ScoreRows before = rows;
+        const QVector<ScoreRows::Row> plainBefore = plain;
+        for (int e = 0; e < edits; ++e) {
+            const int r = (e * 37) % int(plain.size());
+            const int c = (e * 11) % ScoreRows::kColumns;
+            if (removeEvery && e % removeEvery == 0 && plain.size() > 100) {
+                plain.removeAt(r);
+                rows.removeAt(r);
+                continue;
+            }
+            const QString text = QString(e % 5, QChar(u'a' + e % 26)) + QString::number(e % 3);
+            plain[r][c] = text;
+            rows.setCell(r, c, text);
+        }
+        QCOMPARE(rows.size(), plain.size());
+        for (int r = 0; r < plain.size(); ++r)
+            QCOMPARE(rows[r], plain[r]);
+        QCOMPARE(before.size(), plainBefore.size());
+        for (int r = 0; r < plainBefore.size(); ++r)
+            QCOMPARE(before[r], plainBefore[r]);
+    }
+
     void timeStamp_data() {
         QTest::addColumn<QDateTime>("at");
         QTest::addColumn<QString>("text");

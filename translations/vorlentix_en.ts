@@ -41,6 +41,13 @@
     </message>
 </context>
 <context>
+    <name>vx::BackgroundWork</name>
+    <message>
+        <source>Annuleren</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>vx::Caller</name>
     <message>
         <source>geen score</source>
@@ -633,6 +640,18 @@ You can play on as usual.</translation>
         <source>Het herstelbestand is bewaard als &quot;%1&quot;.</source>
         <translation>The recovery file was kept as &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>De scorelijst wordt geladen...</source>
+        <translation>Loading the score list...</translation>
+    </message>
+    <message>
+        <source>Het laden van %1 is afgebroken; de scorelijst is niet veranderd.</source>
+        <translation>Loading %1 was cancelled; the score list has not changed.</translation>
+    </message>
+    <message>
+        <source>De scorelijst wordt opgeslagen...</source>
+        <translation>Saving the score list...</translation>
+    </message>
 </context>
 <context>
     <name>vx::MatchSetup</name>
@@ -1215,6 +1234,10 @@ You can play on as usual.</translation>
     <message>
         <source>De scorelijst is niet opgeslagen. %1 Het bestand wordt niet overschreven.</source>
         <translation>The score list was not saved. %1 The file is not written over.</translation>
+    </message>
+    <message>
+        <source>De scorelijst is niet opgeslagen: het opslaan is afgebroken.</source>
+        <translation>The score list was not saved: saving was cancelled.</translation>
     </message>
 </context>
 <context>

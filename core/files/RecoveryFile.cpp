@@ -491,7 +491,7 @@ FileResult copyRecoveryAside(const QString& path, QString* copiedTo) {
     return PutAside(path, copiedTo, true);
 }
 
-QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows) {
+QByteArray scoreListDigest(const ScoreListModel::Rows& rows) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QByteArray row;
     for (const ScoreListModel::Row& cells : rows) {
@@ -507,7 +507,7 @@ QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows) {
     return hash.result().toHex();
 }
 
-std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows,
+std::optional<RecoveryBase> recoveryBase(const QString& path, const ScoreListModel::Rows& rows,
                                          bool withDigest) {
     if (rows.isEmpty()) return std::nullopt;
     // Relative, so a home folder that moves (another --home, a copied stick) takes it along.
@@ -532,7 +532,7 @@ RebuiltList rebuildScoreList(const Recovery& recovery) {
 
     // The file as it is now, read the way a score list is loaded.
     const QString path = recoveryBasePath(*recovery.base);
-    QVector<ScoreListModel::Row> fileRows;
+    ScoreListModel::Rows fileRows;
     QString unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -541,7 +541,7 @@ RebuiltList rebuildScoreList(const Recovery& recovery) {
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
             unreadable = fileFailureReason(FileAction::Read, path, file.error());
-        else if (!parseScoreList(splitLines(decodeCp1252(bytes)), &fileRows))
+        else if (!parseScoreList(bytes, &fileRows))
             unreadable = QCoreApplication::translate("vx::RecoveryFile", "het is geen scorelijst");
     }
     if (!unreadable.isEmpty()) fileRows.clear();

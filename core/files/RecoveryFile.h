@@ -106,19 +106,19 @@ struct Recovery {
 };
 
 // A digest of rows that any change of a cell, of their order or of their number changes.
-QByteArray scoreListDigest(const QVector<ScoreListModel::Row>& rows);
+QByteArray scoreListDigest(const ScoreListModel::Rows& rows);
 
 // The base of a list that now holds exactly what `path` holds; none for an empty list, which
 // needs no file to be rebuilt. Without `withDigest`, its sha256 is left for the caller (the
 // digest of many rows takes a while).
-std::optional<RecoveryBase> recoveryBase(const QString& path, const QVector<ScoreListModel::Row>& rows,
+std::optional<RecoveryBase> recoveryBase(const QString& path, const ScoreListModel::Rows& rows,
                                          bool withDigest = true);
 QString recoveryBasePath(const RecoveryBase& base);
 
 // The score list of a recovery put back together: the base file's rows as it holds them now,
 // with the rows of the recovery's own in their places.
 struct RebuiltList {
-    QVector<ScoreListModel::Row> rows;
+    ScoreListModel::Rows rows;
     // The base the rows still rest on, and for each row its row in that file, or -1.
     std::optional<RecoveryBase> base;
     QVector<int> origins;

@@ -227,7 +227,7 @@ void RecoveryWriter::apply(RowChange& change) {
             if (origin >= 0 && m_base)
                 m_entries[r].origin = origin;
             else
-                m_entries[r] = own(change.rows.at(ownRow++));
+                m_entries[r] = own(change.rows[ownRow++]);
         }
         break;
     }

@@ -82,7 +82,7 @@ class RecoveryWriter : public QObject {
         Kind kind = Kind::Reset;
         int first = 0;
         int count = 0; // Remove, Base
-        QVector<ScoreListModel::Row> rows;
+        ScoreListModel::Rows rows;
         std::optional<RecoveryBase> base;
         QVector<int> origins;
     };

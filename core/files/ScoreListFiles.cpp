@@ -23,8 +23,54 @@ const QString kExtension = QStringLiteral(".lib");
 // Most file systems stop a single name at 255 bytes.
 constexpr qsizetype kMaxNameBytes = 255;
 
-bool IsBlank(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+// How often long work tells how far it is.
+constexpr qsizetype kRowsPerProgress = 4096;
+
+// The separator is plain ASCII, so its bytes are the same in the file as in the text.
+constexpr QByteArrayView kSeparatorBytes("----------------------------");
+
+bool IsBlank(QByteArrayView cell) {
+    return std::all_of(cell.begin(), cell.end(), [](char c) { return c == ' '; });
+}
+
+// The lines of a file's bytes without copying them: CR LF, CR alone and LF alone each end a
+// line, as splitLines has it.
+class LineReader {
+  public:
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    bool next(QByteArrayView* line) {
+        const qsizetype n = m_bytes.size();
+        if (m_at >= n) return false;
+        const char* data = m_bytes.data();
+        qsizetype end = m_at;
+        while (end < n && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        *line = m_bytes.sliced(m_at, end - m_at);
+        m_at = end < n && data[end] == '\r' && end + 1 < n && data[end + 1] == '\n' ? end + 2 : end + 1;
+        return true;
+    }
+    qsizetype position() const { return std::min(m_at, m_bytes.size()); }
+
+  private:
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+};
+
+// One record's cells as text, decoded into a buffer that the next record reuses.
+void AppendRow(const std::array<QByteArrayView, ScoreListModel::kColumns>& cells, QString& buffer,
+               ScoreRows& rows) {
+    qsizetype total = 0;
+    for (const QByteArrayView cell : cells)
+        total += cell.size();
+    if (buffer.size() < total) buffer.resize(total);
+    auto* out = reinterpret_cast<char16_t*>(buffer.data());
+    ScoreRows::Cells texts;
+    for (int c = 0; c < ScoreListModel::kColumns; ++c) {
+        decodeCp1252(cells[c], out);
+        texts[c] = QStringView(out, cells[c].size());
+        out += cells[c].size();
+    }
+    rows.append(texts);
 }
 
 // Score lists travel between machines, so a name must also be one that Windows accepts.
@@ -74,26 +120,6 @@ FileResult UnstorableRow(const ScoreListModel& model, qsizetype line) {
                  QString::number(row + 1), model.cell(row, 0).simplified()));
 }
 
-// Lines 1 and 2 differ between versions; the separators are what every score list shares. A
-// record of the wrong length would shift every cell after it. A file cut short ends inside a
-// record; one that ends on a separator too early lost lines of its last record.
-bool IsScoreListLayout(const QStringList& lines, qsizetype* badLine) {
-    auto refuse = [&](qsizetype line) {
-        if (badLine) *badLine = line;
-        return false;
-    };
-    if (lines.size() < kHeaderLines) return refuse(-1);
-    if (lines[kHeaderLines - 1] != kRecordSeparator) return refuse(kHeaderLines - 1);
-    qsizetype separator = kHeaderLines + ScoreListModel::kColumns;
-    for (; separator < lines.size(); separator += kRecordLines) {
-        if (lines[separator] != kRecordSeparator) return refuse(separator);
-    }
-    const bool recordCutShort = separator - ScoreListModel::kColumns < lines.size();
-    if (recordCutShort && lines.last() == kRecordSeparator) return refuse(lines.size() - 1);
-    if (badLine) *badLine = -1;
-    return true;
-}
-
 // Names the first line out of place, so that whoever edited the file can find it.
 QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
     if (badLine < 0)
@@ -109,9 +135,9 @@ QString NotAScoreList(const QString& shownPath, qsizetype badLine) {
 // way that a save would make permanent: it is never replaced. An empty file is a new list; one
 // that cannot be read is left to the write, which says why it fails.
 FileResult CheckReplaceable(const QString& path) {
-    QStringList lines;
+    QByteArray bytes;
     qsizetype badLine = -1;
-    if (!readTextLines(path, &lines) || lines.isEmpty() || IsScoreListLayout(lines, &badLine))
+    if (!readFileBytes(path, &bytes) || bytes.isEmpty() || parseScoreList(bytes, nullptr, &badLine))
         return FileResult::success();
     return FileResult::failure(
         QCoreApplication::translate(
@@ -120,12 +146,16 @@ FileResult CheckReplaceable(const QString& path) {
 }
 
 FileResult WriteScoreList(const ScoreListModel& model, const QString& headerName, const QString& folder,
-                          const QString& path) {
+                          const QString& path, const Progress& progress) {
     QByteArray bytes;
     qsizetype badLine = -1;
     // Names are checked before: only a row's text can be the line that does not fit.
-    if (!encodeLines(scoreListLines(model, headerName), &bytes, &badLine))
+    if (!encodeScoreList(model.rows(), headerName, &bytes, &badLine, progress)) {
+        if (badLine < 0)
+            return FileResult::failure(QCoreApplication::translate(
+                "vx::ScoreListFiles", "De scorelijst is niet opgeslagen: het opslaan is afgebroken."));
         return UnstorableRow(model, badLine);
+    }
     if (FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
     if (FileResult made = CheckedFolder(folder); !made) return made;
     QString why;
@@ -198,51 +228,94 @@ QString duoFilePath(const QString& name) {
     return QDir(folders().teamsDir()).filePath(name + kExtension);
 }
 
-QStringList scoreListLines(const ScoreListModel& model, const QString& headerName) {
-    QStringList lines;
-    lines.reserve(kHeaderLines + qsizetype(model.count()) * kRecordLines);
-    lines << kScoreListTitle << headerName << kRecordSeparator;
-    for (int r = 0; r < model.count(); ++r) {
-        for (const QString& cell : model.row(r))
-            lines << cell;
-        lines << kRecordSeparator;
+bool encodeScoreList(const ScoreRows& rows, const QString& headerName, QByteArray* out, qsizetype* badLine,
+                     const Progress& progress) {
+    out->clear();
+    // A byte a character, two a line end.
+    out->reserve(rows.characters() + rows.size() * (kRecordLines * 2 + kSeparatorBytes.size()) +
+                 kHeaderLines * (kSeparatorBytes.size() + 2) + headerName.size());
+    qsizetype line = 0;
+    auto fail = [&](qsizetype at) {
+        if (badLine) *badLine = at;
+        return false;
+    };
+    for (const QString& header : {kScoreListTitle, headerName, kRecordSeparator}) {
+        if (!appendTextLine(header, out)) return fail(line);
+        ++line;
     }
-    return lines;
-}
-
-bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows, qsizetype* badLine) {
-    rows->clear();
-    if (!IsScoreListLayout(lines, badLine)) return false;
-    rows->reserve((lines.size() - kHeaderLines + kRecordLines - 1) / kRecordLines);
-    for (qsizetype at = kHeaderLines; at < lines.size(); at += kRecordLines) {
-        if (IsBlank(lines[at])) continue;
-        // A record cut short by the end of the file keeps its missing cells empty.
-        const qsizetype present = std::min<qsizetype>(ScoreListModel::kColumns, lines.size() - at);
-        ScoreListModel::Row row;
-        std::copy_n(lines.begin() + at, present, row.begin());
-        rows->append(std::move(row));
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (progress && r % kRowsPerProgress == 0 && !progress(r, rows.size())) return fail(-1);
+        for (int c = 0; c < ScoreListModel::kColumns; ++c, ++line)
+            if (!appendTextLine(rows.cell(r, c), out)) return fail(line);
+        out->append(kSeparatorBytes.data(), kSeparatorBytes.size()).append("\r\n", 2);
+        ++line;
     }
     return true;
 }
 
-FileResult readScoreList(const QString& path, ScoreListModel& model) {
-    QStringList lines;
-    QVector<ScoreListModel::Row> rows;
+// Lines 1 and 2 differ between versions; the separators are what every score list shares. A
+// record of the wrong length would shift every cell after it. A file cut short ends inside a
+// record; one that ends on a separator too early lost lines of its last record.
+bool parseScoreList(QByteArrayView bytes, ScoreRows* rows, qsizetype* badLine, const Progress& progress) {
+    if (rows) rows->clear();
+    auto refuse = [&](qsizetype at) {
+        if (badLine) *badLine = at;
+        if (rows) rows->clear();
+        return false;
+    };
+    LineReader lines(bytes);
+    QByteArrayView line;
+    for (int i = 0; i < kHeaderLines; ++i)
+        if (!lines.next(&line)) return refuse(-1);
+    if (line != kSeparatorBytes) return refuse(kHeaderLines - 1);
+
+    std::array<QByteArrayView, ScoreListModel::kColumns> cells;
+    QString buffer;
+    qsizetype at = kHeaderLines;
+    for (qsizetype record = 0;; ++record) {
+        if (progress && record % kRowsPerProgress == 0 && !progress(lines.position(), bytes.size()))
+            return refuse(-1);
+        int present = 0;
+        while (present < ScoreListModel::kColumns && lines.next(&cells[present]))
+            ++present;
+        if (present == 0) break;
+        at += present;
+        const bool separated = present == ScoreListModel::kColumns && lines.next(&line);
+        if (!separated) {
+            // A record cut short by the end of the file keeps its missing cells empty.
+            if (cells[present - 1] == kSeparatorBytes) return refuse(at - 1);
+            std::fill(cells.begin() + present, cells.end(), QByteArrayView());
+        } else if (line != kSeparatorBytes) {
+            return refuse(at);
+        }
+        if (rows && !IsBlank(cells[0])) AppendRow(cells, buffer, *rows);
+        if (!separated) break;
+        ++at;
+    }
+    if (badLine) *badLine = -1;
+    return true;
+}
+
+FileResult readScoreListRows(const QString& path, ScoreRows* rows, const Progress& progress) {
+    rows->clear();
     const QString shown = QDir::toNativeSeparators(path);
+    QByteArray bytes;
     QString why;
-    if (!readTextLines(path, &lines, &why)) {
-        model.clear();
+    if (!readFileBytes(path, &bytes, &why))
         return FileResult::failure(
             QCoreApplication::translate("vx::ScoreListFiles",
                                         "Het bestand \"%1\" kan niet worden gelezen (%2).")
                 .arg(shown, why));
-    }
-    if (qsizetype badLine = -1; !parseScoreList(lines, &rows, &badLine)) {
-        model.clear();
+    if (qsizetype badLine = -1; !parseScoreList(bytes, rows, &badLine, progress))
         return FileResult::failure(NotAScoreList(shown, badLine));
-    }
-    model.replaceAll(std::move(rows));
     return FileResult::success();
+}
+
+FileResult readScoreList(const QString& path, ScoreListModel& model) {
+    ScoreRows rows;
+    const FileResult read = readScoreListRows(path, &rows);
+    model.replaceAll(std::move(rows));
+    return read;
 }
 
 FileResult loadPlayerList(ScoreListModel& model, const QString& team, const QString& player) {
@@ -263,15 +336,16 @@ FileResult loadDuoList(ScoreListModel& model, const QString& name) {
     return readScoreList(duoFilePath(name), model);
 }
 
-FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player) {
+FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player,
+                          const Progress& progress) {
     if (FileResult checked = checkName(team, NameKind::Team); !checked) return checked;
     if (FileResult checked = checkName(player, NameKind::Player); !checked) return checked;
-    return WriteScoreList(model, player, teamFolderPath(team), playerFilePath(team, player));
+    return WriteScoreList(model, player, teamFolderPath(team), playerFilePath(team, player), progress);
 }
 
-FileResult saveDuoList(const ScoreListModel& model, const QString& name) {
+FileResult saveDuoList(const ScoreListModel& model, const QString& name, const Progress& progress) {
     if (FileResult checked = checkName(name, NameKind::Duo); !checked) return checked;
-    return WriteScoreList(model, kDuoHeaderName, folders().teamsDir(), duoFilePath(name));
+    return WriteScoreList(model, kDuoHeaderName, folders().teamsDir(), duoFilePath(name), progress);
 }
 
 FileResult createTeamFiles(const QString& team, const QStringList& players) {
@@ -288,9 +362,9 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
         const QString path = playerFilePath(team, player);
         QStringList lines = {kScoreListTitle, player, kRecordSeparator};
         if (QFileInfo::exists(path)) {
-            QStringList existing;
+            QByteArray existing;
             QString why;
-            if (!readTextLines(path, &existing, &why)) {
+            if (!readFileBytes(path, &existing, &why)) {
                 refusals << QCoreApplication::translate(
                                 "vx::ScoreListFiles",
                                 "Het bestand van speler \"%1\" kan niet worden gelezen (%2).")
@@ -299,14 +373,13 @@ FileResult createTeamFiles(const QString& team, const QStringList& players) {
             }
             // Only the rows of a score list are kept behind the new header; any other text is
             // left as it is, as the loader would not read it either. An empty file is a new list.
-            QVector<ScoreListModel::Row> rows;
-            if (qsizetype badLine = -1; !existing.isEmpty() && !parseScoreList(existing, &rows, &badLine)) {
+            if (qsizetype badLine = -1; !existing.isEmpty() && !parseScoreList(existing, nullptr, &badLine)) {
                 refusals << QCoreApplication::translate("vx::ScoreListFiles",
                                                         "Speler \"%1\": %2 Het bestand blijft zoals het is.")
                                 .arg(player, NotAScoreList(QDir::toNativeSeparators(path), badLine));
                 continue;
             }
-            lines += existing.mid(kHeaderLines);
+            lines += splitLines(decodeCp1252(existing)).mid(kHeaderLines);
         }
         QString why;
         if (!writeTextLinesAtomic(path, lines, &why))

@@ -12,7 +12,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <QVector>
+
+#include <functional>
 
 namespace vx {
 
@@ -41,17 +42,26 @@ QString teamFolderPath(const QString& team);
 QString playerFilePath(const QString& team, const QString& player);
 QString duoFilePath(const QString& name);
 
-// The text form of a score list, without any file: the lines of a whole file, and the rows
-// read back from lines. Parsing skips the text of header lines 1 and 2, keeps a final record
-// cut short with its missing cells empty and skips records whose first cell is blank. A text is
-// a score list only when line 3 and the last line of every complete record are the separator,
-// and a final record cut short does not end on one: anything else (a foreign text, a record
-// that lost or gained a line) fails with no rows, and `badLine` gets the 0-based index of the
-// line out of place (-1 when there are fewer than three lines).
-QStringList scoreListLines(const ScoreListModel& model, const QString& headerName);
-bool parseScoreList(const QStringList& lines, QVector<ScoreListModel::Row>* rows,
-                    qsizetype* badLine = nullptr);
+// Long work (a list of 100,000 rows) tells now and then how far it is, `done` out of `total`,
+// and stops, failing, as soon as this answers false. Called on the thread doing the work.
+using Progress = std::function<bool(qsizetype done, qsizetype total)>;
 
+// The bytes of a score list file, without any file: the encoded lines of a whole file, and
+// the rows read back from them. Encoding fails on a cell that does not fit a line, `badLine`
+// then being its 0-based line (-1 when stopped by `progress`). Parsing skips the text of header
+// lines 1 and 2, keeps a final record cut short with its missing cells empty and skips records
+// whose first cell is blank. A text is a score list only when line 3 and the last line of
+// every complete record are the separator, and a final record cut short does not end on one:
+// anything else (a foreign text, a record that lost or gained a line) fails with no rows, and
+// `badLine` gets the 0-based index of the line out of place (-1 when there are fewer than
+// three lines, or when stopped). Without `rows`, parsing only checks.
+bool encodeScoreList(const ScoreRows& rows, const QString& headerName, QByteArray* out,
+                     qsizetype* badLine = nullptr, const Progress& progress = {});
+bool parseScoreList(QByteArrayView bytes, ScoreRows* rows, qsizetype* badLine = nullptr,
+                    const Progress& progress = {});
+
+// The rows of a file, none on failure; safe on any thread.
+FileResult readScoreListRows(const QString& path, ScoreRows* rows, const Progress& progress = {});
 // Replaces the rows of the model by those of a file. On failure (no such file, not a score
 // list, a refused name) the model is left empty; the caller then leaves its row counter as
 // it was, and refreshes it only on success.
@@ -66,9 +76,10 @@ FileResult loadDuoList(ScoreListModel& model, const QString& name);
 //
 // These write unconditionally. The main window decides whether to call them: a player's list
 // is written when the leg's turn list is not empty or the list has unsaved changes, and never
-// for the "?" player.
-FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player);
-FileResult saveDuoList(const ScoreListModel& model, const QString& name);
+// for the "?" player. Stopped by `progress` before the write, they write nothing.
+FileResult savePlayerList(const ScoreListModel& model, const QString& team, const QString& player,
+                          const Progress& progress = {});
+FileResult saveDuoList(const ScoreListModel& model, const QString& name, const Progress& progress = {});
 
 // The files of a new team: the team folder and one header-only file per player. A player file
 // that already exists keeps every line behind its header; only the header is written anew. A

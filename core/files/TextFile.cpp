@@ -27,15 +27,18 @@ constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x20
 
 } // namespace
 
-QString decodeCp1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+void decodeCp1252(QByteArrayView bytes, char16_t* out) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         char16_t c = b;
         if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) c = kHigh[b - 0x80];
-        out[i] = QChar(c);
+        out[i] = c;
     }
+}
+
+QString decodeCp1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeCp1252(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 
@@ -65,15 +68,14 @@ bool AppendCp1252(QStringView text, QByteArray& out) {
     return true;
 }
 
-// Appends the text and its CR LF; false, with `out` unspecified, when it does not fit a line.
-bool AppendLine(QStringView line, QByteArray& out) {
+} // namespace
+
+bool appendTextLine(QStringView line, QByteArray* out) {
     // A line break inside a field would shift every field after it when read back.
-    if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, out)) return false;
-    out.append("\r\n", 2);
+    if (line.contains(u'\r') || line.contains(u'\n') || !AppendCp1252(line, *out)) return false;
+    out->append("\r\n", 2);
     return true;
 }
-
-} // namespace
 
 bool encodeCp1252(const QString& text, QByteArray* out) {
     out->clear();
@@ -87,7 +89,7 @@ bool fitsCp1252(const QString& text) {
 
 bool fitsTextLine(const QString& text) {
     QByteArray ignored;
-    return AppendLine(text, ignored);
+    return appendTextLine(text, &ignored);
 }
 
 QStringList splitLines(const QString& text) {
@@ -106,14 +108,19 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool readTextLines(const QString& path, QStringList* lines, QString* error) {
+bool readFileBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (file.open(QIODevice::ReadOnly)) *bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         if (error) *error = fileFailureReason(FileAction::Read, path, file.error());
         return false;
     }
+    return true;
+}
+
+bool readTextLines(const QString& path, QStringList* lines, QString* error) {
+    QByteArray bytes;
+    if (!readFileBytes(path, &bytes, error)) return false;
     *lines = splitLines(decodeCp1252(bytes));
     return true;
 }
@@ -125,7 +132,7 @@ bool encodeLines(const QStringList& lines, QByteArray* out, qsizetype* badLine) 
         total += line.size() + 2;
     out->reserve(total);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!AppendLine(lines[i], *out)) {
+        if (!appendTextLine(lines[i], out)) {
             if (badLine) *badLine = i;
             return false;
         }

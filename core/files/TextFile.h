@@ -9,8 +9,10 @@
 namespace vx {
 
 // Decodes Windows-1252 bytes. Never fails: the five bytes the code page leaves undefined
-// come through as their C1 control characters.
-QString decodeCp1252(const QByteArray& bytes);
+// come through as their C1 control characters. The second form writes bytes.size() characters
+// to `out`.
+QString decodeCp1252(QByteArrayView bytes);
+void decodeCp1252(QByteArrayView bytes, char16_t* out);
 
 // Encodes to Windows-1252. Returns false (and leaves `out` unspecified) when a character has
 // no place in the code page: the caller must then refuse, never write an altered text.
@@ -25,8 +27,12 @@ bool fitsTextLine(const QString& text);
 // without a line end still counts; a file that ends with a line end has no empty last line.
 QStringList splitLines(const QString& text);
 
-// Reads a whole file as lines. Returns false when the file cannot be opened or read; `error`
+// Appends the line and its CR LF; false (`out` then unspecified) when it does not fit a line.
+bool appendTextLine(QStringView line, QByteArray* out);
+
+// Reads a whole file, as bytes or as lines. Returns false when the file cannot be opened or read; `error`
 // then gets the reason in Dutch.
+bool readFileBytes(const QString& path, QByteArray* bytes, QString* error = nullptr);
 bool readTextLines(const QString& path, QStringList* lines, QString* error = nullptr);
 
 // Joins lines, each one followed by CR LF, and encodes them. Fails on a line that does not

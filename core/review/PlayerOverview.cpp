@@ -41,11 +41,11 @@ std::optional<double> TurnValue(QStringView cell) {
     return negative ? -value : value;
 }
 
-void AddLeg(PlayerFigures& player, const ScoreListModel::Row& row, bool won) {
+void AddLeg(PlayerFigures& player, const ScoreRows& rows, qsizetype row, bool won) {
     int turns = 0;
     double lastTurn = 0;
     for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column) {
-        const std::optional<double> value = TurnValue(row[column]);
+        const std::optional<double> value = TurnValue(rows.cell(row, column));
         if (!value) continue;
         player.turns.addTurn(*value);
         if (turns < kFirstNineTurns) player.firstNine.addTurn(*value);
@@ -119,10 +119,9 @@ int PlayerFigures::highestTurn() const {
 
 QList<PlayerFigures> duoOverview(const ScoreListModel& list) {
     Players players;
-    for (int r = 0; r < list.count(); ++r) {
-        const ScoreListModel::Row& row = list.row(r);
-        AddLeg(players[row[0]], row, row[1] == u"v");
-    }
+    const ScoreRows& rows = list.rows();
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        AddLeg(players[rows.cell(r, 0).toString()], rows, r, rows.cell(r, 1) == u"v");
     return players.take();
 }
 
@@ -130,8 +129,8 @@ QList<PlayerFigures> teamOverview(const QList<PlayerRows>& entries) {
     Players players;
     for (const PlayerRows& entry : entries) {
         PlayerFigures& player = players[entry.name];
-        for (const ScoreListModel::Row& row : entry.rows)
-            AddLeg(player, row, true);
+        for (qsizetype r = 0; r < entry.rows.size(); ++r)
+            AddLeg(player, entry.rows, r, true);
     }
     return players.take();
 }

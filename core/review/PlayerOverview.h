@@ -47,7 +47,7 @@ QList<PlayerFigures> duoOverview(const ScoreListModel& list);
 // whose names differ only in case are one player.
 struct PlayerRows {
     QString name;
-    QVector<ScoreListModel::Row> rows;
+    ScoreListModel::Rows rows;
 };
 QList<PlayerFigures> teamOverview(const QList<PlayerRows>& players);
 

@@ -20,9 +20,9 @@ const QColor kGridColor(230, 230, 230);
 const QColor kLabelGrey(90, 90, 90);
 const QColor kCountGreen(0, 170, 0);
 
-void addRow(ScoreStatistics& stats, const ScoreListModel::Row& row) {
+void addRow(ScoreStatistics& stats, const ScoreRows& rows, qsizetype row) {
     for (int column = kFirstTurnColumn; column <= kLastTurnColumn; ++column)
-        stats.addCell(row[column]);
+        stats.addCell(rows.cell(row, column));
 }
 
 // The graph's boxes are given by two opposite corners in either order, and both corners are
@@ -53,16 +53,17 @@ double ScoreStatistics::average() const {
 ScoreStatistics gatherStatistics(const ScoreListModel& list, int selectedRow) {
     ScoreStatistics stats;
     if (selectedRow < 0 || selectedRow >= list.count()) return stats;
-    const QString& rowText = list.cell(selectedRow, 0);
-    for (int r = 0; r < list.count(); ++r)
-        if (list.cell(r, 0).compare(rowText, Qt::CaseInsensitive) == 0) addRow(stats, list.row(r));
+    const ScoreRows& rows = list.rows();
+    const QStringView rowText = rows.cell(selectedRow, 0);
+    for (qsizetype r = 0; r < rows.size(); ++r)
+        if (rows.cell(r, 0).compare(rowText, Qt::CaseInsensitive) == 0) addRow(stats, rows, r);
     return stats;
 }
 
 ScoreStatistics gatherAllStatistics(const ScoreListModel& list) {
     ScoreStatistics stats;
-    for (int r = 0; r < list.count(); ++r)
-        addRow(stats, list.row(r));
+    for (qsizetype r = 0; r < list.count(); ++r)
+        addRow(stats, list.rows(), r);
     return stats;
 }
 

@@ -3,13 +3,6 @@
 
 namespace vx {
 
-namespace {
-
-// Legs that can be added after a load before the list needs a bigger block.
-constexpr qsizetype kRoomToGrow = 64;
-
-} // namespace
-
 ScoreListModel::ScoreListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ScoreListModel::rowCount(const QModelIndex& parent) const {
@@ -22,7 +15,7 @@ int ScoreListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ScoreListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count() || index.column() >= kColumns) return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return m_rows[index.row()][index.column()];
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return cell(index.row(), index.column());
     return {};
 }
 
@@ -63,7 +56,7 @@ void ScoreListModel::appendRow(const Row& row) {
 
 void ScoreListModel::setCell(int row, int column, const QString& text) {
     if (row < 0 || row >= count() || column < 0 || column >= kColumns) return;
-    m_rows[row][column] = text;
+    m_rows.setCell(row, column, text);
     emit dataChanged(index(row, column), index(row, column));
 }
 
@@ -78,12 +71,9 @@ void ScoreListModel::clear() {
     replaceAll({});
 }
 
-void ScoreListModel::replaceAll(QVector<Row> rows) {
+void ScoreListModel::replaceAll(Rows rows) {
     beginResetModel();
     m_rows = std::move(rows);
-    // A loaded list fills its block exactly: without room, the next leg would first copy a list
-    // of thousands of rows to a bigger block before its row appears.
-    m_rows.reserve(m_rows.size() + kRoomToGrow);
     endResetModel();
 }
 

@@ -172,6 +172,8 @@ class MainWindow : public QMainWindow {
     // The finished leg as score list rows (MainWindowFiles.cpp).
     void addTeamLegRow();
     void addDuoLegRows();
+    FileResult loadList(const QString& path);
+    FileResult saveList(const std::function<FileResult(const Progress&)>& save);
     FileResult afterLoad(const FileResult& result, const QString& path);
     FileResult beforeSave(const QString& path) const;
 

@@ -4,6 +4,7 @@
 #include "core/common/Services.h"
 #include "core/files/RecoveryWriter.h"
 #include "core/scorelist/LegRows.h"
+#include "ui/main/BackgroundWork.h"
 #include "ui/main/MainWindow.h"
 
 #include <QDir>
@@ -39,13 +40,39 @@ FileResult MainWindow::beforeSave(const QString& path) const {
     return FileResult::success();
 }
 
+// Read on a thread of its own, as a list of 50 MB takes seconds. On failure the list is left
+// empty, as after any failed load. Cancelled, the list stays as it was; it is then not the
+// file's, so the file is kept from being written over as one that could not be read.
+FileResult MainWindow::loadList(const QString& path) {
+    ScoreRows rows;
+    FileResult read;
+    const bool canceled = runWithProgress(this, tr("De scorelijst wordt geladen..."),
+                                          [&](const Progress& progress) { read = readScoreListRows(path, &rows, progress); });
+    if (canceled) {
+        m_unreadableFiles.insert(QFileInfo(path).absoluteFilePath());
+        return FileResult::failure(tr("Het laden van %1 is afgebroken; de scorelijst is niet veranderd.")
+                                       .arg(QDir::toNativeSeparators(path)));
+    }
+    scoreList.replaceAll(std::move(rows));
+    return afterLoad(read, path);
+}
+
+// Written on a thread of its own. The list cannot change meanwhile: the window takes no input
+// until the writing is done.
+FileResult MainWindow::saveList(const std::function<FileResult(const Progress&)>& save) {
+    FileResult result;
+    runWithProgress(this, tr("De scorelijst wordt opgeslagen..."),
+                    [&](const Progress& progress) { result = save(progress); });
+    return result;
+}
+
 // A refused name is answered before its path is looked at.
 FileResult MainWindow::loadPlayerList() {
     const QString& team = m_team.setup().team;
     const QString player = m_team.playerName();
     if (const FileResult named = checkName(team, NameKind::Team); !named) return named;
     if (const FileResult named = checkName(player, NameKind::Player); !named) return named;
-    return afterLoad(vx::loadPlayerList(scoreList, team, player), playerFilePath(team, player));
+    return loadList(playerFilePath(team, player));
 }
 
 FileResult MainWindow::savePlayerList() {
@@ -54,7 +81,8 @@ FileResult MainWindow::savePlayerList() {
     const QString& team = m_team.setup().team;
     const QString player = m_team.playerName();
     if (const FileResult allowed = beforeSave(playerFilePath(team, player)); !allowed) return allowed;
-    const FileResult result = vx::savePlayerList(scoreList, team, player);
+    const FileResult result =
+        saveList([&](const Progress& progress) { return vx::savePlayerList(scoreList, team, player, progress); });
     if (result) {
         session.scoreListChanged = false;
         m_recovery->listOnDisk(playerFilePath(team, player));
@@ -64,12 +92,13 @@ FileResult MainWindow::savePlayerList() {
 
 FileResult MainWindow::loadDuoList(const QString& name) {
     if (const FileResult named = checkName(name, NameKind::Duo); !named) return named;
-    return afterLoad(vx::loadDuoList(scoreList, name), duoFilePath(name));
+    return loadList(duoFilePath(name));
 }
 
 FileResult MainWindow::saveDuoList(const QString& name) {
     if (const FileResult allowed = beforeSave(duoFilePath(name)); !allowed) return allowed;
-    const FileResult result = vx::saveDuoList(scoreList, name);
+    const FileResult result =
+        saveList([&](const Progress& progress) { return vx::saveDuoList(scoreList, name, progress); });
     if (result) {
         session.scoreListChanged = false;
         m_recovery->listOnDisk(duoFilePath(name));
