@@ -20,7 +20,8 @@ void settle(const vx::StartOptions& options, bool prepare) {
     vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
     if (prepare)
         for (const QString& file : vx::prepareFolders(vx::folders()))
-            qWarning("%s stays where it is: a file of that name is in its new place already", qPrintable(file));
+            qWarning("%s stays where it is: a file of that name is in its new place already",
+                     qPrintable(file));
     vx::applyLanguage(options.language.value_or(vx::readLanguage()));
 }
 
@@ -50,7 +51,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     // Qt has taken its own options out; a word it did not know is refused now.
-    if (const vx::StartOptions left = vx::readCommandLine(QCoreApplication::arguments(), vx::QtOptions::Taken);
+    if (const vx::StartOptions left =
+            vx::readCommandLine(QCoreApplication::arguments(), vx::QtOptions::Taken);
         !left.run)
         return left.exitCode;
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));

@@ -297,31 +297,42 @@ class CoreTest : public QObject {
     // Where a run keeps its files: the user's folders (XDG), unless a portable copy's files are
     // beside the executable or --home names a folder. Nothing is made by asking.
     void foldersOfAnExecutable_data() {
-        QTest::addColumn<QString>("exe");         // build/bin or prefix/bin
-        QTest::addColumn<QStringList>("beside");  // made beside the executable first
-        QTest::addColumn<QString>("homeOption");  // --home
-        QTest::addColumn<QString>("data");        // expected: the delivered files
-        QTest::addColumn<QString>("home");        // expected: Teams/ and the recovery file
-        QTest::addColumn<QString>("settings");    // expected: Vorlentix.ini and the options file
+        QTest::addColumn<QString>("exe");        // build/bin or prefix/bin
+        QTest::addColumn<QStringList>("beside"); // made beside the executable first
+        QTest::addColumn<QString>("homeOption"); // --home
+        QTest::addColumn<QString>("data");       // expected: the delivered files
+        QTest::addColumn<QString>("home");       // expected: Teams/ and the recovery file
+        QTest::addColumn<QString>("settings");   // expected: Vorlentix.ini and the options file
         const QString user = "xdg-data/vorlentix", config = "xdg-config/vorlentix";
-        QTest::newRow("build tree, nothing beside") << "build/bin" << QStringList() << "" << "build/bin/Data"
-                                                    << user << config;
+        QTest::newRow("build tree, nothing beside") << "build/bin" << QStringList() << ""
+                                                    << "build/bin/Data" << user << config;
         QTest::newRow("build tree with its ini") << "build/bin" << QStringList{"Vorlentix.ini"} << ""
-                                                 << "build/bin/Data" << "build/bin" << "build/bin";
+                                                 << "build/bin/Data"
+                                                 << "build/bin"
+                                                 << "build/bin";
         QTest::newRow("build tree with Teams/") << "build/bin" << QStringList{"Teams/"} << ""
-                                                << "build/bin/Data" << "build/bin" << "build/bin";
+                                                << "build/bin/Data"
+                                                << "build/bin"
+                                                << "build/bin";
         QTest::newRow("a file called Teams is no home") << "build/bin" << QStringList{"Teams"} << ""
                                                         << "build/bin/Data" << user << config;
-        QTest::newRow("options file alone is no home") << "build/bin" << QStringList{"Vorlentix-opties.ini"} << ""
-                                                       << "build/bin/Data" << user << config;
-        QTest::newRow("installed") << "prefix/bin" << QStringList() << "" << "prefix/share/vorlentix/Data"
-                                   << user << config;
+        QTest::newRow("options file alone is no home")
+            << "build/bin" << QStringList{"Vorlentix-opties.ini"} << ""
+            << "build/bin/Data" << user << config;
+        QTest::newRow("installed") << "prefix/bin" << QStringList() << ""
+                                   << "prefix/share/vorlentix/Data" << user << config;
         QTest::newRow("installed, portable") << "prefix/bin" << QStringList{"Teams/"} << ""
-                                             << "prefix/share/vorlentix/Data" << "prefix/bin" << "prefix/bin";
+                                             << "prefix/share/vorlentix/Data"
+                                             << "prefix/bin"
+                                             << "prefix/bin";
         QTest::newRow("--home wins") << "build/bin" << QStringList{"Vorlentix.ini"} << "club/home"
-                                     << "build/bin/Data" << "club/home" << "club/home";
+                                     << "build/bin/Data"
+                                     << "club/home"
+                                     << "club/home";
         QTest::newRow("--home, installed") << "prefix/bin" << QStringList() << "club/home"
-                                           << "prefix/share/vorlentix/Data" << "club/home" << "club/home";
+                                           << "prefix/share/vorlentix/Data"
+                                           << "club/home"
+                                           << "club/home";
     }
     void foldersOfAnExecutable() {
         QFETCH(QString, exe);
@@ -358,25 +369,32 @@ class CoreTest : public QObject {
         QTest::addColumn<QStringList>("earlier"); // files, as name=content
         QTest::addColumn<QStringList>("present"); // in the new places (data/ or config/)
         QTest::addColumn<QString>("homeOption");
-        QTest::addColumn<QStringList>("after");   // every file of the three folders afterwards
-        QTest::addColumn<QStringList>("left");    // what prepareFolders says stayed behind
+        QTest::addColumn<QStringList>("after"); // every file of the three folders afterwards
+        QTest::addColumn<QStringList>("left");  // what prepareFolders says stayed behind
         const QStringList all = {"old/Vorlentix.ini=s", "old/Vorlentix-opties.ini=o",
                                  "old/Teams/Oost/Anna.lib=a", "old/Vorlentix-herstel.json=r"};
         QTest::newRow("everything moves")
-            << all << QStringList()
-            << "" << QStringList{"config/Vorlentix-opties.ini=o", "config/Vorlentix.ini=s",
-                                 "data/Teams/Oost/Anna.lib=a", "data/Vorlentix-herstel.json=r"}
+            << all << QStringList() << ""
+            << QStringList{"config/Vorlentix-opties.ini=o", "config/Vorlentix.ini=s",
+                           "data/Teams/Oost/Anna.lib=a", "data/Vorlentix-herstel.json=r"}
             << QStringList();
         QTest::newRow("a file in the new place is never written over")
-            << all << QStringList{"config/Vorlentix.ini=new", "data/Teams/Oost/Anna.lib=new", "data/Teams/Oost/Bert.lib=b"}
-            << "" << QStringList{"config/Vorlentix-opties.ini=o", "config/Vorlentix.ini=new",
-                                 "data/Teams/Oost/Anna.lib=new", "data/Teams/Oost/Bert.lib=b",
-                                 "data/Vorlentix-herstel.json=r", "old/Teams/Oost/Anna.lib=a", "old/Vorlentix.ini=s"}
+            << all
+            << QStringList{"config/Vorlentix.ini=new", "data/Teams/Oost/Anna.lib=new",
+                           "data/Teams/Oost/Bert.lib=b"}
+            << ""
+            << QStringList{"config/Vorlentix-opties.ini=o",
+                           "config/Vorlentix.ini=new",
+                           "data/Teams/Oost/Anna.lib=new",
+                           "data/Teams/Oost/Bert.lib=b",
+                           "data/Vorlentix-herstel.json=r",
+                           "old/Teams/Oost/Anna.lib=a",
+                           "old/Vorlentix.ini=s"}
             << QStringList{"old/Teams/Oost/Anna.lib", "old/Vorlentix.ini"};
-        QTest::newRow("a folder where a file was") << QStringList{"old/Teams=not a folder"}
-                                                   << QStringList{"data/Teams/Oost/Anna.lib=a"} << ""
-                                                   << QStringList{"data/Teams/Oost/Anna.lib=a", "old/Teams=not a folder"}
-                                                   << QStringList{"old/Teams"};
+        QTest::newRow("a folder where a file was")
+            << QStringList{"old/Teams=not a folder"} << QStringList{"data/Teams/Oost/Anna.lib=a"} << ""
+            << QStringList{"data/Teams/Oost/Anna.lib=a", "old/Teams=not a folder"}
+            << QStringList{"old/Teams"};
         QTest::newRow("--home leaves them") << all << QStringList() << "club" << all << QStringList();
     }
     void takesOverTheEarlierPackage() {
@@ -400,8 +418,8 @@ class CoreTest : public QObject {
             root.write(real(file.section('=', 0, 0)), file.section('=', 1).toUtf8());
         QDir(root.path()).mkpath("build/bin/Data");
 
-        const Folders where =
-            foldersForExecutable(root.file("build/bin"), homeOption.isEmpty() ? QString() : root.file(homeOption));
+        const Folders where = foldersForExecutable(root.file("build/bin"),
+                                                   homeOption.isEmpty() ? QString() : root.file(homeOption));
         QStringList expectedLeft;
         for (const QString& name : left)
             expectedLeft += root.file(real(name));
@@ -424,7 +442,8 @@ class CoreTest : public QObject {
     // the folder is kept in the options file as Qt would keep it, whatever its name holds.
     void fileDialogFolders_data() {
         QTest::addColumn<QString>("folder");
-        for (const char* name : {"Uitvoer", "Mijn, lijsten; 2026", "back\\slash \"quoted\"", "Ünïcode €", " spaces "})
+        for (const char* name :
+             {"Uitvoer", "Mijn, lijsten; 2026", "back\\slash \"quoted\"", "Ünïcode €", " spaces "})
             QTest::newRow(name) << QString::fromUtf8(name);
     }
     void fileDialogFolders() {
@@ -440,7 +459,8 @@ class CoreTest : public QObject {
         rememberFolder(SavedFile::Pdf, home.file(folder + "/lijst.pdf"));
         QCOMPARE(startFolder(SavedFile::Pdf), home.file(folder));
         QCOMPARE(startFolder(SavedFile::Csv), home.file("Docs"));
-        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Mappen/pdf").toString(), home.file(folder));
+        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Mappen/pdf").toString(),
+                 home.file(folder));
         rememberFolder(SavedFile::Csv, home.file("Docs/a.csv"));
         QCOMPARE(startFolder(SavedFile::Pdf), home.file(folder));
 

@@ -65,9 +65,10 @@ class StartUpTest : public QObject {
             << "Vorlentix " VORLENTIX_VERSION "\n(.*\n)*"
             << "";
         QTest::newRow("Qt's options, X11's too, before --version")
-            << QStringList{"-style", "Fusion", "-reverse", "-qwindowtitle", "Darts", "-geometry", "10x10",
-                           "-name", "darts", "-nograb", "-platformtheme", "none", "--version"}
-            << 0 << "Vorlentix " VORLENTIX_VERSION "\n(.*\n)*" << "";
+            << QStringList{"-style", "Fusion", "-reverse", "-qwindowtitle",  "Darts", "-geometry", "10x10",
+                           "-name",  "darts",  "-nograb",  "-platformtheme", "none",  "--version"}
+            << 0 << "Vorlentix " VORLENTIX_VERSION "\n(.*\n)*"
+            << "";
         QTest::newRow("a word after Qt's flag and an option of ours")
             << QStringList{"-reverse", "--lang", "en", "extra"} << 2 << "" << stray.arg("extra");
         QTest::newRow("--lang without its language") << QStringList{"--lang"} << 2 << ""
@@ -118,20 +119,25 @@ class StartUpTest : public QObject {
         QTest::addColumn<QByteArray>("chosen"); // in the settings
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("lines"); // patterns of lines the help must hold
-        const QStringList dutch = {"Gebruik: Vorlentix \\[--home MAP\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]",
-                                   "  --home <MAP> +Bewaar Teams/ en Vorlentix.ini in MAP,.*",
-                                   "Qt's eigen opties, zoals -platform, .*"};
-        const QStringList english = {"Usage: Vorlentix \\[--home DIR\\] .*", "  -h, -\\?, --help +Displays this help\\.",
+        const QStringList dutch = {
+            "Gebruik: Vorlentix \\[--home MAP\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]",
+            "  --home <MAP> +Bewaar Teams/ en Vorlentix.ini in MAP,.*",
+            "Qt's eigen opties, zoals -platform, .*"};
+        const QStringList english = {"Usage: Vorlentix \\[--home DIR\\] .*",
+                                     "  -h, -\\?, --help +Displays this help\\.",
                                      "Qt's own options, such as -platform, .*"};
         QTest::newRow("Dutch unless chosen otherwise")
             << QByteArray() << QStringList{"--help"}
-            << dutch + QStringList{"  instellingen \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
-                                   "  Teams/ en het herstelbestand: ~/\\.local/share/vorlentix"};
+            << dutch + QStringList{
+                           "  instellingen \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
+                           "  Teams/ en het herstelbestand: ~/\\.local/share/vorlentix"};
         QTest::newRow("English chosen in the settings")
             << QByteArray("en") << QStringList{"-h"}
-            << english + QStringList{"  settings \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
-                                     "  Teams/ and the recovery file: ~/\\.local/share/vorlentix"};
-        QTest::newRow("--lang over the settings") << QByteArray("en") << QStringList{"--lang", "nl", "-?"} << dutch;
+            << english +
+                   QStringList{"  settings \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
+                               "  Teams/ and the recovery file: ~/\\.local/share/vorlentix"};
+        QTest::newRow("--lang over the settings")
+            << QByteArray("en") << QStringList{"--lang", "nl", "-?"} << dutch;
         QTest::newRow("--home holds everything")
             << QByteArray() << QStringList{"--lang=en", "--home", "/srv/club", "--help"}
             << english + QStringList{"  settings \\(Vorlentix.ini, Vorlentix-opties.ini\\): /srv/club",
@@ -142,7 +148,8 @@ class StartUpTest : public QObject {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, lines);
         vxtest::TempHome user;
-        if (!chosen.isEmpty()) user.write(".config/vorlentix/Vorlentix-opties.ini", "[Opties]\ntaal=" + chosen + "\n");
+        if (!chosen.isEmpty())
+            user.write(".config/vorlentix/Vorlentix-opties.ini", "[Opties]\ntaal=" + chosen + "\n");
         QProcess program;
         run(program, user, arguments, false);
         QVERIFY(program.waitForFinished(30000));
@@ -161,9 +168,12 @@ class StartUpTest : public QObject {
         QTest::addColumn<QString>("refusal"); // empty: the program runs
         QTest::newRow("Qt's options")
             << QStringList{"-style", "Fusion", "-reverse", "-qwindowtitle", "Darts", "--lang", "en"} << "";
-        QTest::newRow("an option nobody knows") << QStringList{"-frobnicate"} << "Unknown option 'frobnicate'.";
-        QTest::newRow("a word after Qt's flag") << QStringList{"-reverse", "extra"} << "Unexpected argument 'extra'.";
-        QTest::newRow("X11's option on another platform") << QStringList{"-nograb"} << "Unknown option 'nograb'.";
+        QTest::newRow("an option nobody knows")
+            << QStringList{"-frobnicate"} << "Unknown option 'frobnicate'.";
+        QTest::newRow("a word after Qt's flag")
+            << QStringList{"-reverse", "extra"} << "Unexpected argument 'extra'.";
+        QTest::newRow("X11's option on another platform")
+            << QStringList{"-nograb"} << "Unknown option 'nograb'.";
     }
     void qtTakesItsOwnFirst() {
         QFETCH(QStringList, arguments);
@@ -227,7 +237,8 @@ class StartUpTest : public QObject {
     }
 
   private:
-    static void run(QProcess& program, const vxtest::TempHome& user, const QStringList& arguments, bool offscreen);
+    static void run(QProcess& program, const vxtest::TempHome& user, const QStringList& arguments,
+                    bool offscreen);
 };
 
 // Starts the program on a terminal without a display, or on the offscreen platform, with `user`
@@ -235,7 +246,8 @@ class StartUpTest : public QObject {
 void StartUpTest::run(QProcess& program, const vxtest::TempHome& user, const QStringList& arguments,
                       bool offscreen) {
     QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         terminal.remove(QString::fromLatin1(name));
     terminal.insert("HOME", user.path());
     if (offscreen) terminal.insert("QT_QPA_PLATFORM", "offscreen");

@@ -99,8 +99,8 @@ Folders foldersForExecutable(const QString& exeDir, const QString& homeOverride)
     const QString installed = QDir::cleanPath(exe.filePath(QStringLiteral("../share/vorlentix/Data")));
     const bool isInstalled = !QFileInfo(besideExe).isDir() && QFileInfo(installed).isDir();
     where.dataDir = isInstalled ? installed : besideExe;
-    const bool portable = QFileInfo(exe.filePath(kSettingsName)).isFile() ||
-                          QFileInfo(exe.filePath(kTeamsName)).isDir();
+    const bool portable =
+        QFileInfo(exe.filePath(kSettingsName)).isFile() || QFileInfo(exe.filePath(kTeamsName)).isDir();
     if (!homeOverride.isEmpty()) {
         where.homeDir = where.settingsDir = QDir(homeOverride).absolutePath();
     } else if (portable) {

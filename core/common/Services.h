@@ -48,7 +48,7 @@ void setClock(const Clock* source); // not owned; nullptr restores the system cl
 struct Folders {
     QString dataDir;
     QString homeDir;
-    QString settingsDir;
+    QString settingsDir = {};
 
     QString dataFile(const QString& name) const;
     QString teamsDir() const;

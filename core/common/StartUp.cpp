@@ -41,7 +41,6 @@ constexpr char kLicenceNotice[] =
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n";
 
-
 // The program's own options. Their texts are read when made, so they speak the language then in
 // force.
 struct ProgramOptions {
@@ -50,13 +49,17 @@ struct ProgramOptions {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QCoreApplication::translate("vx::StartUp", "Toont de versie en de licentie.")};
     QCommandLineOption lang{QStringLiteral("lang"),
-                            QCoreApplication::translate("vx::StartUp", "Spreek in deze run Engels (en) of Nederlands (nl); anders de taal die in "
-                               "de instellingen gekozen is."),
+                            QCoreApplication::translate(
+                                "vx::StartUp",
+                                "Spreek in deze run Engels (en) of Nederlands (nl); anders de taal die in "
+                                "de instellingen gekozen is."),
                             QStringLiteral("en|nl")};
-    QCommandLineOption home{QStringLiteral("home"),
-                            QCoreApplication::translate("vx::StartUp", "Bewaar Teams/ en Vorlentix.ini in MAP, met alle andere bestanden van de "
-                               "gebruiker, in plaats van in de mappen hieronder."),
-                            QCoreApplication::translate("vx::StartUp", "MAP")};
+    QCommandLineOption home{
+        QStringLiteral("home"),
+        QCoreApplication::translate("vx::StartUp",
+                                    "Bewaar Teams/ en Vorlentix.ini in MAP, met alle andere bestanden van de "
+                                    "gebruiker, in plaats van in de mappen hieronder."),
+        QCoreApplication::translate("vx::StartUp", "MAP")};
 
     QList<QCommandLineOption> all() const { return {help, version, lang, home}; }
 };
@@ -81,7 +84,8 @@ QStringList WithoutQtOptions(const QStringList& arguments, const QList<QCommandL
             kept += arguments.mid(i);
             break;
         }
-        const bool singleDash = i > 0 && word.size() > 1 && word.startsWith(u'-') && !word.startsWith(QStringLiteral("--"));
+        const bool singleDash =
+            i > 0 && word.size() > 1 && word.startsWith(u'-') && !word.startsWith(QStringLiteral("--"));
         if (!singleDash || ourNames.contains(word.mid(1).section(u'=', 0, 0))) {
             kept += word;
             continue;
@@ -174,13 +178,22 @@ StartOptions readCommandLine(const QStringList& arguments, QtOptions qt) {
 QString helpText(const QString& program) {
     const ProgramOptions ours;
     const Folders& where = folders();
-    return Usage(QFileInfo(program).fileName(), QCoreApplication::translate("vx::StartUp", "Gebruik:"), ours.home.valueName()) +
-           QCoreApplication::translate("vx::StartUp", "Vorlentix houdt de scores bij van dartwedstrijden.") + QStringLiteral("\n\n") +
-           QCoreApplication::translate("vx::StartUp", "Opties:") + u'\n' + OptionLines(ours.all()) + u'\n' +
-           QCoreApplication::translate("vx::StartUp", "Qt's eigen opties, zoals -platform, -style en -geometry, gaan door naar Qt.") +
-           QStringLiteral("\n\n") + QCoreApplication::translate("vx::StartUp", "De bestanden van de gebruiker in deze run:") + u'\n' +
-           QCoreApplication::translate("vx::StartUp", "  instellingen (Vorlentix.ini, Vorlentix-opties.ini): %1").arg(Shown(where.settingsFolder())) +
-           u'\n' + QCoreApplication::translate("vx::StartUp", "  Teams/ en het herstelbestand: %1").arg(Shown(where.homeDir)) + u'\n';
+    return Usage(QFileInfo(program).fileName(), QCoreApplication::translate("vx::StartUp", "Gebruik:"),
+                 ours.home.valueName()) +
+           QCoreApplication::translate("vx::StartUp", "Vorlentix houdt de scores bij van dartwedstrijden.") +
+           QStringLiteral("\n\n") + QCoreApplication::translate("vx::StartUp", "Opties:") + u'\n' +
+           OptionLines(ours.all()) + u'\n' +
+           QCoreApplication::translate(
+               "vx::StartUp", "Qt's eigen opties, zoals -platform, -style en -geometry, gaan door naar Qt.") +
+           QStringLiteral("\n\n") +
+           QCoreApplication::translate("vx::StartUp", "De bestanden van de gebruiker in deze run:") + u'\n' +
+           QCoreApplication::translate("vx::StartUp",
+                                       "  instellingen (Vorlentix.ini, Vorlentix-opties.ini): %1")
+               .arg(Shown(where.settingsFolder())) +
+           u'\n' +
+           QCoreApplication::translate("vx::StartUp", "  Teams/ en het herstelbestand: %1")
+               .arg(Shown(where.homeDir)) +
+           u'\n';
 }
 
 bool installQtTranslations() {

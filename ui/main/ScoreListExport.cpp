@@ -36,7 +36,8 @@ void setCsvFileAsker(CsvFileAsker function) {
 void exportScoreList(MainWindow& main) {
     QString name = main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().playerName();
     if (name.isEmpty()) name = QCoreApplication::translate("vx::ScoreListExport", "Scorelijst");
-    QString path = askCsvFile(&main, QDir(startFolder(SavedFile::Csv)).filePath(name + QStringLiteral(".csv")));
+    QString path =
+        askCsvFile(&main, QDir(startFolder(SavedFile::Csv)).filePath(name + QStringLiteral(".csv")));
     if (path.isEmpty()) return;
     rememberFolder(SavedFile::Csv, path);
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");

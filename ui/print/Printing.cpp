@@ -141,8 +141,8 @@ bool printDocument(QWidget* parent, const QString& documentName,
                    const std::function<PrintResult(PageSink&)>& report) {
     const Choice choice = current();
     if (choice.pdf) {
-        QString file =
-            askPdfFile(parent, QDir(startFolder(SavedFile::Pdf)).filePath(documentName + QStringLiteral(".pdf")));
+        QString file = askPdfFile(
+            parent, QDir(startFolder(SavedFile::Pdf)).filePath(documentName + QStringLiteral(".pdf")));
         if (file.isEmpty()) return false;
         rememberFolder(SavedFile::Pdf, file);
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
