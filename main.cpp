@@ -9,7 +9,23 @@
 #include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QTimer>
+
+namespace {
+
+// The folders and the language of the run; --help names and speaks them too, but leaves the
+// folders as they are.
+void settle(const vx::StartOptions& options, bool prepare) {
+    vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
+    if (prepare)
+        for (const QString& file : vx::prepareFolders(vx::folders()))
+            qWarning("%s stays where it is: a file of that name is in its new place already",
+                     qPrintable(file));
+    vx::applyLanguage(options.language.value_or(vx::readLanguage()));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vorlentix"));
@@ -25,12 +41,23 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     const vx::StartOptions options = vx::readCommandLine(arguments);
     if (!options.run) return options.exitCode;
+    if (options.help) {
+        // The program's folder and the translators need an application object, not a display.
+        QCoreApplication core(argc, argv);
+        settle(options, false);
+        QTextStream(stdout) << vx::helpText(arguments.value(0));
+        return 0;
+    }
 
     QApplication app(argc, argv);
+    // Qt has taken its own options out; a word it did not know is refused now.
+    if (const vx::StartOptions left =
+            vx::readCommandLine(QCoreApplication::arguments(), vx::QtOptions::Taken);
+        !left.run)
+        return left.exitCode;
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
-    vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
-    vx::applyLanguage(options.language.value_or(vx::readLanguage()));
+    settle(options, true);
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
@@ -293,31 +294,198 @@ class CoreTest : public QObject {
         QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Caller/aan").toBool(), on);
     }
 
+    // Where a run keeps its files: the user's folders (XDG), unless a portable copy's files are
+    // beside the executable or --home names a folder. Nothing is made by asking.
+    void foldersOfAnExecutable_data() {
+        QTest::addColumn<QString>("exe");        // build/bin or prefix/bin
+        QTest::addColumn<QStringList>("beside"); // made beside the executable first
+        QTest::addColumn<QString>("homeOption"); // --home
+        QTest::addColumn<QString>("data");       // expected: the delivered files
+        QTest::addColumn<QString>("home");       // expected: Teams/ and the recovery file
+        QTest::addColumn<QString>("settings");   // expected: Vorlentix.ini and the options file
+        const QString user = "xdg-data/vorlentix", config = "xdg-config/vorlentix";
+        QTest::newRow("build tree, nothing beside") << "build/bin" << QStringList() << ""
+                                                    << "build/bin/Data" << user << config;
+        QTest::newRow("build tree with its ini") << "build/bin" << QStringList{"Vorlentix.ini"} << ""
+                                                 << "build/bin/Data"
+                                                 << "build/bin"
+                                                 << "build/bin";
+        QTest::newRow("build tree with Teams/") << "build/bin" << QStringList{"Teams/"} << ""
+                                                << "build/bin/Data"
+                                                << "build/bin"
+                                                << "build/bin";
+        QTest::newRow("a file called Teams is no home") << "build/bin" << QStringList{"Teams"} << ""
+                                                        << "build/bin/Data" << user << config;
+        QTest::newRow("options file alone is no home")
+            << "build/bin" << QStringList{"Vorlentix-opties.ini"} << ""
+            << "build/bin/Data" << user << config;
+        QTest::newRow("installed") << "prefix/bin" << QStringList() << ""
+                                   << "prefix/share/vorlentix/Data" << user << config;
+        QTest::newRow("installed, portable") << "prefix/bin" << QStringList{"Teams/"} << ""
+                                             << "prefix/share/vorlentix/Data"
+                                             << "prefix/bin"
+                                             << "prefix/bin";
+        QTest::newRow("--home wins") << "build/bin" << QStringList{"Vorlentix.ini"} << "club/home"
+                                     << "build/bin/Data"
+                                     << "club/home"
+                                     << "club/home";
+        QTest::newRow("--home, installed") << "prefix/bin" << QStringList() << "club/home"
+                                           << "prefix/share/vorlentix/Data"
+                                           << "club/home"
+                                           << "club/home";
+    }
     void foldersOfAnExecutable() {
+        QFETCH(QString, exe);
+        QFETCH(QStringList, beside);
+        QFETCH(QString, homeOption);
+        QFETCH(QString, data);
+        QFETCH(QString, home);
+        QFETCH(QString, settings);
         vxtest::TempHome root;
+        const UserFolders xdg(root);
         QDir(root.path()).mkpath("build/bin/Data");
         QDir(root.path()).mkpath("prefix/bin");
         QDir(root.path()).mkpath("prefix/share/vorlentix/Data");
-        QStandardPaths::setTestModeEnabled(true);
+        for (const QString& name : beside)
+            name.endsWith('/') ? void(QDir(root.file(exe)).mkpath(name)) : root.write(exe + '/' + name, "x");
 
-        // beside the executable: Data/ there, the user's files there too
-        Folders built = foldersForExecutable(root.file("build/bin"), QString());
-        QCOMPARE(built.dataDir, root.file("build/bin/Data"));
-        QCOMPARE(QDir(built.homeDir), QDir(root.file("build/bin")));
-        QCOMPARE(built.settingsFile(), QDir(root.file("build/bin")).filePath("Vorlentix.ini"));
-        QCOMPARE(built.teamsDir(), QDir(root.file("build/bin")).filePath("Teams"));
+        const Folders where =
+            foldersForExecutable(root.file(exe), homeOption.isEmpty() ? QString() : root.file(homeOption));
+        QCOMPARE(QDir::cleanPath(where.dataDir), root.file(data));
+        QCOMPARE(where.homeDir, root.file(home));
+        QCOMPARE(where.settingsFolder(), root.file(settings));
+        QCOMPARE(where.teamsDir(), root.file(home + "/Teams"));
+        QCOMPARE(where.settingsFile(), root.file(settings + "/Vorlentix.ini"));
+        QCOMPARE(QFileInfo(optionsFilePathIn(where)).path(), root.file(settings));
+        QVERIFY(!QFileInfo::exists(root.file("xdg-data")) && !QFileInfo::exists(root.file("club")));
 
-        // installed: Data/ from the share folder, the user's files in the per-user folder
-        Folders installed = foldersForExecutable(root.file("prefix/bin"), QString());
-        QCOMPARE(QDir(installed.dataDir), QDir(root.file("prefix/share/vorlentix/Data")));
-        QCOMPARE(installed.homeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        QVERIFY(QDir(installed.homeDir).exists());
+        prepareFolders(where);
+        QVERIFY(QFileInfo(where.homeDir).isDir() && QFileInfo(where.settingsFolder()).isDir());
+    }
 
-        // --home wins, and is created
-        Folders moved = foldersForExecutable(root.file("prefix/bin"), root.file("club/home"));
-        QCOMPARE(moved.homeDir, root.file("club/home"));
-        QVERIFY(QDir(moved.homeDir).exists());
-        QStandardPaths::setTestModeEnabled(false);
+    // The earlier package kept everything in Vorlentix/Vorlentix of the data folder. Its files
+    // move to their new places, but never over a file already there, and nothing is deleted.
+    void takesOverTheEarlierPackage_data() {
+        QTest::addColumn<QStringList>("earlier"); // files, as name=content
+        QTest::addColumn<QStringList>("present"); // in the new places (data/ or config/)
+        QTest::addColumn<QString>("homeOption");
+        QTest::addColumn<QStringList>("after"); // every file of the three folders afterwards
+        QTest::addColumn<QStringList>("left");  // what prepareFolders says stayed behind
+        const QStringList all = {"old/Vorlentix.ini=s", "old/Vorlentix-opties.ini=o",
+                                 "old/Teams/Oost/Anna.lib=a", "old/Vorlentix-herstel.json=r"};
+        QTest::newRow("everything moves")
+            << all << QStringList() << ""
+            << QStringList{"config/Vorlentix-opties.ini=o", "config/Vorlentix.ini=s",
+                           "data/Teams/Oost/Anna.lib=a", "data/Vorlentix-herstel.json=r"}
+            << QStringList();
+        QTest::newRow("a file in the new place is never written over")
+            << all
+            << QStringList{"config/Vorlentix.ini=new", "data/Teams/Oost/Anna.lib=new",
+                           "data/Teams/Oost/Bert.lib=b"}
+            << ""
+            << QStringList{"config/Vorlentix-opties.ini=o",
+                           "config/Vorlentix.ini=new",
+                           "data/Teams/Oost/Anna.lib=new",
+                           "data/Teams/Oost/Bert.lib=b",
+                           "data/Vorlentix-herstel.json=r",
+                           "old/Teams/Oost/Anna.lib=a",
+                           "old/Vorlentix.ini=s"}
+            << QStringList{"old/Teams/Oost/Anna.lib", "old/Vorlentix.ini"};
+        QTest::newRow("a folder where a file was")
+            << QStringList{"old/Teams=not a folder"} << QStringList{"data/Teams/Oost/Anna.lib=a"} << ""
+            << QStringList{"data/Teams/Oost/Anna.lib=a", "old/Teams=not a folder"}
+            << QStringList{"old/Teams"};
+        QTest::newRow("--home leaves them") << all << QStringList() << "club" << all << QStringList();
+    }
+    void takesOverTheEarlierPackage() {
+        QFETCH(QStringList, earlier);
+        QFETCH(QStringList, present);
+        QFETCH(QString, homeOption);
+        QFETCH(QStringList, after);
+        QFETCH(QStringList, left);
+        vxtest::TempHome root;
+        const UserFolders xdg(root);
+        QCOMPARE(earlierPackageFolder(), root.file("xdg-data/Vorlentix/Vorlentix"));
+        const QMap<QString, QString> places = {{"old/", "xdg-data/Vorlentix/Vorlentix/"},
+                                               {"data/", "xdg-data/vorlentix/"},
+                                               {"config/", "xdg-config/vorlentix/"}};
+        const auto real = [&](const QString& name) { // relative to the root
+            for (auto place = places.begin(); place != places.end(); ++place)
+                if (name.startsWith(place.key())) return place.value() + name.mid(place.key().size());
+            return name;
+        };
+        for (const QString& file : earlier + present)
+            root.write(real(file.section('=', 0, 0)), file.section('=', 1).toUtf8());
+        QDir(root.path()).mkpath("build/bin/Data");
+
+        const Folders where = foldersForExecutable(root.file("build/bin"),
+                                                   homeOption.isEmpty() ? QString() : root.file(homeOption));
+        QStringList expectedLeft;
+        for (const QString& name : left)
+            expectedLeft += root.file(real(name));
+        QCOMPARE(prepareFolders(where), expectedLeft);
+        QStringList found;
+        for (auto place = places.begin(); place != places.end(); ++place) {
+            QDirIterator files(root.file(place.value()), QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                const QString file = files.next();
+                found += place.key() + QDir(root.file(place.value())).relativeFilePath(file) + '=' +
+                         QString::fromUtf8(root.read(QDir(root.path()).relativeFilePath(file)));
+            }
+        }
+        found.sort();
+        after.sort();
+        QCOMPARE(found, after);
+    }
+
+    // A file dialog opens in Documents the first time, then where the last file of its kind went;
+    // the folder is kept in the options file as Qt would keep it, whatever its name holds.
+    void fileDialogFolders_data() {
+        QTest::addColumn<QString>("folder");
+        for (const char* name :
+             {"Uitvoer", "Mijn, lijsten; 2026", "back\\slash \"quoted\"", "Ünïcode €", " spaces "})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void fileDialogFolders() {
+        QFETCH(QString, folder);
+        vxtest::TempHome home;
+        const UserFolders xdg(home);
+        home.write("xdg-config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + home.file("Docs").toUtf8() + "\"\n");
+        QCOMPARE(startFolder(SavedFile::Pdf), QDir::homePath()); // no Documents folder yet
+        QDir(home.path()).mkpath("Docs");
+        QDir(home.path()).mkpath(folder);
+        QCOMPARE(startFolder(SavedFile::Pdf), home.file("Docs"));
+
+        rememberFolder(SavedFile::Pdf, home.file(folder + "/lijst.pdf"));
+        QCOMPARE(startFolder(SavedFile::Pdf), home.file(folder));
+        QCOMPARE(startFolder(SavedFile::Csv), home.file("Docs"));
+        QCOMPARE(QSettings(optionsFilePath(), QSettings::IniFormat).value("Mappen/pdf").toString(),
+                 home.file(folder));
+        rememberFolder(SavedFile::Csv, home.file("Docs/a.csv"));
+        QCOMPARE(startFolder(SavedFile::Pdf), home.file(folder));
+
+        QVERIFY(QDir(home.file(folder)).removeRecursively());
+        QCOMPARE(startFolder(SavedFile::Pdf), home.file("Docs"));
+    }
+
+  private:
+    // The user's folders of XDG in `root` for as long as it lives.
+    struct UserFolders {
+        explicit UserFolders(const vxtest::TempHome& root) {
+            qputenv("XDG_DATA_HOME", root.file("xdg-data").toUtf8());
+            qputenv("XDG_CONFIG_HOME", root.file("xdg-config").toUtf8());
+        }
+        ~UserFolders() {
+            qunsetenv("XDG_DATA_HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    };
+    static QString optionsFilePathIn(const Folders& where) {
+        const Folders before = folders();
+        setFolders(where);
+        const QString path = optionsFilePath();
+        setFolders(before);
+        return path;
     }
 };
 

@@ -169,6 +169,8 @@ class FullDiskTest : public QObject {
                     QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false}));
         else
             home.write(target, old);
+        // The PDF's folder is remembered already, so the file dialog leaves the options as they are.
+        if (kind == u"pdf") rememberFolder(SavedFile::Pdf, home.file(target));
         const QMap<QString, QByteArray> before = Contents(home.path());
 
         QProcess child;

@@ -4,6 +4,7 @@
 // PDF file; also each way printing can fail, told in Dutch.
 #include "core/common/StartUp.h"
 #include "core/common/Utilities.h"
+#include "core/files/Settings.h"
 #include "testsupport.h"
 #include "ui/dialogs/PrintDialog.h"
 #include "ui/main/MainWindow.h"
@@ -85,6 +86,7 @@ struct Fixture {
             main.scoreList.appendRow(makeRow(n));
         main.session.footerText = QStringLiteral("Dartclub De Pijl");
         pdf = home.file("uitvoer.pdf");
+        rememberFolder(SavedFile::Pdf, pdf); // the PDF dialog opens where the last PDF went
         setPdfFileAsker([this](QWidget*, const QString& suggested) {
             asked << suggested;
             return pdf;

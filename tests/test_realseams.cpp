@@ -3,6 +3,7 @@
 // boxes, Qt's save dialogs for the CSV and PDF files, and the system clock. Each modal window is
 // found as a user would find it, on top, and answered there.
 #include "core/common/Services.h"
+#include "core/files/Settings.h"
 #include "core/review/Reports.h"
 #include "testsupport.h"
 #include "ui/main/MainWindow.h"
@@ -11,11 +12,13 @@
 #include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -135,6 +138,11 @@ class RealSeamsTest : public QObject {
         QFETCH(bool, chosen);
         QFETCH(QString, suggested);
         vxtest::TempHome home;
+        // The user's Documents folder, where the dialogs open before any file was saved.
+        home.write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + home.file("Docs").toUtf8() + "\"\n");
+        QDir(home.path()).mkpath("Docs");
+        qputenv("XDG_CONFIG_HOME", home.file("config").toUtf8());
+        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
         vxtest::ScriptedPrompts prompts;
         MainWindow main;
         main.compose(MatchKind::Team);
@@ -167,7 +175,9 @@ class RealSeamsTest : public QObject {
         }
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(QFileInfo(offered).fileName(), suggested);
-        QCOMPARE(QFileInfo(offered).absolutePath(), QFileInfo(home.path()).absoluteFilePath());
+        QCOMPARE(QFileInfo(offered).absolutePath(), home.file("Docs"));
+        QCOMPARE(startFolder(kind == u"csv" ? SavedFile::Csv : SavedFile::Pdf),
+                 chosen ? QFileInfo(home.path()).absoluteFilePath() : home.file("Docs"));
         QVERIFY2(prompts.seen.isEmpty(), qPrintable(prompts.texts().join(u'\n')));
         const QStringList written = QDir(home.path()).entryList({"gekozen*"}, QDir::Files);
         QCOMPARE(written, chosen ? QStringList{"gekozen." + kind} : QStringList());

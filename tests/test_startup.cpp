@@ -2,6 +2,7 @@
 // The program's first steps: the command line answered on a terminal without a display, and
 // Qt's own dialog texts in Dutch.
 #include "core/common/StartUp.h"
+#include "testsupport.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -63,6 +64,13 @@ class StartUpTest : public QObject {
             << QStringList{"-platform", "offscreen", "--version"} << 0
             << "Vorlentix " VORLENTIX_VERSION "\n(.*\n)*"
             << "";
+        QTest::newRow("Qt's options, X11's too, before --version")
+            << QStringList{"-style", "Fusion", "-reverse", "-qwindowtitle",  "Darts", "-geometry", "10x10",
+                           "-name",  "darts",  "-nograb",  "-platformtheme", "none",  "--version"}
+            << 0 << "Vorlentix " VORLENTIX_VERSION "\n(.*\n)*"
+            << "";
+        QTest::newRow("a word after Qt's flag and an option of ours")
+            << QStringList{"-reverse", "--lang", "en", "extra"} << 2 << "" << stray.arg("extra");
         QTest::newRow("--lang without its language") << QStringList{"--lang"} << 2 << ""
                                                      << "Vorlentix: Missing value after '--lang'.\n" + usage;
     }
@@ -89,12 +97,10 @@ class StartUpTest : public QObject {
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            terminal.remove(QString::fromLatin1(name));
+        vxtest::TempHome user;
+        user.write(".config/vorlentix/Vorlentix-opties.ini", "[Opties]\ntaal=en\n");
         QProcess program;
-        program.setProcessEnvironment(terminal);
-        program.start(QStringLiteral(VX_PROGRAM), arguments);
+        run(program, user, arguments, false);
         QVERIFY(program.waitForFinished(30000));
         const QString printed = QString::fromLocal8Bit(program.readAllStandardOutput());
         const QString complained = QString::fromLocal8Bit(program.readAllStandardError());
@@ -105,6 +111,93 @@ class StartUpTest : public QObject {
                  qPrintable(printed));
         QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(err)).match(complained).hasMatch(),
                  qPrintable(complained));
+    }
+
+    // --help speaks the language in force and names the folders of the run, as the user knows
+    // them, without making them.
+    void helpInTheLanguageInForce_data() {
+        QTest::addColumn<QByteArray>("chosen"); // in the settings
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("lines"); // patterns of lines the help must hold
+        const QStringList dutch = {
+            "Gebruik: Vorlentix \\[--home MAP\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]",
+            "  --home <MAP> +Bewaar Teams/ en Vorlentix.ini in MAP,.*",
+            "Qt's eigen opties, zoals -platform, .*"};
+        const QStringList english = {"Usage: Vorlentix \\[--home DIR\\] .*",
+                                     "  -h, -\\?, --help +Displays this help\\.",
+                                     "Qt's own options, such as -platform, .*"};
+        QTest::newRow("Dutch unless chosen otherwise")
+            << QByteArray() << QStringList{"--help"}
+            << dutch + QStringList{
+                           "  instellingen \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
+                           "  Teams/ en het herstelbestand: ~/\\.local/share/vorlentix"};
+        QTest::newRow("English chosen in the settings")
+            << QByteArray("en") << QStringList{"-h"}
+            << english +
+                   QStringList{"  settings \\(Vorlentix.ini, Vorlentix-opties.ini\\): ~/\\.config/vorlentix",
+                               "  Teams/ and the recovery file: ~/\\.local/share/vorlentix"};
+        QTest::newRow("--lang over the settings")
+            << QByteArray("en") << QStringList{"--lang", "nl", "-?"} << dutch;
+        QTest::newRow("--home holds everything")
+            << QByteArray() << QStringList{"--lang=en", "--home", "/srv/club", "--help"}
+            << english + QStringList{"  settings \\(Vorlentix.ini, Vorlentix-opties.ini\\): /srv/club",
+                                     "  Teams/ and the recovery file: /srv/club"};
+    }
+    void helpInTheLanguageInForce() {
+        QFETCH(QByteArray, chosen);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, lines);
+        vxtest::TempHome user;
+        if (!chosen.isEmpty())
+            user.write(".config/vorlentix/Vorlentix-opties.ini", "[Opties]\ntaal=" + chosen + "\n");
+        QProcess program;
+        run(program, user, arguments, false);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 0);
+        const QStringList printed = QString::fromLocal8Bit(program.readAllStandardOutput()).split('\n');
+        for (const QString& line : lines)
+            QVERIFY2(!printed.filter(QRegularExpression(QRegularExpression::anchoredPattern(line))).isEmpty(),
+                     qPrintable(line + "\nnot in\n" + printed.join('\n')));
+        QVERIFY(!QFileInfo::exists(user.file(".local")));
+    }
+
+    // Once the application object has taken the options its platform knows, whatever is left is
+    // refused; a run that goes on makes its folders.
+    void qtTakesItsOwnFirst_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("refusal"); // empty: the program runs
+        QTest::newRow("Qt's options")
+            << QStringList{"-style", "Fusion", "-reverse", "-qwindowtitle", "Darts", "--lang", "en"} << "";
+        QTest::newRow("an option nobody knows")
+            << QStringList{"-frobnicate"} << "Unknown option 'frobnicate'.";
+        QTest::newRow("a word after Qt's flag")
+            << QStringList{"-reverse", "extra"} << "Unexpected argument 'extra'.";
+        QTest::newRow("X11's option on another platform")
+            << QStringList{"-nograb"} << "Unknown option 'nograb'.";
+    }
+    void qtTakesItsOwnFirst() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, refusal);
+        vxtest::TempHome user;
+        QProcess program;
+        run(program, user, arguments, true);
+        if (refusal.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(user.file(".local/share/vorlentix")) ||
+                                         program.state() == QProcess::NotRunning,
+                                     30000);
+            QVERIFY2(program.state() == QProcess::Running, program.readAllStandardError().constData());
+            program.kill();
+            program.waitForFinished();
+            return;
+        }
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), 2);
+        // Qt may have said something of its own first.
+        const QStringList said = QString::fromLocal8Bit(program.readAllStandardError()).split('\n');
+        QVERIFY2(said.contains("Vorlentix: " + refusal) && said.last().isEmpty() &&
+                     said.value(said.size() - 2).startsWith("Usage: Vorlentix "),
+                 qPrintable(said.join('\n')));
+        QVERIFY(!QFileInfo::exists(user.file(".local")));
     }
 
     void qtDialogsSpeakDutch() {
@@ -142,7 +235,25 @@ class StartUpTest : public QObject {
                          QStringLiteral("Opslaan"));
         }
     }
+
+  private:
+    static void run(QProcess& program, const vxtest::TempHome& user, const QStringList& arguments,
+                    bool offscreen);
 };
+
+// Starts the program on a terminal without a display, or on the offscreen platform, with `user`
+// as the user's own folder and the folders of XDG at their defaults.
+void StartUpTest::run(QProcess& program, const vxtest::TempHome& user, const QStringList& arguments,
+                      bool offscreen) {
+    QProcessEnvironment terminal = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        terminal.remove(QString::fromLatin1(name));
+    terminal.insert("HOME", user.path());
+    if (offscreen) terminal.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(terminal);
+    program.start(QStringLiteral(VX_PROGRAM), arguments);
+}
 
 QTEST_MAIN(StartUpTest)
 #include "test_startup.moc"

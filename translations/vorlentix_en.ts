@@ -1426,6 +1426,57 @@ darts matches below.</translation>
     </message>
 </context>
 <context>
+    <name>vx::StartUp</name>
+    <message>
+        <source>Toont deze hulp.</source>
+        <translation>Displays this help.</translation>
+    </message>
+    <message>
+        <source>Toont de versie en de licentie.</source>
+        <translation>Displays the version and the licence.</translation>
+    </message>
+    <message>
+        <source>Spreek in deze run Engels (en) of Nederlands (nl); anders de taal die in de instellingen gekozen is.</source>
+        <translation>Speak English (en) or Dutch (nl) in this run; the default is the choice made in the settings.</translation>
+    </message>
+    <message>
+        <source>Bewaar Teams/ en Vorlentix.ini in MAP, met alle andere bestanden van de gebruiker, in plaats van in de mappen hieronder.</source>
+        <translation>Keep Teams/ and Vorlentix.ini in DIR, with every other file of the user, instead of in the folders below.</translation>
+    </message>
+    <message>
+        <source>MAP</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>Gebruik:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>Vorlentix houdt de scores bij van dartwedstrijden.</source>
+        <translation>Vorlentix keeps the score of darts matches.</translation>
+    </message>
+    <message>
+        <source>Opties:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s eigen opties, zoals -platform, -style en -geometry, gaan door naar Qt.</source>
+        <translation>Qt&apos;s own options, such as -platform, -style and -geometry, are passed on to Qt.</translation>
+    </message>
+    <message>
+        <source>De bestanden van de gebruiker in deze run:</source>
+        <translation>The user&apos;s files in this run:</translation>
+    </message>
+    <message>
+        <source>  instellingen (Vorlentix.ini, Vorlentix-opties.ini): %1</source>
+        <translation>  settings (Vorlentix.ini, Vorlentix-opties.ini): %1</translation>
+    </message>
+    <message>
+        <source>  Teams/ en het herstelbestand: %1</source>
+        <translation>  Teams/ and the recovery file: %1</translation>
+    </message>
+</context>
+<context>
     <name>vx::Statistics</name>
     <message>
         <source>Speler (%1) zonder scores</source>

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/common/StartUp.h"
 
+#include "core/common/Services.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -29,17 +33,6 @@ bool installTranslator(const std::function<bool(QTranslator&)>& load) {
     return true;
 }
 
-// The options the application object takes for itself; known here so they are not refused.
-const QStringList kQtOptionsWithValue = {
-    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
-    QStringLiteral("display"),         QStringLiteral("geometry"),
-    QStringLiteral("style"),           QStringLiteral("stylesheet"),
-    QStringLiteral("qmljsdebugger")};
-const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
-
 // After the version, the terms in the words GNU programs use, which help2man turns into the
 // manual page's copyright section.
 constexpr char kLicenceNotice[] =
@@ -48,72 +41,159 @@ constexpr char kLicenceNotice[] =
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n";
 
+// The program's own options. Their texts are read when made, so they speak the language then in
+// force.
+struct ProgramOptions {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
+                            QCoreApplication::translate("vx::StartUp", "Toont deze hulp.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QCoreApplication::translate("vx::StartUp", "Toont de versie en de licentie.")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QCoreApplication::translate(
+                                "vx::StartUp",
+                                "Spreek in deze run Engels (en) of Nederlands (nl); anders de taal die in "
+                                "de instellingen gekozen is."),
+                            QStringLiteral("en|nl")};
+    QCommandLineOption home{
+        QStringLiteral("home"),
+        QCoreApplication::translate("vx::StartUp",
+                                    "Bewaar Teams/ en Vorlentix.ini in MAP, met alle andere bestanden van de "
+                                    "gebruiker, in plaats van in de mappen hieronder."),
+        QCoreApplication::translate("vx::StartUp", "MAP")};
+
+    QList<QCommandLineOption> all() const { return {help, version, lang, home}; }
+};
+
+QString Usage(const QString& program, const QString& usageWord, const QString& dirWord) {
+    return QStringLiteral("%1 %2 [--home %3] [--lang en|nl] [--help] [--version]\n")
+        .arg(usageWord, program, dirWord);
+}
+
+// Before the application object exists, Qt's options are told from ours by their form alone:
+// Qt writes its own with a single dash (-platform offscreen, -reverse), and the word after one
+// is taken for its value unless it is an option itself. What Qt then does not take is refused
+// once it has had its turn.
+QStringList WithoutQtOptions(const QStringList& arguments, const QList<QCommandLineOption>& ours) {
+    QStringList ourNames;
+    for (const QCommandLineOption& option : ours)
+        ourNames += option.names();
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word == QStringLiteral("--")) {
+            kept += arguments.mid(i);
+            break;
+        }
+        const bool singleDash =
+            i > 0 && word.size() > 1 && word.startsWith(u'-') && !word.startsWith(QStringLiteral("--"));
+        if (!singleDash || ourNames.contains(word.mid(1).section(u'=', 0, 0))) {
+            kept += word;
+            continue;
+        }
+        if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-')) ++i;
+    }
+    return kept;
+}
+
+// Lines of at most 79 characters, the options' names in a column of their own.
+QString OptionLines(const QList<QCommandLineOption>& options) {
+    QStringList names;
+    qsizetype width = 0;
+    for (const QCommandLineOption& option : options) {
+        QStringList dashed;
+        for (const QString& name : option.names())
+            dashed += (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString column = dashed.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) column += QStringLiteral(" <%1>").arg(option.valueName());
+        width = std::max(width, column.size());
+        names += column;
+    }
+    const qsizetype indent = 2 + width + 2;
+    QString text;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        QString line = QStringLiteral("  ") + names[i].leftJustified(width + 2);
+        for (const QString& word : options[i].description().split(u' ')) {
+            if (line.size() > indent && line.size() + 1 + word.size() > 79) {
+                text += line + u'\n';
+                line = QString(indent, u' ');
+            } else if (line.size() > indent) {
+                line += u' ';
+            }
+            line += word;
+        }
+        text += line + u'\n';
+    }
+    return text;
+}
+
+// A folder under the user's own folder is shown as ~/..., as the user knows it.
+QString Shown(const QString& folder) {
+    const QString home = QDir::homePath();
+    const QString path = QDir::cleanPath(folder);
+    if (path.startsWith(home + u'/')) return u'~' + path.mid(home.size());
+    return QDir::toNativeSeparators(path);
+}
+
 } // namespace
 
-StartOptions readCommandLine(const QStringList& arguments) {
+StartOptions readCommandLine(const QStringList& arguments, QtOptions qt) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform offscreen), so ours are read that way too.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Vorlentix - darts score keeper"));
-    // Not addHelpOption(): its --help-all lists Qt's options, which only the application object
-    // knows, and it does not exist yet.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
-    parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Speak English (en) or Dutch (nl) in this run; the "
-                                                 "default is the choice made in the settings."),
-                                  QStringLiteral("en|nl"));
-    parser.addOption(lang);
-    const QCommandLineOption home(
-        QStringLiteral("home"),
-        QStringLiteral("Keep Teams/ and Vorlentix.ini in DIR instead of beside the program."),
-        QStringLiteral("DIR"));
-    parser.addOption(home);
-    for (const QString& name : kQtOptionsWithValue) {
-        QCommandLineOption option(name, QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const QString& name : kQtFlags) {
-        QCommandLineOption option(name);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    const ProgramOptions ours;
+    parser.addOptions(ours.all());
 
     // Before the application object exists the parser cannot name the program: we do.
     const QString program = QFileInfo(arguments.value(0, QStringLiteral("Vorlentix"))).fileName();
-    const QString usage =
-        QStringLiteral("Usage: %1 [--home DIR] [--lang en|nl] [--help] [--version]\n").arg(program);
+    const QString usage = Usage(program, QStringLiteral("Usage:"), QStringLiteral("DIR"));
     StartOptions options;
-    const bool parsed = parser.parse(arguments);
+    const bool parsed =
+        parser.parse(qt == QtOptions::Pending ? WithoutQtOptions(arguments, ours.all()) : arguments);
     // The program takes no words of its own; a stray one would reach the application object,
     // which without a display ends the program before anything can be said.
     const QStringList stray = parsed ? parser.positionalArguments() : QStringList();
-    if (parsed && parser.isSet(lang)) options.language = languageFromCode(parser.value(lang));
-    if (!parsed || !stray.isEmpty() || (parser.isSet(lang) && !options.language)) {
+    if (parsed && parser.isSet(ours.lang)) options.language = languageFromCode(parser.value(ours.lang));
+    if (!parsed || !stray.isEmpty() || (parser.isSet(ours.lang) && !options.language)) {
         QString why = parser.errorText();
         if (parsed && !stray.isEmpty())
             why = QStringLiteral("Unexpected argument '%1'.").arg(stray.first());
         else if (parsed)
-            why =
-                QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.").arg(parser.value(lang));
+            why = QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.")
+                      .arg(parser.value(ours.lang));
         QTextStream(stderr) << program << ": " << why << '\n' << usage;
         options.run = false;
         options.exitCode = 2;
-    } else if (parser.isSet(help)) {
-        const QString text = parser.helpText();
-        QTextStream(stdout) << usage << text.mid(text.indexOf(u'\n') + 1);
-        options.run = false;
-    } else if (parser.isSet(version)) {
+    } else if (parser.isSet(ours.help)) {
+        options.help = true;
+    } else if (parser.isSet(ours.version)) {
         QTextStream(stdout) << QCoreApplication::applicationName() << ' '
                             << QCoreApplication::applicationVersion() << '\n'
                             << kLicenceNotice;
         options.run = false;
     }
-    options.homeDir = parser.value(home);
+    options.homeDir = parser.value(ours.home);
     return options;
+}
+
+QString helpText(const QString& program) {
+    const ProgramOptions ours;
+    const Folders& where = folders();
+    return Usage(QFileInfo(program).fileName(), QCoreApplication::translate("vx::StartUp", "Gebruik:"),
+                 ours.home.valueName()) +
+           QCoreApplication::translate("vx::StartUp", "Vorlentix houdt de scores bij van dartwedstrijden.") +
+           QStringLiteral("\n\n") + QCoreApplication::translate("vx::StartUp", "Opties:") + u'\n' +
+           OptionLines(ours.all()) + u'\n' +
+           QCoreApplication::translate(
+               "vx::StartUp", "Qt's eigen opties, zoals -platform, -style en -geometry, gaan door naar Qt.") +
+           QStringLiteral("\n\n") +
+           QCoreApplication::translate("vx::StartUp", "De bestanden van de gebruiker in deze run:") + u'\n' +
+           QCoreApplication::translate("vx::StartUp",
+                                       "  instellingen (Vorlentix.ini, Vorlentix-opties.ini): %1")
+               .arg(Shown(where.settingsFolder())) +
+           u'\n' +
+           QCoreApplication::translate("vx::StartUp", "  Teams/ en het herstelbestand: %1")
+               .arg(Shown(where.homeDir)) +
+           u'\n';
 }
 
 bool installQtTranslations() {

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vx {
 
@@ -98,6 +100,9 @@ struct IniKey {
 };
 const IniKey kCallerKey{"Caller", "aan"};
 const IniKey kLanguageKey{"Opties", "taal"};
+IniKey FolderKey(SavedFile kind) {
+    return {"Mappen", kind == SavedFile::Pdf ? "pdf" : "csv"};
+}
 
 QByteArray GroupOf(const QByteArray& line) {
     const QByteArray text = line.trimmed();
@@ -178,10 +183,26 @@ bool WriteOption(const IniKey& key, const QByteArray& value, QString* error) {
     return true;
 }
 
+// A text as Qt writes one that needs it: in double quotes, a backslash or a double quote
+// inside escaped with a backslash, so that commas and semicolons stay part of it.
+QByteArray QuotedValue(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    bytes.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + bytes + '"';
+}
+
+QString UnquotedValue(const QByteArray& value) {
+    if (!value.startsWith('"')) return QString::fromUtf8(value);
+    QByteArray text;
+    for (qsizetype i = 1; i < value.size() && value[i] != '"'; ++i)
+        text += value[i] == '\\' && i + 1 < value.size() ? value[++i] : value[i];
+    return QString::fromUtf8(text);
+}
+
 } // namespace
 
 QString optionsFilePath() {
-    return QDir(folders().homeDir).filePath(QStringLiteral("Vorlentix-opties.ini"));
+    return QDir(folders().settingsFolder()).filePath(QStringLiteral("Vorlentix-opties.ini"));
 }
 
 bool readCallerOn() {
@@ -201,6 +222,20 @@ Language readLanguage() {
 
 bool writeLanguage(Language language, QString* error) {
     return WriteOption(kLanguageKey, languageCode(language).toLatin1(), error);
+}
+
+QString startFolder(SavedFile kind) {
+    const QString used = UnquotedValue(ReadOption(FolderKey(kind)).value_or(QByteArray()));
+    if (!used.isEmpty() && QFileInfo(used).isDir()) return used;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberFolder(SavedFile kind, const QString& chosenFile) {
+    const QString folder = QFileInfo(chosenFile).absolutePath();
+    // One line a value: a folder whose name breaks the line is not worth breaking the file for.
+    if (folder.contains(u'\n') || folder.contains(u'\r')) return;
+    WriteOption(FolderKey(kind), QuotedValue(folder), nullptr);
 }
 
 } // namespace vx

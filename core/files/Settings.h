@@ -34,7 +34,7 @@ bool writeSettings(const QString& path, const QString& footerText, QString* erro
 bool isStorableFooter(const QString& text);
 
 // Choices older copies of the program do not know are kept in a file of their own beside it,
-// "Vorlentix-opties.ini" in the home folder (Qt's INI format), so that the three lines above
+// "Vorlentix-opties.ini" in the settings folder (Qt's INI format), so that the three lines above
 // stay exactly as those copies read and write them. A write that fails keeps the old file and
 // says why in `error`, in Dutch.
 QString optionsFilePath();
@@ -45,5 +45,14 @@ bool writeCallerOn(bool on, QString* error = nullptr);
 // code this copy does not know).
 Language readLanguage();
 bool writeLanguage(Language language, QString* error = nullptr);
+
+// The files the program asks a place for, each remembering its own folder.
+enum class SavedFile { Pdf, Csv };
+// The folder its file dialog opens in: the one last used while it is still there, else the
+// user's Documents folder (or the user's own folder when there is none).
+QString startFolder(SavedFile kind);
+// Remembers the folder of `chosenFile` for the next dialog. Only a convenience: a folder that
+// cannot be kept is not remembered, without a word.
+void rememberFolder(SavedFile kind, const QString& chosenFile);
 
 } // namespace vx

@@ -50,6 +50,9 @@ class Club:
     def __init__(self, exe, work, queue):
         self.exe, self.work, self.queue = exe, work, queue
         self.home = os.path.join(work, "home")
+        # The user's Documents folder, where the file dialogs open the first time.
+        self.documents = os.path.join(work, "documents")
+        self.config = os.path.join(work, "config")
         self.screen = Screen(os.path.join(work, "shots"))
         self.program = None
         self.main = self.top = None
@@ -57,6 +60,11 @@ class Club:
     # --- the program and its windows ---
     def start(self, home=None, **kwargs):
         env = {"CUPS_SERVER": self.queue.socket} if self.queue and self.queue.socket else {}
+        os.makedirs(self.documents, exist_ok=True)
+        os.makedirs(self.config, exist_ok=True)
+        with open(os.path.join(self.config, "user-dirs.dirs"), "w", encoding="utf-8") as f:
+            f.write(f'XDG_DOCUMENTS_DIR="{self.documents}"\n')
+        env["XDG_CONFIG_HOME"] = self.config
         self.program = Program(self.screen, self.exe, home or self.home, env=env, **kwargs)
         return self.program
 
@@ -326,8 +334,8 @@ def step3_review_print_export(club, printing):
 
     club.screen.keys(club.main, "ctrl+e")
     dialog = club.window("Exporteren naar CSV")
-    club.screen.keys(dialog, "Return")  # under the name offered: Anna.csv in the home
-    csv_path = os.path.join(club.home, "Anna.csv")
+    club.screen.keys(dialog, "Return")  # under the name offered: Anna.csv in Documents
+    csv_path = os.path.join(club.documents, "Anna.csv")
     text = wait_for("the CSV file", lambda: os.path.exists(csv_path) and read(csv_path)).decode("utf-8-sig")
     if "180" not in text or "121" not in text or "50" not in text:
         raise Failure(f"the CSV export does not hold Anna's leg:\n{text}")

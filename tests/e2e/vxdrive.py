@@ -169,7 +169,8 @@ class Program:
                 resource.setrlimit(resource.RLIMIT_FSIZE, (limit_file_size, limit_file_size))
 
         self.process = subprocess.Popen(
-            [exe, "--home", home], stdout=self.log, stderr=self.log, preexec_fn=preexec,
+            # -nograb: one of Qt's options for X11, which the program lets through.
+            [exe, "--home", home, "-nograb"], stdout=self.log, stderr=self.log, preexec_fn=preexec,
             env={**os.environ, **(env or {}), "DISPLAY": screen.display, "QT_QPA_PLATFORM": "xcb"})
 
     def new_window(self, title, timeout=TIMEOUT):

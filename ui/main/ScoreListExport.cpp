@@ -3,6 +3,7 @@
 
 #include "core/common/Services.h"
 #include "core/files/CsvExport.h"
+#include "core/files/Settings.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,10 @@ void setCsvFileAsker(CsvFileAsker function) {
 void exportScoreList(MainWindow& main) {
     QString name = main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().playerName();
     if (name.isEmpty()) name = QCoreApplication::translate("vx::ScoreListExport", "Scorelijst");
-    QString path = askCsvFile(&main, QDir(folders().homeDir).filePath(name + QStringLiteral(".csv")));
+    QString path =
+        askCsvFile(&main, QDir(startFolder(SavedFile::Csv)).filePath(name + QStringLiteral(".csv")));
     if (path.isEmpty()) return;
+    rememberFolder(SavedFile::Csv, path);
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     if (const FileResult result = exportCsv(main.scoreList, path); !result) showMessage(result.error);
 }

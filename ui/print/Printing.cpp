@@ -2,6 +2,7 @@
 #include "ui/print/Printing.h"
 
 #include "core/common/Services.h"
+#include "core/files/Settings.h"
 #include "core/files/TextFile.h"
 
 #include <QBuffer>
@@ -140,9 +141,10 @@ bool printDocument(QWidget* parent, const QString& documentName,
                    const std::function<PrintResult(PageSink&)>& report) {
     const Choice choice = current();
     if (choice.pdf) {
-        QString file =
-            askPdfFile(parent, QDir(folders().homeDir).filePath(documentName + QStringLiteral(".pdf")));
+        QString file = askPdfFile(
+            parent, QDir(startFolder(SavedFile::Pdf)).filePath(documentName + QStringLiteral(".pdf")));
         if (file.isEmpty()) return false;
+        rememberFolder(SavedFile::Pdf, file);
         if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
         return PrintPdf(file, documentName, report);
     }
