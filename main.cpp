@@ -9,6 +9,8 @@
 #include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
@@ -26,10 +28,20 @@ int main(int argc, char* argv[]) {
     const vx::StartOptions options = vx::readCommandLine(arguments);
     if (!options.run) return options.exitCode;
 
+    // The options file holds the scale, which Qt takes only when the application object is made:
+    // the folders are found first, from the executable as Qt itself finds it.
+    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
+    const QString exeDir = exe.exists() ? exe.canonicalPath() : QFileInfo(arguments.value(0)).absolutePath();
+    vx::setFolders(vx::foldersForExecutable(exeDir, options.homeDir));
+    const vx::DisplayScale scale = options.scale.value_or(vx::readDisplayScale());
+    vx::applyScaleFactor(vx::scaleFactor(scale, vx::readFittedFactor()));
+
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-
-    vx::setFolders(vx::foldersForExecutable(QCoreApplication::applicationDirPath(), options.homeDir));
+    // "Passend" is measured on the screen of this run and fits from the next start on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && scale == vx::DisplayScale::Fit)
+        if (const double fitted = vx::fitFactorOn(*screen); fitted != vx::readFittedFactor())
+            vx::writeFittedFactor(fitted);
     vx::applyLanguage(options.language.value_or(vx::readLanguage()));
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);

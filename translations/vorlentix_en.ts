@@ -137,6 +137,13 @@
     </message>
 </context>
 <context>
+    <name>vx::DisplayScale</name>
+    <message>
+        <source>Passend</source>
+        <translation>Fit</translation>
+    </message>
+</context>
+<context>
     <name>vx::DuoPanel</name>
     <message>
         <source>Checkout</source>
@@ -1218,6 +1225,22 @@ You can play on as usual.</translation>
         <source>Checkout %1</source>
         <translation>Checkout %1</translation>
     </message>
+    <message>
+        <source>Leg: %1</source>
+        <translation>Leg: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Set: %1</translation>
+    </message>
+    <message>
+        <source>Wedstrijd: %1</source>
+        <translation>Match: %1</translation>
+    </message>
+    <message>
+        <source>GEEN SCORE</source>
+        <translation>BUST</translation>
+    </message>
 </context>
 <context>
     <name>vx::Settings</name>
@@ -1283,6 +1306,14 @@ You can play on as usual.</translation>
     <message>
         <source>Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (&quot;) en alleen letters en tekens van het West-Europese alfabet.</source>
         <translation>This text cannot be kept. Use no double quotes (&quot;) and only letters and characters of the Western European alphabet.</translation>
+    </message>
+    <message>
+        <source>Weergave</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Weergave vanaf de volgende start</source>
+        <translation>Display from the next start on</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,11 @@ StartOptions readCommandLine(const QStringList& arguments) {
         QStringLiteral("Keep Teams/ and Vorlentix.ini in DIR instead of beside the program."),
         QStringLiteral("DIR"));
     parser.addOption(home);
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Draw the windows at 100, 125, 150 or 200 percent, or as "
+                                                  "large as the main window fits the screen, in this run."),
+                                   QStringLiteral("100|125|150|200|fit"));
+    parser.addOption(scale);
     for (const QString& name : kQtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -92,10 +97,15 @@ StartOptions readCommandLine(const QStringList& arguments) {
     // which without a display ends the program before anything can be said.
     const QStringList stray = parsed ? parser.positionalArguments() : QStringList();
     if (parsed && parser.isSet(lang)) options.language = languageFromCode(parser.value(lang));
-    if (!parsed || !stray.isEmpty() || (parser.isSet(lang) && !options.language)) {
+    if (parsed && parser.isSet(scale)) options.scale = displayScaleFromCode(parser.value(scale));
+    const bool badScale = parsed && parser.isSet(scale) && !options.scale;
+    if (!parsed || !stray.isEmpty() || (parser.isSet(lang) && !options.language) || badScale) {
         QString why = parser.errorText();
         if (parsed && !stray.isEmpty())
             why = QStringLiteral("Unexpected argument '%1'.").arg(stray.first());
+        else if (badScale)
+            why = QStringLiteral("Unknown scale '%1' after '--scale'; use 100, 125, 150, 200 or fit.")
+                      .arg(parser.value(scale));
         else if (parsed)
             why =
                 QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.").arg(parser.value(lang));

@@ -3,6 +3,7 @@
 // putting the chosen language in force.
 #pragma once
 
+#include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ struct StartOptions {
     int exitCode = 0;                 // 0 after --help or --version, 2 after a wrong option or word
     QString homeDir;                  // --home, empty when not given
     std::optional<Language> language; // --lang, for this run only
+    std::optional<DisplayScale> scale; // --scale, for this run only
 };
 
 // Reads the program's options from `arguments` (the program's name first). --help and --version

@@ -98,6 +98,8 @@ struct IniKey {
 };
 const IniKey kCallerKey{"Caller", "aan"};
 const IniKey kLanguageKey{"Opties", "taal"};
+const IniKey kScaleKey{"Opties", "weergave"};
+const IniKey kFittedKey{"Opties", "passend"};
 
 QByteArray GroupOf(const QByteArray& line) {
     const QByteArray text = line.trimmed();
@@ -201,6 +203,26 @@ Language readLanguage() {
 
 bool writeLanguage(Language language, QString* error) {
     return WriteOption(kLanguageKey, languageCode(language).toLatin1(), error);
+}
+
+DisplayScale readDisplayScale() {
+    const QString code = QString::fromLatin1(ReadOption(kScaleKey).value_or(QByteArray()));
+    return displayScaleFromCode(code).value_or(DisplayScale::Percent100);
+}
+
+bool writeDisplayScale(DisplayScale scale, QString* error) {
+    return WriteOption(kScaleKey, displayScaleCode(scale).toLatin1(), error);
+}
+
+double readFittedFactor() {
+    bool ok = false;
+    const double factor = ReadOption(kFittedKey).value_or(QByteArray()).toDouble(&ok);
+    // A hand-edited value out of reason would make the window unusable.
+    return ok && factor >= 0.5 && factor <= 8 ? factor : 1.0;
+}
+
+bool writeFittedFactor(double factor, QString* error) {
+    return WriteOption(kFittedKey, QByteArray::number(factor), error);
 }
 
 } // namespace vx

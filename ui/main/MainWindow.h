@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QDialog;
 
 namespace vx {
@@ -147,8 +148,13 @@ class MainWindow : public QMainWindow {
     // says why.
     void callerLost(const QString& why);
 
+    // Full screen (F11) or back to the window as it was (F11, Esc).
+    void setFullScreen(bool on);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectMatch();
@@ -186,6 +192,9 @@ class MainWindow : public QMainWindow {
     // Shows or hides the help panel in place of the score list.
     void toggleHelp();
     void showScoreboard(bool show);
+    ScoreboardWindow& scoreboardWindow(); // made when first needed
+    // Where a resumed match had it (MainWindowResume.cpp).
+    void reopenScoreboard(const ScoreboardPlace& place);
 
     MatchKind m_kind = MatchKind::Duo; // until composed both panels show, the duo panel on top
     TeamMatch m_team;
@@ -198,6 +207,8 @@ class MainWindow : public QMainWindow {
     ScoreListPanel* m_scoreListPanel = nullptr;
     HelpPanel* m_helpPanel = nullptr;
     ScoreboardWindow* m_scoreboard = nullptr;
+    QWidget* m_stage = nullptr; // holds the panels, in the middle of a larger client area
+    QAction* m_leaveFullScreen = nullptr;
     MainMenus* m_menus = nullptr;
     RecoveryWriter* m_recovery = nullptr;
     void connectCaller();
