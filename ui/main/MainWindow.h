@@ -141,15 +141,15 @@ class MainWindow : public QMainWindow {
     static inline const QString kDartsRulesAddress =
         QStringLiteral("https://nl.wikipedia.org/wiki/Darts_(sport)");
 
+    // Full screen (F11) or back to the window as it was (F11, Esc).
+    void setFullScreen(bool on);
+
   signals:
     // compose() laid the window out for a match kind, maybe another one.
     void matchKindChanged();
     // The speech engine cannot speak after all: the caller went off and callerUnavailable()
     // says why.
     void callerLost(const QString& why);
-
-    // Full screen (F11) or back to the window as it was (F11, Esc).
-    void setFullScreen(bool on);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
