@@ -15,6 +15,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace vx;
@@ -210,6 +211,21 @@ class ScoreboardTest : public QObject {
             duo.enterDart(1, QStringLiteral("E1"));
             QCOMPARE(board.texts().banner, QStringList());
         }
+    }
+
+    // Left alone, the banner goes after its four seconds and its place is painted again.
+    void bannerGoesByItself() {
+        startDuo(DuoSetup::Kind::Legs, 3, 60);
+        ScoreboardWindow& board = openBoard();
+        turn(main->duoMatch(), {60});
+        auto* timer = board.findChild<QTimer*>(QStringLiteral("bannerTimer"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 4000);
+        QVERIFY(!board.texts().banner.isEmpty());
+        PaintCounter counter(board);
+        timer->start(10); // the wait, not the four seconds, is what is shortened
+        QTRY_VERIFY(board.texts().banner.isEmpty());
+        QTRY_VERIFY(QRegion(board.bannerBox()).subtracted(counter.painted).isEmpty());
     }
 
     void teamGameShotAndBustInEnglish() {

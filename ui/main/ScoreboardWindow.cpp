@@ -127,6 +127,7 @@ ScoreboardWindow::ScoreboardWindow(MainWindow& main) : QWidget(&main, Qt::Window
 
     // A won leg is announced after the board shows it; the next dart or a while takes it away.
     m_bannerTimer = new QTimer(this);
+    m_bannerTimer->setObjectName(QStringLiteral("bannerTimer"));
     m_bannerTimer->setSingleShot(true);
     m_bannerTimer->setInterval(kBannerMs);
     connect(m_bannerTimer, &QTimer::timeout, this, [this] {
@@ -209,8 +210,12 @@ ScoreboardTexts ScoreboardWindow::texts() const {
     return t;
 }
 
+// Over the scores and across the whole board: a narrower banner lets the outer digits of a
+// score show beside it, a taller one cuts through the lines of legs and sets.
 QRect ScoreboardWindow::bannerBox() const {
-    return QRect(width() / 12, height() * 3 / 10, width() * 10 / 12, height() * 2 / 5);
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    const QRect scores = l.sides.constFirst().remaining;
+    return QRect(l.heading.left(), scores.top(), l.heading.width(), scores.height());
 }
 
 QRect ScoreboardWindow::remainingBox(int side) const {
