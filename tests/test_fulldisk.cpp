@@ -166,7 +166,7 @@ class FullDiskTest : public QObject {
             QVERIFY(writeRecovery(
                 home.file(target),
                 Recovery{
-                    QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false}));
+                    QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false, {}}));
         else
             home.write(target, old);
         const QMap<QString, QByteArray> before = Contents(home.path());
