@@ -9,6 +9,8 @@
 #include "ui/widgets/QtPromptService.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 
@@ -49,6 +51,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The options file holds the scale, which Qt takes only when the application object is made:
+    // the folders are found first, from the executable as Qt itself finds it.
+    const QFileInfo exe(QStringLiteral("/proc/self/exe"));
+    const QString exeDir = exe.exists() ? exe.canonicalPath() : QFileInfo(arguments.value(0)).absolutePath();
+    vx::setFolders(vx::foldersForExecutable(exeDir, options.homeDir));
+    const vx::DisplayScale scale = options.scale.value_or(vx::readDisplayScale());
+    vx::applyScaleFactor(vx::scaleFactor(scale, vx::readFittedFactor()));
+
     QApplication app(argc, argv);
     // Qt has taken its own options out; a word it did not know is refused now.
     if (const vx::StartOptions left =
@@ -58,6 +68,10 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
     settle(options, true);
+    // "Passend" is measured on the screen of this run and fits from the next start on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && scale == vx::DisplayScale::Fit)
+        if (const double fitted = vx::fitFactorOn(*screen); fitted != vx::readFittedFactor())
+            vx::writeFittedFactor(fitted);
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 

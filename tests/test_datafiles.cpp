@@ -299,6 +299,8 @@ class DataFilesTest : public QObject {
         QTest::newRow("board") << DataFile(QStringLiteral("Dartbord.jpg")) << QSize(271, 271);
         QTest::newRow("checkout chart") << DataFile(QStringLiteral("Dart Checkout.jpg")) << QSize(656, 495);
         QTest::newRow("dimensions") << DataFile(QStringLiteral("Afmetingen.jpg")) << QSize(1500, 990);
+        QTest::newRow("checkout chart, English") << DataFile(QStringLiteral("Dart Checkout-en.jpg")) << QSize(656, 495);
+        QTest::newRow("dimensions, English") << DataFile(QStringLiteral("Afmetingen-en.jpg")) << QSize(1500, 990);
         QTest::newRow("start dialog") << QStringLiteral(":/ui/StartForm.png") << QSize(460, 250);
         QTest::newRow("start ball") << QStringLiteral(":/ui/StartBol.png") << QSize(40, 40);
         for (int i = 0; i <= 8; ++i)

@@ -166,7 +166,7 @@ class FullDiskTest : public QObject {
             QVERIFY(writeRecovery(
                 home.file(target),
                 Recovery{
-                    QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false}));
+                    QDateTime(QDate(2024, 1, 2), QTime(20, 0)), ExampleRecovery().match, {}, {}, false, {}}));
         else
             home.write(target, old);
         // The PDF's folder is remembered already, so the file dialog leaves the options as they are.

@@ -100,7 +100,7 @@ class OverviewTest : public QObject {
         for (int n = 1; n <= 38; ++n)
             list.appendRow(MakeRow({QStringLiteral("Speler%1").arg(n), "v", "100", "140", "61"}));
         RecordingPageSink sink;
-        QVERIFY(printPlayerOverview(sink, duoOverview(list), "Dartclub De Pijl").ok());
+        QVERIFY(printPlayerOverview(sink, duoOverview(list), QString(), "Dartclub De Pijl").ok());
         QCOMPARE(sink.pageCount(), 2);
         // 37 players fill page one; the 38th opens page two, under the headings again.
         const QList<std::tuple<int, QString, QPoint>> expected{
@@ -118,7 +118,28 @@ class OverviewTest : public QObject {
             QCOMPARE(QPoint(call->x, call->y), at);
         }
     }
+
+    // The title names the team or match; a name wider than its column is cut short, one that
+    // fits is not.
+    void titleAndLongNames() {
+        vxtest::FixedClock clock(QDateTime(QDate(2018, 12, 8), QTime(20, 15, 7)));
+        ScoreListModel list;
+        const QString longName = QStringLiteral("Gijsbert-Jan van Oldenbarnevelt tot Wieringerwaard");
+        for (const QString& name : {longName, QStringLiteral("Koos")})
+            list.appendRow(MakeRow({name, "v", "100", "140", "61"}));
+        RecordingPageSink sink;
+        QVERIFY(printPlayerOverview(sink, duoOverview(list), "Finale", "").ok());
+        QStringList first;
+        for (const PageCall& call : sink.textsOnPage(1))
+            if (call.x == 300) first << call.text;
+        QVERIFY(first.contains("Speleroverzicht Finale / 20:15:07 / 08-12-2018"));
+        QVERIFY(first.contains("Koos"));
+        const auto cut = std::find_if(first.begin(), first.end(),
+                                      [](const QString& t) { return t.startsWith("Gijsbert") && t.endsWith(u'…'); });
+        QVERIFY2(cut != first.end(), qPrintable(first.join(" | ")));
+        QVERIFY(cut->size() < longName.size());
+    }
 };
 
-QTEST_GUILESS_MAIN(OverviewTest)
+QTEST_MAIN(OverviewTest)
 #include "test_overview.moc"

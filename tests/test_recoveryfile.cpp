@@ -146,6 +146,9 @@ class RecoveryFileTest : public QObject {
         QTest::newRow("duo") << DuoExample();
         QTest::newRow("team") << TeamExample();
         QTest::newRow("duo on a saved list") << BasedExample();
+        Recovery board = TeamExample();
+        board.scoreboard = ScoreboardPlace{QStringLiteral("HDMI-1"), true, QRect(-1920, 40, 960, 540)};
+        QTest::newRow("team with the scoreboard open, full screen") << board;
     }
     void roundTrip() {
         QFETCH(Recovery, recovery);
@@ -546,6 +549,8 @@ class RecoveryFileTest : public QObject {
             {"a base without a file", Damage(based, "scoreList.base.file=\"\""), "\"scoreList.base.file\" is leeg"},
             {"a base of no rows", Damage(based, "scoreList.base.rows=0"), "\"scoreList.base.rows\" is 0"},
             {"a base as a list", Damage(based, "scoreList.base=[]"), "\"scoreList.base\""},
+            {"a scoreboard without its place", Damage(duo, "scoreboard={\"screen\":\"x\",\"fullScreen\":false}"), "\"scoreboard.geometry\""},
+            {"a scoreboard of three numbers", Damage(duo, "scoreboard={\"screen\":\"x\",\"fullScreen\":true,\"geometry\":[0,0,9]}"), "\"scoreboard.geometry\" heeft 3"},
         };
         // clang-format on
         for (const auto& [name, bytes, reason] : rows)

@@ -112,7 +112,7 @@ QStringList reportTexts(const QString& name) {
     else if (name == "board dimensions")
         result = printBoardDimensions(sink, "/geen/bord.jpg", kFooter);
     else if (name == "player overview")
-        result = printPlayerOverview(sink, duoOverview(list), kFooter);
+        result = printPlayerOverview(sink, duoOverview(list), QString(), kFooter);
     QStringList texts;
     for (const PageCall& call : sink.calls)
         if (call.kind == PageCall::Text) texts << call.text;

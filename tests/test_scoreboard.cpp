@@ -4,6 +4,7 @@
 // and a small window's size, and opening and closing it with F9, the menu, F11 and Esc.
 #include "playsupport.h"
 #include "testsupport.h"
+#include "core/files/RecoveryWriter.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ScoreboardWindow.h"
 
@@ -12,7 +13,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 
 using namespace vx;
 using namespace vxtest;
@@ -85,7 +89,7 @@ class ScoreboardTest : public QObject {
         duo.enterDart(60, QStringLiteral("T20"));
         ScoreboardTexts t = board.texts();
         QCOMPARE(t.heading, QStringLiteral("First to 3 Sets"));
-        QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Koos", "121", "0", "0", "180"}));
+        QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Koos", "61", "0", "0", "180"})); // 121 less the dart
         QCOMPARE(sideTexts(t.sides.at(1)), QStringList({"Fred", "275", "0", "0", "26"}));
         QCOMPARE(t.atTheThrow, 1);
         QCOMPARE(t.darts, QStringList({"60"}));
@@ -124,7 +128,7 @@ class ScoreboardTest : public QObject {
         ScoreboardTexts t = board.texts();
         QCOMPARE(t.heading, QStringLiteral("De Pijlen"));
         QCOMPARE(t.sides.size(), 1);
-        QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Ans", "144", "", "", "45 100 26 41 85"}));
+        QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Ans", "100", "", "", "45 100 26 41 85"}));
         QCOMPARE(t.average, QStringLiteral("19.8")); // 357 in 18 darts
         QCOMPARE(t.darts, QStringList({"44"}));
         QCOMPARE(t.checkout, QStringLiteral("T20 D20")); // 100 left with two darts in hand
@@ -134,6 +138,134 @@ class ScoreboardTest : public QObject {
         t = board.texts();
         QCOMPARE(sideTexts(t.sides.at(0)), QStringList({"Bert", "501", "", "", ""}));
         QCOMPARE(t.average, QStringLiteral("0.0"));
+    }
+
+    // A scripted turn from `start`: the score left after each dart, and a bust shown over the
+    // score as it stood before the turn until the turn is corrected.
+    void countsDownDartByDart_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("darts");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<bool>>("bust");
+        for (const bool duo : {true, false}) {
+            const char* kind = duo ? "duo" : "team";
+            QTest::addRow("%s 141", kind) << duo << 141 << QList<int>{57, 60, 20}
+                                          << QStringList{"84", "24", "4"} << QList<bool>{false, false, false};
+            QTest::addRow("%s past the score", kind) << duo << 40 << QList<int>{20, 60}
+                                                     << QStringList{"20", "40"} << QList<bool>{false, true};
+        }
+    }
+    void countsDownDartByDart() {
+        QFETCH(bool, duo);
+        QFETCH(int, start);
+        QFETCH(QList<int>, darts);
+        QFETCH(QStringList, shown);
+        QFETCH(QList<bool>, bust);
+        if (duo) {
+            startDuo(DuoSetup::Kind::Legs, 3, start);
+        } else {
+            main->compose(MatchKind::Team);
+            main->startTeamMatch({QStringLiteral("De Pijlen"), {QStringLiteral("Ans")}, start});
+        }
+        const ScoreboardWindow& board = openBoard();
+        const auto side = [&] { return board.texts().sides.at(0); };
+        for (int i = 0; i < darts.size(); ++i) {
+            duo ? void(main->duoMatch().enterDart(darts[i], QString::number(darts[i])))
+                : void(main->teamMatch().leg().enterDart(darts[i], QString::number(darts[i])));
+            QCOMPARE(side().remaining, shown[i]);
+            QCOMPARE(side().bust, bust[i]);
+        }
+        duo ? main->duoMatch().correct() : main->teamMatch().leg().correct();
+        QCOMPARE(side().remaining, QString::number(start));
+        QVERIFY(!side().bust);
+    }
+
+    // The banner names the most the last leg decided and its winner, and goes at the next dart.
+    void bannerPerWin_data() {
+        QTest::addColumn<int>("sets");  // the target in sets, 0 for a legs match
+        QTest::addColumn<int>("legs");  // the target in legs
+        QTest::addColumn<int>("won");   // legs Koos wins in a row
+        QTest::addColumn<QStringList>("banner");
+        QTest::newRow("a leg") << 0 << 3 << 1 << QStringList{"Game shot!", "Leg: Koos"};
+        QTest::newRow("a set") << 2 << 0 << 3 << QStringList{"Game shot!", "Set: Koos"};
+        QTest::newRow("the match in legs") << 0 << 2 << 2 << QStringList{"Game shot!", "Wedstrijd: Koos"};
+        QTest::newRow("the match in sets") << 1 << 0 << 3 << QStringList{"Game shot!", "Wedstrijd: Koos"};
+    }
+    void bannerPerWin() {
+        QFETCH(int, sets);
+        QFETCH(int, legs);
+        QFETCH(int, won);
+        QFETCH(QStringList, banner);
+        startDuo(sets ? DuoSetup::Kind::Sets : DuoSetup::Kind::Legs, sets ? sets : legs, 60);
+        DuoMatch& duo = main->duoMatch();
+        const ScoreboardWindow& board = openBoard();
+        for (int leg = 0; leg < won; ++leg) {
+            if (leg > 0) duo.nextLeg();
+            if (duo.atTheThrow() == 2) turn(duo, {0});
+            turn(duo, {60});
+        }
+        QCOMPARE(board.texts().banner, banner);
+        if (duo.canStartNextLeg()) {
+            duo.nextLeg();
+            duo.enterDart(1, QStringLiteral("E1"));
+            QCOMPARE(board.texts().banner, QStringList());
+        }
+    }
+
+    // Left alone, the banner goes after its four seconds and its place is painted again.
+    void bannerGoesByItself() {
+        startDuo(DuoSetup::Kind::Legs, 3, 60);
+        ScoreboardWindow& board = openBoard();
+        turn(main->duoMatch(), {60});
+        auto* timer = board.findChild<QTimer*>(QStringLiteral("bannerTimer"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->interval(), 4000);
+        QVERIFY(!board.texts().banner.isEmpty());
+        PaintCounter counter(board);
+        timer->start(10); // the wait, not the four seconds, is what is shortened
+        QTRY_VERIFY(board.texts().banner.isEmpty());
+        QTRY_VERIFY(QRegion(board.bannerBox()).subtracted(counter.painted).isEmpty());
+    }
+
+    void teamGameShotAndBustInEnglish() {
+        startTeam();
+        const ScoreboardWindow& board = openBoard();
+        main->teamMatch().leg().restore(501, {180, 180});
+        main->teamMatch().leg().enterDart(141, QStringLiteral("141"));
+        QCOMPARE(board.texts().banner, QStringList({"Game shot!", "Leg: Ans"}));
+        QCOMPARE(bustText(), QStringLiteral("GEEN SCORE"));
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/vorlentix_en.qm")));
+        QCoreApplication::installTranslator(&english);
+        QCOMPARE(gameShotBanner(GameShot::Set, QStringLiteral("Fred")), QStringList({"Game shot!", "Set: Fred"}));
+        QCOMPARE(gameShotBanner(GameShot::Match, QStringLiteral("Fred")),
+                 QStringList({"Game shot!", "Match: Fred"}));
+        QCOMPARE(bustText(), QStringLiteral("BUST"));
+        QCoreApplication::removeTranslator(&english);
+    }
+
+    // Opened again after a crash where it stood: its place goes into the recovery file while
+    // it is open, and out when it is closed.
+    void placeKeptForAResumedMatch() {
+        startDuo(DuoSetup::Kind::Legs, 3, 501);
+        ScoreboardWindow& board = openBoard();
+        board.showFullScreen();
+        QVERIFY(main->session.scoreboard);
+        const ScoreboardPlace place = *main->session.scoreboard;
+        QCOMPARE(place.fullScreen, true);
+        QCOMPARE(place.screen, board.screen()->name());
+        const std::optional<Recovery> snapshot = recoverySnapshot(true, main->teamMatch(), main->duoMatch(),
+                                                                  main->scoreList, main->session);
+        QVERIFY(snapshot && snapshot->scoreboard == place);
+        board.close();
+        QVERIFY(!main->session.scoreboard);
+
+        MainWindow resumed;
+        resumed.resume(*snapshot);
+        QVERIFY(resumed.scoreboard() && resumed.scoreboard()->isVisible());
+        QVERIFY(resumed.scoreboard()->isFullScreen());
+        QVERIFY(control<QAction>(resumed, QStringLiteral("ToolsScorebord"))->isChecked());
     }
 
     // The board repaints for every change of the match, whatever kind, and for nothing else.
@@ -152,7 +284,7 @@ class ScoreboardTest : public QObject {
         QCOMPARE(paintsAfter([] {}), 0);
         QCOMPARE(paintsAfter([&] { main->duoMatch().correct(); }), 0); // nothing changed
         QCOMPARE(paintsAfter([&] { main->duoMatch().enterDart(20, QStringLiteral("E20")); }), 1);
-        QVERIFY(!counter.painted.intersects(board.remainingBox(1))); // the big digits stay as they are
+        QVERIFY(counter.painted.intersects(board.remainingBox(1))); // the big digits count down
         QCOMPARE(paintsAfter([&] { main->duoMatch().bookTurn(); }), 1);
         QCOMPARE(paintsAfter([&] { main->duoMatch().undoLastTurn(); }), 1);
         QCOMPARE(paintsAfter([&] { startTeam(); }), 1);

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -222,6 +223,37 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(readLanguage(), languageFromCode(storedAfter).value_or(Language::Dutch));
         QCOMPARE(uiLanguage(), inForce);
         QCOMPARE(m_home->read("Vorlentix.ini"), ini);
+    }
+
+    // "Weergave" opens on the stored choice and keeps the one made at OK for the next start;
+    // "Passend" is measured at once on the screen of the main window.
+    void scaleChoice_data() {
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::newRow("150 %") << "150 %" << "150";
+        QTest::newRow("Passend") << "Passend" << "fit";
+        QTest::newRow("Reset") << "reset" << "100";
+    }
+    void scaleChoice() {
+        QFETCH(QString, pick);
+        QFETCH(QString, storedAfter);
+        m_home->write("Vorlentix-opties.ini", "[Opties]\nweergave=200\n");
+        QString opened, note;
+        runDialog([&](SettingsDialog& form) {
+            form.show();
+            opened = form.scaleChoice->currentText();
+            if (pick == "reset")
+                QTest::mouseClick(form.resetButton, Qt::LeftButton);
+            else
+                form.scaleChoice->setCurrentText(pick);
+            note = form.languageNote->isVisible() ? form.languageNote->text() : QString();
+            QTest::mouseClick(form.okButton, Qt::LeftButton);
+        });
+        QCOMPARE(opened, QStringLiteral("200 %"));
+        QCOMPARE(note, QStringLiteral("Weergave vanaf de volgende start"));
+        QCOMPARE(displayScaleCode(readDisplayScale()), storedAfter);
+        const QSize room = m_main->screen()->availableGeometry().size();
+        QCOMPARE(readFittedFactor(), storedAfter == "fit" ? fitFactor(QSize(1147, 652), room) : 1.0);
     }
 
     // Text the settings file cannot hold whole is refused at OK, and the dialog stays open.

@@ -433,6 +433,32 @@ class ShellTest : public QObject {
         QVERIFY(m_prompts->texts()[0].startsWith(QStringLiteral("De scorelijst is niet geëxporteerd naar")));
     }
 
+    // F11 goes full screen and back past typed darts; Esc leaves full screen, and only then is
+    // it not the typed darts' own. Full screen shows the layout in the middle.
+    void fullScreenKeys() {
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        auto* board = vxtest::control<StyledButton>(*m_main, "Knop1(20)");
+        const QWidget* stage = vxtest::control(*m_main, "MainStage");
+        const QRect normal = stage->geometry();
+        QCOMPARE(normal.topLeft(), QPoint(0, 0));
+        QTest::keyClick(board, Qt::Key_2);
+        QTest::keyClick(board, Qt::Key_F11);
+        QTRY_VERIFY(m_main->isFullScreen());
+        QTRY_COMPARE(stage->geometry().center(), m_main->centralWidget()->rect().center());
+        QCOMPARE(stage->size(), normal.size());
+        QTest::keyClick(board, Qt::Key_Escape);
+        QTRY_VERIFY(!m_main->isFullScreen());
+        QTRY_COMPARE(stage->geometry(), normal);
+        QTest::keyClick(board, Qt::Key_Escape); // the typed darts' own again
+        QVERIFY(!m_main->isFullScreen());
+        QTest::keyClick(board, Qt::Key_F11);
+        QTRY_VERIFY(m_main->isFullScreen());
+        QTest::keyClick(board, Qt::Key_F11);
+        QTRY_VERIFY(!m_main->isFullScreen());
+        QCOMPARE(m_main->teamMatch().leg().turn().nextSlot(), 1); // no key became a dart
+    }
+
     void fileExitClosesTheWindow() {
         m_main->session.scoreListChanged = true;
         QPointer<MainWindow> window = m_main;

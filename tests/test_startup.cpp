@@ -23,7 +23,7 @@ class StartUpTest : public QObject {
         QTest::addColumn<QString>("out"); // patterns the whole output must match
         QTest::addColumn<QString>("err");
         const QString usage = QStringLiteral(
-            "Usage: Vorlentix \\[--home DIR\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]\n");
+            "Usage: Vorlentix \\[--home DIR\\] \\[--lang en\\|nl\\] \\[--scale 100\\|125\\|150\\|200\\|fit\\] \\[--help\\] \\[--version\\]\n");
         // The version first, alone on its line, then the terms: help2man reads both.
         QTest::newRow("--version")
             << QStringList{"--version"} << 0
@@ -71,8 +71,61 @@ class StartUpTest : public QObject {
             << "";
         QTest::newRow("a word after Qt's flag and an option of ours")
             << QStringList{"-reverse", "--lang", "en", "extra"} << 2 << "" << stray.arg("extra");
+        QTest::newRow("--scale of a size it does not draw")
+            << QStringList{"--scale", "300"} << 2 << ""
+            << "Vorlentix: Unknown scale '300' after '--scale'; use 100, 125, 150, 200 or fit.\n" + usage;
         QTest::newRow("--lang without its language") << QStringList{"--lang"} << 2 << ""
                                                      << "Vorlentix: Missing value after '--lang'.\n" + usage;
+    }
+
+    // The scale: its code on the command line and in the options file, and the factor Qt is
+    // given; "Passend" the largest 5 % step at which the main window (1147 x 652) fits.
+    void scaleFactors_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("100") << "100" << QSize() << 1.0;
+        QTest::newRow("125") << "125" << QSize() << 1.25;
+        QTest::newRow("150") << "150" << QSize() << 1.5;
+        QTest::newRow("200") << "200" << QSize() << 2.0;
+        QTest::newRow("fit, full HD") << "fit" << QSize(1920, 1040) << 1.55;
+        QTest::newRow("fit, 4K") << "fit" << QSize(3840, 2112) << 3.2;
+        QTest::newRow("fit, exactly twice") << "fit" << QSize(2294, 1304) << 2.0;
+        QTest::newRow("fit, its own size") << "fit" << QSize(1147, 652) << 1.0;
+        QTest::newRow("fit, a small screen") << "fit" << QSize(800, 600) << 0.65;
+        QTest::newRow("fit, never below half") << "fit" << QSize(320, 240) << 0.5;
+        QTest::newRow("75 is no choice") << "75" << QSize() << 0.0;
+        QTest::newRow("FIT is no code") << "FIT" << QSize() << 0.0;
+    }
+    void scaleFactors() {
+        QFETCH(QString, code);
+        QFETCH(QSize, room);
+        QFETCH(double, factor);
+        const StartOptions options = readCommandLine({"Vorlentix", "--scale", code});
+        QCOMPARE(options.run, factor > 0);
+        QCOMPARE(options.scale, displayScaleFromCode(code));
+        if (!options.scale) return;
+        QCOMPARE(displayScaleCode(*options.scale), code);
+        const double fitted = fitFactor(QSize(1147, 652), room);
+        QCOMPARE(scaleFactor(*options.scale, fitted), factor);
+    }
+
+    // Qt reads its factor from the environment when the application object is made; 100 %
+    // leaves what the desktop set.
+    void scaleFactorGoesToQt() {
+        const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+        qunsetenv("QT_SCALE_FACTOR");
+        applyScaleFactor(1.0);
+        QVERIFY(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
+        QCOMPARE(scaleFactorInForce(), 1.0);
+        applyScaleFactor(1.5);
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1.5"));
+        QCOMPARE(scaleFactorInForce(), 1.5);
+        applyScaleFactor(1.0);
+        QCOMPARE(scaleFactorInForce(), 1.5);
+        qunsetenv("QT_SCALE_FACTOR");
+        applyScaleFactor(1.0);
+        if (!before.isNull()) qputenv("QT_SCALE_FACTOR", before);
     }
 
     // --lang is read for this run only; without it the choice of the settings holds.
@@ -120,7 +173,7 @@ class StartUpTest : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("lines"); // patterns of lines the help must hold
         const QStringList dutch = {
-            "Gebruik: Vorlentix \\[--home MAP\\] \\[--lang en\\|nl\\] \\[--help\\] \\[--version\\]",
+            "Gebruik: Vorlentix \\[--home MAP\\] \\[--lang en\\|nl\\] \\[--scale 100\\|125\\|150\\|200\\|fit\\] \\[--help\\] \\[--version\\]",
             "  --home <MAP> +Bewaar Teams/ en Vorlentix.ini in MAP,.*",
             "Qt's eigen opties, zoals -platform, .*"};
         const QStringList english = {"Usage: Vorlentix \\[--home DIR\\] .*",

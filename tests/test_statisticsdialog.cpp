@@ -263,7 +263,14 @@ class StatisticsDialogTest : public QObject {
         main.scoreList.appendRow(makeRow("Piet", {"180", "140", "81", "100"}));
         main.scoreList.setCell(0, 1, "v");
         main.scoreList.appendRow(makeRow(QStringLiteral("Zoë"), {"45", "60", "26"}));
+        main.session.duoFileName = QStringLiteral("Finale");
         StatisticsDialog form(main);
+        const QString playerTitle = form.windowTitle();
+        QVERIFY(playerTitle.startsWith(QStringLiteral("Speler (")));
+        form.showOverview();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Speleroverzicht Finale")); // every player, not one
+        form.showGraph(false);
+        QCOMPARE(form.windowTitle(), playerTitle);
         form.showOverview();
         const QString pdf = home.file("overzicht.pdf");
         setPdfFileAsker([&](QWidget*, const QString&) { return pdf; });
@@ -275,7 +282,7 @@ class StatisticsDialogTest : public QObject {
         tool.start("pdftotext", {"-layout", pdf, "-"});
         QVERIFY(tool.waitForFinished(30000));
         const QString text = QString::fromUtf8(tool.readAllStandardOutput());
-        QVERIFY2(text.contains("Speleroverzicht / "), qPrintable(text));
+        QVERIFY2(text.contains("Speleroverzicht Finale / "), qPrintable(text));
         QVERIFY2(text.contains(QRegularExpression("Piet +1 +1 +125.25 +133.67 +1 +1 +1 +1 +180 +4 +100")),
                  qPrintable(text));
         QVERIFY2(text.contains(QRegularExpression(QStringLiteral("Zoë +1 +0 +43.67 +43.67"))),

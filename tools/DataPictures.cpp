@@ -49,7 +49,8 @@ void DrawDarts(QPainter& p, QRectF box, const QString& darts, const QFont& font)
 
 } // namespace
 
-QImage CheckoutChart() {
+QImage CheckoutChart(bool english) {
+    const auto say = [english](const QString& dutch, const QString& inEnglish) { return english ? inEnglish : dutch; };
     // The chart window is about 656 x 495 pixels outside; everything that matters stays within
     // 640 x 456 so that no window frame can cut it off.
     QImage image(656, 495, QImage::Format_RGB32);
@@ -66,7 +67,7 @@ QImage CheckoutChart() {
     p.setPen(QColor(240, 235, 200));
     p.setFont(ArialFont(17, true));
     p.drawText(title.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Dart Checkout Lijst"));
+               say(QStringLiteral("Dart Checkout Lijst"), QStringLiteral("Dart Checkout Chart")));
     p.setFont(ArialFont(11));
     p.drawText(QRectF(200, 0, 436, 34), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("T = triple   D = double   25 = bull   Bull = bull's eye (50)"));
@@ -103,9 +104,10 @@ QImage CheckoutChart() {
     p.setPen(QColor(90, 90, 80));
     p.setFont(ArialFont(11));
     p.drawText(QRectF(left, bottom + 4, width, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral(
-                   "De laatste dart is een double of de Bull. Geen uitgooi voor 159, 162, 163, 165, 166, 168 "
-                   "en 169."));
+               say(QStringLiteral("De laatste dart is een double of de Bull. Geen uitgooi voor 159, 162, 163, "
+                                  "165, 166, 168 en 169."),
+                   QStringLiteral("The last dart is a double or the bull. No checkout for 159, 162, 163, 165, "
+                                  "166, 168 and 169.")));
     return image;
 }
 
@@ -179,7 +181,8 @@ QPointF OnRing(QPointF centre, double radius, double compassDegrees) {
 
 } // namespace
 
-QImage DimensionsPicture() {
+QImage DimensionsPicture(bool english) {
+    const auto say = [english](const QString& dutch, const QString& inEnglish) { return english ? inEnglish : dutch; };
     // Printed 15000 x 9900 twips on a landscape page: 1500 x 990 pixels gives it 144 dpi there.
     QImage image(1500, 990, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -190,10 +193,11 @@ QImage DimensionsPicture() {
     p.setPen(QPen(kInk, 2));
     p.drawRect(QRectF(6, 6, 1488, 978));
     p.setFont(ArialFont(40, true));
-    p.drawText(QPointF(40, 70), QStringLiteral("Afmetingen Dartbord"));
+    p.drawText(QPointF(40, 70), say(QStringLiteral("Afmetingen Dartbord"), QStringLiteral("Dartboard Dimensions")));
     p.setFont(ArialFont(20));
     p.drawText(QPointF(42, 104),
-               QStringLiteral("Maten van een steeltip dartbord volgens de wedstrijdregels, in millimeter"));
+               say(QStringLiteral("Maten van een steeltip dartbord volgens de wedstrijdregels, in millimeter"),
+                   QStringLiteral("Measurements of a steel-tip dartboard by the competition rules, in millimetres")));
 
     // Front view, to scale.
     const BoardProportions mm = RealProportionsMm();
@@ -209,24 +213,30 @@ QImage DimensionsPicture() {
     for (double x : {c.x() - mm.board * s, c.x() + mm.board * s})
         ExtensionLine(p, QPointF(x, c.y()), QPointF(x, yBoard + 8));
     Dimension(p, QPointF(c.x() - mm.doubleOuter * s, yDouble), QPointF(c.x() + mm.doubleOuter * s, yDouble),
-              QStringLiteral("340 mm (buitenkant double)"));
+              say(QStringLiteral("340 mm (buitenkant double)"), QStringLiteral("340 mm (outside of the double)")));
     Dimension(p, QPointF(c.x() - mm.board * s, yBoard), QPointF(c.x() + mm.board * s, yBoard),
-              QStringLiteral("451 mm (dartbord)"));
+              say(QStringLiteral("451 mm (dartbord)"), QStringLiteral("451 mm (dartboard)")));
 
     // Callouts to the right of the board.
     const double labelX = c.x() + mm.board * s + 40;
     Callout(p, OnRing(c, (mm.doubleInner + mm.doubleOuter) / 2 * s, 40), QPointF(labelX, 200),
-            {QStringLiteral("Double ring"), QStringLiteral("buiten \u00d8 340 mm, binnen \u00d8 324 mm"),
-             QStringLiteral("breedte binnenmaat 8 mm")});
+            {QStringLiteral("Double ring"),
+             say(QStringLiteral("buiten \u00d8 340 mm, binnen \u00d8 324 mm"),
+                 QStringLiteral("outer \u00d8 340 mm, inner \u00d8 324 mm")),
+             say(QStringLiteral("breedte binnenmaat 8 mm"), QStringLiteral("inside width 8 mm"))});
     Callout(p, OnRing(c, (mm.trebleInner + mm.trebleOuter) / 2 * s, 70), QPointF(labelX, 350),
-            {QStringLiteral("Triple ring"), QStringLiteral("buiten \u00d8 214 mm, binnen \u00d8 198 mm"),
-             QStringLiteral("breedte binnenmaat 8 mm")});
+            {QStringLiteral("Triple ring"),
+             say(QStringLiteral("buiten \u00d8 214 mm, binnen \u00d8 198 mm"),
+                 QStringLiteral("outer \u00d8 214 mm, inner \u00d8 198 mm")),
+             say(QStringLiteral("breedte binnenmaat 8 mm"), QStringLiteral("inside width 8 mm"))});
     Callout(p, OnRing(c, (mm.outerBull + mm.bullsEye) / 2 * s, 100), QPointF(labelX, 500),
-            {QStringLiteral("Bull (25 punten)"), QStringLiteral("\u00d8 31,8 mm")});
+            {say(QStringLiteral("Bull (25 punten)"), QStringLiteral("Bull (25 points)")), QStringLiteral("\u00d8 31,8 mm")});
     Callout(p, c, QPointF(labelX, 610),
-            {QStringLiteral("Bull's Eye (50 punten)"), QStringLiteral("\u00d8 12,7 mm")});
+            {say(QStringLiteral("Bull's Eye (50 punten)"), QStringLiteral("Bull's Eye (50 points)")), QStringLiteral("\u00d8 12,7 mm")});
     Callout(p, OnRing(c, (mm.doubleOuter + mm.board) / 2 * s, 125), QPointF(labelX, 720),
-            {QStringLiteral("Nummerring"), QStringLiteral("20 segmenten van 18\u00b0, de 20 bovenaan")});
+            {say(QStringLiteral("Nummerring"), QStringLiteral("Number ring")),
+             say(QStringLiteral("20 segmenten van 18\u00b0, de 20 bovenaan"),
+                 QStringLiteral("20 segments of 18\u00b0, the 20 at the top"))});
 
     // Side view: wall, board, floor and throwing line.
     const double k = 200; // pixels per metre
@@ -244,15 +254,17 @@ QImage DimensionsPicture() {
     p.setFont(ArialFont(20, true));
     p.setPen(QColor(60, 60, 60));
     p.drawText(QRectF(oche - 250, floorY + 6, 240, 26), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("werplijn (oche)"));
+               say(QStringLiteral("werplijn (oche)"), QStringLiteral("throw line (oche)")));
     p.drawText(QRectF(face - 110, bullY - mm.board / 1000 * k - 34, 200, 26), Qt::AlignCenter,
-               QStringLiteral("dartbord"));
+               say(QStringLiteral("dartbord"), QStringLiteral("dartboard")));
 
     ExtensionLine(p, QPointF(face, bullY), QPointF(face - 70, bullY));
-    Dimension(p, QPointF(face - 55, floorY - 2), QPointF(face - 55, bullY), QStringLiteral("1,73 m"), true);
+    Dimension(p, QPointF(face - 55, floorY - 2), QPointF(face - 55, bullY), say(QStringLiteral("1,73 m"), QStringLiteral("1.73 m")),
+              true);
     ExtensionLine(p, QPointF(oche, floorY), QPointF(oche, floorY + 64));
     ExtensionLine(p, QPointF(face, floorY), QPointF(face, floorY + 64));
-    Dimension(p, QPointF(oche, floorY + 56), QPointF(face, floorY + 56), QStringLiteral("2,37 m"), false);
+    Dimension(p, QPointF(oche, floorY + 56), QPointF(face, floorY + 56), say(QStringLiteral("2,37 m"), QStringLiteral("2.37 m")),
+              false);
     p.setPen(QPen(kInk, 1.6, Qt::DashLine));
     p.drawLine(QPointF(oche, floorY), QPointF(face, bullY));
     Arrow(p, QPointF(oche, floorY), QPointF(face, bullY));
@@ -264,19 +276,21 @@ QImage DimensionsPicture() {
         p.rotate(-diagonal.angle());
         p.setFont(ArialFont(21, true));
         p.setPen(kInk);
-        p.drawText(QRectF(-200, -32, 400, 28), Qt::AlignCenter, QStringLiteral("2,93 m (diagonaal)"));
+        p.drawText(QRectF(-200, -32, 400, 28), Qt::AlignCenter, say(QStringLiteral("2,93 m (diagonaal)"), QStringLiteral("2.93 m (diagonal)")));
         p.restore();
     }
 
     p.setPen(kInk);
     p.setFont(ArialFont(22, true));
-    p.drawText(QPointF(oche, 170), QStringLiteral("Opstelling (zijaanzicht)"));
+    p.drawText(QPointF(oche, 170), say(QStringLiteral("Opstelling (zijaanzicht)"), QStringLiteral("Setup (side view)")));
     p.setFont(ArialFont(19));
     p.setPen(QColor(50, 50, 50));
     const QStringList notes = {
-        QStringLiteral("Hoogte vloer - midden Bull: 1,73 m"),
-        QStringLiteral("Werpafstand voorkant bord - werplijn: 2,37 m"),
-        QStringLiteral("Diagonaal midden Bull - werplijn: 2,93 m"),
+        say(QStringLiteral("Hoogte vloer - midden Bull: 1,73 m"), QStringLiteral("Floor to centre of the bull: 1.73 m")),
+        say(QStringLiteral("Werpafstand voorkant bord - werplijn: 2,37 m"),
+            QStringLiteral("Face of the board to the throw line: 2.37 m")),
+        say(QStringLiteral("Diagonaal midden Bull - werplijn: 2,93 m"),
+            QStringLiteral("Centre of the bull to the throw line: 2.93 m")),
     };
     for (int i = 0; i < notes.size(); ++i)
         p.drawText(QPointF(oche, 206 + 28 * i), notes[i]);

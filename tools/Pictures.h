@@ -29,8 +29,9 @@ QFont ArialFont(double pixelSize, bool bold = false);
 
 // Data/ pictures.
 QImage BoardPicture();      // Dartbord.jpg
-QImage CheckoutChart();     // Dart Checkout.jpg
-QImage DimensionsPicture(); // Afmetingen.jpg
+// In Dutch, or in English for the -en files shown and printed when English is in force.
+QImage CheckoutChart(bool english);     // Dart Checkout.jpg, Dart Checkout-en.jpg
+QImage DimensionsPicture(bool english); // Afmetingen.jpg, Afmetingen-en.jpg
 
 // Pictures compiled into the program as ":/ui/<name>.png".
 struct uiPicture {

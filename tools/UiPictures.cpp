@@ -474,7 +474,7 @@ QImage DimensionsPreview() {
         const QPointF a = page.At(300, 1200);
         const QPointF b = page.At(15300, 11100);
         page.p.setRenderHint(QPainter::SmoothPixmapTransform);
-        page.p.drawImage(QRectF(a, b), DimensionsPicture());
+        page.p.drawImage(QRectF(a, b), DimensionsPicture(false));
     });
 }
 

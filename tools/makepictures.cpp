@@ -55,8 +55,13 @@ int main(int argc, char* argv[]) {
     ok &= Write(vxtools::HelpLines(), data.filePath(QStringLiteral("Help.lib")));
     ok &= Write(vxtools::EnglishHelpLines(), data.filePath(QStringLiteral("Help-en.lib")));
     ok &= Save(vxtools::BoardPicture(), data.filePath(QStringLiteral("Dartbord.jpg")), "JPG", 95);
-    ok &= Save(vxtools::CheckoutChart(), data.filePath(QStringLiteral("Dart Checkout.jpg")), "JPG", 92);
-    ok &= Save(vxtools::DimensionsPicture(), data.filePath(QStringLiteral("Afmetingen.jpg")), "JPG", 92);
+    for (const bool english : {false, true}) {
+        const QString language = english ? QStringLiteral("-en") : QString();
+        ok &= Save(vxtools::CheckoutChart(english), data.filePath(QStringLiteral("Dart Checkout%1.jpg").arg(language)),
+                   "JPG", 92);
+        ok &= Save(vxtools::DimensionsPicture(english), data.filePath(QStringLiteral("Afmetingen%1.jpg").arg(language)),
+                   "JPG", 92);
+    }
     for (const vxtools::uiPicture& picture : vxtools::UiPictures())
         ok &= Save(picture.image, data.filePath(QStringLiteral("ui/%1.png").arg(picture.name)), "PNG");
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})

@@ -180,6 +180,13 @@
     </message>
 </context>
 <context>
+    <name>vx::DisplayScale</name>
+    <message>
+        <source>Passend</source>
+        <translation>Fit</translation>
+    </message>
+</context>
+<context>
     <name>vx::DuoPanel</name>
     <message>
         <source>Checkout</source>
@@ -1317,6 +1324,22 @@ You can play on as usual.</translation>
         <source>Checkout %1</source>
         <translation>Checkout %1</translation>
     </message>
+    <message>
+        <source>Leg: %1</source>
+        <translation>Leg: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Set: %1</translation>
+    </message>
+    <message>
+        <source>Wedstrijd: %1</source>
+        <translation>Match: %1</translation>
+    </message>
+    <message>
+        <source>GEEN SCORE</source>
+        <translation>BUST</translation>
+    </message>
 </context>
 <context>
     <name>vx::Settings</name>
@@ -1383,6 +1406,14 @@ You can play on as usual.</translation>
         <source>Deze tekst kan niet worden bewaard. Gebruik geen dubbele aanhalingstekens (&quot;) en alleen letters en tekens van het West-Europese alfabet.</source>
         <translation>This text cannot be kept. Use no double quotes (&quot;) and only letters and characters of the Western European alphabet.</translation>
     </message>
+    <message>
+        <source>Weergave</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Weergave vanaf de volgende start</source>
+        <translation>Display from the next start on</translation>
+    </message>
 </context>
 <context>
     <name>vx::StartDialog</name>
@@ -1446,6 +1477,10 @@ darts matches below.</translation>
     <message>
         <source>MAP</source>
         <translation>DIR</translation>
+    </message>
+    <message>
+        <source>Toon de vensters in deze run op 100, 125, 150 of 200 procent, of zo groot als het hoofdvenster op het scherm past (fit).</source>
+        <translation>Draw the windows at 100, 125, 150 or 200 percent in this run, or as large as the main window fits the screen (fit).</translation>
     </message>
     <message>
         <source>Gebruik:</source>

@@ -29,4 +29,10 @@ QString languageName(Language language) {
     return language == Language::English ? QStringLiteral("English") : QStringLiteral("Nederlands");
 }
 
+QString dataFileInUiLanguage(const QString& dutchName) {
+    if (uiLanguage() == Language::Dutch) return dutchName;
+    const qsizetype dot = dutchName.lastIndexOf(u'.');
+    return dot < 0 ? dutchName + QStringLiteral("-en") : dutchName.left(dot) + QStringLiteral("-en") + dutchName.mid(dot);
+}
+
 } // namespace vx

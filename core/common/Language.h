@@ -22,4 +22,8 @@ std::optional<Language> languageFromCode(const QString& code);
 // "English". Never translated: a reader looks for their own language's name.
 QString languageName(Language language);
 
+// The data file of the language in force: in English "Help-en.lib" for "Help.lib", the
+// Dutch file's name with "-en" before its extension.
+QString dataFileInUiLanguage(const QString& dutchName);
+
 } // namespace vx

@@ -60,12 +60,19 @@ struct ProgramOptions {
                                     "Bewaar Teams/ en Vorlentix.ini in MAP, met alle andere bestanden van de "
                                     "gebruiker, in plaats van in de mappen hieronder."),
         QCoreApplication::translate("vx::StartUp", "MAP")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QCoreApplication::translate(
+                                 "vx::StartUp",
+                                 "Toon de vensters in deze run op 100, 125, 150 of 200 procent, of zo groot "
+                                 "als het hoofdvenster op het scherm past (fit)."),
+                             QStringLiteral("100|125|150|200|fit")};
 
-    QList<QCommandLineOption> all() const { return {help, version, lang, home}; }
+    QList<QCommandLineOption> all() const { return {help, version, lang, home, scale}; }
 };
 
 QString Usage(const QString& program, const QString& usageWord, const QString& dirWord) {
-    return QStringLiteral("%1 %2 [--home %3] [--lang en|nl] [--help] [--version]\n")
+    return QStringLiteral(
+               "%1 %2 [--home %3] [--lang en|nl] [--scale 100|125|150|200|fit] [--help] [--version]\n")
         .arg(usageWord, program, dirWord);
 }
 
@@ -153,10 +160,15 @@ StartOptions readCommandLine(const QStringList& arguments, QtOptions qt) {
     // which without a display ends the program before anything can be said.
     const QStringList stray = parsed ? parser.positionalArguments() : QStringList();
     if (parsed && parser.isSet(ours.lang)) options.language = languageFromCode(parser.value(ours.lang));
-    if (!parsed || !stray.isEmpty() || (parser.isSet(ours.lang) && !options.language)) {
+    if (parsed && parser.isSet(ours.scale)) options.scale = displayScaleFromCode(parser.value(ours.scale));
+    const bool badScale = parsed && parser.isSet(ours.scale) && !options.scale;
+    if (!parsed || !stray.isEmpty() || (parser.isSet(ours.lang) && !options.language) || badScale) {
         QString why = parser.errorText();
         if (parsed && !stray.isEmpty())
             why = QStringLiteral("Unexpected argument '%1'.").arg(stray.first());
+        else if (badScale)
+            why = QStringLiteral("Unknown scale '%1' after '--scale'; use 100, 125, 150, 200 or fit.")
+                      .arg(parser.value(ours.scale));
         else if (parsed)
             why = QStringLiteral("Unknown language '%1' after '--lang'; use en or nl.")
                       .arg(parser.value(ours.lang));

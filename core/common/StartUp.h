@@ -3,6 +3,7 @@
 // putting the chosen language in force.
 #pragma once
 
+#include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ struct StartOptions {
     bool help = false;                // --help: the run only prints helpText()
     QString homeDir;                  // --home, empty when not given
     std::optional<Language> language; // --lang, for this run only
+    std::optional<DisplayScale> scale; // --scale, for this run only
 };
 
 // Which of Qt's options (-platform, -style, -geometry, -nograb, ...) there are, and which take a

@@ -30,6 +30,7 @@ constexpr int kMaxTurn = 180;
 
 const QString kDuo = QStringLiteral("duo");
 const QString kTeam = QStringLiteral("team");
+const QString kScoreboard = QStringLiteral("scoreboard");
 const QString kSets = QStringLiteral("sets");
 const QString kLegs = QStringLiteral("legs");
 // The first version that keeps only the rows not on disk, against a base file.
@@ -296,6 +297,15 @@ Recovery ReadRoot(const QByteArray& bytes) {
             QCoreApplication::translate("vx::RecoveryFile", "\"match\" is \"%1\" en niet \"duo\" of \"team\"")
                 .arg(match));
 
+    if (!root[kScoreboard].isUndefined()) {
+        const Node board = root.object(kScoreboard);
+        constexpr int far = 1 << 20; // beyond any desktop
+        const QList<int> box = ReadNumbers(board[QStringLiteral("geometry")],
+                                           board.name(QStringLiteral("geometry")), 4, -far, far);
+        recovery.scoreboard = ScoreboardPlace{board.text(QStringLiteral("screen")),
+                                              board.flag(QStringLiteral("fullScreen")),
+                                              QRect(box[0], box[1], box[2], box[3])};
+    }
     const Node list = root.object(QStringLiteral("scoreList"));
     recovery.listChanged = list.flag(QStringLiteral("changed"));
     if (version >= kBaseVersion && !list[QStringLiteral("base")].isUndefined()) {
@@ -396,6 +406,13 @@ FileResult writeRecovery(const QString& path, const Recovery& recovery, const QL
         root.insert(kDuo, DuoJson(std::get<DuoRecovery>(recovery.match)));
     else
         root.insert(kTeam, TeamJson(std::get<TeamRecovery>(recovery.match)));
+    if (const std::optional<ScoreboardPlace>& board = recovery.scoreboard) {
+        const QRect& g = board->geometry;
+        root.insert(kScoreboard, QJsonObject{{QStringLiteral("screen"), board->screen},
+                                             {QStringLiteral("fullScreen"), board->fullScreen},
+                                             {QStringLiteral("geometry"),
+                                              QJsonArray{g.x(), g.y(), g.width(), g.height()}}});
+    }
     QJsonObject list{{QStringLiteral("changed"), recovery.listChanged}};
     if (recovery.base)
         list.insert(QStringLiteral("base"),

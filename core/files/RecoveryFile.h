@@ -25,6 +25,10 @@
 //               base file {"from": first row, 0-based, "count": how many}; runs come in the
 //               order of the file and never overlap. Versions 1 and 2 have no "base" and no
 //               runs: every row is in the file.
+//   "scoreboard" (only while the audience scoreboard is open) "screen" (the screen's name),
+//               "fullScreen" true/false, "geometry" [x, y, width, height] of the window on the
+//               desktop (its size before full screen when full screen); copies that know no
+//               scoreboard pass over it
 // So the file grows with the work not yet saved, not with the list: after a save it holds the
 // match and one run. Every number is a whole number. The remaining scores, averages, the leg's and the
 // match's winner all follow from these: a player whose turns add up to the start score has won the leg, and a
@@ -33,6 +37,7 @@
 
 #include "core/files/ScoreListFiles.h"
 #include "core/match/DuoMatch.h"
+#include "core/match/SessionState.h"
 #include "core/scorelist/ScoreList.h"
 
 #include <QDateTime>
@@ -101,6 +106,7 @@ struct Recovery {
     std::optional<RecoveryBase> base;
     QVector<RecoveryPiece> list;
     bool listChanged = false;
+    std::optional<ScoreboardPlace> scoreboard; // none when it was closed
 
     bool operator==(const Recovery&) const = default;
 };

@@ -36,6 +36,7 @@ std::optional<Recovery> MatchSnapshot(bool duo, const TeamMatch& team, const Duo
     }
     r.savedAt = clock().now();
     r.listChanged = session.scoreListChanged;
+    r.scoreboard = session.scoreboard;
     return r;
 }
 

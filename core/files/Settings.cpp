@@ -103,6 +103,8 @@ const IniKey kLanguageKey{"Opties", "taal"};
 IniKey FolderKey(SavedFile kind) {
     return {"Mappen", kind == SavedFile::Pdf ? "pdf" : "csv"};
 }
+const IniKey kScaleKey{"Opties", "weergave"};
+const IniKey kFittedKey{"Opties", "passend"};
 
 QByteArray GroupOf(const QByteArray& line) {
     const QByteArray text = line.trimmed();
@@ -236,6 +238,26 @@ void rememberFolder(SavedFile kind, const QString& chosenFile) {
     // One line a value: a folder whose name breaks the line is not worth breaking the file for.
     if (folder.contains(u'\n') || folder.contains(u'\r')) return;
     WriteOption(FolderKey(kind), QuotedValue(folder), nullptr);
+}
+
+DisplayScale readDisplayScale() {
+    const QString code = QString::fromLatin1(ReadOption(kScaleKey).value_or(QByteArray()));
+    return displayScaleFromCode(code).value_or(DisplayScale::Percent100);
+}
+
+bool writeDisplayScale(DisplayScale scale, QString* error) {
+    return WriteOption(kScaleKey, displayScaleCode(scale).toLatin1(), error);
+}
+
+double readFittedFactor() {
+    bool ok = false;
+    const double factor = ReadOption(kFittedKey).value_or(QByteArray()).toDouble(&ok);
+    // A hand-edited value out of reason would make the window unusable.
+    return ok && factor >= 0.5 && factor <= 8 ? factor : 1.0;
+}
+
+bool writeFittedFactor(double factor, QString* error) {
+    return WriteOption(kFittedKey, QByteArray::number(factor), error);
 }
 
 } // namespace vx

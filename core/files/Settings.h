@@ -3,6 +3,7 @@
 // Line 1 is a title, line 2 a rule of hyphens, line 3 the footer text of the printed pages.
 #pragma once
 
+#include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
 
 #include <QString>
@@ -45,6 +46,12 @@ bool writeCallerOn(bool on, QString* error = nullptr);
 // code this copy does not know).
 Language readLanguage();
 bool writeLanguage(Language language, QString* error = nullptr);
+// The scale chosen in the settings, 100 % unless another was chosen.
+DisplayScale readDisplayScale();
+bool writeDisplayScale(DisplayScale scale, QString* error = nullptr);
+// The factor last measured for "Passend", 1 before any was.
+double readFittedFactor();
+bool writeFittedFactor(double factor, QString* error = nullptr);
 
 // The files the program asks a place for, each remembering its own folder.
 enum class SavedFile { Pdf, Csv };

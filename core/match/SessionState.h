@@ -5,12 +5,23 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
+#include <optional>
 
 namespace vx {
 
 // Footer text of every printed page until the user sets another one.
 inline const QString kDefaultFooterText = QStringLiteral("Vorlentix - darts score keeper");
+
+// Where the audience scoreboard stands while it is open: the screen by its name, full screen or
+// not, and the window's place on the desktop.
+struct ScoreboardPlace {
+    QString screen;
+    bool fullScreen = false;
+    QRect geometry;
+    bool operator==(const ScoreboardPlace&) const = default;
+};
 
 struct SessionState {
     bool scoreListChanged = false;
@@ -20,6 +31,8 @@ struct SessionState {
     QString duoFileName;
     QColor screenColor{230, 230, 180};
     QColor dartBoxColor{120, 255, 255};
+    // None while the scoreboard is closed.
+    std::optional<ScoreboardPlace> scoreboard;
 };
 
 } // namespace vx

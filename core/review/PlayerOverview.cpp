@@ -4,6 +4,7 @@
 #include "core/common/Utilities.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 #include <array>
 #include <cmath>
@@ -171,15 +172,26 @@ QStringList overviewCells(const PlayerFigures& player) {
             CountCell(player.highestFinish, player.highestFinish > 0)};
 }
 
+QString overviewTitle(const QString& teamOrMatch) {
+    const QString word = QCoreApplication::translate("vx::PlayerOverview", "Speleroverzicht");
+    return teamOrMatch.isEmpty() ? word : word + u' ' + teamOrMatch;
+}
+
 PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
-                                const QString& footerText) {
+                                const QString& teamOrMatch, const QString& footerText) {
     sink.setFont(kArial, 12, true);
     sink.setColor(kTitleBlue);
-    sink.text(300, 300, reportTitle(QCoreApplication::translate("vx::PlayerOverview", "Speleroverzicht")));
+    sink.text(300, 300, reportTitle(overviewTitle(teamOrMatch)));
     PrintHeadings(sink);
+    // The body font measured in twips: 9 points are 180 of them.
+    QFont body(kArial);
+    body.setPixelSize(9 * 20);
+    const QFontMetricsF metrics(body);
+    const double nameRoom = kColumnX[1] - kColumnX[0] - 120;
     int y = kFirstLineY;
     for (const PlayerFigures& player : players) {
-        const QStringList cells = overviewCells(player);
+        QStringList cells = overviewCells(player);
+        cells[0] = metrics.elidedText(cells[0], Qt::ElideRight, nameRoom);
         for (qsizetype i = 0; i < cells.size(); ++i)
             sink.text(kColumnX[i], y, cells[i]);
         y += kLineHeight;

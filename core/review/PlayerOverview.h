@@ -56,10 +56,13 @@ QList<PlayerFigures> teamOverview(const QList<PlayerRows>& players);
 QStringList overviewHeadings();
 QStringList overviewCells(const PlayerFigures& player);
 
-// Prints the overview on the score list's page frame: the title "Speleroverzicht / " with time
-// and date, the headings (repeated after every page break), a row per player and the footer
-// on every page.
+// "Speleroverzicht" and the team or match it is of, when it has a name.
+QString overviewTitle(const QString& teamOrMatch);
+
+// Prints the overview on the score list's page frame: the overviewTitle with time and date,
+// the headings (repeated after every page break), a row per player, a name too long for its
+// column cut short, and the footer on every page.
 PrintResult printPlayerOverview(PageSink& sink, const QList<PlayerFigures>& players,
-                                const QString& footerText);
+                                const QString& teamOrMatch, const QString& footerText);
 
 } // namespace vx

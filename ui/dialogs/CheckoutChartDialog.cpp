@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CheckoutChartDialog.h"
 
+#include "core/common/Language.h"
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
 #include "ui/widgets/FormLook.h"
@@ -19,7 +20,7 @@ CheckoutChartDialog::CheckoutChartDialog(QWidget* parent) : QDialog(parent) {
     chartLabel = new QLabel(this);
     chartLabel->setObjectName(QStringLiteral("Picture"));
     placeTwips(chartLabel, 0, 0, 9840, 7425);
-    const QString file = folders().dataFile(QStringLiteral("Dart Checkout.jpg"));
+    const QString file = folders().dataFile(dataFileInUiLanguage(QStringLiteral("Dart Checkout.jpg")));
     const QPixmap chart(file);
     if (!chart.isNull()) {
         chartLabel->setPixmap(chart);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/PrintDialog.h"
 
+#include "core/common/Language.h"
 #include "core/common/Services.h"
 #include "ui/main/MainWindow.h"
 #include "ui/print/Printing.h"
@@ -144,7 +145,7 @@ PrintResult PrintDialog::runReport(int index, PageSink& sink) const {
     case 2:
         return printHelpText(sink, m_main.helpLines(), m_main.helpIllustrations(), footer);
     default:
-        return printBoardDimensions(sink, folders().dataFile(QStringLiteral("Afmetingen.jpg")), footer);
+        return printBoardDimensions(sink, folders().dataFile(dataFileInUiLanguage(QStringLiteral("Afmetingen.jpg"))), footer);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <limits>
 
@@ -86,8 +87,21 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     setForeColor(languageNote, captionText);
     // Under the buttons: beside the choice it would run into the picture.
     placeTwipsWidth(languageNote, 1245, 3090, 5400);
-    connect(languageChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showLanguageNote);
-    showLanguageNote();
+    connect(languageChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showNextStartNote);
+
+    // Beside the language: the row has room up to the picture.
+    scaleLabel = new QLabel(tr("Weergave"), this);
+    scaleLabel->setObjectName(QStringLiteral("WeergaveLabel"));
+    setForeColor(scaleLabel, captionText);
+    placeTwips(scaleLabel, 2880, 2295);
+    scaleChoice = new QComboBox(this);
+    scaleChoice->setObjectName(QStringLiteral("WeergaveKeuze"));
+    for (DisplayScale scale : displayScales())
+        scaleChoice->addItem(displayScaleName(scale), displayScaleCode(scale));
+    scaleChoice->setCurrentIndex(scaleChoice->findData(displayScaleCode(readDisplayScale())));
+    placeTwips(scaleChoice, 3720, 2250, 1020, 315);
+    connect(scaleChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showNextStartNote);
+    showNextStartNote();
 
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
@@ -125,6 +139,11 @@ void SettingsDialog::resetSettings() {
     footerEdit->setText(kDefaultFooterText);
     callerCheck->setChecked(false);
     languageChoice->setCurrentIndex(languageChoice->findData(languageCode(Language::Dutch)));
+    scaleChoice->setCurrentIndex(scaleChoice->findData(displayScaleCode(DisplayScale::Percent100)));
+}
+
+DisplayScale SettingsDialog::chosenScale() const {
+    return displayScaleFromCode(scaleChoice->currentData().toString()).value_or(DisplayScale::Percent100);
 }
 
 Language SettingsDialog::chosenLanguage() const {
@@ -133,11 +152,15 @@ Language SettingsDialog::chosenLanguage() const {
 
 // Windows already open keep their texts, so another language starts with the next run. Told in
 // the language chosen: that is the one its reader understands.
-void SettingsDialog::showLanguageNote() {
+// A scale differs from the one in force as soon as it is another choice than the stored one.
+void SettingsDialog::showNextStartNote() {
     const Language chosen = chosenLanguage();
-    languageNote->setText(chosen == Language::English ? QStringLiteral("English from the next start on")
-                                                      : QStringLiteral("Nederlands vanaf de volgende start"));
-    languageNote->setVisible(chosen != uiLanguage());
+    if (chosen != uiLanguage())
+        languageNote->setText(chosen == Language::English ? QStringLiteral("English from the next start on")
+                                                          : QStringLiteral("Nederlands vanaf de volgende start"));
+    else
+        languageNote->setText(tr("Weergave vanaf de volgende start"));
+    languageNote->setVisible(chosen != uiLanguage() || chosenScale() != readDisplayScale());
 }
 
 void SettingsDialog::storeFooter() {
@@ -153,6 +176,11 @@ void SettingsDialog::storeFooter() {
     if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
     if (QString why; chosenLanguage() != readLanguage() && !writeLanguage(chosenLanguage(), &why))
         showMessage(why);
+    if (QString why; chosenScale() != readDisplayScale() && !writeDisplayScale(chosenScale(), &why))
+        showMessage(why);
+    // Measured now, on the screen the main window is on, so that the next start fits already.
+    if (const QScreen* screen = m_main.screen(); screen && chosenScale() == DisplayScale::Fit)
+        writeFittedFactor(fitFactorOn(*screen));
     accept();
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the footer text of the printed pages and the numbering of the dart
-// buttons on the board, the caller on or off, and the language of the program.
+// buttons on the board, the caller on or off, and the language and scale of the program.
 #pragma once
 
+#include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
 
 #include <QDialog>
@@ -30,7 +31,9 @@ class SettingsDialog : public QDialog {
     QCheckBox* callerCheck = nullptr;           // the caller on or off
     QLabel* languageLabel = nullptr;
     QComboBox* languageChoice = nullptr; // Nederlands or English, kept in the options file
-    QLabel* languageNote = nullptr;      // shown while the choice is not the language in force
+    QLabel* languageNote = nullptr;      // shown while a choice is not the one in force
+    QLabel* scaleLabel = nullptr;
+    QComboBox* scaleChoice = nullptr; // 100 % to 200 % or Passend, kept in the options file
     QLabel* pictureLabel = nullptr;
     StyledButton* resetButton = nullptr;
     QLabel* resetLabel = nullptr;
@@ -38,9 +41,10 @@ class SettingsDialog : public QDialog {
     StyledButton* okButton = nullptr;
 
     Language chosenLanguage() const;
+    DisplayScale chosenScale() const;
 
   private:
-    void showLanguageNote();
+    void showNextStartNote();
     void resetSettings();
     void storeFooter();
     MainWindow& m_main;

@@ -67,7 +67,7 @@ StatisticsDialog::StatisticsDialog(MainWindow& main, QWidget* parent) : QDialog(
     // Both views are drawn once; switching only shows or hides the graph.
     const int row = firstSelectedRow(main);
     const ScoreStatistics stats = gatherStatistics(main.scoreList, row);
-    setWindowTitle(statisticsTitle(row >= 0 ? main.scoreList.cell(row, 0) : QString(), stats));
+    m_playerTitle = statisticsTitle(row >= 0 ? main.scoreList.cell(row, 0) : QString(), stats);
     m_graph = drawBarGraph(stats);
     m_table = drawNumberTable(stats);
     graphLabel->setPixmap(QPixmap::fromImage(m_graph));
@@ -108,6 +108,8 @@ void StatisticsDialog::tickView(QAction* shown) {
         view->setChecked(view == shown);
     graphLabel->setVisible(shown == graphAction);
     overviewTable->setVisible(shown == overviewAction);
+    // The graph and the numbers are of one player, the overview of every player of the match.
+    setWindowTitle(shown == overviewAction ? overviewTitle(matchName(m_main)) : m_playerTitle);
 }
 
 void StatisticsDialog::showGraph(bool graph) {
@@ -121,7 +123,7 @@ void StatisticsDialog::showOverview() {
 void StatisticsDialog::printView() {
     if (overviewAction->isChecked()) {
         (void)printDocument(this, tr("Vorlentix Speleroverzicht"), [&](PageSink& sink) {
-            return printPlayerOverview(sink, m_players, m_main.session.footerText);
+            return printPlayerOverview(sink, m_players, matchName(m_main), m_main.session.footerText);
         });
         return;
     }
@@ -138,6 +140,10 @@ bool StatisticsDialog::eventFilter(QObject* watched, QEvent* event) {
         readoutLabel->adjustSize();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+QString matchName(const MainWindow& main) {
+    return main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().setup().team;
 }
 
 QList<PlayerFigures> matchOverview(const MainWindow& main) {

@@ -55,12 +55,15 @@ class StatisticsDialog : public QDialog {
     QImage m_graph;
     QImage m_table;
     QList<PlayerFigures> m_players;
+    QString m_playerTitle; // the title of the graph and the numbers
 };
 
 // The players of the match in play with their figures: in a duo match the rows of the score
 // list; in a team match every player of the team from their file, the player at the board with
 // the rows on screen, which hold the legs not saved yet.
 QList<PlayerFigures> matchOverview(const MainWindow& main);
+// The team, or the duo match by its score list file; empty before either is set up.
+QString matchName(const MainWindow& main);
 
 // The summary of the whole score list over all players, in a message box.
 void showScoreListSummary(MainWindow& main);

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QMenuBar>
 
 namespace vx {
 
@@ -37,16 +38,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     setWindowTitle(kAppTitle);
-    m_dartBoard = new DartBoardPanel(client);
-    m_teamPanel = new TeamPanel(client);
-    m_duoPanel = new DuoPanel(client);
-    m_menuStrip = new MenuStrip(client);
-    m_scoreListPanel = new ScoreListPanel(client, scoreList);
-    m_helpPanel = new HelpPanel(client);
+    // The panels keep their places on a stage of the client area's size; a larger window
+    // (maximised, full screen) shows the stage in its middle, on the same colour.
+    m_stage = new QWidget(client);
+    m_stage->setObjectName(QStringLiteral("MainStage"));
+    client->installEventFilter(this);
+    m_dartBoard = new DartBoardPanel(m_stage);
+    m_teamPanel = new TeamPanel(m_stage);
+    m_duoPanel = new DuoPanel(m_stage);
+    m_menuStrip = new MenuStrip(m_stage);
+    m_scoreListPanel = new ScoreListPanel(m_stage, scoreList);
+    m_helpPanel = new HelpPanel(m_stage);
     m_menus = new MainMenus(*this);
     // 17200 x 9780 twips is the outer size of the window; the client area is what is left
     // below the title bar and the menu line.
     resize(twipsToPixels(17200), twipsToPixels(9780) - 30);
+    m_stage->resize(width(), height() - menuBar()->sizeHint().height());
 
     // Step 2: the start values of the session.
     QPalette pal = client->palette();
@@ -186,9 +193,7 @@ void MainWindow::loadDataFiles() {
     readTextLines(folders().dataFile(QStringLiteral("Uitgooiscore.lib")), &lines);
     setCheckoutTable(lines);
     lines.clear();
-    const bool english = uiLanguage() == Language::English;
-    readTextLines(folders().dataFile(english ? QStringLiteral("Help-en.lib") : QStringLiteral("Help.lib")),
-                  &lines);
+    readTextLines(folders().dataFile(dataFileInUiLanguage(QStringLiteral("Help.lib"))), &lines);
     m_helpPanel->setHelpLines(lines);
 }
 

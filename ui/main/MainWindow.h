@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QDialog;
 
 namespace vx {
@@ -140,6 +141,9 @@ class MainWindow : public QMainWindow {
     static inline const QString kDartsRulesAddress =
         QStringLiteral("https://nl.wikipedia.org/wiki/Darts_(sport)");
 
+    // Full screen (F11) or back to the window as it was (F11, Esc).
+    void setFullScreen(bool on);
+
   signals:
     // compose() laid the window out for a match kind, maybe another one.
     void matchKindChanged();
@@ -149,6 +153,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectMatch();
@@ -188,6 +194,9 @@ class MainWindow : public QMainWindow {
     // Shows or hides the help panel in place of the score list.
     void toggleHelp();
     void showScoreboard(bool show);
+    ScoreboardWindow& scoreboardWindow(); // made when first needed
+    // Where a resumed match had it (MainWindowResume.cpp).
+    void reopenScoreboard(const ScoreboardPlace& place);
 
     MatchKind m_kind = MatchKind::Duo; // until composed both panels show, the duo panel on top
     TeamMatch m_team;
@@ -200,6 +209,8 @@ class MainWindow : public QMainWindow {
     ScoreListPanel* m_scoreListPanel = nullptr;
     HelpPanel* m_helpPanel = nullptr;
     ScoreboardWindow* m_scoreboard = nullptr;
+    QWidget* m_stage = nullptr; // holds the panels, in the middle of a larger client area
+    QAction* m_leaveFullScreen = nullptr;
     MainMenus* m_menus = nullptr;
     RecoveryWriter* m_recovery = nullptr;
     void connectCaller();

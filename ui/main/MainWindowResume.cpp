@@ -65,6 +65,7 @@ void MainWindow::resume(const Recovery& recovery) {
         scoreList.setFirstHeader(m_team.playerName());
         m_dartBoard->setAddEnabled(!m_team.leg().isWon());
     }
+    if (recovery.scoreboard) reopenScoreboard(*recovery.scoreboard);
     // A restored duo match sends nothing the writer follows; the file is written in this
     // version's form at once either way.
     m_recovery->update();

@@ -20,10 +20,12 @@
 #include "ui/main/ScoreboardWindow.h"
 #include "ui/widgets/StyledButton.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <type_traits>
 
@@ -92,6 +94,38 @@ void MainWindow::connectShell() {
             [this] { OpenModal<CheckoutChartDialog>(*this); });
     connect(m_menus, &MainMenus::rulesChosen, this, [] { openWebPage(kDartsRulesAddress); });
     connect(m_menus, &MainMenus::statisticsChosen, this, &MainWindow::showStatistics);
+
+    // Full screen has no menu entry: F11 in and out, and Esc out, as in a browser. Shortcuts
+    // reach the window before the typed darts do; Esc is one only while it has work to do.
+    auto* fullScreen = new QAction(this);
+    fullScreen->setObjectName(QStringLiteral("VolledigScherm"));
+    fullScreen->setShortcut(Qt::Key_F11);
+    connect(fullScreen, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
+    m_leaveFullScreen = new QAction(this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("VolledigSchermUit"));
+    m_leaveFullScreen->setShortcut(Qt::Key_Escape);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QAction::triggered, this, [this] { setFullScreen(false); });
+    addActions({fullScreen, m_leaveFullScreen});
+}
+
+void MainWindow::setFullScreen(bool on) {
+    // Back to what the window was before: maximised stays maximised.
+    setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) m_leaveFullScreen->setEnabled(isFullScreen());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize room = centralWidget()->size();
+        m_stage->move(std::max(0, (room.width() - m_stage->width()) / 2),
+                      std::max(0, (room.height() - m_stage->height()) / 2));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showMenuButtonText(int index) {
@@ -167,17 +201,26 @@ void MainWindow::toggleHelp() {
     m_menus->setHelpChecked(open);
 }
 
-void MainWindow::showScoreboard(bool show) {
+ScoreboardWindow& MainWindow::scoreboardWindow() {
     if (!m_scoreboard) {
         m_scoreboard = new ScoreboardWindow(*this);
         connect(m_scoreboard, &ScoreboardWindow::closed, m_menus,
                 [this] { m_menus->setScoreboardChecked(false); });
     }
+    return *m_scoreboard;
+}
+
+void MainWindow::showScoreboard(bool show) {
     m_menus->setScoreboardChecked(show);
     if (show)
-        m_scoreboard->open();
-    else
+        scoreboardWindow().open();
+    else if (m_scoreboard)
         m_scoreboard->close();
+}
+
+void MainWindow::reopenScoreboard(const ScoreboardPlace& place) {
+    m_menus->setScoreboardChecked(true);
+    scoreboardWindow().openAt(place);
 }
 
 void MainWindow::openWebPage(const QString& address) {

@@ -4,6 +4,7 @@
 #include "core/match/DuoMatch.h"
 #include "core/match/TeamMatch.h"
 #include "core/scorelist/LegRows.h"
+#include "core/files/RecoveryWriter.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 #include <numeric>
 
 namespace vx {
@@ -21,6 +24,7 @@ namespace {
 const QColor kBackground(0, 0, 0);
 const QColor kOtherSide(40, 40, 40);
 const QColor kDigits(255, 255, 255);
+const QColor kBust(200, 20, 30);
 
 // The largest bold Arial in which `text` fits the box: `fill` of its height, and its width.
 QFont fittedFont(const QRect& box, const QString& text, double fill) {
@@ -61,8 +65,11 @@ ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
         sets ? QCoreApplication::translate("vx::ScoreboardWindow", "First to %n Sets", nullptr, setup.target)
              : QCoreApplication::translate("vx::ScoreboardWindow", "First to %n Legs", nullptr, setup.target);
     for (int k = 1; k <= 2; ++k) {
+        // The darts in hand count down at once; a turn above the score is refused when booked.
+        const int left = match.remaining(k) - match.turnSum(k);
         ScoreboardTexts::Side side{match.name(k),
-                                   QString::number(match.remaining(k)),
+                                   QString::number(left < 0 ? match.remaining(k) : left),
+                                   left < 0,
                                    sets ? QString::number(match.setsWon(k)) : QString(),
                                    QString::number(match.legsWon(k)),
                                    {}};
@@ -82,7 +89,14 @@ ScoreboardTexts scoreboardTexts(const TeamMatch& match) {
     if (!match.hasTeam()) return t;
     const TeamLeg& leg = match.leg();
     t.heading = match.setup().team;
-    ScoreboardTexts::Side side{match.playerName(), QString::number(leg.remainingBeforeTurn()), {}, {}, {}};
+    // Darts entered before the leg started are held, not taken off.
+    const bool counting = leg.isStarted() && !leg.isBust();
+    ScoreboardTexts::Side side{match.playerName(),
+                               QString::number(counting ? leg.remaining() : leg.remainingBeforeTurn()),
+                               leg.isBust(),
+                               {},
+                               {},
+                               {}};
     const QStringList turns = turnTexts(leg.turns());
     side.turns = turns.mid(std::max<qsizetype>(0, turns.size() - ScoreboardWindow::kTeamTurnsShown));
     t.sides << side;
@@ -110,6 +124,52 @@ ScoreboardWindow::ScoreboardWindow(MainWindow& main) : QWidget(&main, Qt::Window
     connect(&main.duoMatch(), &DuoMatch::changed, this, &ScoreboardWindow::follow);
     connect(&main.teamMatch(), &TeamMatch::playerChanged, this, &ScoreboardWindow::follow);
     connect(&main.teamMatch().leg(), &TeamLeg::changed, this, &ScoreboardWindow::follow);
+
+    // A won leg is announced after the board shows it; the next dart or a while takes it away.
+    m_bannerTimer = new QTimer(this);
+    m_bannerTimer->setObjectName(QStringLiteral("bannerTimer"));
+    m_bannerTimer->setSingleShot(true);
+    m_bannerTimer->setInterval(kBannerMs);
+    connect(m_bannerTimer, &QTimer::timeout, this, [this] {
+        m_banner.clear();
+        follow();
+    });
+    const DuoMatch& duo = main.duoMatch();
+    const auto duoWon = [this, &duo](GameShot won) {
+        return [this, &duo, won](int player) { showBanner(won, duo.name(player)); };
+    };
+    // Emitted in this order for one leg: the last one names the most it decided.
+    connect(&duo, &DuoMatch::legWon, this, duoWon(GameShot::Leg));
+    connect(&duo, &DuoMatch::setWon, this, duoWon(GameShot::Set));
+    connect(&duo, &DuoMatch::matchWon, this, duoWon(GameShot::Match));
+    connect(&main.teamMatch().leg(), &TeamLeg::legWon, this,
+            [this] { showBanner(GameShot::Leg, m_main.teamMatch().playerName()); });
+    const auto dartThrown = [this] {
+        if (m_banner.isEmpty()) return;
+        m_bannerTimer->stop();
+        m_banner.clear();
+        follow();
+    };
+    connect(&duo, &DuoMatch::dartEntered, this, dartThrown);
+    connect(&main.teamMatch().leg(), &TeamLeg::dartEntered, this, dartThrown);
+    connect(&main, &MainWindow::matchKindChanged, this, dartThrown);
+}
+
+QStringList gameShotBanner(GameShot won, const QString& winner) {
+    const char* line = QT_TRANSLATE_NOOP("vx::ScoreboardWindow", "Leg: %1");
+    if (won == GameShot::Set) line = QT_TRANSLATE_NOOP("vx::ScoreboardWindow", "Set: %1");
+    if (won == GameShot::Match) line = QT_TRANSLATE_NOOP("vx::ScoreboardWindow", "Wedstrijd: %1");
+    return {QStringLiteral("Game shot!"), QCoreApplication::translate("vx::ScoreboardWindow", line).arg(winner)};
+}
+
+QString bustText() {
+    return QCoreApplication::translate("vx::ScoreboardWindow", "GEEN SCORE");
+}
+
+void ScoreboardWindow::showBanner(GameShot won, const QString& winner) {
+    m_banner = gameShotBanner(won, winner);
+    m_bannerTimer->start();
+    // The match's changed() comes after the win and paints the banner with the rest.
 }
 
 void ScoreboardWindow::follow() {
@@ -128,6 +188,7 @@ void ScoreboardWindow::follow() {
     if (now.darts != m_painted.darts || now.checkout != m_painted.checkout ||
         now.atTheThrow != m_painted.atTheThrow)
         dirty += l.footer;
+    if (now.banner != m_painted.banner) dirty += bannerBox();
     update(dirty);
 }
 
@@ -143,7 +204,18 @@ void ScoreboardWindow::open() {
 }
 
 ScoreboardTexts ScoreboardWindow::texts() const {
-    return m_main.isDuoMatch() ? scoreboardTexts(m_main.duoMatch()) : scoreboardTexts(m_main.teamMatch());
+    ScoreboardTexts t =
+        m_main.isDuoMatch() ? scoreboardTexts(m_main.duoMatch()) : scoreboardTexts(m_main.teamMatch());
+    t.banner = m_banner;
+    return t;
+}
+
+// Over the scores and across the whole board: a narrower banner lets the outer digits of a
+// score show beside it, a taller one cuts through the lines of legs and sets.
+QRect ScoreboardWindow::bannerBox() const {
+    const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    const QRect scores = l.sides.constFirst().remaining;
+    return QRect(l.heading.left(), scores.top(), l.heading.width(), scores.height());
 }
 
 QRect ScoreboardWindow::remainingBox(int side) const {
@@ -219,6 +291,13 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
                    Qt::AlignCenter);
         p.setPen(atTheThrow ? kBackground : kDigits);
         drawScore(p, box.remaining, side.remaining, atTheThrow ? kBackground : kDigits);
+        if (side.bust) {
+            const QRect band = box.remaining.adjusted(0, box.remaining.height() / 4, 0,
+                                                      -box.remaining.height() / 4);
+            p.fillRect(band, kBust);
+            p.setPen(kDigits);
+            drawFitted(p, band, bustText(), Qt::AlignCenter);
+        }
         p.setPen(text);
         if (m_main.isDuoMatch()) {
             const QString legs = tr("Legs %1").arg(side.legs);
@@ -254,6 +333,17 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         p.setPen(marked);
         if (!t.checkout.isEmpty()) drawFitted(p, right, tr("Checkout %1").arg(t.checkout), Qt::AlignCenter);
     }
+    if (const QRect box = bannerBox(); !t.banner.isEmpty() && wanted(box)) {
+        p.fillRect(box, marked);
+        p.setPen(QPen(kBackground, std::max(2, box.height() / 40)));
+        p.drawRect(box.adjusted(box.height() / 40, box.height() / 40, -box.height() / 40, -box.height() / 40));
+        const QRect inner = box.adjusted(box.width() / 20, box.height() / 12, -box.width() / 20, -box.height() / 12);
+        const int split = inner.height() * 3 / 5;
+        drawFitted(p, QRect(inner.left(), inner.top(), inner.width(), split), t.banner.value(0), Qt::AlignCenter,
+                   0.9);
+        drawFitted(p, QRect(inner.left(), inner.top() + split, inner.width(), inner.height() - split),
+                   t.banner.value(1), Qt::AlignCenter, 0.75);
+    }
     m_painted = t;
 }
 
@@ -284,6 +374,7 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
     m_digits.clear();
     QWidget::resizeEvent(event);
+    if (isVisible()) notePlace(true);
 }
 
 void ScoreboardWindow::keyPressEvent(QKeyEvent* event) {
@@ -297,7 +388,46 @@ void ScoreboardWindow::keyPressEvent(QKeyEvent* event) {
 
 void ScoreboardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
+    notePlace(false);
     emit closed();
+}
+
+void ScoreboardWindow::openAt(const ScoreboardPlace& place) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto named = std::find_if(screens.begin(), screens.end(),
+                                    [&place](const QScreen* s) { return s->name() == place.screen; });
+    // That screen is gone: the board comes up as when opened anew.
+    if (named == screens.end()) return open();
+    const QRect room = (*named)->availableGeometry();
+    setGeometry(room.intersects(place.geometry) ? place.geometry : room);
+    place.fullScreen ? showFullScreen() : showNormal();
+}
+
+// The window's place is kept while it is open, not when it goes with the main window: the
+// match is then over, and whatever the main window kept may already be gone.
+void ScoreboardWindow::notePlace(bool open) {
+    std::optional<ScoreboardPlace> place;
+    if (open)
+        place = ScoreboardPlace{screen() ? screen()->name() : QString(), isFullScreen(),
+                                isFullScreen() ? normalGeometry() : geometry()};
+    if (place == m_main.session.scoreboard) return;
+    m_main.session.scoreboard = place;
+    m_main.recoveryWriter().update();
+}
+
+void ScoreboardWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible()) notePlace(true);
+}
+
+void ScoreboardWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    notePlace(true);
+}
+
+void ScoreboardWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible()) notePlace(true);
 }
 
 } // namespace vx

@@ -5,6 +5,8 @@
 // window, and nothing it does changes the match.
 #pragma once
 
+#include "core/match/SessionState.h"
+
 #include <QHash>
 #include <QImage>
 #include <QRect>
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 class QPainter;
+class QTimer;
 
 namespace vx {
 
@@ -24,7 +27,8 @@ class TeamMatch;
 struct ScoreboardTexts {
     struct Side {
         QString name;      // duo: the player; team: the number and name of the player at the board
-        QString remaining; // the score before the turn in progress
+        QString remaining; // the score less the darts of the turn in progress
+        bool bust = false; // the darts in hand went past the score: it stands as before them
         QString sets;      // duo sets match only
         QString legs;      // duo only
         QStringList turns; // duo: the last turn; team: the last turns of the leg, oldest first
@@ -36,11 +40,18 @@ struct ScoreboardTexts {
     QString average;    // team only: the leg's average per dart
     QStringList darts;  // the points of the darts of the turn in progress
     QString checkout;   // the suggestion for the one at the throw; empty when there is none
+    QStringList banner; // "Game shot!" and who won what, for a while after a leg is won
     bool operator==(const ScoreboardTexts&) const = default;
 };
 
 ScoreboardTexts scoreboardTexts(const DuoMatch& match);
 ScoreboardTexts scoreboardTexts(const TeamMatch& match);
+
+// What a finished leg won; the banner names the most the leg decided.
+enum class GameShot { Leg, Set, Match };
+QStringList gameShotBanner(GameShot won, const QString& winner);
+// The word shown over a score the darts in hand went past, in the language in force.
+QString bustText();
 
 class ScoreboardWindow : public QWidget {
     Q_OBJECT
@@ -51,13 +62,20 @@ class ScoreboardWindow : public QWidget {
     // A window of its own (not a child of the main window's client area) that goes with `main`.
     explicit ScoreboardWindow(MainWindow& main);
 
+    // The banner stays this long unless a dart comes first.
+    static constexpr int kBannerMs = 4000;
+
     // Shows the board: full screen on a screen other than the main window's when there is one,
     // else as a normal window.
     void open();
+    // Shows the board where it was: on that screen, full screen or in that place.
+    void openAt(const ScoreboardPlace& place);
 
     ScoreboardTexts texts() const;
     // Where the remaining score of side `side` (1-based) is drawn, in the window's pixels.
     QRect remainingBox(int side) const;
+    // Where the banner is drawn.
+    QRect bannerBox() const;
 
   signals:
     void closed();
@@ -67,6 +85,9 @@ class ScoreboardWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct Layout {
@@ -81,11 +102,16 @@ class ScoreboardWindow : public QWidget {
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
     // Marks for repainting what differs from the board as last painted.
     void follow();
+    void showBanner(GameShot won, const QString& winner);
+    // Keeps where the board is for a match played on after a crash.
+    void notePlace(bool open);
 
     MainWindow& m_main;
     ScoreboardTexts m_painted;
     // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
     QHash<quint64, QList<QImage>> m_digits;
+    QStringList m_banner;
+    QTimer* m_bannerTimer = nullptr;
 };
 
 } // namespace vx
