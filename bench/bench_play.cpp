@@ -169,6 +169,10 @@ void ShowMain(vx::MainWindow& m) {
     if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
     Control<QAction>(m, "ToolsScorebord")->trigger();
     if (!m.scoreboard() || !QTest::qWaitForWindowExposed(m.scoreboard())) qFatal("scoreboard not shown");
+    // Beside the main window, not over it: the buttons' hover look follows what is under the cursor.
+    m.scoreboard()->move(m.frameGeometry().right() + 1, 0);
+    Settle();
+    if (QApplication::widgetAt(m.mapToGlobal(QPoint(20, 20))) == m.scoreboard()) qFatal("scoreboard over the main window");
 }
 
 // The match just set up is being kept in the recovery file, as it is at every step after.
@@ -203,6 +207,7 @@ void Untimed(vx::MainWindow& m, const QString& name) {
     HoldDown(button);
     LetGo(button);
     Settle();
+    m.recoveryWriter().flush();
 }
 
 QStringList Turns(int seed) {
@@ -249,6 +254,9 @@ struct Hand {
         QAbstractButton* button = Aim(m, name);
         HoldDown(button);
         timer->time(action, size, [button] { LetGo(button); });
+        // The recovery file is written on a thread of its own while the scorer looks at the
+        // board; the next press, seconds later, finds it done.
+        m.recoveryWriter().flush();
     }
 };
 
