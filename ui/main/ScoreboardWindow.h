@@ -79,6 +79,9 @@ class ScoreboardWindow : public QWidget {
     };
     Layout layout(int sides) const;
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
+    // `text` in the pen's colour, in the largest bold Arial that fits the box: `fill` of its
+    // height, and its width.
+    void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8);
     // Marks for repainting what differs from the board as last painted.
     void follow();
 
@@ -86,6 +89,11 @@ class ScoreboardWindow : public QWidget {
     ScoreboardTexts m_painted;
     // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
     QHash<quint64, QList<QImage>> m_digits;
+    struct DrawnText {
+        QImage picture;
+        QPoint offset; // of the picture from the box's top left
+    };
+    QHash<QString, DrawnText> m_texts;
 };
 
 } // namespace vx
