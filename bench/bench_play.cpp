@@ -3,14 +3,15 @@
 //   (a) a dart button press until every label has its new text and the window is repainted;
 //   (b) a booked turn (AddKnop, AddKnopDuo) until the window is repainted;
 //   (c) the end of a leg, the score list getting its new row(s), until the window is repainted.
-// Goal: under 2 ms each, and no growth with the size of the score list.
+// Goal: under 1 ms for a dart and a booked turn, under 2 ms for a leg end, and no growth with
+// the size of the score list.
 //
 // How "until repainted" is measured: a control whose text changes only marks itself dirty; Qt
 // then posts one UpdateRequest to the top-level window, whose handler paints every dirty
 // region into the window's backing store and flushes that to the screen (the X server under
 // xcb, an image under offscreen). The score list's view lays out new rows on a timer of 0 ms
-// first. The press is delivered synchronously (QTest::mouseClick sends press and release
-// straight to the button, so its clicked handler has run when it returns); then Settle() runs
+// first. The release is delivered synchronously (QTest::mouseRelease sends it straight to the
+// button, so its clicked handler has run when it returns); then Settle() runs
 // two rounds of the event loop's own steps: the posted events, the UpdateRequest among them,
 // and the timers that are due, each followed by the events those posted. When it returns the
 // paint and the flush are done; a third round, untimed, must find nothing left to paint, and
@@ -24,12 +25,20 @@
 // leg ends on a dart (team) or a booked turn (duo); the new rows are then taken off again
 // untimed, so each size is timed at exactly that many rows.
 //
+// The audience scoreboard is open beside the main window all along and the recovery file is
+// kept, as at a club night, so that their work is timed with every step. Paint events are
+// counted per step and per widget class, and a widget painted twice in one step is reported.
+//
 // Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
-// With VX_BENCH_SCOREBOARD=1 the audience scoreboard is open beside the main window all along,
-// so that its repaints are timed with every step.
+//        bench_play --short                            (8 legs; 1000 and 10000 rows)
+// Each action also prints a line `growth <action> <ratio>`: its time at the largest size over
+// that at the smallest list that is not empty (the lower quartiles), for a check that only
+// looks at growth.
 // Uses the platform of the environment: offscreen without a display, or a real X server with
 // `xvfb-run -a bench_play`.
 #include "core/common/Services.h"
+#include "core/files/RecoveryFile.h"
+#include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
 #include "core/scorelist/LegRows.h"
 #include "ui/dialogs/DuoSetupDialog.h"
@@ -42,9 +51,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -56,7 +67,10 @@
 
 namespace {
 
-constexpr double kGoalMs = 2.0;
+// The median a step must stay under.
+double GoalMs(const QString& action) {
+    return action.contains(QLatin1String("leg end")) ? 2.0 : 1.0;
+}
 std::vector<int> g_sizes = {0, 1000, 10000};
 
 class SilentPrompts final : public vx::Prompts {
@@ -71,11 +85,16 @@ class SilentPrompts final : public vx::Prompts {
 class PaintCounter : public QObject {
   public:
     PaintCounter() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            ++byWidget[watched];
+        }
         return false;
     }
     long paints = 0;
+    // Since the last clear: paint events per widget.
+    std::map<QObject*, int> byWidget;
 };
 
 struct Samples {
@@ -83,6 +102,8 @@ struct Samples {
     long paints = 0;    // paint events inside the timed steps
     long leftover = 0;  // paint events still pending after a timed step: must stay 0
     long unpainted = 0; // timed steps that painted nothing: must stay 0
+    std::map<QString, long> twice; // widgets by name: steps that painted them more than once
+    std::map<QString, long> byClass; // paint events inside the timed steps per widget class
 };
 
 // The figures per action ("team: dart", ...) and per list size.
@@ -113,6 +134,7 @@ class StepTimer {
         if (std::find(g_order.begin(), g_order.end(), action) == g_order.end()) g_order.push_back(action);
         Samples& s = g_results[action][size];
         const long before = m_counter.paints;
+        m_counter.byWidget.clear();
         QElapsedTimer timer;
         timer.start();
         RunAndSettle(step);
@@ -121,6 +143,10 @@ class StepTimer {
         s.ms.push_back(ns / 1e6);
         s.paints += painted;
         if (painted == 0) ++s.unpainted;
+        for (const auto& [widget, count] : m_counter.byWidget) {
+            s.byClass[QString::fromLatin1(widget->metaObject()->className())] += count;
+            if (count > 1) ++s.twice[widget->objectName()];
+        }
         const long settled = m_counter.paints;
         Settle();
         s.leftover += m_counter.paints - settled;
@@ -136,20 +162,28 @@ template <class T> T* Control(vx::MainWindow& m, const char* name) {
     return control;
 }
 
-const bool g_scoreboard = qEnvironmentVariableIntValue("VX_BENCH_SCOREBOARD") == 1;
-
-// The main window on screen, its clock stopped, the scoreboard beside it when asked for.
+// The main window on screen, its clock stopped, the scoreboard beside it.
 void ShowMain(vx::MainWindow& m) {
     Control<QTimer>(m, "Timer1")->stop();
     m.show();
     if (!QTest::qWaitForWindowExposed(&m)) qFatal("main window not shown");
-    if (!g_scoreboard) return;
     Control<QAction>(m, "ToolsScorebord")->trigger();
     if (!m.scoreboard() || !QTest::qWaitForWindowExposed(m.scoreboard())) qFatal("scoreboard not shown");
+    // Beside the main window, not over it: the buttons' hover look follows what is under the cursor.
+    m.scoreboard()->move(m.frameGeometry().right() + 1, 0);
+    Settle();
+    if (QApplication::widgetAt(m.mapToGlobal(QPoint(20, 20))) == m.scoreboard()) qFatal("scoreboard over the main window");
+}
+
+// The match just set up is being kept in the recovery file, as it is at every step after.
+void ExpectRecovery(vx::MainWindow& m) {
+    m.recoveryWriter().flush();
+    if (!QFileInfo::exists(vx::recoveryFilePath())) qFatal("no recovery file kept");
 }
 
 // The scorer's hand: the cursor goes to the button first, and what that shows (a hover look)
-// is painted before the clock starts; then the press itself is timed.
+// is painted before the clock starts; so is the pressed look, as a finger holds the button for
+// a tenth of a second before it lets go. Then the release, which books, is timed.
 QAbstractButton* Aim(vx::MainWindow& m, const QString& name) {
     auto* button = m.findChild<QAbstractButton*>(name);
     if (!button) qFatal("no control named %s", qPrintable(name));
@@ -159,13 +193,21 @@ QAbstractButton* Aim(vx::MainWindow& m, const QString& name) {
     return button;
 }
 
-void Press(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
+void HoldDown(QAbstractButton* button) {
+    QTest::mousePress(button, Qt::LeftButton);
+    Settle();
+}
+
+void LetGo(QAbstractButton* button) {
+    QTest::mouseRelease(button, Qt::LeftButton);
 }
 
 void Untimed(vx::MainWindow& m, const QString& name) {
-    Press(Aim(m, name));
+    QAbstractButton* button = Aim(m, name);
+    HoldDown(button);
+    LetGo(button);
     Settle();
+    m.recoveryWriter().flush();
 }
 
 QStringList Turns(int seed) {
@@ -210,7 +252,11 @@ struct Hand {
     void operator()(const QString& action, const QString& name) const {
         if (!timer) return Untimed(m, name);
         QAbstractButton* button = Aim(m, name);
-        timer->time(action, size, [button] { Press(button); });
+        HoldDown(button);
+        timer->time(action, size, [button] { LetGo(button); });
+        // The recovery file is written on a thread of its own while the scorer looks at the
+        // board; the next press, seconds later, finds it done.
+        m.recoveryWriter().flush();
     }
 };
 
@@ -266,6 +312,7 @@ void TeamBench(int legs, PaintCounter& counter) {
         WriteTeam(team, size);
         OpenTeam(m, team);
         if (m.scoreList.count() != size) qFatal("team list not loaded");
+        ExpectRecovery(m);
         TeamLeg(m, nullptr, size); // fonts, pictures and caches
         for (int leg = 0; leg < legs; ++leg)
             TeamLeg(m, &timer, size);
@@ -311,6 +358,7 @@ void DuoBench(int legs, PaintCounter& counter) {
         WriteDuo(name, size);
         OpenDuo(m, name);
         if (m.scoreList.count() != size) qFatal("duo list not loaded");
+        ExpectRecovery(m);
         DuoLeg(m, nullptr, size);
         for (int leg = 0; leg < legs; ++leg)
             DuoLeg(m, &timer, size);
@@ -338,10 +386,11 @@ void Report() {
     QString head = QStringLiteral("%1").arg(QStringLiteral("median ms at rows:"), -24);
     for (int size : g_sizes)
         head += QStringLiteral("%1").arg(size, 9);
-    head += QStringLiteral("   p95 %1  max %1  paints  < %2 ms   no growth").arg(largest).arg(kGoalMs);
+    head += QStringLiteral("   p95 %1  max %1  paints  goal        no growth").arg(largest);
     std::printf("\n%s\n", qPrintable(head));
 
     bool allMet = true;
+    QStringList growth;
     for (const QString& action : g_order) {
         const std::map<int, Samples>& bySize = g_results[action];
         QString line = QStringLiteral("%1").arg(action, -24);
@@ -349,8 +398,8 @@ void Report() {
         bool sound = true;
         for (int size : g_sizes) {
             const Samples& s = bySize.at(size);
-            fast = fast && Median(s.ms) < kGoalMs;
-            sound = sound && s.leftover == 0 && s.unpainted == 0;
+            fast = fast && Median(s.ms) < GoalMs(action);
+            sound = sound && s.leftover == 0 && s.unpainted == 0 && s.twice.empty();
             line += QStringLiteral("%1").arg(Median(s.ms), 9, 'f', 3);
         }
         const Samples& big = bySize.at(largest);
@@ -358,7 +407,7 @@ void Report() {
                     .arg(Percentile(big.ms, 0.95), 10, 'f', 3)
                     .arg(*std::max_element(big.ms.begin(), big.ms.end()), 10, 'f', 3)
                     .arg(double(big.paints) / double(big.ms.size()), 8, 'f', 1);
-        line += QStringLiteral("  %1").arg(fast ? QStringLiteral("met") : QStringLiteral("NOT MET"), -9);
+        line += QStringLiteral("  <%1 %2").arg(GoalMs(action)).arg(fast ? QStringLiteral("met") : QStringLiteral("NOT MET"), -9);
         if (base > 0) {
             // A quarter more, with 50 microseconds allowed for the noise of a busy machine.
             const double ratio = Median(big.ms) / Median(bySize.at(base).ms);
@@ -367,14 +416,37 @@ void Report() {
                         .arg(flat ? QStringLiteral("met") : QStringLiteral("NOT MET"))
                         .arg(ratio, 0, 'f', 2);
             allMet = allMet && flat;
+            // For a check on a shared machine: the fastest quarter of the steps, which the rest
+            // of the machine disturbs least.
+            growth << QStringLiteral("growth play-%1 %2")
+                          .arg(QString(action).remove(QRegularExpression(QStringLiteral(" \\(.*\\)")))
+                                   .replace(QRegularExpression(QStringLiteral("[^a-z]+")), QStringLiteral("-")))
+                          .arg(Percentile(big.ms, 0.25) / Percentile(bySize.at(base).ms, 0.25), 0, 'f', 2);
         }
-        if (!sound) line += QStringLiteral("  (a step left paints over, or painted nothing)");
+        if (!sound) line += QStringLiteral("  (a step left paints over, painted nothing, or painted a widget twice)");
         allMet = allMet && fast && sound;
         std::printf("%s\n", qPrintable(line));
     }
     std::printf("\ntimes from the press to the repainted window; paints = paint events per step;\n"
                 "no growth compares %d rows with %d\n",
                 largest, base);
+
+    std::printf("\npaint events per step by widget class, at %d rows; widgets painted twice in a step\n", largest);
+    for (const QString& action : g_order) {
+        const Samples& big = g_results[action].at(largest);
+        QStringList classes;
+        for (const auto& [name, count] : big.byClass)
+            classes << QStringLiteral("%1 %2").arg(name).arg(double(count) / double(big.ms.size()), 0, 'f', 1);
+        QStringList twice;
+        for (const auto& [name, steps] : big.twice)
+            twice << QStringLiteral("%1 in %2 steps").arg(name.isEmpty() ? QStringLiteral("?") : name).arg(steps);
+        std::printf("%-24s%s; painted twice: %s\n", qPrintable(action),
+                    qPrintable(classes.join(QStringLiteral(", "))),
+                    twice.isEmpty() ? "none" : qPrintable(twice.join(QStringLiteral(", "))));
+    }
+    std::printf("\n");
+    for (const QString& line : growth)
+        std::printf("%s\n", qPrintable(line));
     std::printf("overall: %s\n", allMet ? "met" : "NOT MET");
 }
 
@@ -385,8 +457,11 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    const int legs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 40;
-    if (argc > 2) {
+    const bool brief = argc > 1 && QByteArray(argv[1]) == "--short";
+    const int legs = brief ? 8 : argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 40;
+    if (brief) {
+        g_sizes = {1000, 10000};
+    } else if (argc > 2) {
         g_sizes.clear();
         for (int i = 2; i < argc; ++i)
             g_sizes.push_back(std::max(0, QString::fromLocal8Bit(argv[i]).toInt()));
@@ -405,9 +480,8 @@ int main(int argc, char* argv[]) {
     total.start();
     TeamBench(legs, counter);
     DuoBench(legs, counter);
-    std::printf("platform: %s, legs per size: %d, scoreboard %s, run took %.1f s\n",
-                qPrintable(QGuiApplication::platformName()), legs, g_scoreboard ? "open" : "closed",
-                total.nsecsElapsed() / 1e9);
+    std::printf("platform: %s, legs per size: %d, scoreboard open, recovery file kept, run took %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), legs, total.nsecsElapsed() / 1e9);
     Report();
     vx::setPrompts(nullptr);
     return 0;

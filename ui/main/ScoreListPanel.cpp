@@ -12,6 +12,9 @@
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace vx {
 
@@ -61,11 +64,53 @@ class PlainCellPainter final : public QStyledItemDelegate {
     mutable QFont m_font;
 };
 
+// The grid of a list that grows by a leg at a time. A view lays its rows out anew after any
+// change of the rows and then repaints all it shows; rows only added at the end leave every row
+// above them where it was, so then only the scroll bar and the room from the first new row down
+// are painted.
+class ScoreTable final : public QTableView {
+  public:
+    using QTableView::QTableView;
+
+    void setModel(QAbstractItemModel* model) override {
+        QTableView::setModel(model);
+        m_onlyAppended = false;
+        if (!model) return;
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this, model](const QModelIndex&, int first, int last) {
+                    if (last + 1 != model->rowCount()) m_onlyAppended = false;
+                    m_firstAppended = std::min(m_firstAppended, first);
+                });
+        const auto relaid = [this] { m_onlyAppended = false; };
+        connect(model, &QAbstractItemModel::rowsRemoved, this, relaid);
+        connect(model, &QAbstractItemModel::rowsMoved, this, relaid);
+        connect(model, &QAbstractItemModel::columnsInserted, this, relaid);
+        connect(model, &QAbstractItemModel::columnsRemoved, this, relaid);
+        connect(model, &QAbstractItemModel::columnsMoved, this, relaid);
+        connect(model, &QAbstractItemModel::modelReset, this, relaid);
+        connect(model, &QAbstractItemModel::layoutChanged, this, relaid);
+    }
+
+    void doItemsLayout() override {
+        const bool onlyAppended = std::exchange(m_onlyAppended, true);
+        const int first = std::exchange(m_firstAppended, std::numeric_limits<int>::max());
+        if (!onlyAppended || first == std::numeric_limits<int>::max()) return QTableView::doItemsLayout();
+        updateGeometries();
+        const int top = rowViewportPosition(first);
+        if (top < viewport()->height())
+            viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
+    }
+
+  private:
+    bool m_onlyAppended = false; // since the last layout, nothing but rows added at the end
+    int m_firstAppended = std::numeric_limits<int>::max();
+};
+
 } // namespace
 
 ScoreListPanel::ScoreListPanel(QWidget* parent, ScoreListModel& list) : QFrame(parent), m_list(list) {
     setObjectName(QStringLiteral("Frame2"));
-    m_table = MakeControl<QTableView>(this, QStringLiteral("ListView1"));
+    m_table = MakeControl<ScoreTable>(this, QStringLiteral("ListView1"));
     m_table->setModel(&list);
     m_table->setItemDelegate(new PlainCellPainter(m_table));
     m_rowCountLabel = MakeControl<QLabel>(parent, QStringLiteral("Label19"));

@@ -37,11 +37,6 @@ QFont fittedFont(const QRect& box, const QString& text, double fill) {
     return font;
 }
 
-void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8) {
-    if (text.isEmpty() || box.isEmpty()) return;
-    p.setFont(fittedFont(box, text, fill));
-    p.drawText(box, flags, text);
-}
 
 QStringList dartsOf(const Turn& turn) {
     QStringList darts;
@@ -371,8 +366,43 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
     }
 }
 
+// Text this tall costs far more to draw from the glyph cache than a picture of it does: each
+// text is drawn once per box size and colour into a picture of just its bounds, and a repaint
+// copies that. The same few dozen texts come back all match long.
+void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill) {
+    if (text.isEmpty() || box.isEmpty()) return;
+    const QColor colour = p.pen().color();
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
+                            .arg(text)
+                            .arg(flags)
+                            .arg(fill)
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(colour.rgba());
+    auto it = m_texts.constFind(key);
+    if (it == m_texts.constEnd()) {
+        if (m_texts.size() > 500) m_texts.clear();
+        const QFont font = fittedFont(box, text, fill);
+        const QRect local(QPoint(0, 0), box.size());
+        // Room for the strokes that stand out of the font's own bounds.
+        const int margin = font.pixelSize() / 4 + 2;
+        const QRect bounds = QFontMetrics(font).boundingRect(local, flags, text).adjusted(-margin, -margin, margin, margin);
+        QImage picture(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        QPainter tp(&picture);
+        tp.setRenderHint(QPainter::TextAntialiasing);
+        tp.setFont(font);
+        tp.setPen(colour);
+        tp.drawText(local.translated(-bounds.topLeft()), flags, text);
+        tp.end();
+        it = m_texts.insert(key, {picture, bounds.topLeft()});
+    }
+    p.drawImage(box.topLeft() + it->offset, it->picture);
+}
+
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
     m_digits.clear();
+    m_texts.clear();
     QWidget::resizeEvent(event);
     if (isVisible()) notePlace(true);
 }

@@ -100,6 +100,9 @@ class ScoreboardWindow : public QWidget {
     };
     Layout layout(int sides) const;
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
+    // `text` in the pen's colour, in the largest bold Arial that fits the box: `fill` of its
+    // height, and its width.
+    void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8);
     // Marks for repainting what differs from the board as last painted.
     void follow();
     void showBanner(GameShot won, const QString& winner);
@@ -112,6 +115,11 @@ class ScoreboardWindow : public QWidget {
     QHash<quint64, QList<QImage>> m_digits;
     QStringList m_banner;
     QTimer* m_bannerTimer = nullptr;
+    struct DrawnText {
+        QImage picture;
+        QPoint offset; // of the picture from the box's top left
+    };
+    QHash<QString, DrawnText> m_texts;
 };
 
 } // namespace vx

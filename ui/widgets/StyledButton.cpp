@@ -10,10 +10,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QStaticText>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace vx {
 
@@ -124,6 +126,8 @@ StyledButton::StyledButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     // Every pixel inside the shape is painted, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Before clicked(): its handler may open a dialog, which must see the button as usual.
+    connect(this, &QAbstractButton::released, this, &StyledButton::paintLater);
 }
 
 void StyledButton::setForeColor(const QColor& color) {
@@ -265,7 +269,25 @@ void StyledButton::mouseReleaseEvent(QMouseEvent* event) {
     // The state settles before the base class raises clicked(), whose handler may open a
     // dialog or even delete this button.
     buttonUp(rect().contains(event->position().toPoint()));
-    QAbstractButton::mouseReleaseEvent(event);
+    releaseWithoutEarlyPaint([&] { QAbstractButton::mouseReleaseEvent(event); });
+}
+
+// A click makes Qt paint the button at once, before released() and clicked(); what the handler
+// then changes (this button disabled, the labels beside it) is painted in a second pass, and
+// the parts of the window under the button's cut corners twice. Held back, the button is
+// painted with the rest on the next pass of the event loop.
+template <typename Release> void StyledButton::releaseWithoutEarlyPaint(Release&& release) {
+    if (!updatesEnabled()) return release();
+    const QPointer<StyledButton> self(this);
+    m_paintHeld = true;
+    setUpdatesEnabled(false);
+    release();
+    if (self) paintLater();
+}
+
+void StyledButton::paintLater() {
+    if (!std::exchange(m_paintHeld, false)) return;
+    setUpdatesEnabled(true);
 }
 
 void StyledButton::keyPressEvent(QKeyEvent* event) {
@@ -274,8 +296,9 @@ void StyledButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void StyledButton::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) buttonUp(cursorIsOver());
-    QAbstractButton::keyReleaseEvent(event);
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) return QAbstractButton::keyReleaseEvent(event);
+    buttonUp(cursorIsOver());
+    releaseWithoutEarlyPaint([&] { QAbstractButton::keyReleaseEvent(event); });
 }
 
 void StyledButton::focusInEvent(QFocusEvent* event) {

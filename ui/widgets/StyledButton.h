@@ -96,6 +96,8 @@ class StyledButton : public QAbstractButton {
     void checkHover();
     void hoverEnded();
     void alignTabStop();
+    template <typename Release> void releaseWithoutEarlyPaint(Release&& release);
+    void paintLater();
     void preparePicture();
     int lookShown() const;
     void drawFace(QPainter& painter, int look) const;
@@ -115,6 +117,7 @@ class StyledButton : public QAbstractButton {
 
     int m_state = Normal;
     bool m_mouseIsDown = false;
+    bool m_paintHeld = false; // updates are off from a release until released() is emitted
     bool m_tabStopSaved = false;
     Qt::FocusPolicy m_savedFocusPolicy = Qt::StrongFocus;
     QTimer* m_hoverTimer = nullptr;       // made on the first hover, so idle buttons cost nothing
