@@ -373,11 +373,13 @@ int ChildMain(const QString& path) {
             say("?", step);
             duo.undoLastTurn();
         } else {
-            for (int d = 0; d < 3; ++d) {
-                const int n = 1 + int(random.bounded(20)), factor = 1 + int(random.bounded(3));
+            // Near the end a single that fits, so that legs and matches end.
+            for (int d = 0; d < 3 && duo.turnSum(p) < duo.remaining(p); ++d) {
+                const int left = duo.remaining(p) - duo.turnSum(p);
+                int n = 1 + int(random.bounded(20)), factor = 1 + int(random.bounded(3));
+                if (n * factor > left) n = std::min(left, 20), factor = 1;
                 duo.enterDart(n * factor, QStringLiteral("%1%2").arg(QChar("EDT"[factor - 1])).arg(n));
             }
-            if (duo.turnSum(p) > duo.remaining(p)) duo.correct();
             step = QStringLiteral("T %1 %2 %3 %4 %5").arg(duo.matchId()).arg(leg).arg(duo.name(p))
                        .arg(duo.turns(p).size() + 1).arg(duo.turnSum(p));
             say("?", step);
