@@ -57,10 +57,6 @@ QString TimeText(const QDateTime& at) {
     return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("vx::HistoryStore", text);
-}
-
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.
 bool IsDamage(const QSqlError& error) {
     return error.nativeErrorCode() == QLatin1String("11") || error.nativeErrorCode() == QLatin1String("26");
@@ -148,7 +144,7 @@ bool HistoryStore::migrate(int upTo) {
     if (!run(q, QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
     int version = q.value(0).toInt();
     if (version > schemaVersion())
-        return fail(Tr("het bestand is van een nieuwere versie van het programma (schema %1)").arg(version));
+        return fail(QCoreApplication::translate("vx::HistoryStore", "het bestand is van een nieuwere versie van het programma (schema %1)").arg(version));
     for (; version < upTo; ++version) {
         const bool done = transaction([&] {
             for (const QString& statement : kMigrations.at(version))
@@ -170,7 +166,7 @@ bool HistoryStore::setAside() {
                                          .arg(info.completeBaseName(), stamp,
                                               n == 1 ? QString() : QStringLiteral("-%1").arg(n), info.suffix()));
     if (!QFile::rename(m_path, target))
-        return fail(Tr("het beschadigde bestand kan niet opzij worden gezet als \"%1\"").arg(target));
+        return fail(QCoreApplication::translate("vx::HistoryStore", "het beschadigde bestand kan niet opzij worden gezet als \"%1\"").arg(target));
     // The journal belongs with the file it was written for.
     for (const QString& side : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(m_path + side)) QFile::rename(m_path + side, target + side);
