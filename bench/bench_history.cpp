@@ -3,8 +3,15 @@
 // 0, 1,000 and 10,000 turns: the time the scorer waits for a booked turn and for a leg end
 // (the model's call with the recorder listening, median), and the time the writing thread
 // needs for each (one transaction, measured by waiting for it). Also bytes on disk per dart.
+// With --import: the import of score list files of `rows` rows in all (default 10000), ten
+// players of nine-turn legs in each of ten teams, into an empty history, and a second time.
 // Usage: bench_history [turns already kept...]   (default 0 1000 10000)
+//        bench_history --import [rows]
+#include "core/common/Services.h"
+#include "core/files/ScoreListFiles.h"
+#include "core/history/HistoryImport.h"
 #include "core/history/HistoryRecorder.h"
+#include "core/scorelist/LegRows.h"
 #include "core/match/DuoMatch.h"
 #include "core/match/SessionState.h"
 #include "core/match/TeamMatch.h"
@@ -44,10 +51,35 @@ void Fill(const QString& path, int turns) {
     store.database().commit();
 }
 
+int Import(int rows) {
+    QTemporaryDir home;
+    vx::setFolders({QString(), home.path()});
+    const int perFile = std::max(1, rows / 100);
+    for (int t = 0; t < 10; ++t)
+        for (int p = 0; p < 10; ++p) {
+            vx::ScoreListModel list;
+            for (int r = 0; r < perFile; ++r)
+                list.appendRow(vx::teamLegRow({"60", "60", "60", "60", "60", "60", "60", "60", "21"},
+                                              vx::legTimeStamp(QDateTime(QDate(2024, 1, 1 + r % 28), QTime(20, 0)))));
+            vx::savePlayerList(list, QStringLiteral("Team %1").arg(t), QStringLiteral("Speler %1").arg(p));
+        }
+    vx::HistoryStore store(vx::historyFilePath());
+    store.open();
+    for (const char* pass : {"first", "again"}) {
+        QElapsedTimer timer;
+        timer.start();
+        const vx::HistoryImport done = vx::importScoreLists(store);
+        std::printf("import %s: %d rows from %d files in %.1f ms%s\n", pass, done.rows, done.files, Ms(timer),
+                    qPrintable(done.error));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc >= 2 && qstrcmp(argv[1], "--import") == 0) return Import(argc >= 3 ? QString::fromLocal8Bit(argv[2]).toInt() : 10000);
     QList<int> sizes;
     for (int i = 1; i < argc; ++i)
         sizes.append(QString::fromLocal8Bit(argv[i]).toInt());

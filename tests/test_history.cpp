@@ -2,10 +2,14 @@
 // The match history: the store's keys make every write count once, its schema moves forward,
 // a damaged file is set aside, and the recorder keeps what the match models booked, also
 // across a resume and a process killed at any moment.
+#include "core/files/ScoreListFiles.h"
+#include "core/history/HistoryFigures.h"
+#include "core/history/HistoryImport.h"
 #include "core/history/HistoryRecorder.h"
 #include "core/match/DuoMatch.h"
 #include "core/match/SessionState.h"
 #include "core/match/TeamMatch.h"
+#include "core/scorelist/LegRows.h"
 #include "testsupport.h"
 
 #include <QCoreApplication>
@@ -77,6 +81,9 @@ class HistoryTest : public QObject {
     void resumeRecordsNothingTwice_data();
     void resumeRecordsNothingTwice();
     void failureToldOnce();
+    void importsScoreListsOnce();
+    void checkoutAndShares_data();
+    void checkoutAndShares();
     void survivesKill();
 };
 
@@ -340,6 +347,100 @@ void HistoryTest::survivesKill() {
         // What the file has now is what the next round starts from.
         kept = found;
     }
+}
+
+// Score list files as the program writes them: a team player's legs dated by their first cell,
+// a duo file's rows two to a leg. A second import changes nothing; a cancel keeps whole files.
+void HistoryTest::importsScoreListsOnce() {
+    vxtest::TempHome home;
+    ScoreListModel anna, duo, foreign;
+    anna.appendRow(teamLegRow({"100", "1"}, legTimeStamp(QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3)))));
+    anna.appendRow(teamLegRow({"60", "41"}, "geen datum"));
+    QVERIFY(savePlayerList(anna, "De Pijlen", "Anna"));
+    duo.appendRow(duoLegRow("Anna", false, {"60"}, "20,0"));
+    duo.appendRow(duoLegRow("Bert", true, {"81", "20"}, "16,8"));
+    duo.appendRow(duoLegRow("Bert", false, {}, "0"));
+    QVERIFY(saveDuoList(duo, "Finale"));
+    home.write("Teams/Vreemd.lib", "geen scorelijst\r\n");
+
+    HistoryStore store(historyFilePath());
+    QVERIFY(store.open());
+    QList<int> seen;
+    const auto progress = [&](int done, int total) {
+        seen << done << total;
+        return true;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        const HistoryImport done = importScoreLists(store, progress);
+        QVERIFY2(done.error.isEmpty(), qPrintable(done.error));
+        QCOMPARE(done.files, 2);
+        QCOMPARE(done.rows, 5);
+    }
+    QCOMPARE(seen, (QList<int>{0, 5, 2, 5, 5, 5, 0, 5, 2, 5, 5, 5}));
+    QCOMPARE(Turns(store.database()), (QStringList{"Anna:1:100:", "Anna:2:1:", "Anna:1:60:", "Anna:2:41:",
+                                                   "Anna:1:60:", "Bert:1:81:", "Bert:2:20:"}));
+    QCOMPARE(One(store.database(), "SELECT group_concat(remaining_before, ' ') FROM turns").toString(),
+             QStringLiteral("101 1 101 41 101 101 20"));
+    QCOMPARE(One(store.database(), "SELECT group_concat(w, ' ') FROM (SELECT ifnull(players.name, '-') AS w FROM legs"
+                 " LEFT JOIN players ON players.id = legs.winner ORDER BY legs.id)").toString(),
+             QStringLiteral("Anna Anna Bert -"));
+    QCOMPARE(One(store.database(), "SELECT min(thrown_at) FROM turns").toString(), QStringLiteral("2024-03-07T21:05:03.000"));
+
+    const HistoryImport cancelled = importScoreLists(store, [](int done, int) { return done == 0; });
+    QVERIFY(cancelled.cancelled);
+    QCOMPARE(cancelled.files, 1);
+    QCOMPARE(Turns(store.database()).size(), 7);
+}
+
+// Turns by hand: "remaining before:dart codes", one turn after the other (";").
+void HistoryTest::checkoutAndShares_data() {
+    QTest::addColumn<QString>("turns");
+    QTest::addColumn<int>("atDouble");
+    QTest::addColumn<int>("checkouts");
+    QTest::addColumn<QString>("perDouble"); // "left:darts/hits"
+    QTest::addColumn<QString>("shares");
+    QTest::newRow("out at the third dart") << "40:0 20 D10" << 3 << 1 << "20:1/1 40:2/0" << "0=0.33 20=0.33 D10=0.33";
+    QTest::newRow("odd or above 40: no double") << "51:T17;41:1;42:T14" << 0 << 0 << "" << "1=0.33 T14=0.33 T17=0.33";
+    QTest::newRow("bull missed, then odd") << "50:25 25" << 1 << 0 << "50:1/0" << "25=1.00";
+    QTest::newRow("bull out") << "50:50" << 1 << 1 << "50:1/1" << "50=1.00";
+    QTest::newRow("over two turns") << "32:0 0 0;32:D16" << 4 << 1 << "32:4/1" << "0=0.75 D16=0.25";
+    QTest::newRow("set up from odd") << "3:1 D1" << 1 << 1 << "2:1/1" << "1=0.50 D1=0.50";
+}
+
+void HistoryTest::checkoutAndShares() {
+    QFETCH(QString, turns);
+    QFETCH(int, atDouble);
+    QFETCH(int, checkouts);
+    QFETCH(QString, perDouble);
+    QFETCH(QString, shares);
+    HistoryStore store(QStringLiteral(":memory:"));
+    QVERIFY(store.open());
+    int number = 0;
+    for (const QString& turn : turns.split(u';')) {
+        QList<HistoryDart> darts;
+        for (const QString& code : turn.section(u':', 1).split(u' ')) {
+            const int factor = code.startsWith(u'T') ? 3 : code.startsWith(u'D') ? 2 : 1;
+            darts.append({int(darts.size()) + 1, code, code.right(code.size() - (factor > 1)).toInt() * factor});
+        }
+        HistoryTurn t = MakeTurn("Anna", ++number, 0, darts);
+        t.remainingBefore = turn.section(u':', 0, 0).toInt();
+        for (const HistoryDart& d : darts)
+            t.total += d.points;
+        QVERIFY(store.recordTurn(kMatch, kLeg, t));
+    }
+    QVERIFY(store.recordTurn(kMatch, kLeg, MakeTurn("Bert", 1, 40, QList<HistoryDart>{{1, "D20", 40}})));
+    const CheckoutFigures figures = checkoutFigures(store.database(), QStringLiteral("ANNA"));
+    QCOMPARE(figures.dartsAtDouble, atDouble);
+    QCOMPARE(figures.checkouts, checkouts);
+    QStringList each;
+    for (auto it = figures.perDouble.begin(); it != figures.perDouble.end(); ++it)
+        each << QStringLiteral("%1:%2/%3").arg(it.key()).arg(it->darts).arg(it->hits);
+    QCOMPARE(each.join(u' '), perDouble);
+    QStringList share;
+    const QMap<QString, double> found = dartShares(store.database(), QStringLiteral("anna"));
+    for (auto it = found.begin(); it != found.end(); ++it)
+        share << QStringLiteral("%1=%2").arg(it.key()).arg(it.value(), 0, 'f', 2);
+    QCOMPARE(share.join(u' '), shares);
 }
 
 namespace {

@@ -90,6 +90,9 @@ class HistoryStore {
     bool endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at);
     bool endMatch(const QString& matchKey, const QString& winner);
 
+    // The player's row, made when the name (in any case) is new.
+    std::optional<qint64> playerId(const QString& name);
+
     struct LastLeg {
         int number = 0;
         bool ended = false;
@@ -105,7 +108,6 @@ class HistoryStore {
     bool fail(const QString& what);
     // Runs the query (prepared, or `statement`); on failure keeps its error.
     bool run(QSqlQuery& query, const QString& statement = {});
-    std::optional<qint64> playerId(const QString& name);
     std::optional<qint64> legId(const QString& matchKey, int leg);
     template <typename Work> bool transaction(Work&& work);
 
