@@ -39,10 +39,6 @@ int Sum(const QList<int>& turns) {
     return std::accumulate(turns.begin(), turns.end(), 0);
 }
 
-QString TimeText(const QDateTime& at) {
-    return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
-}
-
 // A team row's first cell, "07-03-2024 / 9:05:03", as the history keeps times; `fallback` for
 // anything else. Date and time apart: a QDateTime in local time asks for the time zone on every
 // conversion, which costs more than the rest of a row.
@@ -114,7 +110,7 @@ struct Writer {
         QSqlQuery q(store.database());
         q.prepare(QStringLiteral("DELETE FROM matches WHERE key = ?"));
         if (!Run(q, {key})) return false;
-        const QString modified = TimeText(QFileInfo(file.path).lastModified());
+        const QString modified = historyTimeText(QFileInfo(file.path).lastModified());
         const bool team = !file.player.isEmpty();
         const QString first = team && !file.rows.isEmpty() ? RowTime(file.rows.first()[0], modified) : modified;
         const QString last = team && !file.rows.isEmpty() ? RowTime(file.rows.last()[0], modified) : modified;

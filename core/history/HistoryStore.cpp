@@ -52,11 +52,6 @@ const QList<QStringList> kMigrations = {
     },
 };
 
-// Stored as the scorer's wall clock, without an offset: an evening is an evening where it was played.
-QString TimeText(const QDateTime& at) {
-    return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
-}
-
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.
 bool IsDamage(const QSqlError& error) {
     return error.nativeErrorCode() == QLatin1String("11") || error.nativeErrorCode() == QLatin1String("26");
@@ -66,6 +61,10 @@ bool IsDamage(const QSqlError& error) {
 
 QString historyFilePath() {
     return QDir(folders().homeDir).filePath(kFileName);
+}
+
+QString historyTimeText(const QDateTime& at) {
+    return at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
 }
 
 QString historyDartCode(const QString& boardCode) {
@@ -218,7 +217,7 @@ bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, 
                                  " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (key) DO NOTHING"));
         for (const QVariant& v : {QVariant(match.key), QVariant(match.kind), QVariant(match.startScore),
                                   QVariant(match.target), QVariant(match.file.isNull() ? QStringLiteral("") : match.file),
-                                  QVariant(TimeText(turn.at))})
+                                  QVariant(historyTimeText(turn.at))})
             q.addBindValue(v);
         if (!run(q)) return false;
         const std::optional<qint64> starter = playerId(leg.starter);
@@ -249,7 +248,7 @@ bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, 
                 " ON CONFLICT (leg, player, number) DO UPDATE SET total = excluded.total,"
                 " remaining_before = excluded.remaining_before, thrown_at = excluded.thrown_at"));
             for (const QVariant& v : {QVariant(*legRow), QVariant(*player), QVariant(turn.number),
-                                      QVariant(turn.total), QVariant(turn.remainingBefore), QVariant(TimeText(turn.at))})
+                                      QVariant(turn.total), QVariant(turn.remainingBefore), QVariant(historyTimeText(turn.at))})
                 q.addBindValue(v);
             if (!run(q)) return false;
             if (!known) turnRow = q.lastInsertId().toLongLong();
@@ -309,7 +308,7 @@ bool HistoryStore::endLeg(const QString& matchKey, int leg, const QString& winne
         if (!run(q)) return false;
         // A team evening has no winner; its end is its last leg's.
         q.prepare(QStringLiteral("UPDATE matches SET ended_at = ? WHERE key = ?"));
-        q.addBindValue(TimeText(at));
+        q.addBindValue(historyTimeText(at));
         q.addBindValue(matchKey);
         return run(q);
     });

@@ -56,6 +56,10 @@ struct HistoryTurn {
     std::optional<QList<HistoryDart>> darts;
 };
 
+// A time as the history keeps it: the scorer's wall clock, "2024-03-07T21:05:03.000", without an
+// offset, so that an evening is the evening where it was played.
+QString historyTimeText(const QDateTime& at);
+
 // The code a dart is kept under, from the board's code ("E20", "T19", "B25", "B50", "" for a miss).
 QString historyDartCode(const QString& boardCode);
 
