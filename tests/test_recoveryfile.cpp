@@ -54,7 +54,8 @@ Recovery DuoExample() {
 }
 
 Recovery TeamExample() {
-    TeamRecovery team{QStringLiteral("De Pijlen"), {"Ann", "Bob", "Cees"}, 3, 301, {100, 100, 100, 1}, {}};
+    TeamRecovery team{QStringLiteral("De Pijlen"), {"Ann", "Bob", "Cees"}, 3, 301, {100, 100, 100, 1},
+                      QStringLiteral("6e2a9c1d-3b47-4f85-a0d2-7c19e4b58f36")};
     Recovery r;
     r.savedAt = QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59));
     r.match = team;
