@@ -19,6 +19,8 @@ build_dir=${VORLENTIX_BUILD_DIR:-build}
 run_packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
               # Qt's Dutch texts and the font that stands in for Arial
               qt6-translations-l10n fonts-liberation2
+              # the match history's database driver
+              libqt6sql6-sqlite
               # the English translation: Qt's CMake functions and lrelease
               qt6-tools-dev qt6-l10n-tools
               # the caller's voice: Qt's speech module (its CMake files need the QML integration

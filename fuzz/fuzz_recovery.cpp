@@ -11,7 +11,7 @@ using vxfuzz::require;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = vxfuzz::writeScratch(QStringLiteral("herstel.json"), vxfuzz::bytes(data, size));
     vx::Recovery untouched;
-    untouched.match = vx::TeamRecovery{QStringLiteral("onaangeroerd"), {QStringLiteral("A")}, 1, 501, {60}};
+    untouched.match = vx::TeamRecovery{QStringLiteral("onaangeroerd"), {QStringLiteral("A")}, 1, 501, {60}, {}};
     vx::Recovery read = untouched;
     const vx::FileResult result = vx::readRecovery(path, &read);
     if (!result) {

@@ -11,6 +11,7 @@
 #include "core/files/RecoveryFile.h"
 #include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
+#include "core/history/HistoryRecorder.h"
 #include "playsupport.h"
 #include "testsupport.h"
 #include "ui/main/MainWindow.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTest>
 #include <cstdio>
 #include <memory>
@@ -81,6 +83,7 @@ int PlayUntilKilled(const QString& home) {
     Start(*m);
     Play(*m, kBeforeKill);
     m->recoveryWriter().flush();
+    m->historyRecorder().flush();
     std::puts("booked");
     std::fflush(stdout);
     return QApplication::exec();
@@ -130,6 +133,18 @@ class RecoveryTest : public QObject {
         Play(*m, kAfterRestart);
         QVERIFY(m->saveDuoList(m->session.duoFileName));
         QCOMPARE(home.read(QStringLiteral("Teams/Finale.lib")), expected);
+        // The history has every turn booked once, the one taken back not, both legs ended.
+        m->historyRecorder().flush();
+        HistoryStore history(historyFilePath());
+        QVERIFY(history.open());
+        QSqlQuery q(history.database());
+        QVERIFY(q.exec("SELECT group_concat(p, ' ') FROM (SELECT players.name || ':' || turns.number || ':' ||"
+                       " turns.total AS p FROM turns JOIN players ON players.id = turns.player ORDER BY turns.leg, turns.id)"
+                       " UNION ALL SELECT group_concat(players.name, ' ') FROM legs JOIN players ON players.id = legs.winner"));
+        QStringList rows;
+        while (q.next())
+            rows << q.value(0).toString();
+        QCOMPARE(rows, (QStringList{"Koos:1:60 Fred:1:20 Koos:2:41 Fred:1:60 Fred:2:1 Koos:1:7 Fred:3:40", "Koos Fred"}));
 
         // A normal close leaves nothing to recover.
         QVERIFY(QFile::exists(recoveryFilePath()));

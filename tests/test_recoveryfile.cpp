@@ -42,6 +42,7 @@ Recovery DuoExample() {
     duo.atTheThrow = 2;
     duo.starter = 2;
     duo.fileName = QStringLiteral("Finale 2024");
+    duo.matchId = QStringLiteral("0b6d3f4e-8a51-4c1e-9f0a-2d7c5e3b1a90");
     Recovery r;
     r.savedAt = QDateTime(QDate(2024, 3, 7), QTime(21, 5, 3, 250));
     r.match = duo;
@@ -53,7 +54,8 @@ Recovery DuoExample() {
 }
 
 Recovery TeamExample() {
-    TeamRecovery team{QStringLiteral("De Pijlen"), {"Ann", "Bob", "Cees"}, 3, 301, {100, 100, 100, 1}};
+    TeamRecovery team{QStringLiteral("De Pijlen"), {"Ann", "Bob", "Cees"}, 3, 301, {100, 100, 100, 1},
+                      QStringLiteral("6e2a9c1d-3b47-4f85-a0d2-7c19e4b58f36")};
     Recovery r;
     r.savedAt = QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59));
     r.match = team;

@@ -30,7 +30,7 @@ dpkg-deb --contents "$deb"
 # loaded at run time.
 depends=$(dpkg-deb --field "$deb" Depends)
 recommends=$(dpkg-deb --field "$deb" Recommends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 qt6-translations-l10n; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite fonts-liberation2 qt6-translations-l10n; do
   grep -Eq "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 for p in cups speech-dispatcher speech-dispatcher-espeak-ng qt6-speech-speechd-plugin; do

@@ -459,6 +459,32 @@ of the players.</translation>
     </message>
 </context>
 <context>
+    <name>vx::HistoryRecorder</name>
+    <message>
+        <source>De historie &quot;%1&quot; kan niet worden geopend: %2. Het spel gaat door zonder historie.</source>
+        <translation>The history &quot;%1&quot; cannot be opened: %2. Play goes on without a history.</translation>
+    </message>
+    <message>
+        <source>De historie &quot;%1&quot; was beschadigd en is bewaard als &quot;%2&quot;; er is een nieuwe historie begonnen.</source>
+        <translation>The history &quot;%1&quot; was damaged and has been kept as &quot;%2&quot;; a new history has been started.</translation>
+    </message>
+    <message>
+        <source>De historie &quot;%1&quot; kan niet worden bijgewerkt: %2. Het spel gaat door.</source>
+        <translation>The history &quot;%1&quot; cannot be updated: %2. Play goes on.</translation>
+    </message>
+</context>
+<context>
+    <name>vx::HistoryStore</name>
+    <message>
+        <source>het bestand is van een nieuwere versie van het programma (schema %1)</source>
+        <translation>the file is from a newer version of the program (schema %1)</translation>
+    </message>
+    <message>
+        <source>het beschadigde bestand kan niet opzij worden gezet als &quot;%1&quot;</source>
+        <translation>the damaged file cannot be set aside as &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>vx::MainMenus</name>
     <message>
         <source>Bestand</source>

@@ -63,6 +63,7 @@ QJsonObject DuoJson(const DuoRecovery& duo) {
         {QStringLiteral("atTheThrow"), duo.atTheThrow},
         {QStringLiteral("starter"), duo.starter},
         {QStringLiteral("fileName"), duo.fileName},
+        {QStringLiteral("matchId"), duo.matchId},
     };
 }
 
@@ -73,6 +74,7 @@ QJsonObject TeamJson(const TeamRecovery& team) {
         {QStringLiteral("atTheBoard"), team.atTheBoard},
         {QStringLiteral("startScore"), team.startScore},
         {QStringLiteral("turns"), JsonNumbers(team.turns)},
+        {QStringLiteral("matchId"), team.matchId},
     };
 }
 
@@ -228,6 +230,7 @@ DuoRecovery ReadDuo(const Node& node, int version) {
     duo.atTheThrow = node.number(QStringLiteral("atTheThrow"), 1, 2);
     duo.starter = node.number(QStringLiteral("starter"), 1, 2);
     duo.fileName = node.text(QStringLiteral("fileName"));
+    duo.matchId = node[QStringLiteral("matchId")].toString();
 
     if (atZero[0] && atZero[1])
         Fail(QCoreApplication::translate("vx::RecoveryFile", "beide spelers hebben de leg gewonnen"));
@@ -254,6 +257,7 @@ TeamRecovery ReadTeam(const Node& node) {
     team.startScore = node.number(QStringLiteral("startScore"), 1, kMaxStartScore);
     team.turns =
         ReadTurns(node[QStringLiteral("turns")], node.name(QStringLiteral("turns")), team.startScore);
+    team.matchId = node[QStringLiteral("matchId")].toString();
     return team;
 }
 
@@ -366,12 +370,12 @@ bool DuoRecovery::operator==(const DuoRecovery& o) const {
            setup.kind == o.setup.kind && setup.target == o.setup.target && sameTurns(turns[0], o.turns[0]) &&
            sameTurns(turns[1], o.turns[1]) && booked == o.booked && legsWon == o.legsWon &&
            setsWon == o.setsWon && atTheThrow == o.atTheThrow && starter == o.starter &&
-           fileName == o.fileName;
+           fileName == o.fileName && matchId == o.matchId;
 }
 
 bool TeamRecovery::operator==(const TeamRecovery& o) const {
     return team == o.team && players == o.players && atTheBoard == o.atTheBoard &&
-           startScore == o.startScore && sameTurns(turns, o.turns);
+           startScore == o.startScore && sameTurns(turns, o.turns) && matchId == o.matchId;
 }
 
 QString recoveryFilePath() {

@@ -12,9 +12,10 @@
 //               "legsWon" [2], "setsWon" [2], "turns" [[turn totals of player 1], [of player 2]],
 //               "booked" [2 true/false: the player booked a turn in the leg, also one taken
 //               back since],
-//               "atTheThrow" 1 or 2, "starter" 1 or 2, "fileName" (the match's score list file)
+//               "atTheThrow" 1 or 2, "starter" 1 or 2, "fileName" (the match's score list file),
+//               "matchId" (the key the match history knows the match by; optional)
 //   "team"      "name", "players" [1 to 10 texts], "atTheBoard" (1-based), "startScore",
-//               "turns" [turn totals of the leg in play]
+//               "turns" [turn totals of the leg in play], "matchId" (as for a duo)
 //   "scoreList" "changed" (true while the list has changes not saved),
 //               "base" (only when the list holds rows of a score list file): "file", the file
 //               the list was last loaded from or saved to, relative to the home folder when it
@@ -64,6 +65,7 @@ struct DuoRecovery {
     int atTheThrow = 1;
     int starter = 1;
     QString fileName;
+    QString matchId; // empty in files of older copies
 
     bool operator==(const DuoRecovery& other) const;
 };
@@ -75,6 +77,7 @@ struct TeamRecovery {
     int atTheBoard = 1; // 1-based in players
     int startScore = 501;
     QList<int> turns;
+    QString matchId; // empty in files of older copies
 
     bool operator==(const TeamRecovery& other) const;
 };

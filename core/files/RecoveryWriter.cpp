@@ -28,11 +28,12 @@ std::optional<Recovery> MatchSnapshot(bool duo, const TeamMatch& team, const Duo
         d.atTheThrow = match.atTheThrow();
         d.starter = match.starter();
         d.fileName = session.duoFileName;
+        d.matchId = match.matchId();
         r.match = d;
     } else {
         if (!team.hasTeam()) return std::nullopt;
         r.match = TeamRecovery{team.setup().team, team.setup().players, team.player(),
-                               team.setup().startScore, team.leg().turns()};
+                               team.setup().startScore, team.leg().turns(), team.matchId()};
     }
     r.savedAt = clock().now();
     r.listChanged = session.scoreListChanged;
@@ -53,11 +54,11 @@ std::optional<Recovery> recoverySnapshot(bool duo, const TeamMatch& team, const 
 
 void restoreMatch(const DuoRecovery& from, DuoMatch& match) {
     match.restore(from.setup, from.turns, from.booked, from.legsWon, from.setsWon, from.atTheThrow,
-                  from.starter);
+                  from.starter, from.matchId);
 }
 
 void restoreMatch(const TeamRecovery& from, TeamMatch& team) {
-    team.restore(TeamSetup{from.team, from.players, from.startScore}, from.atTheBoard, from.turns);
+    team.restore(TeamSetup{from.team, from.players, from.startScore}, from.atTheBoard, from.turns, from.matchId);
 }
 
 RecoveryWriter::RecoveryWriter(const TeamMatch& team, const DuoMatch& duo, const ScoreListModel& list,

@@ -15,6 +15,7 @@ int DuoMatch::index(int player) {
 
 void DuoMatch::start(const DuoSetup& setup) {
     m_setup = setup;
+    m_matchId = newMatchId();
     m_started = true;
     m_players = {};
     m_winner = 0;
@@ -60,6 +61,7 @@ DuoMatch::BookResult DuoMatch::bookTurn() {
     player.remaining -= total;
     player.turns.append(total);
     player.booked = true;
+    m_booked = m_turn;
     m_turn.clear();
     m_atTheThrow = 3 - p;
     BookResult result = BookResult::Booked;
@@ -97,8 +99,10 @@ DuoMatch::BookResult DuoMatch::countLeg(int player) {
 
 void DuoMatch::restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
                        const std::array<bool, 2>& booked, const std::array<int, 2>& legsWon,
-                       const std::array<int, 2>& setsWon, int atTheThrow, int starter) {
+                       const std::array<int, 2>& setsWon, int atTheThrow, int starter,
+                       const QString& matchId) {
     m_setup = setup;
+    m_matchId = matchId.isEmpty() ? newMatchId() : matchId;
     m_started = true;
     m_legWinner = m_winner = 0;
     for (int p = 1; p <= 2; ++p) {

@@ -89,7 +89,8 @@ class DuoMatch : public QObject {
     // only changed(): nothing was played.
     void restore(const DuoSetup& setup, const std::array<QList<int>, 2>& turns,
                  const std::array<bool, 2>& booked, const std::array<int, 2>& legsWon,
-                 const std::array<int, 2>& setsWon, int atTheThrow, int starter);
+                 const std::array<int, 2>& setsWon, int atTheThrow, int starter,
+                 const QString& matchId = {});
 
     // Takes the last booked turn of the player who threw before the one at the throw back onto
     // that player's remaining score. The player at the throw stays at the throw, with the darts
@@ -120,6 +121,11 @@ class DuoMatch : public QObject {
     // The running total of the player's turn in progress; 0 for the player not at the throw.
     int turnSum(int player) const { return player == m_atTheThrow ? m_turn.sum() : 0; }
     const Turn& turn() const { return m_turn; }
+    // The darts of the turn booked last, as they were in the slots; for observers of
+    // turnBooked(), which is sent once the slots are empty again.
+    const Turn& bookedTurn() const { return m_booked; }
+    // Made by start(), kept by restore() (a new one when none is given).
+    const QString& matchId() const { return m_matchId; }
     // The checkout advice for the player's remaining score less the turn in progress, with the
     // darts left in that turn (see checkoutAdvice); nothing when there is none.
     std::optional<QString> checkout(int player) const;
@@ -173,6 +179,8 @@ class DuoMatch : public QObject {
     int m_legWinner = 0;
     int m_winner = 0;
     Turn m_turn;
+    Turn m_booked;
+    QString m_matchId;
 };
 
 } // namespace vx

@@ -43,6 +43,7 @@ TeamLeg::DartResult TeamLeg::enterDart(int points, const QString& code) {
         m_won = true;
         m_turns.append(m_turn.sum());
         m_remainingBeforeTurn = 0;
+        m_booked = m_turn;
     }
     emit dartEntered(slot, points, code);
     if (result == DartResult::LegWon) {
@@ -64,6 +65,7 @@ bool TeamLeg::bookTurn() {
     const int total = m_turn.sum();
     m_turns.append(total);
     m_remainingBeforeTurn = m_remaining;
+    m_booked = m_turn;
     m_turn.clear();
     emit turnBooked(total);
     emit changed();

@@ -81,6 +81,9 @@ class TeamLeg : public QObject {
     // The booked turn totals of the leg, in order.
     const QList<int>& turns() const { return m_turns; }
     const Turn& turn() const { return m_turn; }
+    // The darts of the turn booked last, as they were in the slots; for observers of
+    // turnBooked(), which is sent once the slots are empty again.
+    const Turn& bookedTurn() const { return m_booked; }
     // The checkout advice for remaining() with the darts left in the turn (see checkoutAdvice);
     // nothing when there is none, also once the turn is full.
     std::optional<QString> checkout() const;
@@ -102,6 +105,7 @@ class TeamLeg : public QObject {
     int m_remainingBeforeTurn = 0;
     QList<int> m_turns;
     Turn m_turn;
+    Turn m_booked;
 };
 
 } // namespace vx

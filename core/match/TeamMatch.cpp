@@ -7,6 +7,7 @@ TeamMatch::TeamMatch(QObject* parent) : QObject(parent) {}
 
 void TeamMatch::start(const TeamSetup& setup) {
     m_setup = setup;
+    m_matchId = newMatchId();
     m_player = 0;
     takeOver(1);
 }
@@ -19,8 +20,10 @@ bool TeamMatch::takeOver(int player) {
     return true;
 }
 
-void TeamMatch::restore(const TeamSetup& setup, int player, const QList<int>& turns) {
+void TeamMatch::restore(const TeamSetup& setup, int player, const QList<int>& turns,
+                        const QString& matchId) {
     m_setup = setup;
+    m_matchId = matchId.isEmpty() ? newMatchId() : matchId;
     m_player = player;
     // Whoever follows the player (the recovery writer saves the match at it) must find the leg
     // already back.

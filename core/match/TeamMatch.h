@@ -39,7 +39,8 @@ class TeamMatch : public QObject {
 
     // The team with `player` at the board and the turns of that player's leg, as after the last
     // booked turn. Emits only the leg's changed(), then playerChanged() once all is back.
-    void restore(const TeamSetup& setup, int player, const QList<int>& turns);
+    // The match id is kept (a new one when none is given).
+    void restore(const TeamSetup& setup, int player, const QList<int>& turns, const QString& matchId = {});
 
     bool hasTeam() const { return m_player != 0; }
     const TeamSetup& setup() const { return m_setup; }
@@ -47,6 +48,9 @@ class TeamMatch : public QObject {
     int player() const { return m_player; }
     // Empty before a team is set up.
     QString playerName() const { return hasTeam() ? m_setup.players.at(m_player - 1) : QString(); }
+
+    // Made by start(): one team evening is one match, whoever takes over.
+    const QString& matchId() const { return m_matchId; }
 
     TeamLeg& leg() { return m_leg; }
     const TeamLeg& leg() const { return m_leg; }
@@ -57,6 +61,7 @@ class TeamMatch : public QObject {
   private:
     TeamSetup m_setup;
     int m_player = 0;
+    QString m_matchId;
     TeamLeg m_leg;
 };
 

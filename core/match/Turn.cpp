@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/match/Turn.h"
 
+#include <QUuid>
+
 namespace vx {
+
+QString newMatchId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 int Turn::sum() const {
     int total = 0;

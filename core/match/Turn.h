@@ -44,6 +44,10 @@ class Turn {
     int m_next = 1;
 };
 
+// A fresh key for a match just started: the match history tells matches apart by it, and the
+// recovery file keeps it so that a resumed match goes on under the same one.
+QString newMatchId();
+
 // Turn totals as the texts the turn lists, the score list rows and the averages work on.
 QStringList turnTexts(const QList<int>& turns);
 

@@ -27,6 +27,7 @@ from vxdrive import Failure, PrintQueue, Program, Screen, pdf_red_ink, px, read,
 HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Vorlentix"
 RECOVERY = "Vorlentix-herstel.json"
+HISTORY = "Vorlentix-historie.sqlite"
 TEAM_SCREEN, DUO_SCREEN = (170, 200, 170), (230, 230, 180)
 
 # Controls in twips on their window: (left, top, width, height).
@@ -201,7 +202,9 @@ def leftovers(home):
     """Temporary files a save or the recovery writer left in the home."""
     found = []
     for folder, _, files in os.walk(home):
-        found += [os.path.join(folder, f) for f in files if re.search(r"\.[A-Za-z0-9]{6}$|~$|\.tmp$", f)]
+        # The match history's ".sqlite" has the shape of a save's temporary name but is kept.
+        found += [os.path.join(folder, f) for f in files
+                  if re.search(r"\.[A-Za-z0-9]{6}$|~$|\.tmp$", f) and f != HISTORY]
     return found
 
 

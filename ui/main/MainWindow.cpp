@@ -6,6 +6,7 @@
 #include "core/common/Services.h"
 #include "core/common/Utilities.h"
 #include "core/files/RecoveryWriter.h"
+#include "core/history/HistoryRecorder.h"
 #include "core/files/Settings.h"
 #include "core/files/TextFile.h"
 #include "ui/dialogs/SaveDialog.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     loadDataFiles();
     readSettingsFile();
     m_recovery = new RecoveryWriter(m_team, m_duo, scoreList, session, this);
+    m_history = new HistoryRecorder(m_team, m_duo, session, historyFilePath(), this);
     connectRecovery();
     connectMatch();
     connectShell();

@@ -28,6 +28,7 @@ class Caller;
 class DartBoardPanel;
 class Speech;
 class RecoveryWriter;
+class HistoryRecorder;
 struct Recovery;
 class DuoPanel;
 class HelpPanel;
@@ -78,6 +79,7 @@ class MainWindow : public QMainWindow {
     void resume(const Recovery& recovery);
     // The recovery file is kept up to date by this while the window is open.
     RecoveryWriter& recoveryWriter() { return *m_recovery; }
+    HistoryRecorder& historyRecorder() { return *m_history; }
 
     // The caller (MainWindowCaller.cpp): off by default, the choice kept between runs. Switched
     // on, it calls the match in play through the desktop's speech engine, or through what
@@ -213,6 +215,7 @@ class MainWindow : public QMainWindow {
     QAction* m_leaveFullScreen = nullptr;
     MainMenus* m_menus = nullptr;
     RecoveryWriter* m_recovery = nullptr;
+    HistoryRecorder* m_history = nullptr;
     void connectCaller();
     void switchCaller(bool on);
     Speech& speech();

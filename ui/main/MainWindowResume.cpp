@@ -3,6 +3,7 @@
 // at start-up and the main window put back as it was after the last booked turn.
 #include "core/common/Services.h"
 #include "core/files/RecoveryWriter.h"
+#include "core/history/HistoryRecorder.h"
 #include "ui/main/DartBoardPanel.h"
 #include "ui/main/DuoPanel.h"
 #include "ui/main/MainMenus.h"
@@ -20,6 +21,7 @@ namespace {
 
 // Told once per run, not once per window: a home that cannot be written stays so.
 bool g_recoveryFailureTold = false;
+bool g_historyFailureTold = false;
 
 } // namespace
 
@@ -29,6 +31,9 @@ void MainWindow::connectRecovery() {
         showMessage(tr("De wedstrijd die nu gespeeld wordt, kan niet worden bewaard voor het geval het "
                        "programma onverwacht stopt.\n%1\nU kunt gewoon verder spelen.")
                         .arg(why));
+    });
+    connect(m_history, &HistoryRecorder::failed, this, [](const QString& why) {
+        if (!std::exchange(g_historyFailureTold, true)) showMessage(why);
     });
 }
 
@@ -66,6 +71,7 @@ void MainWindow::resume(const Recovery& recovery) {
         m_dartBoard->setAddEnabled(!m_team.leg().isWon());
     }
     if (recovery.scoreboard) reopenScoreboard(*recovery.scoreboard);
+    m_history->resumed(duo != nullptr);
     // A restored duo match sends nothing the writer follows; the file is written in this
     // version's form at once either way.
     m_recovery->update();
