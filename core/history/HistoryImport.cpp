@@ -20,7 +20,7 @@ namespace {
 struct ListFile {
     QString path;
     QString player; // a team player's file; empty for a duo file
-    QVector<ScoreListModel::Row> rows;
+    ScoreListModel::Rows rows;
 };
 
 // The turn totals of a row: its turn cells up to the first that holds no number.
@@ -56,12 +56,14 @@ struct Writer {
     QSqlQuery match{store.database()}, leg{store.database()}, turn{store.database()};
 
     explicit Writer(HistoryStore& s) : store(s) {
-        match.prepare(QStringLiteral("INSERT INTO matches (key, kind, start_score, target, file, started_at, ended_at)"
-                                     " VALUES (?, ?, ?, 0, ?, ?, ?)"));
+        match.prepare(
+            QStringLiteral("INSERT INTO matches (key, kind, start_score, target, file, started_at, ended_at)"
+                           " VALUES (?, ?, ?, 0, ?, ?, ?)"));
         leg.prepare(QStringLiteral("INSERT INTO legs (match, number, set_number, starter, winner)"
                                    " VALUES (?, ?, 1, ?, ?)"));
-        turn.prepare(QStringLiteral("INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at)"
-                                    " VALUES (?, ?, ?, ?, ?, ?)"));
+        turn.prepare(
+            QStringLiteral("INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at)"
+                           " VALUES (?, ?, ?, ?, ?, ?)"));
     }
 
     QString error;
@@ -79,18 +81,21 @@ struct Writer {
     std::optional<qint64> Player(const QString& name) {
         if (const auto known = players.constFind(name); known != players.constEnd()) return *known;
         const std::optional<qint64> id = store.playerId(name);
-        if (!id) error = store.error();
-        else players.insert(name, *id);
+        if (!id)
+            error = store.error();
+        else
+            players.insert(name, *id);
         return id;
     }
 
     // One leg: each player's row with its turns, counted down from `start`.
-    bool AddLeg(qint64 matchRow, int number, const QList<std::pair<QString, QList<int>>>& rows, const QString& winner,
-                int start, const QString& at) {
+    bool AddLeg(qint64 matchRow, int number, const QList<std::pair<QString, QList<int>>>& rows,
+                const QString& winner, int start, const QString& at) {
         std::optional<qint64> winnerRow;
         if (!winner.isEmpty() && !(winnerRow = Player(winner))) return false;
         const std::optional<qint64> starter = Player(rows.first().first);
-        if (!starter || !Run(leg, {matchRow, number, *starter, winnerRow ? QVariant(*winnerRow) : QVariant()}))
+        if (!starter ||
+            !Run(leg, {matchRow, number, *starter, winnerRow ? QVariant(*winnerRow) : QVariant()}))
             return false;
         const qint64 legRow = leg.lastInsertId().toLongLong();
         for (const auto& [player, turns] : rows) {
@@ -112,8 +117,11 @@ struct Writer {
         if (!Run(q, {key})) return false;
         const QString modified = historyTimeText(QFileInfo(file.path).lastModified());
         const bool team = !file.player.isEmpty();
-        const QString first = team && !file.rows.isEmpty() ? RowTime(file.rows.first()[0], modified) : modified;
-        const QString last = team && !file.rows.isEmpty() ? RowTime(file.rows.last()[0], modified) : modified;
+        const QString first =
+            team && !file.rows.isEmpty() ? RowTime(file.rows.cell(0, 0).toString(), modified) : modified;
+        const QString last = team && !file.rows.isEmpty()
+                                 ? RowTime(file.rows.cell(file.rows.size() - 1, 0).toString(), modified)
+                                 : modified;
         // A leg is won by the turns that reach its start score: the winner's sum is the start.
         int start = 501;
         for (const ScoreListModel::Row& row : file.rows)
@@ -121,8 +129,10 @@ struct Writer {
                 start = Sum(RowTurns(row));
                 break;
             }
-        if (!Run(match, {key, kMatchKindImported, start, team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
-                         first, last}))
+        if (!Run(match,
+                 {key, kMatchKindImported, start,
+                  team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
+                  first, last}))
             return false;
         const qint64 matchRow = match.lastInsertId().toLongLong();
         if (team) {
