@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <functional>
 
 using namespace vx;
 using namespace vxtest;
@@ -291,6 +292,41 @@ class ScoreboardTest : public QObject {
         QCOMPARE(paintsAfter([&] { main->teamMatch().leg().enterDart(20, QStringLiteral("E20")); }), 1);
         QCOMPARE(paintsAfter([&] { main->teamMatch().takeOver(2); }), 1);
         QCOMPARE(paintsAfter([&] { main->compose(MatchKind::Duo); }), 1);
+    }
+
+    // Only the boxes that changed are painted again; what is on the screen after every step is
+    // still what a full paint of the board gives: darts, a bust, a booked turn, a won leg and
+    // its banner, the next leg.
+    void partialPaintsShowTheWholeBoard_data() {
+        QTest::addColumn<bool>("duo");
+        QTest::newRow("duo") << true;
+        QTest::newRow("team") << false;
+    }
+    void partialPaintsShowTheWholeBoard() {
+        QFETCH(bool, duo);
+        duo ? startDuo(DuoSetup::Kind::Legs, 3, 101) : startTeam();
+        ScoreboardWindow& board = openBoard();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        DuoMatch& d = main->duoMatch();
+        TeamLeg& leg = main->teamMatch().leg();
+        const QList<std::function<void()>> steps =
+            duo ? QList<std::function<void()>>{[&] { d.enterDart(20, "E20"); }, [&] { d.enterDart(60, "T20"); },
+                                               [&] { d.enterDart(60, "T20"); }, [&] { d.bookTurn(); },
+                                               [&] { turn(d, {1, 1}); },        [&] { turn(d, {60, 41}); },
+                                               [&] { d.nextLeg(); },            [&] { d.enterDart(5, "E5"); }}
+                : QList<std::function<void()>>{[&] { leg.enterDart(60, "T20"); },
+                                               [&] { leg.enterDart(1, "E1"); },
+                                               [&] { leg.restore(501, {180, 180}); },
+                                               [&] { leg.enterDart(60, "T20"); },
+                                               [&] { leg.enterDart(81, "81"); },
+                                               [&] { main->teamMatch().takeOver(2); }};
+        for (int i = 0; i < steps.size(); ++i) {
+            steps[i]();
+            QCoreApplication::processEvents();
+            const QImage shown = board.screen()->grabWindow(board.winId()).toImage();
+            QVERIFY2(shown == board.grab().toImage().convertToFormat(shown.format()),
+                     qPrintable(QStringLiteral("after step %1").arg(i + 1)));
+        }
     }
 
     // The remaining score's digits stand at least half as tall as their box, and inside it.

@@ -49,6 +49,23 @@ QString lastOf(const QList<int>& turns) {
     return turns.isEmpty() ? QString() : QString::number(turns.last());
 }
 
+// The smallest part of `picture` that holds every pixel not wholly transparent: blending the
+// rest would change nothing and costs as much as the ink.
+QRect inkBounds(const QImage& picture) {
+    int top = picture.height(), bottom = -1, left = picture.width(), right = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(line[x]) == 0) continue;
+            top = std::min(top, y);
+            bottom = y;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 } // namespace
 
 ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
@@ -172,17 +189,27 @@ void ScoreboardWindow::follow() {
     if (now == m_painted) return;
     const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
     if (now.sides.size() != m_painted.sides.size() || now.sides.size() > l.sides.size()) return update();
+    // A large board costs its pixels: only the boxes whose text changed are painted again.
     QRegion dirty;
     if (now.heading != m_painted.heading) dirty += l.heading;
     for (int i = 0; i < now.sides.size(); ++i) {
-        const bool marked = now.atTheThrow == i + 1;
-        if (now.sides.at(i) != m_painted.sides.at(i) || marked != (m_painted.atTheThrow == i + 1) ||
-            now.average != m_painted.average)
-            dirty += l.sides.at(i).frame;
+        const Layout::Side& box = l.sides.at(i);
+        const ScoreboardTexts::Side& is = now.sides.at(i);
+        const ScoreboardTexts::Side& was = m_painted.sides.at(i);
+        if ((now.atTheThrow == i + 1) != (m_painted.atTheThrow == i + 1)) {
+            dirty += box.frame;
+            continue;
+        }
+        const auto within = [&box](const QRect& r) { return reach(r) & box.frame; };
+        if (is.name != was.name) dirty += within(box.name);
+        if (is.remaining != was.remaining || is.bust != was.bust) dirty += within(box.remaining);
+        if (is.sets != was.sets || is.legs != was.legs || now.average != m_painted.average)
+            dirty += within(box.counts);
+        if (is.turns != was.turns) dirty += within(box.turns);
     }
-    if (now.darts != m_painted.darts || now.checkout != m_painted.checkout ||
-        now.atTheThrow != m_painted.atTheThrow)
-        dirty += l.footer;
+    const Footer f = footer(l);
+    if (now.darts != m_painted.darts) dirty += reach(f.darts) & l.footer;
+    if (now.checkout != m_painted.checkout) dirty += reach(f.checkout) & l.footer;
     if (now.banner != m_painted.banner) dirty += bannerBox();
     update(dirty);
 }
@@ -259,17 +286,31 @@ ScoreboardWindow::Layout ScoreboardWindow::layout(int sides) const {
     return l;
 }
 
+QRect ScoreboardWindow::reach(const QRect& box) {
+    const int m = box.height() / 3 + 2;
+    return box.adjusted(-m, -m, m, m);
+}
+
+ScoreboardWindow::Footer ScoreboardWindow::footer(const Layout& l) {
+    const QRect darts(l.footer.left(), l.footer.top(), l.footer.width() * 2 / 5, l.footer.height());
+    return {darts, QRect(darts.right() + 1, l.footer.top(), l.footer.width() - darts.width(), l.footer.height())};
+}
+
 void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(event->rect(), kBackground);
     const QColor screen = m_main.session.screenColor;
     const QColor marked = m_main.session.dartBoxColor;
     const ScoreboardTexts t = texts();
     const Layout l = layout(m_main.isDuoMatch() ? 2 : 1);
+    m_region = event->region();
+    // Every pixel asked for is filled once: the frames in their colour, the rest black.
+    QRegion ground = m_region;
+    for (int i = 0; i < t.sides.size() && i < l.sides.size(); ++i) ground -= l.sides.at(i).frame;
+    for (const QRect& r : ground) p.fillRect(r, kBackground);
 
     // Big digits are drawn as outlines, not from the glyph cache: only the parts asked for are.
-    const auto wanted = [event](const QRect& r) { return event->region().intersects(r); };
+    const auto wanted = [this](const QRect& r) { return m_region.intersects(r); };
     p.setPen(screen);
     if (wanted(l.heading))
         drawFitted(p, l.heading, t.heading.isEmpty() ? windowTitle() : t.heading, Qt::AlignCenter);
@@ -279,7 +320,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (!wanted(box.frame)) continue;
         // The one at the throw stands out in the dart-box colour; the other stays dark.
         const bool atTheThrow = t.atTheThrow == i + 1;
-        p.fillRect(box.frame, atTheThrow ? marked : kOtherSide);
+        for (const QRect& r : m_region & box.frame) p.fillRect(r, atTheThrow ? marked : kOtherSide);
         const QColor text = atTheThrow ? kBackground : screen;
         p.setPen(text);
         drawFitted(p, box.name, atTheThrow ? QStringLiteral("\u25B6 ") + side.name : side.name,
@@ -313,9 +354,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     }
     // Below: the darts of the turn in progress and what would finish the leg.
     if (wanted(l.footer)) {
-        const QRect left(l.footer.left(), l.footer.top(), l.footer.width() * 2 / 5, l.footer.height());
-        const QRect right(left.right() + 1, l.footer.top(), l.footer.width() - left.width(),
-                          l.footer.height());
+        const auto [left, right] = footer(l);
         p.setPen(screen);
         if (!t.darts.isEmpty()) {
             const int sum =
@@ -348,7 +387,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
 void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour) {
     const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
     const int digitWidth = QFontMetrics(font).horizontalAdvance(u'0');
-    QList<QImage>& digits =
+    QList<DrawnText>& digits =
         m_digits[quint64(font.pixelSize()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
     for (int d = int(digits.size()); d <= 9; ++d) {
         QImage digit(digitWidth, box.height(), QImage::Format_ARGB32_Premultiplied);
@@ -357,11 +396,15 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
         dp.setFont(font);
         dp.setPen(colour);
         dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
-        digits << digit;
+        dp.end();
+        const QRect ink = inkBounds(digit);
+        digits << DrawnText{digit.copy(ink), ink.topLeft()};
     }
     int x = box.center().x() - digitWidth * int(score.size()) / 2;
     for (const QChar c : score) {
-        p.drawImage(x, box.top(), digits.at(c.digitValue()));
+        const DrawnText& digit = digits.at(c.digitValue());
+        const QPoint at = QPoint(x, box.top()) + digit.offset;
+        if (m_region.intersects(QRect(at, digit.picture.size()))) p.drawImage(at, digit.picture);
         x += digitWidth;
     }
 }
@@ -370,15 +413,10 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
 // text is drawn once per box size and colour into a picture of just its bounds, and a repaint
 // copies that. The same few dozen texts come back all match long.
 void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill) {
-    if (text.isEmpty() || box.isEmpty()) return;
+    // A picture stays within reach of its box; one wholly outside what is painted is skipped.
+    if (text.isEmpty() || box.isEmpty() || !m_region.intersects(reach(box))) return;
     const QColor colour = p.pen().color();
-    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
-                            .arg(text)
-                            .arg(flags)
-                            .arg(fill)
-                            .arg(box.width())
-                            .arg(box.height())
-                            .arg(colour.rgba());
+    const TextKey key{text, flags, fill, box.size(), colour.rgba()};
     auto it = m_texts.constFind(key);
     if (it == m_texts.constEnd()) {
         if (m_texts.size() > 500) m_texts.clear();
@@ -395,9 +433,10 @@ void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& 
         tp.setPen(colour);
         tp.drawText(local.translated(-bounds.topLeft()), flags, text);
         tp.end();
-        it = m_texts.insert(key, {picture, bounds.topLeft()});
+        const QRect ink = inkBounds(picture);
+        it = m_texts.insert(key, {picture.copy(ink), bounds.topLeft() + ink.topLeft()});
     }
-    p.drawImage(box.topLeft() + it->offset, it->picture);
+    if (!it->picture.isNull()) p.drawImage(box.topLeft() + it->offset, it->picture);
 }
 
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -99,6 +100,12 @@ class ScoreboardWindow : public QWidget {
         QRect footer;
     };
     Layout layout(int sides) const;
+    struct Footer {
+        QRect darts, checkout;
+    };
+    static Footer footer(const Layout& l);
+    // Where a text fitted to `box` may draw: its picture has a margin for strokes beyond the font.
+    static QRect reach(const QRect& box);
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
     // `text` in the pen's colour, in the largest bold Arial that fits the box: `fill` of its
     // height, and its width.
@@ -111,15 +118,28 @@ class ScoreboardWindow : public QWidget {
 
     MainWindow& m_main;
     ScoreboardTexts m_painted;
+    struct DrawnText {
+        QImage picture; // just the ink
+        QPoint offset;  // of the picture from the box's top left
+    };
     // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
-    QHash<quint64, QList<QImage>> m_digits;
+    QHash<quint64, QList<DrawnText>> m_digits;
     QStringList m_banner;
     QTimer* m_bannerTimer = nullptr;
-    struct DrawnText {
-        QImage picture;
-        QPoint offset; // of the picture from the box's top left
+    struct TextKey {
+        QString text;
+        int flags;
+        double fill;
+        QSize size;
+        QRgb colour;
+        bool operator==(const TextKey&) const = default;
+        friend size_t qHash(const TextKey& k, size_t seed = 0) {
+            return qHashMulti(seed, k.text, k.flags, k.size.width(), k.size.height(), k.colour, k.fill);
+        }
     };
-    QHash<QString, DrawnText> m_texts;
+    QHash<TextKey, DrawnText> m_texts;
+    // What the paint event in progress was asked to paint.
+    QRegion m_region;
 };
 
 } // namespace vx

@@ -20,6 +20,29 @@ namespace {
 // The inside of a marker: it has to stand out on every field of the board.
 const QColor kMarkerFill(255, 255, 0);
 
+// A marker drawn once around the middle of a small transparent picture: a painter opened on
+// the board for every dart costs more than copying its few pixels. Drawn without
+// antialiasing, every pixel of it is either wholly covered or untouched.
+constexpr int kMarkerReach = 5;
+const QImage& markerStamp() {
+    static const QImage stamp = [] {
+        QImage image(2 * kMarkerReach + 1, 2 * kMarkerReach + 1, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        const QPoint at(kMarkerReach, kMarkerReach);
+        QPainter p(&image);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(at, 3, 3);
+        p.setPen(QPen(QColor(155, 155, 110), 1));
+        p.setBrush(kMarkerFill);
+        p.drawEllipse(at, 3, 3);
+        p.setPen(QPen(QColor(120, 120, 120), 2));
+        p.drawPoint(at);
+        return image;
+    }();
+    return stamp;
+}
+
 } // namespace
 
 TeamPanel::TeamPanel(QWidget* parent) : QFrame(parent) {
@@ -141,16 +164,16 @@ void TeamPanel::markDart(const QString& dartCode) {
         m_markedBoard = QImage(kBoardPictureSize, kBoardPictureSize, QImage::Format_RGB32);
         m_markedBoard.fill(m_boardLabel->palette().color(QPalette::Window));
     }
-    QPainter p(&m_markedBoard);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(*at, 3, 3);
-    p.setPen(QPen(QColor(155, 155, 110), 1));
-    p.setBrush(kMarkerFill);
-    p.drawEllipse(*at, 3, 3);
-    p.setPen(QPen(QColor(120, 120, 120), 2));
-    p.drawPoint(*at);
-    p.end();
+    const QImage& stamp = markerStamp();
+    const QPoint origin = *at - QPoint(kMarkerReach, kMarkerReach);
+    for (int y = 0; y < stamp.height(); ++y) {
+        if (origin.y() + y < 0 || origin.y() + y >= m_markedBoard.height()) continue;
+        const auto* from = reinterpret_cast<const QRgb*>(stamp.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(m_markedBoard.scanLine(origin.y() + y));
+        for (int x = 0; x < stamp.width(); ++x)
+            if (qAlpha(from[x]) != 0 && origin.x() + x >= 0 && origin.x() + x < m_markedBoard.width())
+                to[origin.x() + x] = from[x];
+    }
     m_boardLabel->setPixmap(QPixmap::fromImage(m_markedBoard));
 }
 

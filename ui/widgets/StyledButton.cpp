@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QHash>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QStaticText>
@@ -357,8 +358,10 @@ void StyledButton::paintEvent(QPaintEvent*) {
         // The face depends on the look and the size only, and a board of 60 equal buttons
         // switches look all at once at the end of every leg: draw each face once and reuse it.
         const qreal ratio = devicePixelRatioF();
-        const QString key =
-            QStringLiteral("vx-face-%1-%2x%3@%4").arg(look).arg(width()).arg(height()).arg(ratio);
+        // Looked up on every paint, so by number rather than by a name formatted each time.
+        static QHash<quint64, QPixmapCache::Key> faces;
+        QPixmapCache::Key& key = faces[quint64(look) << 56 | quint64(width() & 0xffff) << 40 |
+                                       quint64(height() & 0xffff) << 24 | quint64(qRound(ratio * 100) & 0xffffff)];
         QPixmap face;
         if (!QPixmapCache::find(key, &face)) {
             face = QPixmap(size() * ratio);
@@ -367,7 +370,7 @@ void StyledButton::paintEvent(QPaintEvent*) {
             QPainter facePainter(&face);
             drawFace(facePainter, look);
             facePainter.end();
-            QPixmapCache::insert(key, face);
+            key = QPixmapCache::insert(face);
         }
         painter.drawPixmap(0, 0, face);
     }
