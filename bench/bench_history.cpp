@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -68,8 +69,12 @@ int Import(int rows) {
     for (const char* pass : {"first", "again"}) {
         QElapsedTimer timer;
         timer.start();
+        const std::clock_t cpu = std::clock();
         const vx::HistoryImport done = vx::importScoreLists(store);
-        std::printf("import %s: %d rows from %d files in %.1f ms%s\n", pass, done.rows, done.files, Ms(timer),
+        // The processor time beside the wall clock: on a machine shared with others the wall
+        // clock says more about them than about the import.
+        std::printf("import %s: %d rows from %d files in %.1f ms (processor %.1f ms; goal < 2000 ms)%s\n", pass,
+                    done.rows, done.files, Ms(timer), 1000.0 * double(std::clock() - cpu) / CLOCKS_PER_SEC,
                     qPrintable(done.error));
     }
     return 0;
