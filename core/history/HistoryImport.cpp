@@ -129,7 +129,7 @@ struct Writer {
                 start = Sum(RowTurns(row));
                 break;
             }
-        if (!Run(match, {key, kMatchKindImported, start, team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
+        if (!Run(match, {key, team ? kMatchKindTeam : kMatchKindImported, start, team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
                          first, last}))
             return false;
         const qint64 matchRow = match.lastInsertId().toLongLong();
