@@ -65,6 +65,61 @@ void Throw(DuoMatch& m, const QStringList& codes) {
 
 int ChildMain(const QString& path);
 
+// The darts of a turn from their codes ("T20 0 D16").
+QList<HistoryDart> Darts(const QString& codes) {
+    QList<HistoryDart> darts;
+    for (const QString& code : codes.split(u' ')) {
+        const int factor = code.startsWith(u'T') ? 3 : code.startsWith(u'D') ? 2 : 1;
+        darts.append({int(darts.size()) + 1, code, code.right(code.size() - (factor > 1)).toInt() * factor});
+    }
+    return darts;
+}
+
+// Two team evenings of "De Pijlen" (the first going on past midnight), one of another team and
+// two duo matches, worked out by hand in the figures' tests below. A turn is "match leg player
+// remaining-before darts-or-=total day time"; each leg is won by the turn that reaches 0.
+HistoryStore& PlayedStore() {
+    static HistoryStore store(QStringLiteral(":memory:"));
+    if (store.database().isOpen()) return store;
+    store.open();
+    const QHash<QString, HistoryMatch> matches{
+        {"t1", {"t1", kMatchKindTeam, 301, 0, "De Pijlen"}}, {"t2", {"t2", kMatchKindTeam, 101, 0, "De Pijlen"}},
+        {"t3", {"t3", kMatchKindTeam, 501, 0, "De Darters"}}, {"d1", {"d1", kMatchKindLegs, 101, 2, "finale.lib"}},
+        {"d2", {"d2", kMatchKindSets, 101, 1, "beker.lib"}}};
+    const QStringList turns{
+        "t1 1 Anna 301 T20_T20_T20 07 21:00", "t1 1 Anna 121 20_20_20 07 21:01", "t1 1 Anna 61 T17_D5 07 21:02",
+        "t1 2 Bert 301 T20_20_20 07 21:30", "t1 2 Bert 201 T20_20_20 07 21:31", "t1 2 Bert 101 T19_4_D20 07 21:32",
+        "t1 3 Anna 101 20_20_20 08 00:30", "t1 3 Anna 41 1_0_0 08 00:31", "t1 3 Anna 40 0_0_0 08 00:32",
+        "t1 3 Anna 40 D20 08 00:33", "t3 1 Carl 501 T20_T20_T20 07 21:00",
+        "d1 1 Anna 101 T20_1_D20 10 20:00", "d1 2 Bert 101 20_20_20 10 20:10", "d1 2 Anna 101 0_0_0 10 20:11",
+        "d1 2 Bert 41 1_D20 10 20:12", "d1 3 Anna 101 T19_4_D20 10 20:20",
+        "d2 1 Bert 101 20_20_20 12 20:00", "d2 1 Carl 101 T20_1_D20 12 20:01",
+        "t2 1 Bert 101 =45 14 20:00", "t2 1 Bert 56 =56 14 20:01", "t2 2 Anna 101 T5_5_6 14 20:30"};
+    QHash<QString, int> numbers, darts;
+    for (const QString& line : turns) {
+        const QStringList f = line.split(u' ');
+        const HistoryMatch& match = matches[f[0]];
+        const HistoryLeg leg{f[1].toInt(), 1, f[2]};
+        const QString legKey = f[0] + f[1];
+        HistoryTurn turn{f[2], ++numbers[legKey + f[2]], 0, f[3].toInt(),
+                         QDateTime(QDate(2024, 3, f[5].toInt()), QTime::fromString(f[6], "hh:mm")), std::nullopt};
+        if (f[4].startsWith(u'=')) {
+            turn.total = f[4].mid(1).toInt();
+            darts[legKey] += 3;
+        } else {
+            turn.darts = Darts(QString(f[4]).replace(u'_', u' '));
+            for (const HistoryDart& d : *turn.darts)
+                turn.total += d.points;
+            darts[legKey] += int(turn.darts->size());
+        }
+        store.recordTurn(match, leg, turn);
+        if (turn.total == turn.remainingBefore) store.endLeg(f[0], leg.number, f[2], darts[legKey], turn.at);
+    }
+    store.endMatch("d1", "Anna");
+    store.endMatch("d2", "Carl");
+    return store;
+}
+
 } // namespace
 
 class HistoryTest : public QObject {
@@ -84,6 +139,12 @@ class HistoryTest : public QObject {
     void importsScoreListsOnce();
     void checkoutAndShares_data();
     void checkoutAndShares();
+    void eveningFigures_data();
+    void eveningFigures();
+    void headToHead_data();
+    void headToHead();
+    void leagueTable_data();
+    void leagueTable();
     void survivesKill();
 };
 
@@ -417,11 +478,7 @@ void HistoryTest::checkoutAndShares() {
     QVERIFY(store.open());
     int number = 0;
     for (const QString& turn : turns.split(u';')) {
-        QList<HistoryDart> darts;
-        for (const QString& code : turn.section(u':', 1).split(u' ')) {
-            const int factor = code.startsWith(u'T') ? 3 : code.startsWith(u'D') ? 2 : 1;
-            darts.append({int(darts.size()) + 1, code, code.right(code.size() - (factor > 1)).toInt() * factor});
-        }
+        const QList<HistoryDart> darts = Darts(turn.section(u':', 1));
         HistoryTurn t = MakeTurn("Anna", ++number, 0, darts);
         t.remainingBefore = turn.section(u':', 0, 0).toInt();
         for (const HistoryDart& d : darts)
@@ -441,6 +498,98 @@ void HistoryTest::checkoutAndShares() {
     for (auto it = found.begin(); it != found.end(); ++it)
         share << QStringLiteral("%1=%2").arg(it.key()).arg(it.value(), 0, 'f', 2);
     QCOMPARE(share.join(u' '), shares);
+}
+
+// "evening:legs:average:first nine" in the period, from the turns of PlayedStore() by hand:
+// Anna on the 7th 301 + 101 points in 8 + 10 darts, her first nine 301 + 61 in 8 + 9 darts.
+void HistoryTest::eveningFigures_data() {
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("everything") << "anna" << QDate() << QDate()
+                                << "2024-03-07:2:67.00:63.88 2024-03-10:3:67.33:67.33 2024-03-14:1:26.00:26.00";
+    QTest::newRow("past midnight is the evening before") << "Anna" << QDate(2024, 3, 7) << QDate(2024, 3, 7)
+                                                           << "2024-03-07:2:67.00:63.88";
+    QTest::newRow("open start") << "Anna" << QDate() << QDate(2024, 3, 10) << "2024-03-07:2:67.00:63.88 2024-03-10:3:67.33:67.33";
+    QTest::newRow("turn totals count three darts") << "Bert" << QDate(2024, 3, 11) << QDate()
+                                                     << "2024-03-12:1:60.00:60.00 2024-03-14:1:50.50:50.50";
+    QTest::newRow("nobody") << "Dirk" << QDate() << QDate() << "";
+}
+
+void HistoryTest::eveningFigures() {
+    QFETCH(QString, player);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, expected);
+    QStringList found;
+    for (const EveningFigures& e : vx::eveningFigures(PlayedStore().database(), player, {from, to}))
+        found << QStringLiteral("%1:%2:%3:%4").arg(e.evening.toString(Qt::ISODate)).arg(e.legs)
+                     .arg(e.average, 0, 'f', 2).arg(e.firstNine, 0, 'f', 2);
+    QCOMPARE(found.join(u' '), expected);
+}
+
+// "matches won-won legs won-won average-average"; team evenings do not count.
+void HistoryTest::headToHead_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("three legs of the final") << "Anna" << "BERT" << "1 1-0 2-1 67.33-60.60";
+    QTest::newRow("the other way round") << "Bert" << "Anna" << "1 0-1 1-2 60.60-67.33";
+    QTest::newRow("the cup") << "Bert" << "Carl" << "1 0-1 0-1 60.00-101.00";
+    QTest::newRow("only a team evening together") << "Anna" << "Carl" << "0 0-0 0-0 0.00-0.00";
+    QTest::newRow("one player") << "Anna" << "anna" << "0 0-0 0-0 0.00-0.00";
+}
+
+void HistoryTest::headToHead() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, expected);
+    const HeadToHead h = vx::headToHead(PlayedStore().database(), first, second);
+    QCOMPARE(QStringLiteral("%1 %2-%3 %4-%5 %6-%7").arg(h.matches).arg(h.matchesWon[0]).arg(h.matchesWon[1])
+                 .arg(h.legsWon[0]).arg(h.legsWon[1]).arg(h.average[0], 0, 'f', 2).arg(h.average[1], 0, 'f', 2),
+             expected);
+}
+
+// Rows "player legs won average first-nine 180s checkout% best-leg highest-finish" in the
+// order asked. Anna over both evenings: 428 points in 21 darts, first nine 388 in 20, seven
+// darts at a double for two legs; Bert's second evening has no darts, so no checkout figure.
+void HistoryTest::leagueTable_data() {
+    QTest::addColumn<QList<QDate>>("evenings");
+    QTest::addColumn<LeagueColumn>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QString>("expected");
+    const QString anna = "Anna 3 2 61.14 58.20 1 28.6 8 61", bert = "Bert 2 2 80.40 80.40 0 100.0 6 101";
+    QTest::newRow("by name") << QList<QDate>{} << LeagueColumn::Player << Qt::AscendingOrder << anna + " | " + bert;
+    QTest::newRow("by average") << QList<QDate>{} << LeagueColumn::Average << Qt::DescendingOrder << bert + " | " + anna;
+    QTest::newRow("tie goes by name") << QList<QDate>{} << LeagueColumn::LegsWon << Qt::DescendingOrder << anna + " | " + bert;
+    QTest::newRow("by 180s") << QList<QDate>{} << LeagueColumn::OneEighties << Qt::DescendingOrder << anna + " | " + bert;
+    QTest::newRow("by checkout") << QList<QDate>{} << LeagueColumn::Checkout << Qt::AscendingOrder << anna + " | " + bert;
+    QTest::newRow("by best leg") << QList<QDate>{} << LeagueColumn::BestLeg << Qt::AscendingOrder << bert + " | " + anna;
+    QTest::newRow("by highest finish") << QList<QDate>{} << LeagueColumn::HighestFinish << Qt::AscendingOrder << anna + " | " + bert;
+    QTest::newRow("the first evening, past midnight too") << QList<QDate>{QDate(2024, 3, 7)} << LeagueColumn::Legs
+                                                           << Qt::DescendingOrder
+                                                           << "Anna 2 2 67.00 63.88 1 28.6 8 61 | Bert 1 1 100.33 100.33 0 100.0 9 101";
+    QTest::newRow("unknown best leg last, both ways") << QList<QDate>{QDate(2024, 3, 14)} << LeagueColumn::BestLeg
+                                                      << Qt::DescendingOrder
+                                                      << "Bert 1 1 50.50 50.50 0 0.0 6 56 | Anna 1 0 26.00 26.00 0 0.0 0 0";
+    QTest::newRow("an evening without the team") << QList<QDate>{QDate(2024, 3, 10)} << LeagueColumn::Player
+                                                 << Qt::AscendingOrder << "";
+}
+
+void HistoryTest::leagueTable() {
+    QFETCH(QList<QDate>, evenings);
+    QFETCH(LeagueColumn, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QString, expected);
+    QList<LeagueRow> rows = vx::leagueTable(PlayedStore().database(), QStringLiteral("De Pijlen"), evenings);
+    sortLeague(rows, column, order);
+    QStringList found;
+    for (const LeagueRow& r : rows)
+        found << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9").arg(r.player).arg(r.legs).arg(r.legsWon)
+                     .arg(r.average, 0, 'f', 2).arg(r.firstNine, 0, 'f', 2).arg(r.oneEighties)
+                     .arg(r.checkoutPercentage(), 0, 'f', 1).arg(r.bestLeg).arg(r.highestFinish);
+    QCOMPARE(found.join(QStringLiteral(" | ")), expected);
 }
 
 namespace {

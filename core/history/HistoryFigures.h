@@ -3,9 +3,12 @@
 // window shows and prints. Players are found by name in any case.
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QString>
+#include <array>
 
 namespace vx {
 
@@ -35,5 +38,57 @@ CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player);
 // The share of the player's darts in each spot, by the history's dart code ("T20", "D16", "20"
 // for the single however thrown, "25", "50", "0" for a miss); the shares add up to 1.
 QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player);
+
+// Averages count the darts a turn kept, or three for a turn known by its total only (put back
+// from a score list file or a recovery). An evening runs until six in the morning: a leg played
+// after midnight belongs to the evening it began in.
+
+// From and to are evenings, both included; an invalid date leaves that end open.
+struct HistoryPeriod {
+    QDate from;
+    QDate to;
+};
+
+struct EveningFigures {
+    QDate evening;
+    int legs = 0; // the player threw in
+    double average = 0;   // per three darts
+    double firstNine = 0; // of the first three turns of each leg
+};
+
+// The player's evenings in the period, oldest first.
+QList<EveningFigures> eveningFigures(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period = {});
+
+// Two players' duo matches against each other; every pair is [first, second] as asked.
+struct HeadToHead {
+    int matches = 0;
+    std::array<int, 2> matchesWon{};
+    std::array<int, 2> legsWon{};
+    std::array<double, 2> average{}; // in those matches
+};
+
+HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QString& second);
+
+struct LeagueRow {
+    QString player;
+    int legs = 0;
+    int legsWon = 0;
+    double average = 0;
+    double firstNine = 0;
+    int oneEighties = 0;
+    int dartsAtDouble = 0; // none for legs known by their turn totals only
+    int checkouts = 0;
+    int bestLeg = 0; // fewest darts of a leg won; 0 for none known
+    int highestFinish = 0;
+    double checkoutPercentage() const { return dartsAtDouble ? 100.0 * checkouts / dartsAtDouble : 0; }
+};
+
+enum class LeagueColumn { Player, Legs, LegsWon, Average, FirstNine, OneEighties, Checkout, BestLeg, HighestFinish };
+
+// The team's players over its evenings (all when `evenings` is empty), by name.
+QList<LeagueRow> leagueTable(const QSqlDatabase& db, const QString& team, const QList<QDate>& evenings = {});
+
+// Ties go by name; a best leg not known comes last whichever the order.
+void sortLeague(QList<LeagueRow>& rows, LeagueColumn column, Qt::SortOrder order);
 
 } // namespace vx

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <numeric>
+#include <utility>
 
 namespace vx {
 
@@ -40,15 +41,22 @@ int Sum(const QList<int>& turns) {
 }
 
 // A team row's first cell, "07-03-2024 / 9:05:03", as the history keeps times; `fallback` for
-// anything else. Date and time apart: a QDateTime in local time asks for the time zone on every
-// conversion, which costs more than the rest of a row.
+// anything else. Read by hand: Qt's date parsing asks the system for the time zone on every
+// call (even for a bare QDate or QTime), which costs more than the rest of a row.
 QString RowTime(const QString& cell, const QString& fallback) {
-    const QString date = cell.section(QStringLiteral(" / "), 0, 0).trimmed();
-    const QString time = cell.section(QStringLiteral(" / "), 1).trimmed();
-    const QDate day = QDate::fromString(date, QStringLiteral("dd-MM-yyyy"));
-    const QTime at = QTime::fromString(time, QStringLiteral("h:mm:ss"));
-    if (!day.isValid() || !at.isValid()) return fallback;
-    return day.toString(Qt::ISODate) + u'T' + at.toString(QStringLiteral("HH:mm:ss.zzz"));
+    const QStringList parts = cell.simplified().split(QStringLiteral(" / "));
+    if (parts.size() != 2) return fallback;
+    const QStringList date = parts[0].split(u'-');
+    const QStringList time = parts[1].split(u':');
+    if (date.size() != 3 || time.size() != 3) return fallback;
+    int n[6];
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        n[i] = (i < 3 ? date : time)[i % 3].toInt(&ok);
+        if (!ok) return fallback;
+    }
+    if (!QDate(n[2], n[1], n[0]).isValid() || !QTime::isValid(n[3], n[4], n[5])) return fallback;
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d.000", n[2], n[1], n[0], n[3], n[4], n[5]);
 }
 
 struct Writer {
@@ -130,7 +138,7 @@ struct Writer {
                 break;
             }
         if (!Run(match,
-                 {key, kMatchKindImported, start,
+                 {key, team ? kMatchKindTeam : kMatchKindImported, start,
                   team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
                   first, last}))
             return false;
@@ -183,21 +191,52 @@ HistoryImport importScoreLists(HistoryStore& store, const ImportProgress& progre
     HistoryImport result;
     Writer writer(store);
     QSqlDatabase db = store.database();
+    QSqlQuery mark(db);
+    // Files go in batches of one transaction each, every file under a savepoint of its own: a
+    // commit per file costs more than the file, and one for the whole home would keep the
+    // recorder of a match being played waiting past its patience on a large home.
+    constexpr int kBatchRows = 2000;
+    int pendingFiles = 0, pendingRows = 0;
+    bool inTransaction = false;
+    // Files count as imported once their batch is committed.
+    const auto commit = [&] {
+        if (!inTransaction) return true;
+        inTransaction = false;
+        if (!db.commit()) {
+            db.rollback();
+            return false;
+        }
+        result.files += std::exchange(pendingFiles, 0);
+        result.rows += std::exchange(pendingRows, 0);
+        return true;
+    };
     for (const ListFile& file : files) {
-        if (progress && !progress(result.rows, total)) {
+        if (progress && !progress(result.rows + pendingRows, total)) {
             result.cancelled = true;
             break;
         }
         writer.error.clear();
-        if (!db.transaction() || !writer.AddFile(file) || !db.commit()) {
-            const QString why = writer.error.isEmpty() ? db.lastError().text() : writer.error;
-            result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.path), why);
-            db.rollback();
+        if (!inTransaction && !(inTransaction = db.transaction())) {
+            result.error = db.lastError().text();
             break;
         }
-        ++result.files;
-        result.rows += int(file.rows.size());
+        if (!mark.exec(QStringLiteral("SAVEPOINT file")) || !writer.AddFile(file) ||
+            !mark.exec(QStringLiteral("RELEASE file"))) {
+            const QString why = writer.error.isEmpty() ? mark.lastError().text() : writer.error;
+            result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.path), why);
+            mark.exec(QStringLiteral("ROLLBACK TO file"));
+            mark.exec(QStringLiteral("RELEASE file"));
+            break;
+        }
+        ++pendingFiles;
+        pendingRows += int(file.rows.size());
+        if (pendingRows >= kBatchRows && !commit()) {
+            result.error = db.lastError().text();
+            break;
+        }
     }
+    // What was whole before a cancel or a failing file stays.
+    if (!commit() && result.error.isEmpty()) result.error = db.lastError().text();
     if (progress && !result.cancelled && result.error.isEmpty()) progress(result.rows, total);
     return result;
 }

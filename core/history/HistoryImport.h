@@ -15,6 +15,7 @@ namespace vx {
 
 class HistoryStore;
 
+// A duo match file's legs, of a kind the file does not say; a team player's file is a team's.
 inline const QString kMatchKindImported = QStringLiteral("lib");
 
 struct HistoryImport {

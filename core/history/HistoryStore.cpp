@@ -50,6 +50,10 @@ const QList<QStringList> kMigrations = {
         QStringLiteral("CREATE INDEX turns_by_player ON turns (player)"),
         QStringLiteral("CREATE INDEX legs_by_winner ON legs (winner)"),
     },
+    // 3: the figures of an evening or a period look turns up by their time
+    {
+        QStringLiteral("CREATE INDEX turns_by_time ON turns (thrown_at)"),
+    },
 };
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.
