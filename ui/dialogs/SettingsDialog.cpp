@@ -93,13 +93,13 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     scaleLabel = new QLabel(tr("Weergave"), this);
     scaleLabel->setObjectName(QStringLiteral("WeergaveLabel"));
     setForeColor(scaleLabel, captionText);
-    placeTwips(scaleLabel, 2880, 2295);
+    placeTwips(scaleLabel, 2820, 2295);
     scaleChoice = new QComboBox(this);
     scaleChoice->setObjectName(QStringLiteral("WeergaveKeuze"));
     for (DisplayScale scale : displayScales())
         scaleChoice->addItem(displayScaleName(scale), displayScaleCode(scale));
     scaleChoice->setCurrentIndex(scaleChoice->findData(displayScaleCode(readDisplayScale())));
-    placeTwips(scaleChoice, 3720, 2250, 1020, 315);
+    placeTwips(scaleChoice, 3780, 2250, 1005, 315);
     connect(scaleChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showNextStartNote);
     showNextStartNote();
 
