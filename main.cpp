@@ -5,6 +5,7 @@
 #include "core/common/StartUp.h"
 #include "core/files/Settings.h"
 #include "ui/dialogs/StartDialog.h"
+#include "ui/history/HistoryImportRun.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/QtPromptService.h"
 
@@ -75,6 +76,8 @@ int main(int argc, char* argv[]) {
     vx::QtPromptService prompts;
     vx::setPrompts(&prompts);
 
+    // What was played before goes into the history before a match can write to it.
+    vx::importHistoryAtFirstStart(nullptr);
     // A match that was not closed is offered before anything else; played on, its window comes
     // up over the start dialog, as if opened from it.
     vx::MainWindow* resumed = vx::offerToResumeMatch();

@@ -30,7 +30,8 @@ inline const QStringList& everyWindow() {
                                       "statistics numbers",
                                       "statistics overview",
                                       "checkout chart",
-                                      "scoreboard"};
+                                      "scoreboard",
+                                      "history"};
     return names;
 }
 
@@ -67,8 +68,10 @@ inline void visitWindow(const QString& name, const std::function<void(QWidget&)>
                                                {"save", "MenuKnop(2)"},       {"print", "MenuKnop(3)"},
                                                {"row editor", "MenuKnop(4)"}, {"settings", "MenuKnop(6)"},
                                                {"about", "MenuKnop(7)"}};
-    const QMap<QString, QString> menuAction = {
-        {"checkout chart", "HelpCheckout"}, {"help panel", "HelpUitleg"}, {"scoreboard", "ToolsScorebord"}};
+    const QMap<QString, QString> menuAction = {{"checkout chart", "HelpCheckout"},
+                                               {"help panel", "HelpUitleg"},
+                                               {"scoreboard", "ToolsScorebord"},
+                                               {"history", "ToolsHistorie"}};
     if (menuButton.contains(name)) {
         click(main, menuButton[name]);
         if (dialogs.opened.size() != 1) qFatal("%s opened no dialog", qPrintable(name));

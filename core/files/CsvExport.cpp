@@ -63,36 +63,60 @@ void AppendField(QString& out, const QString& field) {
     out += u'"';
 }
 
-template <typename CellOf> void AppendLine(QString& out, CellOf cellOf) {
-    for (int column = 0; column < ScoreListModel::kColumns; ++column) {
+template <typename CellOf> void AppendLine(QString& out, qsizetype columns, CellOf cellOf) {
+    for (qsizetype column = 0; column < columns; ++column) {
         if (column > 0) out += u';';
         AppendField(out, cellOf(column));
     }
     out += QStringLiteral("\r\n");
 }
 
-} // namespace
+FileResult WriteCsv(const QByteArray& bytes, const QString& path, const char* failure) {
+    QString why;
+    if (!writeFileAtomic(path, bytes, &why))
+        return FileResult::failure(
+            QCoreApplication::translate("vx::CsvExport", failure).arg(QDir::toNativeSeparators(path), why));
+    return FileResult::success();
+}
 
-QByteArray csvBytes(const ScoreListModel& list) {
+// The first cell of a row is a name or a time stamp, text even when it looks like a number.
+template <typename HeadingOf, typename CellOf>
+QByteArray CsvBytes(qsizetype rows, qsizetype columns, HeadingOf headingOf, CellOf cellOf) {
     const QString decimalPoint = QLocale().decimalPoint();
     QString text;
-    AppendLine(text,
-               [&](int column) { return SpreadsheetCell(list.headerText(column), false, decimalPoint); });
-    // The first cell is a name or a time stamp, text even when it looks like a number.
-    for (int r = 0; r < list.count(); ++r)
-        AppendLine(text, [&](int column) {
-            return SpreadsheetCell(list.cell(r, column), column > 0, decimalPoint);
+    AppendLine(text, columns,
+               [&](qsizetype column) { return SpreadsheetCell(headingOf(column), false, decimalPoint); });
+    for (qsizetype r = 0; r < rows; ++r)
+        AppendLine(text, columns, [&](qsizetype column) {
+            return SpreadsheetCell(cellOf(r, column), column > 0, decimalPoint);
         });
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+} // namespace
+
+QByteArray csvBytes(const ScoreListModel& list) {
+    return CsvBytes(
+        list.count(), ScoreListModel::kColumns,
+        [&](qsizetype column) { return list.headerText(int(column)); },
+        [&](qsizetype r, qsizetype column) { return list.cell(int(r), int(column)); });
+}
+
+QByteArray csvBytes(const QStringList& headings, const QList<QStringList>& rows) {
+    return CsvBytes(
+        rows.size(), headings.size(), [&](qsizetype column) { return headings[column]; },
+        [&](qsizetype r, qsizetype column) { return rows[r].value(column); });
+}
+
 FileResult exportCsv(const ScoreListModel& list, const QString& path) {
-    QString why;
-    if (!writeFileAtomic(path, csvBytes(list), &why))
-        return FileResult::failure(QCoreApplication::translate(
-                                       "vx::CsvExport", "De scorelijst is niet geëxporteerd naar \"%1\": %2.")
-                                       .arg(QDir::toNativeSeparators(path), why));
-    return FileResult::success();
+    return WriteCsv(
+        csvBytes(list), path,
+        QT_TRANSLATE_NOOP("vx::CsvExport", "De scorelijst is niet geëxporteerd naar \"%1\": %2."));
+}
+
+FileResult exportCsv(const QStringList& headings, const QList<QStringList>& rows, const QString& path) {
+    return WriteCsv(csvBytes(headings, rows), path,
+                    QT_TRANSLATE_NOOP("vx::CsvExport", "De tabel is niet geëxporteerd naar \"%1\": %2."));
 }
 
 } // namespace vx

@@ -7,7 +7,9 @@
 #include "core/scorelist/ScoreList.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vx {
 
@@ -23,5 +25,10 @@ QByteArray csvBytes(const ScoreListModel& list);
 // place, so a failure leaves nothing half-written and an old file as it was; the error then
 // says in Dutch what went wrong.
 FileResult exportCsv(const ScoreListModel& list, const QString& path);
+
+// Any other table by the same conventions: the first column text, the others numbers where
+// they look like one. A failure says in Dutch that the table was not exported.
+QByteArray csvBytes(const QStringList& headings, const QList<QStringList>& rows);
+FileResult exportCsv(const QStringList& headings, const QList<QStringList>& rows, const QString& path);
 
 } // namespace vx

@@ -241,4 +241,17 @@ HistoryImport importScoreLists(HistoryStore& store, const ImportProgress& progre
     return result;
 }
 
+bool firstImportDone(const HistoryStore& store) {
+    QSqlQuery q(store.database());
+    return q.exec(QStringLiteral("SELECT 1 FROM done_once WHERE what = 'import'")) && q.next();
+}
+
+bool markFirstImportDone(HistoryStore& store) {
+    QSqlQuery q(store.database());
+    q.prepare(QStringLiteral(
+        "INSERT INTO done_once (what, at) VALUES ('import', ?) ON CONFLICT (what) DO NOTHING"));
+    q.addBindValue(historyTimeText(clock().now()));
+    return q.exec();
+}
+
 } // namespace vx

@@ -30,4 +30,9 @@ using ImportProgress = std::function<bool(int done, int total)>;
 
 HistoryImport importScoreLists(HistoryStore& store, const ImportProgress& progress = {});
 
+// The import at the first start with a history happens once, kept in the history itself: a
+// home opened with a new history file is asked again, one that had it is not.
+bool firstImportDone(const HistoryStore& store);
+bool markFirstImportDone(HistoryStore& store);
+
 } // namespace vx

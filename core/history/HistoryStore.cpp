@@ -54,6 +54,10 @@ const QList<QStringList> kMigrations = {
     {
         QStringLiteral("CREATE INDEX turns_by_time ON turns (thrown_at)"),
     },
+    // 4: what is done once for a history, such as putting the score lists of before in it
+    {
+        QStringLiteral("CREATE TABLE done_once (what TEXT PRIMARY KEY, at TEXT NOT NULL)"),
+    },
 };
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.

@@ -49,6 +49,11 @@ MainMenus::MainMenus(QMainWindow& window) : QObject(&window) {
     m_callerAction = AddAction(tools, tr("Caller"), QStringLiteral("ToolsCaller"));
     m_callerAction->setCheckable(true);
     connect(m_callerAction, &QAction::triggered, this, &MainMenus::callerChosen);
+    QAction* history = AddAction(tools, tr("Historie…"), QStringLiteral("ToolsHistorie"));
+    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    chosen(history, &MainMenus::historyChosen);
+    chosen(AddAction(tools, tr("Historie importeren…"), QStringLiteral("ToolsHistorieImporteren")),
+           &MainMenus::historyImportChosen);
     QMenu* help = bar->addMenu(tr("Help"));
     m_helpAction = AddAction(help, tr("Help"), QStringLiteral("HelpUitleg"));
     m_helpAction->setCheckable(true);

@@ -40,6 +40,9 @@ class MainMenus : public QObject {
     // "Scorebord voor publiek" (also F9): to be shown (true) or closed.
     void scoreboardChosen(bool show);
     void callerChosen(bool on);
+    // "Historie…" (also Ctrl+H) and "Historie importeren…".
+    void historyChosen();
+    void historyImportChosen();
     void helpChosen();
     void moreSoftwareChosen();
     void checkoutChartChosen();

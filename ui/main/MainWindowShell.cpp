@@ -11,6 +11,8 @@
 #include "ui/dialogs/SettingsDialog.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
+#include "ui/history/HistoryImportRun.h"
+#include "ui/history/HistoryWindow.h"
 #include "ui/main/HelpPanel.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/MainWindow.h"
@@ -94,6 +96,8 @@ void MainWindow::connectShell() {
             [this] { OpenModal<CheckoutChartDialog>(*this); });
     connect(m_menus, &MainMenus::rulesChosen, this, [] { openWebPage(kDartsRulesAddress); });
     connect(m_menus, &MainMenus::statisticsChosen, this, &MainWindow::showStatistics);
+    connect(m_menus, &MainMenus::historyChosen, this, [this] { OpenModal<HistoryWindow>(*this); });
+    connect(m_menus, &MainMenus::historyImportChosen, this, [this] { importHistory(this); });
 
     // Full screen has no menu entry: F11 in and out, and Esc out, as in a browser. Shortcuts
     // reach the window before the typed darts do; Esc is one only while it has work to do.

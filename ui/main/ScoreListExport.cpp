@@ -27,6 +27,16 @@ QString askCsvFile(QWidget* parent, const QString& suggestedPath) {
         QCoreApplication::translate("vx::ScoreListExport", "CSV-bestanden (*.csv)"));
 }
 
+// The file to write, or nothing when the scorer cancelled.
+QString ChosenPath(QWidget* parent, const QString& name) {
+    QString path =
+        askCsvFile(parent, QDir(startFolder(SavedFile::Csv)).filePath(name + QStringLiteral(".csv")));
+    if (path.isEmpty()) return path;
+    rememberFolder(SavedFile::Csv, path);
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    return path;
+}
+
 } // namespace
 
 void setCsvFileAsker(CsvFileAsker function) {
@@ -36,12 +46,16 @@ void setCsvFileAsker(CsvFileAsker function) {
 void exportScoreList(MainWindow& main) {
     QString name = main.isDuoMatch() ? main.session.duoFileName : main.teamMatch().playerName();
     if (name.isEmpty()) name = QCoreApplication::translate("vx::ScoreListExport", "Scorelijst");
-    QString path =
-        askCsvFile(&main, QDir(startFolder(SavedFile::Csv)).filePath(name + QStringLiteral(".csv")));
+    const QString path = ChosenPath(&main, name);
     if (path.isEmpty()) return;
-    rememberFolder(SavedFile::Csv, path);
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     if (const FileResult result = exportCsv(main.scoreList, path); !result) showMessage(result.error);
+}
+
+void exportTable(QWidget* parent, const QString& name, const QStringList& headings,
+                 const QList<QStringList>& rows) {
+    const QString path = ChosenPath(parent, name);
+    if (path.isEmpty()) return;
+    if (const FileResult result = exportCsv(headings, rows, path); !result) showMessage(result.error);
 }
 
 } // namespace vx
