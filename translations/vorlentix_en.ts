@@ -91,6 +91,10 @@
         <source>De scorelijst is niet geëxporteerd naar &quot;%1&quot;: %2.</source>
         <translation>The score list was not exported to &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>De tabel is niet geëxporteerd naar &quot;%1&quot;: %2.</source>
+        <translation>The table was not exported to &quot;%1&quot;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>vx::DartBoardPanel</name>
@@ -459,6 +463,46 @@ of the players.</translation>
     </message>
 </context>
 <context>
+    <name>vx::HistoryDrawing</name>
+    <message>
+        <source>Aandeel van de darts</source>
+        <translation>Share of the darts</translation>
+    </message>
+    <message>
+        <source>Mis: %1</source>
+        <translation>Missed: %1</translation>
+    </message>
+    <message>
+        <source>Gemiddelde per 3 darts</source>
+        <translation>Average per 3 darts</translation>
+    </message>
+    <message>
+        <source>Eerste negen</source>
+        <translation>First nine</translation>
+    </message>
+</context>
+<context>
+    <name>vx::HistoryImportRun</name>
+    <message>
+        <source>Scorelijsten in de historie zetten…</source>
+        <translation>Putting the score lists into the history…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Het importeren is afgebroken; %n scorelijst(en) staan al in de historie.</source>
+        <translation>
+            <numerusform>The import was cancelled; %n score list is in the history already.</numerusform>
+            <numerusform>The import was cancelled; %n score lists are in the history already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scorelijst(en) met %1 rijen in de historie gezet.</source>
+        <translation>
+            <numerusform>%n score list with %1 rows put into the history.</numerusform>
+            <numerusform>%n score lists with %1 rows put into the history.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vx::HistoryRecorder</name>
     <message>
         <source>De historie &quot;%1&quot; kan niet worden geopend: %2. Het spel gaat door zonder historie.</source>
@@ -482,6 +526,235 @@ of the players.</translation>
     <message>
         <source>het beschadigde bestand kan niet opzij worden gezet als &quot;%1&quot;</source>
         <translation>the damaged file cannot be set aside as &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>vx::HistoryTables</name>
+    <message>
+        <source>Bull</source>
+        <translation>Bull</translation>
+    </message>
+    <message>
+        <source>Geen beurten in deze periode.</source>
+        <translation>No turns in this period.</translation>
+    </message>
+    <message>
+        <source>Geen darts bekend: van deze periode zijn alleen beurttotalen bewaard (ingelezen scorelijsten).</source>
+        <translation>No darts known: only turn totals were kept of this period (imported score lists).</translation>
+    </message>
+    <message>
+        <source>Over %1 van de %2 beurten; van de andere zijn alleen de totalen bekend.</source>
+        <translation>Over %1 of the %2 turns; of the others only the totals are known.</translation>
+    </message>
+    <message>
+        <source>Mis</source>
+        <translation>Miss</translation>
+    </message>
+    <message>
+        <source>25 (buitenste bull)</source>
+        <translation>25 (outer bull)</translation>
+    </message>
+    <message>
+        <source>50 (bull)</source>
+        <translation>50 (bull)</translation>
+    </message>
+    <message>
+        <source>Enkel %1</source>
+        <translation>Single %1</translation>
+    </message>
+    <message>
+        <source>Checkout-percentage van %1</source>
+        <translation>Checkout percentage of %1</translation>
+    </message>
+    <message>
+        <source>Dubbel</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>Darts</translation>
+    </message>
+    <message>
+        <source>Uit</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Checkout-percentage: %1 % (%2 keer uit met %3 darts op een dubbel)</source>
+        <translation>Checkout percentage: %1 % (%2 times out with %3 darts at a double)</translation>
+    </message>
+    <message>
+        <source>Alle dubbels</source>
+        <translation>All doubles</translation>
+    </message>
+    <message>
+        <source>Waar de darts van %1 landen</source>
+        <translation>Where the darts of %1 land</translation>
+    </message>
+    <message>
+        <source>Vak</source>
+        <translation>Segment</translation>
+    </message>
+    <message>
+        <source>Aandeel (%)</source>
+        <translation>Share (%)</translation>
+    </message>
+    <message>
+        <source>T20: %1 % van alle darts, T19: %2 % van alle darts</source>
+        <translation>T20: %1 % of all darts, T19: %2 % of all darts</translation>
+    </message>
+    <message>
+        <source>Voortgang van %1</source>
+        <translation>Progress of %1</translation>
+    </message>
+    <message>
+        <source>Avond</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>Gemiddelde</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Eerste negen</source>
+        <translation>First nine</translation>
+    </message>
+    <message>
+        <source>%1 tegen %2</source>
+        <translation>%1 against %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duo-wedstrijd(en) tegen elkaar</source>
+        <translation>
+            <numerusform>%n duo match against each other</numerusform>
+            <numerusform>%n duo matches against each other</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wedstrijden gewonnen</source>
+        <translation>Matches won</translation>
+    </message>
+    <message>
+        <source>Legs gewonnen</source>
+        <translation>Legs won</translation>
+    </message>
+    <message>
+        <source>Competitiestand van %1</source>
+        <translation>League table of %1</translation>
+    </message>
+    <message>
+        <source>Speler</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Gewonnen</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>Checkout (%)</source>
+        <translation>Checkout (%)</translation>
+    </message>
+    <message>
+        <source>Beste leg (darts)</source>
+        <translation>Best leg (darts)</translation>
+    </message>
+    <message>
+        <source>Hoogste finish</source>
+        <translation>Highest finish</translation>
+    </message>
+</context>
+<context>
+    <name>vx::HistoryWindow</name>
+    <message>
+        <source>Historie</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>&amp;Speler:</source>
+        <translation>&amp;Player:</translation>
+    </message>
+    <message>
+        <source>&amp;Periode:</source>
+        <translation>&amp;Period:</translation>
+    </message>
+    <message>
+        <source>Deze avond</source>
+        <translation>This evening</translation>
+    </message>
+    <message>
+        <source>Van … tot en met</source>
+        <translation>From … up to</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>Everything</translation>
+    </message>
+    <message>
+        <source>Van</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Tot en met</source>
+        <translation>Up to</translation>
+    </message>
+    <message>
+        <source>Checkout-percentage</source>
+        <translation>Checkout percentage</translation>
+    </message>
+    <message>
+        <source>Waar de darts landen</source>
+        <translation>Where the darts land</translation>
+    </message>
+    <message>
+        <source>Voortgang</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Onderling</source>
+        <translation>Head to head</translation>
+    </message>
+    <message>
+        <source>Competitie</source>
+        <translation>League</translation>
+    </message>
+    <message>
+        <source>&amp;Tegen:</source>
+        <translation>&amp;Against:</translation>
+    </message>
+    <message>
+        <source>T&amp;eam:</source>
+        <translation>T&amp;eam:</translation>
+    </message>
+    <message>
+        <source>Avonden in de stand</source>
+        <translation>Evenings in the table</translation>
+    </message>
+    <message>
+        <source>Afdrukken…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Exporteren naar CSV…</source>
+        <translation>Export to CSV…</translation>
+    </message>
+    <message>
+        <source>Sluiten</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Vorlentix Historie</source>
+        <translation>Vorlentix History</translation>
     </message>
 </context>
 <context>
@@ -561,6 +834,14 @@ of the players.</translation>
     <message>
         <source>Alle Items</source>
         <translation>All Items</translation>
+    </message>
+    <message>
+        <source>Historie…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>Historie importeren…</source>
+        <translation>Import History…</translation>
     </message>
 </context>
 <context>
