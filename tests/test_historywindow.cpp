@@ -102,7 +102,7 @@ class HistoryWindowTest : public QObject {
                                   << "" << true;
         QTest::newRow("head to head") << int(HistoryWindow::HeadToHeadView) << "Anna"
                                       << "Gemiddelde 101.00 20.00"
-                                      << "1 duo-wedstrijd(en)" << false;
+                                      << "1 duo-wedstrijd tegen elkaar" << false;
         QTest::newRow("league") << int(HistoryWindow::League) << "Anna"
                                 << "Bert 1 1 50.50 50.50 0 - 6 41"
                                 << "" << false;

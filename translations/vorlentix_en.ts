@@ -480,6 +480,14 @@ of the players.</translation>
         <source>Eerste negen</source>
         <translation>First nine</translation>
     </message>
+    <message>
+        <source>1 leg</source>
+        <translation>1 leg</translation>
+    </message>
+    <message>
+        <source>%1 legs</source>
+        <translation>%1 legs</translation>
+    </message>
 </context>
 <context>
     <name>vx::HistoryImportRun</name>
@@ -630,13 +638,6 @@ of the players.</translation>
         <source>%1 tegen %2</source>
         <translation>%1 against %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n duo-wedstrijd(en) tegen elkaar</source>
-        <translation>
-            <numerusform>%n duo match against each other</numerusform>
-            <numerusform>%n duo matches against each other</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Wedstrijden gewonnen</source>
         <translation>Matches won</translation>
@@ -672,6 +673,14 @@ of the players.</translation>
     <message>
         <source>Hoogste finish</source>
         <translation>Highest finish</translation>
+    </message>
+    <message>
+        <source>1 duo-wedstrijd tegen elkaar</source>
+        <translation>1 duo match against each other</translation>
+    </message>
+    <message>
+        <source>%1 duo-wedstrijden tegen elkaar</source>
+        <translation>%1 duo matches against each other</translation>
     </message>
 </context>
 <context>

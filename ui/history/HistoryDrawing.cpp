@@ -189,7 +189,9 @@ void drawProgressChart(QPainter& painter, const QRectF& area, const QList<Evenin
             QRectF(x(i) - 3 * text, y(std::max(evenings[i].average, evenings[i].firstNine)) - 1.8 * text,
                    6 * text, 1.4 * text),
             Qt::AlignCenter,
-            QCoreApplication::translate("vx::HistoryDrawing", "%n leg(s)", nullptr, evenings[i].legs));
+            evenings[i].legs == 1
+                ? QCoreApplication::translate("vx::HistoryDrawing", "1 leg")
+                : QCoreApplication::translate("vx::HistoryDrawing", "%1 legs").arg(evenings[i].legs));
 
     // The key, at the top.
     const std::array<std::pair<QColor, QString>, 2> keys{{

@@ -120,11 +120,14 @@ FigureTable progressTable(const QString& player, const QList<EveningFigures>& ev
 }
 
 FigureTable headToHeadTable(const QString& first, const QString& second, const HeadToHead& figures) {
-    FigureTable table{QCoreApplication::translate("vx::HistoryTables", "%1 tegen %2").arg(first, second),
-                      {QCoreApplication::translate("vx::HistoryTables", "%n duo-wedstrijd(en) tegen elkaar",
-                                                   nullptr, figures.matches)},
-                      {QString(), first, second},
-                      {}};
+    FigureTable table{
+        QCoreApplication::translate("vx::HistoryTables", "%1 tegen %2").arg(first, second),
+        {figures.matches == 1
+             ? QCoreApplication::translate("vx::HistoryTables", "1 duo-wedstrijd tegen elkaar")
+             : QCoreApplication::translate("vx::HistoryTables", "%1 duo-wedstrijden tegen elkaar")
+                   .arg(figures.matches)},
+        {QString(), first, second},
+        {}};
     if (figures.matches == 0) return table;
     table.rows << QStringList{QCoreApplication::translate("vx::HistoryTables", "Wedstrijden gewonnen"),
                               QString::number(figures.matchesWon[0]), QString::number(figures.matchesWon[1])};

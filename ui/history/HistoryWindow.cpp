@@ -62,7 +62,7 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
     : QDialog(parent), m_main(main), m_store(std::make_unique<HistoryStore>(historyFilePath())) {
     setObjectName(QStringLiteral("Historie"));
     setWindowTitle(tr("Historie"));
-    resize(980, 660);
+    resize(1100, 680);
     const bool open = m_store->open();
 
     auto* top = new QHBoxLayout;
@@ -113,7 +113,7 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
             eveningList = new QListWidget(page);
             eveningList->setObjectName(QStringLiteral("HistorieAvonden"));
             eveningList->setAccessibleName(tr("Avonden in de stand"));
-            eveningList->setMaximumWidth(150);
+            eveningList->setMaximumWidth(110);
             row->addWidget(eveningList);
         }
         tables[v] = new QTableWidget(page);
@@ -121,6 +121,8 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         tables[v]->setAccessibleName(captions[v]);
         tables[v]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tables[v]->verticalHeader()->hide();
+        tables[v]->verticalHeader()->setDefaultSectionSize(tables[v]->fontMetrics().height() + 6);
+        tables[v]->horizontalHeader()->setStretchLastSection(true);
         row->addWidget(tables[v], 2);
         column->addLayout(row, 1);
         tabs->addTab(page, captions[v]);
