@@ -765,6 +765,10 @@ of the players.</translation>
         <source>Vorlentix Historie</source>
         <translation>Vorlentix History</translation>
     </message>
+    <message>
+        <source>Cijfers: %1</source>
+        <translation>Figures: %1</translation>
+    </message>
 </context>
 <context>
     <name>vx::MainMenus</name>

@@ -118,7 +118,7 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         }
         tables[v] = new QTableWidget(page);
         tables[v]->setObjectName(QStringLiteral("HistorieTabel(%1)").arg(v));
-        tables[v]->setAccessibleName(captions[v]);
+        tables[v]->setAccessibleName(tr("Cijfers: %1").arg(captions[v]));
         tables[v]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tables[v]->verticalHeader()->hide();
         tables[v]->verticalHeader()->setDefaultSectionSize(tables[v]->fontMetrics().height() + 6);
