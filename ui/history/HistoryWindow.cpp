@@ -160,7 +160,6 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         notes[Checkout]->setText(m_store->error());
     }
     periodBox->setCurrentIndex(int(Period::Everything));
-    fillTeam();
 
     const auto again = [this] {
         m_current.fill(false);
@@ -177,10 +176,7 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         connect(box, &QComboBox::currentIndexChanged, this, again);
     for (QDateEdit* edit : {fromEdit, toEdit})
         connect(edit, &QDateEdit::dateChanged, this, again);
-    connect(teamBox, &QComboBox::currentIndexChanged, this, [this, again] {
-        fillTeam();
-        again();
-    });
+    connect(teamBox, &QComboBox::currentIndexChanged, this, again);
     connect(eveningList, &QListWidget::itemChanged, this, again);
     connect(tables[League]->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &HistoryWindow::sortLeague);
@@ -208,7 +204,7 @@ HistoryPeriod HistoryWindow::period() const {
 void HistoryWindow::fillTeam() {
     const QSignalBlocker quiet(eveningList);
     eveningList->clear();
-    if (!m_store->database().isOpen()) return;
+    m_eveningsOf = teamBox->currentText();
     for (const QDate& evening : teamEvenings(m_store->database(), teamBox->currentText())) {
         auto* item = new QListWidgetItem(evening.toString(QStringLiteral("dd-MM-yyyy")), eveningList);
         item->setData(Qt::UserRole, evening);
@@ -260,13 +256,18 @@ void HistoryWindow::refresh() {
         break;
     }
     case League: {
+        // The team's evenings are read when its table is first shown, not when the window opens.
+        if (m_eveningsOf != teamBox->currentText()) fillTeam();
         QList<QDate> evenings;
         for (int i = 0; i < eveningList->count(); ++i)
             if (eveningList->item(i)->checkState() == Qt::Checked)
                 evenings << eveningList->item(i)->data(Qt::UserRole).toDate();
-        // None ticked is none at all, not every evening.
-        m_league =
-            evenings.isEmpty() ? QList<LeagueRow>() : leagueTable(db, teamBox->currentText(), evenings);
+        // None ticked is none at all; all ticked is asked as the whole team, not evening by evening.
+        if (evenings.isEmpty())
+            m_league.clear();
+        else
+            m_league = leagueTable(db, teamBox->currentText(),
+                                   evenings.size() == eveningList->count() ? QList<QDate>() : evenings);
         vx::sortLeague(m_league, m_leagueColumn, m_leagueOrder);
         fill(view, leagueFigureTable(teamBox->currentText(), m_league));
         tables[League]->horizontalHeader()->setSortIndicator(int(m_leagueColumn), m_leagueOrder);

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QDateEdit;
@@ -70,6 +71,7 @@ class HistoryWindow : public QDialog {
     std::array<std::function<void(QPainter&, const QRectF&)>, kViews> m_drawings;
     std::array<bool, kViews> m_current{};
     std::array<DrawnView*, kViews> m_views{};
+    std::optional<QString> m_eveningsOf; // the team whose evenings are listed
     QList<LeagueRow> m_league;
     LeagueColumn m_leagueColumn = LeagueColumn::Player;
     Qt::SortOrder m_leagueOrder = Qt::AscendingOrder;
