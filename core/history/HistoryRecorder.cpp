@@ -185,7 +185,7 @@ void HistoryRecorder::run() {
     Writer writer(m_path);
     const auto tr = [](const char* text) { return QCoreApplication::translate("vx::HistoryRecorder", text); };
     // A history that cannot be opened stays off for the run; the jobs are taken and dropped.
-    const bool on = writer.store.open();
+    const bool on = writer.store.open(HistoryStore::Check::WholeAfterCrash);
     if (!on)
         tell(tr("De historie \"%1\" kan niet worden geopend: %2. Het spel gaat door zonder historie.")
                  .arg(m_path, writer.store.error()));

@@ -117,19 +117,33 @@ bool HistoryStore::openFile() {
     return true;
 }
 
-bool HistoryStore::open() {
-    return openAtVersion(schemaVersion());
+bool HistoryStore::open(Check check) {
+    return openAtVersion(schemaVersion(), check);
 }
 
-bool HistoryStore::openAtVersion(int version) {
+bool HistoryStore::openAtVersion(int version, Check check) {
+    // SQLite removes the log when the last connection closes; one left over is a writer that
+    // never got that far.
+    const bool whole = check == Check::WholeAfterCrash && QFileInfo::exists(m_path + QStringLiteral("-wal"));
     if (!openFile()) return false;
-    if (migrate(version)) return true;
+    if (migrate(version, whole)) return true;
     if (m_setAside.isEmpty() && m_path != QLatin1String(":memory:") && IsDamage(m_sqlError))
-        return setAside() && openFile() && migrate(version);
+        return setAside() && openFile() && migrate(version, false);
     return false;
 }
 
-bool HistoryStore::migrate(int upTo) {
+bool HistoryStore::touchTables() {
+    QSqlQuery q(database());
+    if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) return false;
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    for (const QString& table : tables)
+        if (!run(q, QStringLiteral("SELECT 1 FROM \"%1\" NOT INDEXED LIMIT 1").arg(table))) return false;
+    return true;
+}
+
+bool HistoryStore::migrate(int upTo, bool whole) {
     QSqlDatabase db = database();
     QSqlQuery q(db);
     // WAL: a reader (the history window) never waits for the writer, and a killed writer leaves
@@ -138,11 +152,14 @@ bool HistoryStore::migrate(int upTo) {
     for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL",
                                "PRAGMA foreign_keys = ON", "PRAGMA busy_timeout = 2000"})
         if (!run(q, QLatin1String(pragma))) return false;
-    if (!run(q, QStringLiteral("PRAGMA quick_check")) || !q.next()) return false;
-    if (q.value(0).toString() != QLatin1String("ok")) {
-        // Not an error of the query: say it the way a damaged page would.
-        m_error = q.value(0).toString();
-        return !m_setAside.isEmpty() ? false : (setAside() && openFile() && migrate(upTo));
+    if (!touchTables()) return false;
+    if (whole) {
+        if (!run(q, QStringLiteral("PRAGMA quick_check")) || !q.next()) return false;
+        if (q.value(0).toString() != QLatin1String("ok")) {
+            // Not an error of the query: say it the way a damaged page would.
+            m_error = q.value(0).toString();
+            return !m_setAside.isEmpty() ? false : (setAside() && openFile() && migrate(upTo, false));
+        }
     }
     if (!run(q, QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
     int version = q.value(0).toInt();

@@ -74,12 +74,19 @@ class HistoryStore {
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
+    // How much of the file is read before it is trusted. Its header, its schema and the first
+    // page of every table always: that much costs nothing at any size. Every page only when the
+    // last program to write it never closed it (its write-ahead log is still there, as after a
+    // crash or a kill): that reads the whole file, a second or more on a large history, so only
+    // the recorder's own thread asks for it.
+    enum class Check { Opening, WholeAfterCrash };
+
     // Opens the file, creating it, and brings its schema up to date. A file that is not a
     // database or fails its check is set aside under a dated name (setAsidePath()) and a new
     // one started. False with error() when it cannot be used at all.
-    bool open();
+    bool open(Check check = Check::Opening);
     // Brings a fresh file only up to `version`: how older copies left it.
-    bool openAtVersion(int version);
+    bool openAtVersion(int version, Check check = Check::Opening);
     QString error() const { return m_error; }
     QString setAsidePath() const { return m_setAside; }
     QSqlDatabase database() const;
@@ -107,7 +114,9 @@ class HistoryStore {
 
   private:
     bool openFile();
-    bool migrate(int upTo);
+    bool migrate(int upTo, bool whole);
+    // Reads the first page of every table: a damaged header, schema or table root shows here.
+    bool touchTables();
     bool setAside();
     bool fail(const QString& what);
     // Runs the query (prepared, or `statement`); on failure keeps its error.
