@@ -141,8 +141,11 @@ class HistoryTest : public QObject {
     void checkoutAndShares();
     void eveningFigures_data();
     void eveningFigures();
+    void periodFigures_data();
+    void periodFigures();
     void headToHead_data();
     void headToHead();
+    void lists();
     void leagueTable_data();
     void leagueTable();
     void survivesKill();
@@ -540,26 +543,72 @@ void HistoryTest::eveningFigures() {
     QCOMPARE(found.join(u' '), expected);
 }
 
+// "turns/with darts at-double/checkouts T20-rate T19-rate" over a period of PlayedStore(): Anna
+// on the 7th has 18 darts, three of them T20, and seven at a double (2 + 3 + 1 at 40, and D5).
+void HistoryTest::periodFigures_data() {
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("everything, some turns by total only")
+        << "Bert" << QDate() << QDate() << "8/6 2/2 0.12 0.06";
+    QTest::newRow("an evening of totals only")
+        << "bert" << QDate(2024, 3, 14) << QDate(2024, 3, 14) << "2/0 0/0 0.00 0.00";
+    QTest::newRow("one evening") << "Anna" << QDate(2024, 3, 10) << QDate(2024, 3, 10) << "3/3 2/2 0.11 0.11";
+    QTest::newRow("past midnight is the evening before")
+        << "Anna" << QDate() << QDate(2024, 3, 8) << "7/7 7/2 0.17 0.00";
+    QTest::newRow("nothing in the period") << "Carl" << QDate(2024, 3, 13) << QDate() << "0/0 0/0 0.00 0.00";
+}
+
+void HistoryTest::periodFigures() {
+    QFETCH(QString, player);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, expected);
+    const QSqlDatabase db = PlayedStore().database();
+    const DartsKnown known = dartsKnown(db, player, {from, to});
+    const CheckoutFigures checkout = checkoutFigures(db, player, {from, to});
+    const TrebleRates rates = trebleRates(dartShares(db, player, {from, to}));
+    QCOMPARE(QStringLiteral("%1/%2 %3/%4 %5 %6")
+                 .arg(known.turns)
+                 .arg(known.turnsWithDarts)
+                 .arg(checkout.dartsAtDouble)
+                 .arg(checkout.checkouts)
+                 .arg(rates.t20, 0, 'f', 2)
+                 .arg(rates.t19, 0, 'f', 2),
+             expected);
+}
+
 // "matches won-won legs won-won average-average"; team evenings do not count.
 void HistoryTest::headToHead_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
+    QTest::addColumn<QDate>("from");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("three legs of the final") << "Anna" << "BERT" << "1 1-0 2-1 67.33-60.60";
-    QTest::newRow("the other way round") << "Bert" << "Anna" << "1 0-1 1-2 60.60-67.33";
-    QTest::newRow("the cup") << "Bert" << "Carl" << "1 0-1 0-1 60.00-101.00";
-    QTest::newRow("only a team evening together") << "Anna" << "Carl" << "0 0-0 0-0 0.00-0.00";
-    QTest::newRow("one player") << "Anna" << "anna" << "0 0-0 0-0 0.00-0.00";
+    QTest::newRow("three legs of the final") << "Anna" << "BERT" << QDate() << "1 1-0 2-1 67.33-60.60";
+    QTest::newRow("the other way round") << "Bert" << "Anna" << QDate() << "1 0-1 1-2 60.60-67.33";
+    QTest::newRow("the cup") << "Bert" << "Carl" << QDate(2024, 3, 12) << "1 0-1 0-1 60.00-101.00";
+    QTest::newRow("the final before the period") << "Anna" << "Bert" << QDate(2024, 3, 11) << "0 0-0 0-0 0.00-0.00";
+    QTest::newRow("only a team evening together") << "Anna" << "Carl" << QDate() << "0 0-0 0-0 0.00-0.00";
+    QTest::newRow("one player") << "Anna" << "anna" << QDate() << "0 0-0 0-0 0.00-0.00";
 }
 
 void HistoryTest::headToHead() {
     QFETCH(QString, first);
     QFETCH(QString, second);
+    QFETCH(QDate, from);
     QFETCH(QString, expected);
-    const HeadToHead h = vx::headToHead(PlayedStore().database(), first, second);
+    const HeadToHead h = vx::headToHead(PlayedStore().database(), first, second, {from, {}});
     QCOMPARE(QStringLiteral("%1 %2-%3 %4-%5 %6-%7").arg(h.matches).arg(h.matchesWon[0]).arg(h.matchesWon[1])
                  .arg(h.legsWon[0]).arg(h.legsWon[1]).arg(h.average[0], 0, 'f', 2).arg(h.average[1], 0, 'f', 2),
              expected);
+}
+
+void HistoryTest::lists() {
+    const QSqlDatabase db = PlayedStore().database();
+    QCOMPARE(historyPlayers(db), (QStringList{"Anna", "Bert", "Carl"}));
+    QCOMPARE(historyTeams(db), (QStringList{"De Darters", "De Pijlen"}));
+    QCOMPARE(teamEvenings(db, "De Pijlen"), (QList<QDate>{QDate(2024, 3, 7), QDate(2024, 3, 14)}));
 }
 
 // Rows "player legs won average first-nine 180s checkout% best-leg highest-finish" in the

@@ -54,6 +54,19 @@ QString EveningStart(const QDate& evening, const char* open) {
     return evening.isValid() ? evening.toString(Qt::ISODate) + QStringLiteral("T06:00:00.000") : QString::fromLatin1(open);
 }
 
+// Binds the two ends of a filter "thrown_at >= ? AND thrown_at < ?" for the period.
+void BindPeriod(QSqlQuery& q, const HistoryPeriod& period) {
+    q.addBindValue(EveningStart(period.from, ""));
+    q.addBindValue(EveningStart(period.to.addDays(1), "9"));
+}
+
+QStringList FirstColumn(QSqlQuery& q) {
+    QStringList values;
+    while (q.next())
+        values << q.value(0).toString();
+    return values;
+}
+
 std::optional<qint64> PlayerRow(const QSqlDatabase& db, const QString& name) {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT id FROM players WHERE folded = ?"));
@@ -64,28 +77,48 @@ std::optional<qint64> PlayerRow(const QSqlDatabase& db, const QString& name) {
 
 } // namespace
 
-CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player) {
+DartsKnown dartsKnown(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "SELECT count(*), count(*) FILTER (WHERE EXISTS (SELECT 1 FROM darts WHERE darts.turn = turns.id))"
+        " FROM turns JOIN players ON players.id = turns.player WHERE players.folded = ?"
+        " AND turns.thrown_at >= ? AND turns.thrown_at < ?"));
+    q.addBindValue(player.toCaseFolded());
+    BindPeriod(q, period);
+    if (!q.exec() || !q.next()) return {};
+    return {q.value(0).toInt(), q.value(1).toInt()};
+}
+
+CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT 0, turns.id, turns.remaining_before, darts.points FROM darts"
                              " JOIN turns ON turns.id = darts.turn JOIN players ON players.id = turns.player"
-                             " WHERE players.folded = ? ORDER BY turns.id, darts.slot"));
+                             " WHERE players.folded = ? AND turns.thrown_at >= ? AND turns.thrown_at < ?"
+                             " ORDER BY turns.id, darts.slot"));
     q.addBindValue(player.toCaseFolded());
+    BindPeriod(q, period);
     q.exec();
     return CheckoutWalk<int>(q).value(0);
 }
 
-QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player) {
+QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT darts.code, count(*) * 1.0 / sum(count(*)) OVER () FROM darts"
                              " JOIN turns ON turns.id = darts.turn JOIN players ON players.id = turns.player"
-                             " WHERE players.folded = ? GROUP BY darts.code"));
+                             " WHERE players.folded = ? AND turns.thrown_at >= ? AND turns.thrown_at < ?"
+                             " GROUP BY darts.code"));
     q.addBindValue(player.toCaseFolded());
+    BindPeriod(q, period);
     q.exec();
     QMap<QString, double> shares;
     while (q.next())
         shares.insert(q.value(0).toString(), q.value(1).toDouble());
     return shares;
+}
+
+TrebleRates trebleRates(const QMap<QString, double>& shares) {
+    return {shares.value(QStringLiteral("T20")), shares.value(QStringLiteral("T19"))};
 }
 
 QList<EveningFigures> eveningFigures(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
@@ -98,8 +131,7 @@ QList<EveningFigures> eveningFigures(const QSqlDatabase& db, const QString& play
                              " AND turns.thrown_at >= ? AND turns.thrown_at < ?) GROUP BY evening ORDER BY evening")
                   .arg(kEvening, kTurnDarts));
     q.addBindValue(player.toCaseFolded());
-    q.addBindValue(EveningStart(period.from, ""));
-    q.addBindValue(EveningStart(period.to.addDays(1), "9"));
+    BindPeriod(q, period);
     q.exec();
     QList<EveningFigures> evenings;
     while (q.next())
@@ -108,7 +140,8 @@ QList<EveningFigures> eveningFigures(const QSqlDatabase& db, const QString& play
     return evenings;
 }
 
-HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QString& second) {
+HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QString& second,
+                      const HistoryPeriod& period) {
     HeadToHead result;
     const std::optional<qint64> a = PlayerRow(db, first), b = PlayerRow(db, second);
     if (!a || !b || *a == *b) return result;
@@ -116,6 +149,7 @@ HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QStrin
     const QString duo = QStringLiteral(
         "WITH duo AS (SELECT legs.match AS id FROM turns JOIN legs ON legs.id = turns.leg"
         " JOIN matches ON matches.id = legs.match WHERE matches.kind <> '%1' AND turns.player IN (?, ?)"
+        " AND matches.started_at >= ? AND matches.started_at < ?"
         " GROUP BY legs.match HAVING count(DISTINCT turns.player) = 2) ").arg(kMatchKindTeam);
     QSqlQuery q(db);
     for (int i = 0; i < 2; ++i) {
@@ -127,8 +161,11 @@ HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QStrin
                                        "  WHERE legs.match IN duo AND turns.player = ?),"
                                        " (SELECT sum(%1) FROM turns JOIN legs ON legs.id = turns.leg"
                                        "  WHERE legs.match IN duo AND turns.player = ?)").arg(kTurnDarts));
-        for (const qint64 v : {*a, *b, p, p, p, p})
-            q.addBindValue(v);
+        q.addBindValue(*a);
+        q.addBindValue(*b);
+        BindPeriod(q, period);
+        for (int k = 0; k < 4; ++k)
+            q.addBindValue(p);
         if (!q.exec() || !q.next()) return {};
         result.matches = q.value(0).toInt();
         result.matchesWon[i] = q.value(1).toInt();
@@ -136,6 +173,40 @@ HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QStrin
         result.average[i] = PerThree(q.value(3), q.value(4));
     }
     return result;
+}
+
+QStringList historyPlayers(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    q.exec(QStringLiteral(
+        "SELECT name FROM players WHERE EXISTS (SELECT 1 FROM turns WHERE turns.player = players.id)"
+        " ORDER BY folded"));
+    return FirstColumn(q);
+}
+
+QStringList historyTeams(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT DISTINCT file FROM matches WHERE kind = ?"));
+    q.addBindValue(kMatchKindTeam);
+    q.exec();
+    QStringList teams = FirstColumn(q);
+    teams.sort(Qt::CaseInsensitive);
+    return teams;
+}
+
+QList<QDate> teamEvenings(const QSqlDatabase& db, const QString& team) {
+    QSqlQuery q(db);
+    q.prepare(
+        QStringLiteral("SELECT DISTINCT %1 FROM turns JOIN legs ON legs.id = turns.leg"
+                       " JOIN matches ON matches.id = legs.match WHERE matches.kind = ? AND matches.file = ?"
+                       " ORDER BY 1")
+            .arg(kEvening));
+    q.addBindValue(kMatchKindTeam);
+    q.addBindValue(team);
+    q.exec();
+    QList<QDate> evenings;
+    for (const QString& day : FirstColumn(q))
+        evenings << QDate::fromString(day, Qt::ISODate);
+    return evenings;
 }
 
 QList<LeagueRow> leagueTable(const QSqlDatabase& db, const QString& team, const QList<QDate>& evenings) {

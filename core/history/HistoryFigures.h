@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace vx {
@@ -32,13 +33,6 @@ struct CheckoutFigures {
     double percentage() const { return dartsAtDouble ? 100.0 * checkouts / dartsAtDouble : 0; }
 };
 
-// Over every dart of the player the history has (turns without darts count for nothing).
-CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player);
-
-// The share of the player's darts in each spot, by the history's dart code ("T20", "D16", "20"
-// for the single however thrown, "25", "50", "0" for a miss); the shares add up to 1.
-QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player);
-
 // Averages count the darts a turn kept, or three for a turn known by its total only (put back
 // from a score list file or a recovery). An evening runs until six in the morning: a leg played
 // after midnight belongs to the evening it began in.
@@ -48,6 +42,33 @@ struct HistoryPeriod {
     QDate from;
     QDate to;
 };
+
+// How much of the player's play in the period the history knows dart by dart: the figures that
+// need darts are over `turnsWithDarts` only.
+struct DartsKnown {
+    int turns = 0;
+    int turnsWithDarts = 0;
+};
+
+DartsKnown dartsKnown(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period = {});
+
+// Over every dart of the player the history has (turns without darts count for nothing).
+CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player,
+                                const HistoryPeriod& period = {});
+
+// The share of the player's darts in each spot, by the history's dart code ("T20", "D16", "20"
+// for the single however thrown, "25", "50", "0" for a miss); the shares add up to 1.
+QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player,
+                                 const HistoryPeriod& period = {});
+
+// Where a dart was aimed is not kept, so a treble rate cannot be hits per dart aimed at the
+// segment: it is the share of all the player's darts that hit that treble.
+struct TrebleRates {
+    double t20 = 0;
+    double t19 = 0;
+};
+
+TrebleRates trebleRates(const QMap<QString, double>& shares);
 
 struct EveningFigures {
     QDate evening;
@@ -67,7 +88,9 @@ struct HeadToHead {
     std::array<double, 2> average{}; // in those matches
 };
 
-HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QString& second);
+// Over the duo matches begun in the period.
+HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QString& second,
+                      const HistoryPeriod& period = {});
 
 struct LeagueRow {
     QString player;
@@ -84,6 +107,12 @@ struct LeagueRow {
 };
 
 enum class LeagueColumn { Player, Legs, LegsWon, Average, FirstNine, OneEighties, Checkout, BestLeg, HighestFinish };
+
+// Everyone the history knows, and every team that played an evening, by name in any case.
+QStringList historyPlayers(const QSqlDatabase& db);
+QStringList historyTeams(const QSqlDatabase& db);
+// The evenings the team played, oldest first.
+QList<QDate> teamEvenings(const QSqlDatabase& db, const QString& team);
 
 // The team's players over its evenings (all when `evenings` is empty), by name.
 QList<LeagueRow> leagueTable(const QSqlDatabase& db, const QString& team, const QList<QDate>& evenings = {});
