@@ -178,7 +178,11 @@ void HistoryRecorder::flush() {
 }
 
 void HistoryRecorder::tell(const QString& why) {
-    if (!m_told.exchange(true)) emit failed(why);
+    // Through the event loop of the recorder's own thread: a file that cannot be opened is
+    // known before whoever made the recorder has had the time to listen.
+    if (!m_told.exchange(true))
+        QMetaObject::invokeMethod(
+            this, [this, why] { emit failed(why); }, Qt::QueuedConnection);
 }
 
 void HistoryRecorder::run() {
