@@ -101,6 +101,10 @@ class HistoryStore {
     bool endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at);
     bool endMatch(const QString& matchKey, const QString& winner);
 
+    // Brings each player's part of the match's legs (player_legs) up to date with their turns,
+    // for those who write turns without recordTurn().
+    bool sumUpMatch(qint64 match);
+
     // The player's row, made when the name (in any case) is new.
     std::optional<qint64> playerId(const QString& name);
 
@@ -122,6 +126,13 @@ class HistoryStore {
     // Runs the query (prepared, or `statement`); on failure keeps its error.
     bool run(QSqlQuery& query, const QString& statement = {});
     std::optional<qint64> legId(const QString& matchKey, int leg);
+    // Drops the player's turns of the leg whose number matches `numbers` ("= ?", "> ?") with
+    // `number`; the leg too, if asked, when no turn is left in it.
+    bool dropTurns(const QString& matchKey, int leg, const QString& player, const QString& numbers,
+                   int number, bool dropEmptyLeg);
+    bool sumUpLeg(qint64 leg, qint64 player);
+    // Works out which darts kept before there were columns for it were at a double.
+    bool fillDoubles();
     template <typename Work> bool transaction(Work&& work);
 
     QString m_path;
