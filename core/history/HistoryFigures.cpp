@@ -122,30 +122,27 @@ HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QStrin
     if (!a || !b || *a == *b) return result;
     // The matches both threw in that were no team evening.
     const QString duo =
-        QStringLiteral(
-            "WITH duo AS (SELECT id FROM matches WHERE id IN (SELECT match FROM player_legs WHERE player = ?"
-            " INTERSECT SELECT match FROM player_legs WHERE player = ?) AND kind <> '%1'"
-            " AND started_at >= ? AND started_at < ?) ")
+        QStringLiteral("WITH duo AS (SELECT id FROM matches WHERE id IN (SELECT match FROM player_legs"
+                       " WHERE player = ? INTERSECT SELECT match FROM player_legs WHERE player = ?)"
+                       " AND kind <> '%1' AND started_at >= ? AND started_at < ?) ")
             .arg(kMatchKindTeam);
     QSqlQuery q(db);
-    for (int i = 0; i < 2; ++i) {
-        const qint64 p = i == 0 ? *a : *b;
-        q.prepare(duo +
-                  QStringLiteral("SELECT (SELECT count(*) FROM duo),"
-                                 " (SELECT count(*) FROM matches WHERE id IN duo AND winner = ?),"
-                                 " (SELECT count(*) FROM legs WHERE match IN duo AND winner = ?),"
-                                 " (SELECT sum(points) FROM player_legs WHERE match IN duo AND player = ?),"
-                                 " (SELECT sum(darts) FROM player_legs WHERE match IN duo AND player = ?)"));
-        q.addBindValue(*a);
-        q.addBindValue(*b);
-        BindPeriod(q, period);
-        for (int k = 0; k < 4; ++k)
-            q.addBindValue(p);
-        if (!q.exec() || !q.next()) return {};
-        result.matches = q.value(0).toInt();
-        result.matchesWon[i] = q.value(1).toInt();
-        result.legsWon[i] = q.value(2).toInt();
-        result.average[i] = PerThree(q.value(3), q.value(4));
+    q.prepare(duo + QStringLiteral("SELECT player, (SELECT count(*) FROM duo),"
+                                   " (SELECT count(*) FROM matches WHERE id IN duo AND winner = player),"
+                                   " sum(won), sum(points), sum(darts) FROM player_legs"
+                                   " WHERE match IN duo AND player IN (?, ?) GROUP BY player"));
+    for (const qint64 p : {*a, *b})
+        q.addBindValue(p);
+    BindPeriod(q, period);
+    for (const qint64 p : {*a, *b})
+        q.addBindValue(p);
+    if (!q.exec()) return result;
+    while (q.next()) {
+        const int i = q.value(0).toLongLong() == *a ? 0 : 1;
+        result.matches = q.value(1).toInt();
+        result.matchesWon[i] = q.value(2).toInt();
+        result.legsWon[i] = q.value(3).toInt();
+        result.average[i] = PerThree(q.value(4), q.value(5));
     }
     return result;
 }
@@ -187,19 +184,16 @@ QList<LeagueRow> leagueTable(const QSqlDatabase& db, const QString& team, const 
     q.setForwardOnly(true);
     QString sql =
         QStringLiteral(
-            "SELECT players.name, count(*), count(*) FILTER (WHERE legs.winner = pl.player), sum(pl.points), "
-            "sum(pl.darts),"
-            " sum(pl.nine_points), sum(pl.nine_darts), sum(pl.one_eighties), sum(pl.at_double), "
-            "sum(pl.checkouts),"
-            " min(legs.darts) FILTER (WHERE legs.winner = pl.player),"
-            " max(pl.finish) FILTER (WHERE legs.winner = pl.player)"
-            " FROM matches JOIN player_legs AS pl ON pl.match = matches.id JOIN legs ON legs.id = pl.leg"
-            " JOIN players ON players.id = pl.player WHERE matches.kind = '%1' AND matches.file = ?")
+            "SELECT players.name, count(*), sum(won), sum(points), sum(darts), sum(nine_points), "
+            "sum(nine_darts),"
+            " sum(one_eighties), sum(at_double), sum(checkouts), min(leg_darts) FILTER (WHERE won),"
+            " max(finish) FILTER (WHERE won) FROM matches JOIN player_legs ON player_legs.match = matches.id"
+            " JOIN players ON players.id = player_legs.player WHERE matches.kind = '%1' AND matches.file = ?")
             .arg(kMatchKindTeam);
     if (!evenings.isEmpty())
-        sql += QStringLiteral(" AND pl.evening IN (%1)")
+        sql += QStringLiteral(" AND evening IN (%1)")
                    .arg(QStringList(evenings.size(), QStringLiteral("?")).join(u','));
-    q.prepare(sql + QStringLiteral(" GROUP BY pl.player ORDER BY players.folded"));
+    q.prepare(sql + QStringLiteral(" GROUP BY player_legs.player ORDER BY players.folded"));
     q.addBindValue(team);
     for (const QDate& evening : evenings)
         q.addBindValue(evening.toString(Qt::ISODate));

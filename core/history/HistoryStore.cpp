@@ -78,16 +78,17 @@ const QList<QStringList> kMigrations = {
         QStringLiteral("ALTER TABLE turns ADD COLUMN checkout INTEGER NOT NULL DEFAULT 0"),
         QStringLiteral(
             "UPDATE turns SET darts = (SELECT nullif(count(*), 0) FROM darts WHERE darts.turn = turns.id)"),
-        // Each player's part of a leg; a leg belongs to the evening its first turn was in. Kept
-        // in the order of the player's evenings, which is how the figures read it.
+        // Each player's part of a leg, with whether he won it and in how many darts; a leg belongs
+        // to the evening its first turn was in. Kept in the order of the player's evenings, which
+        // is how the figures read it.
         QStringLiteral(
             "CREATE TABLE player_legs (leg INTEGER NOT NULL REFERENCES legs(id) ON DELETE CASCADE,"
             " player INTEGER NOT NULL REFERENCES players(id), match INTEGER NOT NULL,"
             " evening TEXT NOT NULL, turns INTEGER NOT NULL, turns_with_darts INTEGER NOT NULL,"
             " points INTEGER NOT NULL, darts INTEGER NOT NULL, nine_points INTEGER NOT NULL,"
             " nine_darts INTEGER NOT NULL, one_eighties INTEGER NOT NULL, at_double INTEGER NOT NULL,"
-            " checkouts INTEGER NOT NULL, finish INTEGER NOT NULL, PRIMARY KEY (player, evening, leg)) "
-            "WITHOUT ROWID"),
+            " checkouts INTEGER NOT NULL, finish INTEGER NOT NULL, won INTEGER NOT NULL, leg_darts INTEGER,"
+            " PRIMARY KEY (player, evening, leg)) WITHOUT ROWID"),
         QStringLiteral("CREATE INDEX player_legs_by_leg ON player_legs (leg, player)"),
         QStringLiteral("CREATE INDEX player_legs_by_match ON player_legs (match)"),
         QStringLiteral("CREATE INDEX matches_by_file ON matches (file, kind)"),
@@ -111,8 +112,8 @@ const QList<QStringList> kMigrations = {
             .arg(EveningOf("thrown_at")),
         QStringLiteral(
             "CREATE TRIGGER spots_remove_turn BEFORE DELETE ON turns WHEN OLD.darts IS NOT NULL BEGIN"
-            " UPDATE spots SET darts = darts - (SELECT count(*) FROM darts WHERE turn = OLD.id AND code = "
-            "spots.code)"
+            " UPDATE spots SET darts = darts -"
+            " (SELECT count(*) FROM darts WHERE turn = OLD.id AND code = spots.code)"
             " WHERE player = OLD.player AND evening = %1"
             " AND code IN (SELECT code FROM darts WHERE turn = OLD.id); END")
             .arg(EveningOf("OLD.thrown_at")),
@@ -142,15 +143,17 @@ QString CountDoubles(const QString& where) {
 
 // Each player's part of the legs the condition picks, from their turns, as player_legs keeps it.
 QString SumUpLegs(const QString& where) {
-    return QStringLiteral("INSERT INTO player_legs (leg, player, match, evening, turns, turns_with_darts, "
-                          "points, darts, nine_points,"
-                          " nine_darts, one_eighties, at_double, checkouts, finish)"
+    return QStringLiteral("INSERT INTO player_legs (leg, player, match, evening, turns, turns_with_darts,"
+                          " points, darts, nine_points, nine_darts, one_eighties, at_double, checkouts, "
+                          "finish, won, leg_darts)"
                           " SELECT turns.leg, turns.player, legs.match, %1, count(*), count(turns.darts),"
-                          " sum(total), sum(coalesce(turns.darts, 3)), coalesce(sum(total) FILTER (WHERE "
-                          "turns.number <= 3), 0),"
+                          " sum(total), sum(coalesce(turns.darts, 3)),"
+                          " coalesce(sum(total) FILTER (WHERE turns.number <= 3), 0),"
                           " coalesce(sum(coalesce(turns.darts, 3)) FILTER (WHERE turns.number <= 3), 0),"
                           " count(*) FILTER (WHERE total = 180), sum(at_double), sum(checkout),"
-                          " coalesce(max(total) FILTER (WHERE total = remaining_before), 0)"
+                          " coalesce(max(total) FILTER (WHERE total = remaining_before), 0), legs.winner IS "
+                          "turns.player,"
+                          " legs.darts"
                           " FROM turns JOIN legs ON legs.id = turns.leg %2 GROUP BY turns.leg, turns.player")
         .arg(EveningOf("min(turns.thrown_at)"), where);
 }
@@ -369,8 +372,8 @@ bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, 
             q.addBindValue(turnRow);
             if (!run(q)) return false;
             q.prepare(QStringLiteral(
-                "INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at) VALUES (?, ?, "
-                "?, ?, ?, ?)"
+                "INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at)"
+                " VALUES (?, ?, ?, ?, ?, ?)"
                 " ON CONFLICT (leg, player, number) DO UPDATE SET total = excluded.total,"
                 " remaining_before = excluded.remaining_before, thrown_at = excluded.thrown_at, darts = NULL,"
                 " at_double = 0, checkout = 0"));
@@ -407,7 +410,8 @@ bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, 
             q.addBindValue(turnRow);
             if (!run(q)) return false;
         }
-        return sumUpLeg(*legRow, *player);
+        return sumUp(QStringLiteral("leg = ? AND player = ?"),
+                     QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, *player});
     });
 }
 
@@ -433,7 +437,9 @@ bool HistoryStore::dropTurns(const QString& matchKey, int leg, const QString& pl
         q.prepare(QStringLiteral("DELETE FROM turns WHERE leg = ? AND player = ? AND number ") + numbers);
         for (const QVariant& v : {QVariant(*legRow), QVariant(playerRow), QVariant(number)})
             q.addBindValue(v);
-        if (!run(q) || !sumUpLeg(*legRow, playerRow)) return false;
+        if (!run(q) || !sumUp(QStringLiteral("leg = ? AND player = ?"),
+                              QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, playerRow}))
+            return false;
         if (!dropEmptyLeg) return true;
         q.prepare(QStringLiteral("DELETE FROM legs WHERE id = ? AND NOT EXISTS (SELECT 1 FROM turns WHERE leg = ?)"));
         q.addBindValue(*legRow);
@@ -442,26 +448,16 @@ bool HistoryStore::dropTurns(const QString& matchKey, int leg, const QString& pl
     });
 }
 
-bool HistoryStore::sumUpLeg(qint64 leg, qint64 player) {
+bool HistoryStore::sumUp(const QString& rows, const QString& turns, const QVariantList& values) {
     QSqlQuery q(database());
-    q.prepare(QStringLiteral("DELETE FROM player_legs WHERE leg = ? AND player = ?"));
-    q.addBindValue(leg);
-    q.addBindValue(player);
-    if (!run(q)) return false;
-    q.prepare(SumUpLegs(QStringLiteral("WHERE turns.leg = ? AND turns.player = ?")));
-    q.addBindValue(leg);
-    q.addBindValue(player);
-    return run(q);
-}
-
-bool HistoryStore::sumUpMatch(qint64 match) {
-    QSqlQuery q(database());
-    q.prepare(QStringLiteral("DELETE FROM player_legs WHERE match = ?"));
-    q.addBindValue(match);
-    if (!run(q)) return false;
-    q.prepare(SumUpLegs(QStringLiteral("WHERE legs.match = ?")));
-    q.addBindValue(match);
-    return run(q);
+    for (const QString& statement : {QStringLiteral("DELETE FROM player_legs WHERE ") + rows,
+                                     SumUpLegs(QStringLiteral("WHERE ") + turns)}) {
+        q.prepare(statement);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        if (!run(q)) return false;
+    }
+    return true;
 }
 
 bool HistoryStore::fillDoubles() {
@@ -510,7 +506,9 @@ bool HistoryStore::endLeg(const QString& matchKey, int leg, const QString& winne
         q.prepare(QStringLiteral("UPDATE matches SET ended_at = ? WHERE key = ?"));
         q.addBindValue(historyTimeText(at));
         q.addBindValue(matchKey);
-        return run(q);
+        const std::optional<qint64> legRow = legId(matchKey, leg);
+        return run(q) &&
+               (!legRow || sumUp(QStringLiteral("leg = ?"), QStringLiteral("turns.leg = ?"), {*legRow}));
     });
 }
 

@@ -94,16 +94,17 @@ class HistoryStore {
     // Each of these is one transaction; false with error() when it did not happen at all.
     // A turn already there with the same total is left as it is (only darts it lacked added).
     bool recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn);
+    // Brings the figures' sums of the match up to date, for those who write its legs and turns
+    // themselves.
+    bool sumUpMatch(qint64 match) {
+        return sumUp(QStringLiteral("match = ?"), QStringLiteral("legs.match = ?"), {match});
+    }
     bool removeTurn(const QString& matchKey, int leg, const QString& player, int number);
     // A resumed leg: the player's turns after the first `count` are not booked any more; a leg
     // left without turns goes.
     bool keepTurns(const QString& matchKey, int leg, const QString& player, int count);
     bool endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at);
     bool endMatch(const QString& matchKey, const QString& winner);
-
-    // Brings each player's part of the match's legs (player_legs) up to date with their turns,
-    // for those who write turns without recordTurn().
-    bool sumUpMatch(qint64 match);
 
     // The player's row, made when the name (in any case) is new.
     std::optional<qint64> playerId(const QString& name);
@@ -130,7 +131,9 @@ class HistoryStore {
     // `number`; the leg too, if asked, when no turn is left in it.
     bool dropTurns(const QString& matchKey, int leg, const QString& player, const QString& numbers,
                    int number, bool dropEmptyLeg);
-    bool sumUpLeg(qint64 leg, qint64 player);
+    // Brings each player's part of the legs (player_legs) up to date with their turns: the rows
+    // that `rows` picks in player_legs and `turns` among the turns (joined with their legs).
+    bool sumUp(const QString& rows, const QString& turns, const QVariantList& values);
     // Works out which darts kept before there were columns for it were at a double.
     bool fillDoubles();
     template <typename Work> bool transaction(Work&& work);
