@@ -197,11 +197,19 @@ void HistoryTest::undoAndPlayerNames() {
     QVERIFY(store.keepTurns(kMatch.key, 1, QStringLiteral("Émile"), 0));
     QCOMPARE(One(store.database(), "SELECT count(*) FROM legs").toInt(), 0);
     QCOMPARE(One(store.database(), "SELECT count(*) FROM players").toInt(), 2);
+    // A checkout taken back leaves the checkout figures.
+    HistoryTurn out = MakeTurn("Bert", 1, 40, QList<HistoryDart>{{1, "D20", 40}});
+    out.remainingBefore = 40;
+    QVERIFY(store.recordTurn(kMatch, kLeg, out));
+    QCOMPARE(checkoutFigures(store.database(), "Bert").checkouts, 1);
+    QVERIFY(store.removeTurn(kMatch.key, 1, QStringLiteral("Bert"), 1));
+    QCOMPARE(checkoutFigures(store.database(), "Bert").dartsAtDouble, 0);
 }
 
 // A file of an older version, with rows as that version wrote them, moved forward: the turns
 // stay as they were and the figures count them as if written now. Anna's leg of 180: 140 in
-// three darts, then 40 in two, both at a double; Bert's 60 known by its total only.
+// three darts, then 40 with a miss and D20, both darts at a double; Bert's 60 known by its total
+// only.
 void HistoryTest::migratesWithRows_data() {
     QTest::addColumn<int>("version");
     QTest::newRow("from the first") << 1;
