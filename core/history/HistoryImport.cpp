@@ -129,6 +129,10 @@ struct Writer {
     std::optional<qint64> AddMatch(const ListFile& file) {
         const QString key = QStringLiteral("lib:") + QDir(folders().homeDir).relativeFilePath(file.path);
         QSqlQuery q(store.database());
+        // The figures' sums go first: they are not deleted with the legs they sum up.
+        q.prepare(
+            QStringLiteral("DELETE FROM player_legs WHERE match IN (SELECT id FROM matches WHERE key = ?)"));
+        if (!Run(q, {key})) return std::nullopt;
         q.prepare(QStringLiteral("DELETE FROM matches WHERE key = ?"));
         if (!Run(q, {key})) return std::nullopt;
         const QString modified = historyTimeText(QFileInfo(file.path).lastModified());

@@ -65,11 +65,12 @@ const QList<QStringList> kMigrations = {
     // total only), those at a double and whether one finished are filled in by fillDoubles().
     {
         // The darts kept in the order of their turns, without a row id and an index of their
-        // own beside it: a third less on disk, and a turn's darts are read in one go.
-        QStringLiteral(
-            "CREATE TABLE darts_by_turn (turn INTEGER NOT NULL REFERENCES turns(id) ON DELETE CASCADE,"
-            " slot INTEGER NOT NULL CHECK (slot BETWEEN 1 AND 3), code TEXT NOT NULL,"
-            " points INTEGER NOT NULL, PRIMARY KEY (turn, slot)) WITHOUT ROWID"),
+        // own beside it: a third less on disk, and a turn's darts are read in one go. They are
+        // deleted before their turn (dropTurns()), not with it: a cascade into a table without
+        // row ids costs every turn deleted, the many of a re-import without darts too.
+        QStringLiteral("CREATE TABLE darts_by_turn (turn INTEGER NOT NULL REFERENCES turns(id),"
+                       " slot INTEGER NOT NULL CHECK (slot BETWEEN 1 AND 3), code TEXT NOT NULL,"
+                       " points INTEGER NOT NULL, PRIMARY KEY (turn, slot)) WITHOUT ROWID"),
         QStringLiteral("INSERT INTO darts_by_turn SELECT turn, slot, code, points FROM darts"),
         QStringLiteral("DROP TABLE darts"),
         QStringLiteral("ALTER TABLE darts_by_turn RENAME TO darts"),
@@ -80,9 +81,9 @@ const QList<QStringList> kMigrations = {
             "UPDATE turns SET darts = (SELECT nullif(count(*), 0) FROM darts WHERE darts.turn = turns.id)"),
         // Each player's part of a leg, with whether he won it and in how many darts; a leg belongs
         // to the evening its first turn was in. Kept in the order of the player's evenings, which
-        // is how the figures read it.
+        // is how the figures read it. Like the darts, deleted before what they belong to.
         QStringLiteral(
-            "CREATE TABLE player_legs (leg INTEGER NOT NULL REFERENCES legs(id) ON DELETE CASCADE,"
+            "CREATE TABLE player_legs (leg INTEGER NOT NULL REFERENCES legs(id),"
             " player INTEGER NOT NULL REFERENCES players(id), match INTEGER NOT NULL,"
             " evening TEXT NOT NULL, turns INTEGER NOT NULL, turns_with_darts INTEGER NOT NULL,"
             " points INTEGER NOT NULL, darts INTEGER NOT NULL, nine_points INTEGER NOT NULL,"
@@ -92,8 +93,8 @@ const QList<QStringList> kMigrations = {
         QStringLiteral("CREATE INDEX player_legs_by_leg ON player_legs (leg, player)"),
         QStringLiteral("CREATE INDEX player_legs_by_match ON player_legs (match)"),
         QStringLiteral("CREATE INDEX matches_by_file ON matches (file, kind)"),
-        // A player's darts per spot and evening. Triggers keep it, as darts come and go in more
-        // ways than one: a turn taken back, a resume, a re-import, a match deleted with all it had.
+        // A player's darts per spot and evening, kept by triggers on the darts; a dart counts off
+        // while its turn is still there to say whose it was.
         QStringLiteral(
             "CREATE TABLE spots (player INTEGER NOT NULL, evening TEXT NOT NULL, code TEXT NOT NULL,"
             " darts INTEGER NOT NULL, PRIMARY KEY (player, evening, code)) WITHOUT ROWID"),
@@ -104,19 +105,10 @@ const QList<QStringList> kMigrations = {
                        " INSERT INTO spots SELECT player, %1, NEW.code, 1 FROM turns WHERE id = NEW.turn"
                        " ON CONFLICT (player, evening, code) DO UPDATE SET darts = darts + 1; END")
             .arg(EveningOf("thrown_at")),
-        // A dart deleted on its own; one that goes with its turn finds the turn gone already,
-        // the turn's own trigger has taken it off.
         QStringLiteral("CREATE TRIGGER spots_remove BEFORE DELETE ON darts BEGIN"
                        " UPDATE spots SET darts = darts - 1 WHERE code = OLD.code AND (player, evening) ="
                        " (SELECT player, %1 FROM turns WHERE id = OLD.turn); END")
             .arg(EveningOf("thrown_at")),
-        QStringLiteral(
-            "CREATE TRIGGER spots_remove_turn BEFORE DELETE ON turns WHEN OLD.darts IS NOT NULL BEGIN"
-            " UPDATE spots SET darts = darts -"
-            " (SELECT count(*) FROM darts WHERE turn = OLD.id AND code = spots.code)"
-            " WHERE player = OLD.player AND evening = %1"
-            " AND code IN (SELECT code FROM darts WHERE turn = OLD.id); END")
-            .arg(EveningOf("OLD.thrown_at")),
         // The darts thrown at a double, few and scattered among the others, once more in the order
         // of their player's turns, so that the checkout figures read them in one go.
         QStringLiteral(
@@ -434,11 +426,19 @@ bool HistoryStore::dropTurns(const QString& matchKey, int leg, const QString& pl
         if (!run(q)) return false;
         if (!q.next()) return true;
         const qint64 playerRow = q.value(0).toLongLong();
-        q.prepare(QStringLiteral("DELETE FROM turns WHERE leg = ? AND player = ? AND number ") + numbers);
-        for (const QVariant& v : {QVariant(*legRow), QVariant(playerRow), QVariant(number)})
-            q.addBindValue(v);
-        if (!run(q) || !sumUp(QStringLiteral("leg = ? AND player = ?"),
-                              QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, playerRow}))
+        for (const QString& statement :
+             {QStringLiteral(
+                  "DELETE FROM darts WHERE turn IN (SELECT id FROM turns WHERE leg = ? AND player = ?"
+                  " AND number %1)")
+                  .arg(numbers),
+              QStringLiteral("DELETE FROM turns WHERE leg = ? AND player = ? AND number ") + numbers}) {
+            q.prepare(statement);
+            for (const QVariant& v : {QVariant(*legRow), QVariant(playerRow), QVariant(number)})
+                q.addBindValue(v);
+            if (!run(q)) return false;
+        }
+        if (!sumUp(QStringLiteral("leg = ? AND player = ?"),
+                   QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, playerRow}))
             return false;
         if (!dropEmptyLeg) return true;
         q.prepare(QStringLiteral("DELETE FROM legs WHERE id = ? AND NOT EXISTS (SELECT 1 FROM turns WHERE leg = ?)"));
