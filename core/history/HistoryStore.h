@@ -94,17 +94,18 @@ class HistoryStore {
     // Each of these is one transaction; false with error() when it did not happen at all.
     // A turn already there with the same total is left as it is (only darts it lacked added).
     bool recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn);
-    // Brings the figures' sums of the match up to date, for those who write its legs and turns
-    // themselves.
-    bool sumUpMatch(qint64 match) {
-        return sumUp(QStringLiteral("match = ?"), QStringLiteral("legs.match = ?"), {match});
-    }
     bool removeTurn(const QString& matchKey, int leg, const QString& player, int number);
     // A resumed leg: the player's turns after the first `count` are not booked any more; a leg
     // left without turns goes.
     bool keepTurns(const QString& matchKey, int leg, const QString& player, int count);
     bool endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at);
     bool endMatch(const QString& matchKey, const QString& winner);
+
+    // Brings the figures' sums of the match up to date, for those who write its legs and turns
+    // themselves; in their transaction, as a part of it.
+    bool sumUpMatch(qint64 match) {
+        return sumUp(QStringLiteral("match = ?"), QStringLiteral("legs.match = ?"), {match});
+    }
 
     // The player's row, made when the name (in any case) is new.
     std::optional<qint64> playerId(const QString& name);
