@@ -3,7 +3,6 @@
 
 #include "core/history/HistoryStore.h"
 
-#include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -12,44 +11,18 @@ namespace vx {
 
 namespace {
 
-const QString kEvening = QStringLiteral("date(turns.thrown_at, '-6 hours')");
-const QString kTurnDarts =
-    QStringLiteral("coalesce(nullif((SELECT count(*) FROM darts WHERE darts.turn = turns.id), 0), 3)");
+// The player's rows of a table kept per player and evening (player_legs, spots), in a period.
+const QString kPlayerPeriod =
+    QStringLiteral("player = (SELECT id FROM players WHERE folded = ?) AND evening >= ? AND evening <= ?");
 
 // Per three darts; 0 without any.
 double PerThree(const QVariant& points, const QVariant& darts) {
     return darts.toInt() ? 3.0 * points.toDouble() / darts.toDouble() : 0;
 }
 
-// Walks darts given as rows of (whose, turn, remaining before the turn, points), in the order
-// they were thrown, adding each to the figures of whose they are.
-template <typename Key> QHash<Key, CheckoutFigures> CheckoutWalk(QSqlQuery& q) {
-    QHash<Key, CheckoutFigures> all;
-    qint64 turn = -1;
-    int remaining = 0;
-    while (q.next()) {
-        if (q.value(1).toLongLong() != turn) {
-            turn = q.value(1).toLongLong();
-            remaining = q.value(2).toInt();
-        }
-        const int points = q.value(3).toInt();
-        if (atDouble(remaining)) {
-            CheckoutFigures& figures = all[q.value(0).value<Key>()];
-            DoubleFigure& at = figures.perDouble[remaining];
-            ++at.darts;
-            ++figures.dartsAtDouble;
-            if (points == remaining) {
-                ++at.hits;
-                ++figures.checkouts;
-            }
-        }
-        remaining -= points;
-    }
-    return all;
-}
-
 // The first time of an evening (and the end of the one before), as the store writes times: a
-// filter on the times themselves can use their index, where one on kEvening reads every turn.
+// filter on the times themselves can use their index, where one on the evening of each reads
+// every turn.
 QString EveningStart(const QDate& evening, const char* open) {
     return evening.isValid() ? evening.toString(Qt::ISODate) + QStringLiteral("T06:00:00.000") : QString::fromLatin1(open);
 }
@@ -58,6 +31,13 @@ QString EveningStart(const QDate& evening, const char* open) {
 void BindPeriod(QSqlQuery& q, const HistoryPeriod& period) {
     q.addBindValue(EveningStart(period.from, ""));
     q.addBindValue(EveningStart(period.to.addDays(1), "9"));
+}
+
+// Binds kPlayerPeriod.
+void BindPlayerPeriod(QSqlQuery& q, const QString& player, const HistoryPeriod& period) {
+    q.addBindValue(player.toCaseFolded());
+    q.addBindValue(period.from.isValid() ? period.from.toString(Qt::ISODate) : QStringLiteral(""));
+    q.addBindValue(period.to.isValid() ? period.to.toString(Qt::ISODate) : QStringLiteral("9"));
 }
 
 QStringList FirstColumn(QSqlQuery& q) {
@@ -79,12 +59,9 @@ std::optional<qint64> PlayerRow(const QSqlDatabase& db, const QString& name) {
 
 DartsKnown dartsKnown(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "SELECT count(*), count(*) FILTER (WHERE EXISTS (SELECT 1 FROM darts WHERE darts.turn = turns.id))"
-        " FROM turns JOIN players ON players.id = turns.player WHERE players.folded = ?"
-        " AND turns.thrown_at >= ? AND turns.thrown_at < ?"));
-    q.addBindValue(player.toCaseFolded());
-    BindPeriod(q, period);
+    q.prepare(QStringLiteral("SELECT sum(turns), sum(turns_with_darts) FROM player_legs WHERE ") +
+              kPlayerPeriod);
+    BindPlayerPeriod(q, player, period);
     if (!q.exec() || !q.next()) return {};
     return {q.value(0).toInt(), q.value(1).toInt()};
 }
@@ -92,24 +69,25 @@ DartsKnown dartsKnown(const QSqlDatabase& db, const QString& player, const Histo
 CheckoutFigures checkoutFigures(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT 0, turns.id, turns.remaining_before, darts.points FROM darts"
-                             " JOIN turns ON turns.id = darts.turn JOIN players ON players.id = turns.player"
-                             " WHERE players.folded = ? AND turns.thrown_at >= ? AND turns.thrown_at < ?"
-                             " ORDER BY turns.id, darts.slot"));
+    q.prepare(QStringLiteral("SELECT left, points, count(*) FROM darts_at_double"
+                             " WHERE player = (SELECT id FROM players WHERE folded = ?)"
+                             " AND thrown_at >= ? AND thrown_at < ? GROUP BY left, points"));
     q.addBindValue(player.toCaseFolded());
     BindPeriod(q, period);
     q.exec();
-    return CheckoutWalk<int>(q).value(0);
+    CheckoutFigures figures;
+    while (q.next())
+        for (int n = q.value(2).toInt(); n > 0; --n)
+            figures.addDart(q.value(0).toInt(), q.value(1).toInt());
+    return figures;
 }
 
 QMap<QString, double> dartShares(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("SELECT darts.code, count(*) * 1.0 / sum(count(*)) OVER () FROM darts"
-                             " JOIN turns ON turns.id = darts.turn JOIN players ON players.id = turns.player"
-                             " WHERE players.folded = ? AND turns.thrown_at >= ? AND turns.thrown_at < ?"
-                             " GROUP BY darts.code"));
-    q.addBindValue(player.toCaseFolded());
-    BindPeriod(q, period);
+    q.prepare(QStringLiteral("SELECT code, sum(darts) * 1.0 / sum(sum(darts)) OVER () FROM spots WHERE %1"
+                             " GROUP BY code HAVING sum(darts) > 0")
+                  .arg(kPlayerPeriod));
+    BindPlayerPeriod(q, player, period);
     q.exec();
     QMap<QString, double> shares;
     while (q.next())
@@ -124,14 +102,11 @@ TrebleRates trebleRates(const QMap<QString, double>& shares) {
 QList<EveningFigures> eveningFigures(const QSqlDatabase& db, const QString& player, const HistoryPeriod& period) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT evening, count(DISTINCT leg), sum(total), sum(darts),"
-                             " sum(total) FILTER (WHERE number <= 3), sum(darts) FILTER (WHERE number <= 3)"
-                             " FROM (SELECT %1 AS evening, turns.leg, turns.number, turns.total, %2 AS darts FROM turns"
-                             " JOIN players ON players.id = turns.player WHERE players.folded = ?"
-                             " AND turns.thrown_at >= ? AND turns.thrown_at < ?) GROUP BY evening ORDER BY evening")
-                  .arg(kEvening, kTurnDarts));
-    q.addBindValue(player.toCaseFolded());
-    BindPeriod(q, period);
+    q.prepare(
+        QStringLiteral("SELECT evening, count(*), sum(points), sum(darts), sum(nine_points), sum(nine_darts)"
+                       " FROM player_legs WHERE %1 GROUP BY evening ORDER BY evening")
+            .arg(kPlayerPeriod));
+    BindPlayerPeriod(q, player, period);
     q.exec();
     QList<EveningFigures> evenings;
     while (q.next())
@@ -146,31 +121,28 @@ HeadToHead headToHead(const QSqlDatabase& db, const QString& first, const QStrin
     const std::optional<qint64> a = PlayerRow(db, first), b = PlayerRow(db, second);
     if (!a || !b || *a == *b) return result;
     // The matches both threw in that were no team evening.
-    const QString duo = QStringLiteral(
-        "WITH duo AS (SELECT legs.match AS id FROM turns JOIN legs ON legs.id = turns.leg"
-        " JOIN matches ON matches.id = legs.match WHERE matches.kind <> '%1' AND turns.player IN (?, ?)"
-        " AND matches.started_at >= ? AND matches.started_at < ?"
-        " GROUP BY legs.match HAVING count(DISTINCT turns.player) = 2) ").arg(kMatchKindTeam);
+    const QString duo =
+        QStringLiteral("WITH duo AS (SELECT id FROM matches WHERE id IN (SELECT match FROM player_legs"
+                       " WHERE player = ? INTERSECT SELECT match FROM player_legs WHERE player = ?)"
+                       " AND kind <> '%1' AND started_at >= ? AND started_at < ?) ")
+            .arg(kMatchKindTeam);
     QSqlQuery q(db);
-    for (int i = 0; i < 2; ++i) {
-        const qint64 p = i == 0 ? *a : *b;
-        q.prepare(duo + QStringLiteral("SELECT (SELECT count(*) FROM duo),"
-                                       " (SELECT count(*) FROM matches WHERE id IN duo AND winner = ?),"
-                                       " (SELECT count(*) FROM legs WHERE match IN duo AND winner = ?),"
-                                       " (SELECT sum(total) FROM turns JOIN legs ON legs.id = turns.leg"
-                                       "  WHERE legs.match IN duo AND turns.player = ?),"
-                                       " (SELECT sum(%1) FROM turns JOIN legs ON legs.id = turns.leg"
-                                       "  WHERE legs.match IN duo AND turns.player = ?)").arg(kTurnDarts));
-        q.addBindValue(*a);
-        q.addBindValue(*b);
-        BindPeriod(q, period);
-        for (int k = 0; k < 4; ++k)
-            q.addBindValue(p);
-        if (!q.exec() || !q.next()) return {};
-        result.matches = q.value(0).toInt();
-        result.matchesWon[i] = q.value(1).toInt();
-        result.legsWon[i] = q.value(2).toInt();
-        result.average[i] = PerThree(q.value(3), q.value(4));
+    q.prepare(duo + QStringLiteral("SELECT player, (SELECT count(*) FROM duo),"
+                                   " (SELECT count(*) FROM matches WHERE id IN duo AND winner = player),"
+                                   " sum(won), sum(points), sum(darts) FROM player_legs"
+                                   " WHERE match IN duo AND player IN (?, ?) GROUP BY player"));
+    for (const qint64 p : {*a, *b})
+        q.addBindValue(p);
+    BindPeriod(q, period);
+    for (const qint64 p : {*a, *b})
+        q.addBindValue(p);
+    if (!q.exec()) return result;
+    while (q.next()) {
+        const int i = q.value(0).toLongLong() == *a ? 0 : 1;
+        result.matches = q.value(1).toInt();
+        result.matchesWon[i] = q.value(2).toInt();
+        result.legsWon[i] = q.value(3).toInt();
+        result.average[i] = PerThree(q.value(4), q.value(5));
     }
     return result;
 }
@@ -195,11 +167,9 @@ QStringList historyTeams(const QSqlDatabase& db) {
 
 QList<QDate> teamEvenings(const QSqlDatabase& db, const QString& team) {
     QSqlQuery q(db);
-    q.prepare(
-        QStringLiteral("SELECT DISTINCT %1 FROM turns JOIN legs ON legs.id = turns.leg"
-                       " JOIN matches ON matches.id = legs.match WHERE matches.kind = ? AND matches.file = ?"
-                       " ORDER BY 1")
-            .arg(kEvening));
+    q.prepare(QStringLiteral("SELECT DISTINCT player_legs.evening FROM matches"
+                             " JOIN player_legs ON player_legs.match = matches.id"
+                             " WHERE matches.kind = ? AND matches.file = ? ORDER BY 1"));
     q.addBindValue(kMatchKindTeam);
     q.addBindValue(team);
     q.exec();
@@ -210,54 +180,29 @@ QList<QDate> teamEvenings(const QSqlDatabase& db, const QString& team) {
 }
 
 QList<LeagueRow> leagueTable(const QSqlDatabase& db, const QString& team, const QList<QDate>& evenings) {
-    QStringList days; // from and to of each evening
-    for (const QDate& evening : evenings)
-        days << EveningStart(evening, "") << EveningStart(evening.addDays(1), "");
-    QString scope = QStringLiteral(
-        "SELECT turns.id, turns.leg, turns.player, turns.number, turns.total, turns.remaining_before, %1 AS darts,"
-        " legs.winner, legs.darts AS leg_darts FROM turns JOIN legs ON legs.id = turns.leg"
-        " JOIN matches ON matches.id = legs.match WHERE matches.kind = '%2' AND matches.file = ?")
-                        .arg(kTurnDarts, kMatchKindTeam);
-    if (!days.isEmpty())
-        scope += QStringLiteral(" AND (%1)").arg(QStringList(days.size() / 2, QStringLiteral("turns.thrown_at >= ? AND turns.thrown_at < ?"))
-                                                    .join(QStringLiteral(" OR ")));
-    const auto bind = [&](QSqlQuery& q) {
-        q.addBindValue(team);
-        for (const QString& day : days)
-            q.addBindValue(day);
-    };
-
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("WITH scope AS (%1) SELECT scope.player, players.name, count(DISTINCT leg),"
-                             " count(DISTINCT leg) FILTER (WHERE winner = scope.player), sum(total), sum(darts),"
-                             " sum(total) FILTER (WHERE number <= 3), sum(darts) FILTER (WHERE number <= 3),"
-                             " count(*) FILTER (WHERE total = 180),"
-                             " min(leg_darts) FILTER (WHERE winner = scope.player),"
-                             " max(total) FILTER (WHERE winner = scope.player AND total = remaining_before)"
-                             " FROM scope JOIN players ON players.id = scope.player GROUP BY scope.player"
-                             " ORDER BY players.folded")
-                  .arg(scope));
-    bind(q);
+    QString sql =
+        QStringLiteral(
+            "SELECT players.name, count(*), sum(won), sum(points), sum(darts), sum(nine_points), "
+            "sum(nine_darts),"
+            " sum(one_eighties), sum(at_double), sum(checkouts), min(leg_darts) FILTER (WHERE won),"
+            " max(finish) FILTER (WHERE won) FROM matches JOIN player_legs ON player_legs.match = matches.id"
+            " JOIN players ON players.id = player_legs.player WHERE matches.kind = '%1' AND matches.file = ?")
+            .arg(kMatchKindTeam);
+    if (!evenings.isEmpty())
+        sql += QStringLiteral(" AND evening IN (%1)")
+                   .arg(QStringList(evenings.size(), QStringLiteral("?")).join(u','));
+    q.prepare(sql + QStringLiteral(" GROUP BY player_legs.player ORDER BY players.folded"));
+    q.addBindValue(team);
+    for (const QDate& evening : evenings)
+        q.addBindValue(evening.toString(Qt::ISODate));
     q.exec();
     QList<LeagueRow> rows;
-    QHash<qint64, qsizetype> index;
-    while (q.next()) {
-        index.insert(q.value(0).toLongLong(), rows.size());
-        rows.append({q.value(1).toString(), q.value(2).toInt(), q.value(3).toInt(), PerThree(q.value(4), q.value(5)),
-                     PerThree(q.value(6), q.value(7)), q.value(8).toInt(), 0, 0, q.value(9).toInt(), q.value(10).toInt()});
-    }
-    q.prepare(QStringLiteral("WITH scope AS (%1) SELECT scope.player, scope.id, scope.remaining_before, darts.points"
-                             " FROM scope JOIN darts ON darts.turn = scope.id ORDER BY scope.id, darts.slot")
-                  .arg(scope));
-    bind(q);
-    q.exec();
-    const QHash<qint64, CheckoutFigures> checkouts = CheckoutWalk<qint64>(q);
-    for (auto it = checkouts.begin(); it != checkouts.end(); ++it) {
-        LeagueRow& row = rows[index.value(it.key())];
-        row.dartsAtDouble = it->dartsAtDouble;
-        row.checkouts = it->checkouts;
-    }
+    while (q.next())
+        rows.append({q.value(0).toString(), q.value(1).toInt(), q.value(2).toInt(),
+                     PerThree(q.value(3), q.value(4)), PerThree(q.value(5), q.value(6)), q.value(7).toInt(),
+                     q.value(8).toInt(), q.value(9).toInt(), q.value(10).toInt(), q.value(11).toInt()});
     return rows;
 }
 

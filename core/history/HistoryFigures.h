@@ -31,6 +31,17 @@ struct CheckoutFigures {
     QMap<int, DoubleFigure> perDouble;
     // Legs checked out per hundred darts at a double; 0 without any.
     double percentage() const { return dartsAtDouble ? 100.0 * checkouts / dartsAtDouble : 0; }
+    // A dart thrown with `remaining` left; one not at a double counts for nothing.
+    void addDart(int remaining, int points) {
+        if (!atDouble(remaining)) return;
+        DoubleFigure& at = perDouble[remaining];
+        ++at.darts;
+        ++dartsAtDouble;
+        if (points == remaining) {
+            ++at.hits;
+            ++checkouts;
+        }
+    }
 };
 
 // Averages count the darts a turn kept, or three for a turn known by its total only (put back

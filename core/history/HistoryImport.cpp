@@ -119,10 +119,22 @@ struct Writer {
     }
 
     bool AddFile(const ListFile& file) {
+        const std::optional<qint64> match = AddMatch(file);
+        if (match && store.sumUpMatch(*match)) return true;
+        if (error.isEmpty()) error = store.error();
+        return false;
+    }
+
+    // The file's match with its legs and turns; its row.
+    std::optional<qint64> AddMatch(const ListFile& file) {
         const QString key = QStringLiteral("lib:") + QDir(folders().homeDir).relativeFilePath(file.path);
         QSqlQuery q(store.database());
+        // The figures' sums go first: they are not deleted with the legs they sum up.
+        q.prepare(
+            QStringLiteral("DELETE FROM player_legs WHERE match IN (SELECT id FROM matches WHERE key = ?)"));
+        if (!Run(q, {key})) return std::nullopt;
         q.prepare(QStringLiteral("DELETE FROM matches WHERE key = ?"));
-        if (!Run(q, {key})) return false;
+        if (!Run(q, {key})) return std::nullopt;
         const QString modified = historyTimeText(QFileInfo(file.path).lastModified());
         const bool team = !file.player.isEmpty();
         const QString first =
@@ -141,16 +153,16 @@ struct Writer {
                  {key, team ? kMatchKindTeam : kMatchKindImported, start,
                   team ? QFileInfo(file.path).dir().dirName() : QFileInfo(file.path).completeBaseName(),
                   first, last}))
-            return false;
+            return std::nullopt;
         const qint64 matchRow = match.lastInsertId().toLongLong();
         if (team) {
             for (int r = 0; r < file.rows.size(); ++r) {
                 const QList<int> turns = RowTurns(file.rows[r]);
                 if (!AddLeg(matchRow, r + 1, {{file.player, turns}}, file.player, Sum(turns),
                             RowTime(file.rows[r][0], modified)))
-                    return false;
+                    return std::nullopt;
             }
-            return true;
+            return matchRow;
         }
         // Two rows to a leg, as the duo match writes them; a row left alone is a leg of its own.
         for (int r = 0, number = 1; r < file.rows.size(); r += 2, ++number) {
@@ -164,9 +176,9 @@ struct Writer {
                     legStart = Sum(rows.last().second);
                 }
             }
-            if (!AddLeg(matchRow, number, rows, winner, legStart, modified)) return false;
+            if (!AddLeg(matchRow, number, rows, winner, legStart, modified)) return std::nullopt;
         }
-        return true;
+        return matchRow;
     }
 };
 

@@ -178,14 +178,18 @@ void HistoryRecorder::flush() {
 }
 
 void HistoryRecorder::tell(const QString& why) {
-    if (!m_told.exchange(true)) emit failed(why);
+    // Through the event loop of the recorder's own thread: a file that cannot be opened is
+    // known before whoever made the recorder has had the time to listen.
+    if (!m_told.exchange(true))
+        QMetaObject::invokeMethod(
+            this, [this, why] { emit failed(why); }, Qt::QueuedConnection);
 }
 
 void HistoryRecorder::run() {
     Writer writer(m_path);
     const auto tr = [](const char* text) { return QCoreApplication::translate("vx::HistoryRecorder", text); };
     // A history that cannot be opened stays off for the run; the jobs are taken and dropped.
-    const bool on = writer.store.open();
+    const bool on = writer.store.open(HistoryStore::Check::WholeAfterCrash);
     if (!on)
         tell(tr("De historie \"%1\" kan niet worden geopend: %2. Het spel gaat door zonder historie.")
                  .arg(m_path, writer.store.error()));

@@ -42,7 +42,7 @@ class HistoryRecorder : public QObject {
 
   signals:
     // The history cannot be written: a Dutch sentence with the file and the reason. Sent once
-    // per run, from the writing thread.
+    // per run, from the recorder's own thread once its event loop runs.
     void failed(const QString& why);
 
   private:

@@ -2,6 +2,7 @@
 #include "core/history/HistoryStore.h"
 
 #include "core/common/Services.h"
+#include "core/history/HistoryFigures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,11 @@ namespace vx {
 namespace {
 
 const QString kFileName = QStringLiteral("Vorlentix-historie.sqlite");
+
+// The evening a time belongs to, as the figures count them: until six in the morning.
+QString EveningOf(const char* time) {
+    return QStringLiteral("date(%1, '-6 hours')").arg(QLatin1String(time));
+}
 
 // Each step brings the file from the version before it to its own; a file is only ever moved
 // forward, one step after the other, each in a transaction of its own.
@@ -54,11 +60,99 @@ const QList<QStringList> kMigrations = {
     {
         QStringLiteral("CREATE INDEX turns_by_time ON turns (thrown_at)"),
     },
-    // 4: what is done once for a history, such as putting the score lists of before in it
+    // 4: what the figures add up, kept as the turns are written, so that a view reads a row per
+    // leg or per spot and evening instead of every dart. A turn's darts (none when known by its
+    // total only), those at a double and whether one finished are filled in by fillDoubles().
+    {
+        // The darts kept in the order of their turns, without a row id and an index of their
+        // own beside it: a third less on disk, and a turn's darts are read in one go. They are
+        // deleted before their turn (dropTurns()), not with it: a cascade into a table without
+        // row ids costs every turn deleted, the many of a re-import without darts too.
+        QStringLiteral("CREATE TABLE darts_by_turn (turn INTEGER NOT NULL REFERENCES turns(id),"
+                       " slot INTEGER NOT NULL CHECK (slot BETWEEN 1 AND 3), code TEXT NOT NULL,"
+                       " points INTEGER NOT NULL, PRIMARY KEY (turn, slot)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO darts_by_turn SELECT turn, slot, code, points FROM darts"),
+        QStringLiteral("DROP TABLE darts"),
+        QStringLiteral("ALTER TABLE darts_by_turn RENAME TO darts"),
+        QStringLiteral("ALTER TABLE turns ADD COLUMN darts INTEGER"),
+        QStringLiteral("ALTER TABLE turns ADD COLUMN at_double INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral("ALTER TABLE turns ADD COLUMN checkout INTEGER NOT NULL DEFAULT 0"),
+        QStringLiteral(
+            "UPDATE turns SET darts = (SELECT nullif(count(*), 0) FROM darts WHERE darts.turn = turns.id)"),
+        // Each player's part of a leg, with whether he won it and in how many darts; a leg belongs
+        // to the evening its first turn was in. Kept in the order of the player's evenings, which
+        // is how the figures read it. Like the darts, deleted before what they belong to.
+        QStringLiteral(
+            "CREATE TABLE player_legs (leg INTEGER NOT NULL REFERENCES legs(id),"
+            " player INTEGER NOT NULL REFERENCES players(id), match INTEGER NOT NULL,"
+            " evening TEXT NOT NULL, turns INTEGER NOT NULL, turns_with_darts INTEGER NOT NULL,"
+            " points INTEGER NOT NULL, darts INTEGER NOT NULL, nine_points INTEGER NOT NULL,"
+            " nine_darts INTEGER NOT NULL, one_eighties INTEGER NOT NULL, at_double INTEGER NOT NULL,"
+            " checkouts INTEGER NOT NULL, finish INTEGER NOT NULL, won INTEGER NOT NULL, leg_darts INTEGER,"
+            " PRIMARY KEY (player, evening, leg)) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX player_legs_by_leg ON player_legs (leg, player)"),
+        QStringLiteral("CREATE INDEX player_legs_by_match ON player_legs (match)"),
+        QStringLiteral("CREATE INDEX matches_by_file ON matches (file, kind)"),
+        // A player's darts per spot and evening, kept by triggers on the darts; a dart counts off
+        // while its turn is still there to say whose it was.
+        QStringLiteral(
+            "CREATE TABLE spots (player INTEGER NOT NULL, evening TEXT NOT NULL, code TEXT NOT NULL,"
+            " darts INTEGER NOT NULL, PRIMARY KEY (player, evening, code)) WITHOUT ROWID"),
+        QStringLiteral("INSERT INTO spots SELECT turns.player, %1, darts.code, count(*) FROM darts"
+                       " JOIN turns ON turns.id = darts.turn GROUP BY 1, 2, 3")
+            .arg(EveningOf("turns.thrown_at")),
+        QStringLiteral("CREATE TRIGGER spots_add AFTER INSERT ON darts BEGIN"
+                       " INSERT INTO spots SELECT player, %1, NEW.code, 1 FROM turns WHERE id = NEW.turn"
+                       " ON CONFLICT (player, evening, code) DO UPDATE SET darts = darts + 1; END")
+            .arg(EveningOf("thrown_at")),
+        QStringLiteral("CREATE TRIGGER spots_remove BEFORE DELETE ON darts BEGIN"
+                       " UPDATE spots SET darts = darts - 1 WHERE code = OLD.code AND (player, evening) ="
+                       " (SELECT player, %1 FROM turns WHERE id = OLD.turn); END")
+            .arg(EveningOf("thrown_at")),
+        // The darts thrown at a double, few and scattered among the others, once more in the order
+        // of their player's turns, so that the checkout figures read them in one go.
+        QStringLiteral(
+            "CREATE TABLE darts_at_double (player INTEGER NOT NULL, thrown_at TEXT NOT NULL,"
+            " turn INTEGER NOT NULL, slot INTEGER NOT NULL, left INTEGER NOT NULL, points INTEGER NOT NULL,"
+            " PRIMARY KEY (player, thrown_at, turn, slot),"
+            " FOREIGN KEY (turn, slot) REFERENCES darts (turn, slot) ON DELETE CASCADE) WITHOUT ROWID"),
+        QStringLiteral("CREATE INDEX darts_at_double_by_turn ON darts_at_double (turn, slot)"),
+        // The figures no longer look turns up by time.
+        QStringLiteral("DROP INDEX turns_by_time"),
+    },
+    // 5: what is done once for a history, such as putting the score lists of before in it
     {
         QStringLiteral("CREATE TABLE done_once (what TEXT PRIMARY KEY, at TEXT NOT NULL)"),
     },
 };
+// The step after whose statements fillDoubles() runs.
+constexpr int kDoublesStep = 4;
+
+// The turns' darts at a double and checkouts, from darts_at_double, for the turns the condition picks.
+QString CountDoubles(const QString& where) {
+    return QStringLiteral(
+               "UPDATE turns SET at_double = (SELECT count(*) FROM darts_at_double WHERE turn = turns.id),"
+               " checkout = (SELECT count(*) FROM darts_at_double WHERE turn = turns.id AND points = left)"
+               " WHERE %1")
+        .arg(where);
+}
+
+// Each player's part of the legs the condition picks, from their turns, as player_legs keeps it.
+QString SumUpLegs(const QString& where) {
+    return QStringLiteral("INSERT INTO player_legs (leg, player, match, evening, turns, turns_with_darts,"
+                          " points, darts, nine_points, nine_darts, one_eighties, at_double, checkouts, "
+                          "finish, won, leg_darts)"
+                          " SELECT turns.leg, turns.player, legs.match, %1, count(*), count(turns.darts),"
+                          " sum(total), sum(coalesce(turns.darts, 3)),"
+                          " coalesce(sum(total) FILTER (WHERE turns.number <= 3), 0),"
+                          " coalesce(sum(coalesce(turns.darts, 3)) FILTER (WHERE turns.number <= 3), 0),"
+                          " count(*) FILTER (WHERE total = 180), sum(at_double), sum(checkout),"
+                          " coalesce(max(total) FILTER (WHERE total = remaining_before), 0), legs.winner IS "
+                          "turns.player,"
+                          " legs.darts"
+                          " FROM turns JOIN legs ON legs.id = turns.leg %2 GROUP BY turns.leg, turns.player")
+        .arg(EveningOf("min(turns.thrown_at)"), where);
+}
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.
 bool IsDamage(const QSqlError& error) {
@@ -121,19 +215,33 @@ bool HistoryStore::openFile() {
     return true;
 }
 
-bool HistoryStore::open() {
-    return openAtVersion(schemaVersion());
+bool HistoryStore::open(Check check) {
+    return openAtVersion(schemaVersion(), check);
 }
 
-bool HistoryStore::openAtVersion(int version) {
+bool HistoryStore::openAtVersion(int version, Check check) {
+    // SQLite removes the log when the last connection closes; one left over is a writer that
+    // never got that far.
+    const bool whole = check == Check::WholeAfterCrash && QFileInfo::exists(m_path + QStringLiteral("-wal"));
     if (!openFile()) return false;
-    if (migrate(version)) return true;
+    if (migrate(version, whole)) return true;
     if (m_setAside.isEmpty() && m_path != QLatin1String(":memory:") && IsDamage(m_sqlError))
-        return setAside() && openFile() && migrate(version);
+        return setAside() && openFile() && migrate(version, false);
     return false;
 }
 
-bool HistoryStore::migrate(int upTo) {
+bool HistoryStore::touchTables() {
+    QSqlQuery q(database());
+    if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) return false;
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    for (const QString& table : tables)
+        if (!run(q, QStringLiteral("SELECT 1 FROM \"%1\" NOT INDEXED LIMIT 1").arg(table))) return false;
+    return true;
+}
+
+bool HistoryStore::migrate(int upTo, bool whole) {
     QSqlDatabase db = database();
     QSqlQuery q(db);
     // WAL: a reader (the history window) never waits for the writer, and a killed writer leaves
@@ -142,11 +250,14 @@ bool HistoryStore::migrate(int upTo) {
     for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL",
                                "PRAGMA foreign_keys = ON", "PRAGMA busy_timeout = 2000"})
         if (!run(q, QLatin1String(pragma))) return false;
-    if (!run(q, QStringLiteral("PRAGMA quick_check")) || !q.next()) return false;
-    if (q.value(0).toString() != QLatin1String("ok")) {
-        // Not an error of the query: say it the way a damaged page would.
-        m_error = q.value(0).toString();
-        return !m_setAside.isEmpty() ? false : (setAside() && openFile() && migrate(upTo));
+    if (!touchTables()) return false;
+    if (whole) {
+        if (!run(q, QStringLiteral("PRAGMA quick_check")) || !q.next()) return false;
+        if (q.value(0).toString() != QLatin1String("ok")) {
+            // Not an error of the query: say it the way a damaged page would.
+            m_error = q.value(0).toString();
+            return !m_setAside.isEmpty() ? false : (setAside() && openFile() && migrate(upTo, false));
+        }
     }
     if (!run(q, QStringLiteral("PRAGMA user_version")) || !q.next()) return false;
     int version = q.value(0).toInt();
@@ -156,6 +267,7 @@ bool HistoryStore::migrate(int upTo) {
         const bool done = transaction([&] {
             for (const QString& statement : kMigrations.at(version))
                 if (!run(q, statement)) return false;
+            if (version + 1 == kDoublesStep && !fillDoubles()) return false;
             return run(q, QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
         });
         if (!done) return false;
@@ -240,68 +352,148 @@ bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, 
         const std::optional<qint64> legRow = legId(match.key, leg.number);
         if (!legRow) return false;
 
-        q.prepare(QStringLiteral("SELECT id, total, (SELECT count(*) FROM darts WHERE darts.turn = turns.id)"
-                                 " FROM turns WHERE leg = ? AND player = ? AND number = ?"));
+        q.prepare(QStringLiteral(
+            "SELECT id, total, darts IS NOT NULL FROM turns WHERE leg = ? AND player = ? AND number = ?"));
         for (const QVariant& v : {QVariant(*legRow), QVariant(*player), QVariant(turn.number)})
             q.addBindValue(v);
         if (!run(q)) return false;
         const bool known = q.next();
         const bool same = known && q.value(1).toInt() == turn.total;
         // Darts already kept for the same total are the darts of this very turn.
-        if (same && (!turn.darts || q.value(2).toInt() > 0)) return true;
+        if (same && (!turn.darts || q.value(2).toBool())) return true;
         qint64 turnRow = known ? q.value(0).toLongLong() : 0;
         if (!same) {
+            // The darts go before the turn's time changes: their spots are counted under it.
+            q.prepare(QStringLiteral("DELETE FROM darts WHERE turn = ?"));
+            q.addBindValue(turnRow);
+            if (!run(q)) return false;
             q.prepare(QStringLiteral(
-                "INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at) VALUES (?, ?, ?, ?, ?, ?)"
+                "INSERT INTO turns (leg, player, number, total, remaining_before, thrown_at)"
+                " VALUES (?, ?, ?, ?, ?, ?)"
                 " ON CONFLICT (leg, player, number) DO UPDATE SET total = excluded.total,"
-                " remaining_before = excluded.remaining_before, thrown_at = excluded.thrown_at"));
+                " remaining_before = excluded.remaining_before, thrown_at = excluded.thrown_at, darts = NULL,"
+                " at_double = 0, checkout = 0"));
             for (const QVariant& v : {QVariant(*legRow), QVariant(*player), QVariant(turn.number),
                                       QVariant(turn.total), QVariant(turn.remainingBefore), QVariant(historyTimeText(turn.at))})
                 q.addBindValue(v);
             if (!run(q)) return false;
             if (!known) turnRow = q.lastInsertId().toLongLong();
-            q.prepare(QStringLiteral("DELETE FROM darts WHERE turn = ?"));
+        }
+        if (turn.darts && !turn.darts->isEmpty()) {
+            QSqlQuery doubles(database());
+            q.prepare(QStringLiteral("INSERT INTO darts (turn, slot, code, points) VALUES (?, ?, ?, ?)"));
+            doubles.prepare(QStringLiteral("INSERT INTO darts_at_double VALUES (?, ?, ?, ?, ?, ?)"));
+            int left = turn.remainingBefore;
+            for (const HistoryDart& dart : *turn.darts) {
+                for (const QVariant& v :
+                     {QVariant(turnRow), QVariant(dart.slot), QVariant(dart.code), QVariant(dart.points)})
+                    q.addBindValue(v);
+                if (!run(q)) return false;
+                if (atDouble(left)) {
+                    for (const QVariant& v :
+                         {QVariant(*player), QVariant(historyTimeText(turn.at)), QVariant(turnRow),
+                          QVariant(dart.slot), QVariant(left), QVariant(dart.points)})
+                        doubles.addBindValue(v);
+                    if (!run(doubles)) return false;
+                }
+                left -= dart.points;
+            }
+            q.prepare(QStringLiteral("UPDATE turns SET darts = ? WHERE id = ?"));
+            q.addBindValue(turn.darts->size());
+            q.addBindValue(turnRow);
+            if (!run(q)) return false;
+            q.prepare(CountDoubles(QStringLiteral("id = ?")));
             q.addBindValue(turnRow);
             if (!run(q)) return false;
         }
-        if (!turn.darts) return true;
-        q.prepare(QStringLiteral("INSERT INTO darts (turn, slot, code, points) VALUES (?, ?, ?, ?)"));
-        for (const HistoryDart& dart : *turn.darts) {
-            for (const QVariant& v : {QVariant(turnRow), QVariant(dart.slot), QVariant(dart.code), QVariant(dart.points)})
-                q.addBindValue(v);
-            if (!run(q)) return false;
-        }
-        return true;
+        return sumUp(QStringLiteral("leg = ? AND player = ?"),
+                     QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, *player});
     });
 }
 
 bool HistoryStore::removeTurn(const QString& matchKey, int leg, const QString& player, int number) {
-    return transaction([&] {
-        QSqlQuery q(database());
-        q.prepare(QStringLiteral("DELETE FROM turns WHERE number = ? AND player = (SELECT id FROM players"
-                                 " WHERE folded = ?) AND leg = (SELECT legs.id FROM legs JOIN matches"
-                                 " ON matches.id = legs.match WHERE matches.key = ? AND legs.number = ?)"));
-        for (const QVariant& v : {QVariant(number), QVariant(player.toCaseFolded()), QVariant(matchKey), QVariant(leg)})
-            q.addBindValue(v);
-        return run(q);
-    });
+    return dropTurns(matchKey, leg, player, QStringLiteral("= ?"), number, false);
 }
 
 bool HistoryStore::keepTurns(const QString& matchKey, int leg, const QString& player, int count) {
+    return dropTurns(matchKey, leg, player, QStringLiteral("> ?"), count, true);
+}
+
+bool HistoryStore::dropTurns(const QString& matchKey, int leg, const QString& player, const QString& numbers,
+                             int number, bool dropEmptyLeg) {
     return transaction([&] {
         const std::optional<qint64> legRow = legId(matchKey, leg);
         if (!legRow) return true;
         QSqlQuery q(database());
-        q.prepare(QStringLiteral("DELETE FROM turns WHERE leg = ? AND number > ? AND player ="
-                                 " (SELECT id FROM players WHERE folded = ?)"));
-        for (const QVariant& v : {QVariant(*legRow), QVariant(count), QVariant(player.toCaseFolded())})
-            q.addBindValue(v);
+        q.prepare(QStringLiteral("SELECT id FROM players WHERE folded = ?"));
+        q.addBindValue(player.toCaseFolded());
         if (!run(q)) return false;
+        if (!q.next()) return true;
+        const qint64 playerRow = q.value(0).toLongLong();
+        for (const QString& statement :
+             {QStringLiteral(
+                  "DELETE FROM darts WHERE turn IN (SELECT id FROM turns WHERE leg = ? AND player = ?"
+                  " AND number %1)")
+                  .arg(numbers),
+              QStringLiteral("DELETE FROM turns WHERE leg = ? AND player = ? AND number ") + numbers}) {
+            q.prepare(statement);
+            for (const QVariant& v : {QVariant(*legRow), QVariant(playerRow), QVariant(number)})
+                q.addBindValue(v);
+            if (!run(q)) return false;
+        }
+        if (!sumUp(QStringLiteral("leg = ? AND player = ?"),
+                   QStringLiteral("turns.leg = ? AND turns.player = ?"), {*legRow, playerRow}))
+            return false;
+        if (!dropEmptyLeg) return true;
         q.prepare(QStringLiteral("DELETE FROM legs WHERE id = ? AND NOT EXISTS (SELECT 1 FROM turns WHERE leg = ?)"));
         q.addBindValue(*legRow);
         q.addBindValue(*legRow);
         return run(q);
     });
+}
+
+bool HistoryStore::sumUp(const QString& rows, const QString& turns, const QVariantList& values) {
+    QSqlQuery q(database());
+    for (const QString& statement : {QStringLiteral("DELETE FROM player_legs WHERE ") + rows,
+                                     SumUpLegs(QStringLiteral("WHERE ") + turns)}) {
+        q.prepare(statement);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        if (!run(q)) return false;
+    }
+    return true;
+}
+
+bool HistoryStore::fillDoubles() {
+    // A turn begun above 170 has more than 50 left before each of its darts: none at a double.
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!run(q, QStringLiteral(
+                    "SELECT turns.player, turns.thrown_at, darts.turn, darts.slot, turns.remaining_before,"
+                    " darts.points FROM darts JOIN turns ON turns.id = darts.turn"
+                    " WHERE turns.remaining_before <= 170 ORDER BY darts.turn, darts.slot")))
+        return false;
+    QList<QVariantList> rows;
+    qint64 turn = -1;
+    int left = 0;
+    while (q.next()) {
+        if (q.value(2).toLongLong() != turn) {
+            turn = q.value(2).toLongLong();
+            left = q.value(4).toInt();
+        }
+        const int points = q.value(5).toInt();
+        if (atDouble(left)) rows.append({q.value(0), q.value(1), q.value(2), q.value(3), left, points});
+        left -= points;
+    }
+    q.finish();
+    q.prepare(QStringLiteral("INSERT INTO darts_at_double VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const QVariantList& row : rows) {
+        for (const QVariant& v : row)
+            q.addBindValue(v);
+        if (!run(q)) return false;
+    }
+    return run(q, CountDoubles(QStringLiteral("id IN (SELECT turn FROM darts_at_double)"))) &&
+           run(q, SumUpLegs(QString()));
 }
 
 bool HistoryStore::endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at) {
@@ -318,7 +510,9 @@ bool HistoryStore::endLeg(const QString& matchKey, int leg, const QString& winne
         q.prepare(QStringLiteral("UPDATE matches SET ended_at = ? WHERE key = ?"));
         q.addBindValue(historyTimeText(at));
         q.addBindValue(matchKey);
-        return run(q);
+        const std::optional<qint64> legRow = legId(matchKey, leg);
+        return run(q) &&
+               (!legRow || sumUp(QStringLiteral("leg = ?"), QStringLiteral("turns.leg = ?"), {*legRow}));
     });
 }
 

@@ -74,12 +74,19 @@ class HistoryStore {
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
+    // How much of the file is read before it is trusted. Its header, its schema and the first
+    // page of every table always: that much costs nothing at any size. Every page only when the
+    // last program to write it never closed it (its write-ahead log is still there, as after a
+    // crash or a kill): that reads the whole file, a second or more on a large history, so only
+    // the recorder's own thread asks for it.
+    enum class Check { Opening, WholeAfterCrash };
+
     // Opens the file, creating it, and brings its schema up to date. A file that is not a
     // database or fails its check is set aside under a dated name (setAsidePath()) and a new
     // one started. False with error() when it cannot be used at all.
-    bool open();
+    bool open(Check check = Check::Opening);
     // Brings a fresh file only up to `version`: how older copies left it.
-    bool openAtVersion(int version);
+    bool openAtVersion(int version, Check check = Check::Opening);
     QString error() const { return m_error; }
     QString setAsidePath() const { return m_setAside; }
     QSqlDatabase database() const;
@@ -94,6 +101,12 @@ class HistoryStore {
     bool endLeg(const QString& matchKey, int leg, const QString& winner, int darts, const QDateTime& at);
     bool endMatch(const QString& matchKey, const QString& winner);
 
+    // Brings the figures' sums of the match up to date, for those who write its legs and turns
+    // themselves; in their transaction, as a part of it.
+    bool sumUpMatch(qint64 match) {
+        return sumUp(QStringLiteral("match = ?"), QStringLiteral("legs.match = ?"), {match});
+    }
+
     // The player's row, made when the name (in any case) is new.
     std::optional<qint64> playerId(const QString& name);
 
@@ -107,12 +120,23 @@ class HistoryStore {
 
   private:
     bool openFile();
-    bool migrate(int upTo);
+    bool migrate(int upTo, bool whole);
+    // Reads the first page of every table: a damaged header, schema or table root shows here.
+    bool touchTables();
     bool setAside();
     bool fail(const QString& what);
     // Runs the query (prepared, or `statement`); on failure keeps its error.
     bool run(QSqlQuery& query, const QString& statement = {});
     std::optional<qint64> legId(const QString& matchKey, int leg);
+    // Drops the player's turns of the leg whose number matches `numbers` ("= ?", "> ?") with
+    // `number`; the leg too, if asked, when no turn is left in it.
+    bool dropTurns(const QString& matchKey, int leg, const QString& player, const QString& numbers,
+                   int number, bool dropEmptyLeg);
+    // Brings each player's part of the legs (player_legs) up to date with their turns: the rows
+    // that `rows` picks in player_legs and `turns` among the turns (joined with their legs).
+    bool sumUp(const QString& rows, const QString& turns, const QVariantList& values);
+    // Works out which darts kept before there were columns for it were at a double.
+    bool fillDoubles();
     template <typename Work> bool transaction(Work&& work);
 
     QString m_path;
