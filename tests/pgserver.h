@@ -55,12 +55,15 @@ class PgServer {
             return;
         }
         pw.close();
-        if (geteuid() == 0 && !run(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("postgres:postgres"), m_dir.path()}, false))
+        if (geteuid() == 0 &&
+            !run(QStringLiteral("chown"),
+                 {QStringLiteral("-R"), QStringLiteral("postgres:postgres"), m_dir.path()}, false))
             return;
         if (!run(m_bin + QStringLiteral("/initdb"),
                  {QStringLiteral("-D"), dataDir(), QStringLiteral("-U"), QString::fromLatin1(kUser),
                   QStringLiteral("--pwfile=") + pw.fileName(), QStringLiteral("--auth=scram-sha-256"),
-                  QStringLiteral("--no-sync"), QStringLiteral("--encoding=UTF8"), QStringLiteral("--locale=C")}))
+                  QStringLiteral("--no-sync"), QStringLiteral("--encoding=UTF8"),
+                  QStringLiteral("--locale=C")}))
             return;
         start();
     }
@@ -80,19 +83,20 @@ class PgServer {
     QString dataDir() const { return m_dir.filePath(QStringLiteral("data")); }
 
     bool start() {
-        m_running = run(m_bin + QStringLiteral("/pg_ctl"),
-                        {QStringLiteral("-D"), dataDir(), QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")),
-                         QStringLiteral("-w"), QStringLiteral("-o"),
-                         QStringLiteral("-c listen_addresses='' -c fsync=off -k %1 -p %2").arg(m_dir.path()).arg(kPort),
-                         QStringLiteral("start")});
+        m_running = run(
+            m_bin + QStringLiteral("/pg_ctl"),
+            {QStringLiteral("-D"), dataDir(), QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")),
+             QStringLiteral("-w"), QStringLiteral("-o"),
+             QStringLiteral("-c listen_addresses='' -c fsync=off -k %1 -p %2").arg(m_dir.path()).arg(kPort),
+             QStringLiteral("start")});
         return m_running;
     }
 
     bool stop() {
         m_running = false;
         return run(m_bin + QStringLiteral("/pg_ctl"),
-                   {QStringLiteral("-D"), dataDir(), QStringLiteral("-w"), QStringLiteral("-m"), QStringLiteral("fast"),
-                    QStringLiteral("stop")});
+                   {QStringLiteral("-D"), dataDir(), QStringLiteral("-w"), QStringLiteral("-m"),
+                    QStringLiteral("fast"), QStringLiteral("stop")});
     }
 
     // One statement through psql as the test user, for what the program itself never does.
@@ -103,9 +107,9 @@ class PgServer {
         env.insert(QStringLiteral("PGPASSWORD"), QString::fromLatin1(kPassword));
         p.setProcessEnvironment(env);
         p.start(psqlBin, {QStringLiteral("-h"), m_dir.path(), QStringLiteral("-p"), QString::number(kPort),
-                          QStringLiteral("-U"), QString::fromLatin1(kUser), QStringLiteral("-d"), QStringLiteral("postgres"),
-                          QStringLiteral("-XAtq"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
-                          QStringLiteral("-c"), sql});
+                          QStringLiteral("-U"), QString::fromLatin1(kUser), QStringLiteral("-d"),
+                          QStringLiteral("postgres"), QStringLiteral("-XAtq"), QStringLiteral("-v"),
+                          QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"), sql});
         p.waitForFinished(60000);
         if (out) *out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
         if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) return true;
@@ -128,7 +132,8 @@ class PgServer {
         // The server's working folder must be one its user may enter.
         p.setWorkingDirectory(m_dir.path());
         p.start(bin, args);
-        if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0) return true;
+        if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+            return true;
         m_error = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(p.readAll()));
         return false;
     }

@@ -2,6 +2,7 @@
 #include "core/history/HistoryStore.h"
 
 #include "core/common/Services.h"
+#include "core/history/ClubOutbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,6 +55,8 @@ const QList<QStringList> kMigrations = {
     {
         QStringLiteral("CREATE INDEX turns_by_time ON turns (thrown_at)"),
     },
+    // 4: what the club server has not had yet
+    ClubOutbox::schema(),
 };
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file is damaged or not a database at all.
