@@ -230,12 +230,9 @@ class SettingsDialogTest : public QObject {
     void scaleChoice_data() {
         QTest::addColumn<QString>("pick");
         QTest::addColumn<QString>("storedAfter");
-        QTest::newRow("150 %") << "150 %"
-                               << "150";
-        QTest::newRow("Passend") << "Passend"
-                                 << "fit";
-        QTest::newRow("Reset") << "reset"
-                               << "100";
+        QTest::newRow("150 %") << "150 %" << "150";
+        QTest::newRow("Passend") << "Passend" << "fit";
+        QTest::newRow("Reset") << "reset" << "100";
     }
     void scaleChoice() {
         QFETCH(QString, pick);

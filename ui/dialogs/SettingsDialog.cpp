@@ -214,9 +214,8 @@ Language SettingsDialog::chosenLanguage() const {
 void SettingsDialog::showNextStartNote() {
     const Language chosen = chosenLanguage();
     if (chosen != uiLanguage())
-        languageNote->setText(chosen == Language::English
-                                  ? QStringLiteral("English from the next start on")
-                                  : QStringLiteral("Nederlands vanaf de volgende start"));
+        languageNote->setText(chosen == Language::English ? QStringLiteral("English from the next start on")
+                                                          : QStringLiteral("Nederlands vanaf de volgende start"));
     else
         languageNote->setText(tr("Weergave vanaf de volgende start"));
     languageNote->setVisible(chosen != uiLanguage() || chosenScale() != readDisplayScale());
