@@ -7,13 +7,18 @@
 namespace vx {
 
 QString clubStatusText(const ClubStatus& status) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("vx::ClubSender", text); };
     const QString waiting =
-        status.waiting == 1 ? tr("1 beurt wacht") : tr("%1 beurten wachten").arg(status.waiting);
+        status.waiting == 1
+            ? QCoreApplication::translate("vx::ClubSender", "1 beurt wacht")
+            : QCoreApplication::translate("vx::ClubSender", "%1 beurten wachten").arg(status.waiting);
     if (!status.reachable)
-        return status.waiting == 0 ? tr("Clubserver: niet bereikbaar")
-                                   : tr("Clubserver: niet bereikbaar — %1").arg(waiting);
-    return status.waiting == 0 ? tr("Clubserver: bijgewerkt") : tr("Clubserver: verbonden — %1").arg(waiting);
+        return status.waiting == 0
+                   ? QCoreApplication::translate("vx::ClubSender", "Clubserver: niet bereikbaar")
+                   : QCoreApplication::translate("vx::ClubSender", "Clubserver: niet bereikbaar — %1")
+                         .arg(waiting);
+    return status.waiting == 0
+               ? QCoreApplication::translate("vx::ClubSender", "Clubserver: bijgewerkt")
+               : QCoreApplication::translate("vx::ClubSender", "Clubserver: verbonden — %1").arg(waiting);
 }
 
 ClubSender::ClubSender(ClubSettings settings, const QString& historyPath, ClubTiming timing, QObject* parent)

@@ -54,10 +54,6 @@ const QList<QStringList> kMigrations = {
 // Boards connecting at the same moment to a new server take turns at creating its tables.
 constexpr qint64 kSchemaLock = 0x56584c55'42534348;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("vx::ClubServer", text);
-}
-
 } // namespace
 
 int ClubServer::schemaVersion() {
@@ -100,8 +96,10 @@ bool ClubServer::connectAtVersion(int version) {
     if (!QSqlDatabase::contains(m_connection)) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
         if (!db.isValid())
-            return fail(Tr("De clubserver kan niet worden gebruikt: het stuurprogramma voor PostgreSQL"
-                           " (libqt6sql6-psql) ontbreekt"),
+            return fail(QCoreApplication::translate(
+                            "vx::ClubServer",
+                            "De clubserver kan niet worden gebruikt: het stuurprogramma voor PostgreSQL"
+                            " (libqt6sql6-psql) ontbreekt"),
                         {});
     }
     QSqlDatabase db = database();
@@ -113,7 +111,9 @@ bool ClubServer::connectAtVersion(int version) {
     // name lets the club's volunteer see the boards among the server's connections.
     db.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Vorlentix"));
     if (!db.open())
-        return fail(Tr("Clubserver \"%1\" is niet bereikbaar").arg(m_settings.host), db.lastError().text());
+        return fail(QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" is niet bereikbaar")
+                        .arg(m_settings.host),
+                    db.lastError().text());
     if (migrate(version)) return true;
     db.close();
     return false;
@@ -125,11 +125,15 @@ bool ClubServer::migrate(int upTo) {
     const auto failed = [&] {
         const QString why = q.lastError().text();
         db.rollback();
-        return fail(Tr("De historie op clubserver \"%1\" kan niet worden bijgewerkt").arg(m_settings.host),
+        return fail(QCoreApplication::translate("vx::ClubServer",
+                                                "De historie op clubserver \"%1\" kan niet worden bijgewerkt")
+                        .arg(m_settings.host),
                     why);
     };
     if (!db.transaction())
-        return fail(Tr("Clubserver \"%1\" is niet bereikbaar").arg(m_settings.host), db.lastError().text());
+        return fail(QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" is niet bereikbaar")
+                        .arg(m_settings.host),
+                    db.lastError().text());
     if (!q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSchemaLock)) ||
         !q.exec(QStringLiteral("SELECT to_regclass('club_schema') IS NULL")) || !q.next())
         return failed();
@@ -141,8 +145,10 @@ bool ClubServer::migrate(int upTo) {
     if (version > schemaVersion()) {
         db.rollback();
         return fail(
-            Tr("De historie op clubserver \"%1\" is van een nieuwere versie van het programma (schema %2,"
-               " dit programma kent %3). De historie blijft op deze computer")
+            QCoreApplication::translate(
+                "vx::ClubServer",
+                "De historie op clubserver \"%1\" is van een nieuwere versie van het programma (schema %2,"
+                " dit programma kent %3). De historie blijft op deze computer")
                 .arg(m_settings.host)
                 .arg(version)
                 .arg(schemaVersion()),
@@ -163,14 +169,19 @@ bool ClubServer::migrate(int upTo) {
 bool ClubServer::send(ClubBatch& batch) {
     QSqlDatabase db = database();
     if (!db.transaction())
-        return fail(Tr("Clubserver \"%1\" is niet bereikbaar").arg(m_settings.host), db.lastError().text());
+        return fail(QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" is niet bereikbaar")
+                        .arg(m_settings.host),
+                    db.lastError().text());
     const bool done = sendTurns(batch);
     if (done && db.commit()) return true;
     const QString why = m_error.isEmpty() ? db.lastError().text() : m_error;
     db.rollback();
     for (ClubEnd& end : batch.ends)
         end.applied = false;
-    return fail(Tr("Clubserver \"%1\" heeft de beurten niet aangenomen").arg(m_settings.host), why);
+    return fail(
+        QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" heeft de beurten niet aangenomen")
+            .arg(m_settings.host),
+        why);
 }
 
 bool ClubServer::sendTurns(ClubBatch& batch) {
