@@ -31,7 +31,7 @@ QString clubStatusText(const ClubStatus& status);
 struct ClubTiming {
     int pollMs = 1000;      // how often a reachable server is given what was written since
     int firstRetryMs = 500; // after the first failure; doubled after each next one
-    int lastRetryMs = 4000; // the longest wait: a server back is used within this
+    int lastRetryMs = 2000; // the longest wait: a server back is used within this
     int batch = 500;        // turns a transaction at most
 };
 

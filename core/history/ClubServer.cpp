@@ -211,11 +211,17 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
         prepared("INSERT INTO legs (board, match, number, set_number, starter) VALUES (?, ?, ?, ?, ?)"
                  " ON CONFLICT (match, number) DO NOTHING");
     QSqlQuery findLeg = prepared("SELECT id FROM legs WHERE match = ? AND number = ?");
+    // A turn and its darts in one statement: the darts go only with a turn the server did not
+    // have yet, as one it had came with its darts the first time. Slots not thrown are NULL.
     QSqlQuery addTurn = prepared(
-        "INSERT INTO turns (board, leg, player, number, total, remaining_before, bust, thrown_at)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (leg, player, number) DO NOTHING RETURNING id");
-    QSqlQuery addDart = prepared("INSERT INTO darts (board, turn, slot, code, points) VALUES (?, ?, ?, ?, ?)"
-                                 " ON CONFLICT (turn, slot) DO NOTHING");
+        "WITH t AS (INSERT INTO turns (board, leg, player, number, total, remaining_before, bust, thrown_at)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (leg, player, number) DO NOTHING RETURNING id)"
+        " INSERT INTO darts (board, turn, slot, code, points) SELECT ?, t.id, d.slot, d.code, d.points FROM "
+        "t,"
+        " (VALUES (CAST(? AS int), CAST(? AS text), CAST(? AS int)), (CAST(? AS int), CAST(? AS text), "
+        "CAST(? AS int)),"
+        " (CAST(? AS int), CAST(? AS text), CAST(? AS int))) AS d (slot, code, points) WHERE d.slot IS NOT "
+        "NULL");
     QSqlQuery endLeg = prepared("UPDATE legs SET winner = ?, darts = ? WHERE number = ? AND match ="
                                 " (SELECT id FROM matches WHERE board = ? AND key = ?)");
     QSqlQuery endMatch = prepared("UPDATE matches SET winner = ?, ended_at = ? WHERE board = ? AND key = ?");
@@ -278,14 +284,16 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
             if (!id) return failed();
             legs.insert({match, turn.leg.number}, leg = *id);
         }
-        if (!exec(addTurn, {board, leg, *player, turn.number, turn.total, turn.remainingBefore, turn.bust,
-                            turn.thrownAt}))
-            return failed();
-        // Not added: the server had it already, from a send whose answer was lost, darts and all.
-        if (!addTurn.next()) continue;
-        const qint64 row = addTurn.value(0).toLongLong();
-        for (const HistoryDart& dart : turn.darts)
-            if (!exec(addDart, {board, row, dart.slot, dart.code, dart.points})) return failed();
+        QVariantList values{board,     leg,           *player, turn.number, turn.total, turn.remainingBefore,
+                            turn.bust, turn.thrownAt, board};
+        for (int slot = 0; slot < 3; ++slot) {
+            const bool thrown = slot < turn.darts.size();
+            const HistoryDart dart = thrown ? turn.darts[slot] : HistoryDart();
+            values << (thrown ? QVariant(dart.slot) : QVariant(QMetaType::fromType<int>()))
+                   << (thrown ? QVariant(dart.code) : QVariant(QMetaType::fromType<QString>()))
+                   << (thrown ? QVariant(dart.points) : QVariant(QMetaType::fromType<int>()));
+        }
+        if (!exec(addTurn, values)) return failed();
     }
     for (ClubEnd& end : batch.ends) {
         QVariant winner{QMetaType::fromType<qint64>()};
