@@ -1524,7 +1524,7 @@ You can play on as usual.</translation>
     </message>
     <message>
         <source>De naam van dit bord op de clubserver, zoals &quot;Bord 1&quot;; het wachtwoord staat niet hier maar in ~/.pgpass van de gebruiker</source>
-        <translation>The name of this board on the club server, such as &quot;Board 1&quot;; the password is not kept here but in the user's ~/.pgpass</translation>
+        <translation>The name of this board on the club server, such as &quot;Board 1&quot;; the password is not kept here but in the user&apos;s ~/.pgpass</translation>
     </message>
     <message>
         <source>Geef dit bord een naam, zoals &quot;Bord 1&quot;: de clubserver kent elke wedstrijd aan zijn bord.</source>
