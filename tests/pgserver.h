@@ -68,16 +68,16 @@ class PgServer {
         start();
     }
 
+    // The folder goes with m_dir; files the server made belong to its user, and root or the
+    // same user removes them all the same.
     ~PgServer() {
         if (m_running) stop();
-        // Files the server made belong to its user; root removes them all the same.
     }
 
     PgServer(const PgServer&) = delete;
     PgServer& operator=(const PgServer&) = delete;
 
     bool ok() const { return m_error.isEmpty(); }
-    bool installed() const { return !m_bin.isEmpty(); }
     QString error() const { return m_error; }
     QString socketDir() const { return m_dir.path(); }
     QString dataDir() const { return m_dir.filePath(QStringLiteral("data")); }
