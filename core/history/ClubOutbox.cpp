@@ -46,9 +46,8 @@ QStringList ClubOutbox::schema() {
             .arg(serverCopyStale.arg(QLatin1String("old.id"))),
         QStringLiteral("CREATE TRIGGER club_leg_removed AFTER DELETE ON legs BEGIN"
                        " DELETE FROM club_ends WHERE kind = 'leg' AND row = old.id;"
-                       " INSERT INTO club_gone (match_key, leg) SELECT key, old.number FROM matches WHERE id "
-                       "= old.match;"
-                       " END"),
+                       " INSERT INTO club_gone (match_key, leg)"
+                       " SELECT key, old.number FROM matches WHERE id = old.match; END"),
         QStringLiteral(
             "CREATE TRIGGER club_leg_ended AFTER UPDATE OF winner, darts ON legs WHEN new.winner IS NOT NULL"
             " BEGIN INSERT INTO club_ends (kind, row) VALUES ('leg', new.id)"
@@ -132,9 +131,8 @@ std::optional<ClubBatch> ClubOutbox::next(int limit) {
         "SELECT w.turn, w.version, m.key, m.kind, m.start_score, m.target, m.file, m.started_at, l.number,"
         " l.set_number, s.name, p.name, t.number, t.total, t.remaining_before, t.bust, t.thrown_at"
         " FROM club_waiting w JOIN turns t ON t.id = w.turn JOIN legs l ON l.id = t.leg"
-        " JOIN matches m ON m.id = l.match JOIN players s ON s.id = l.starter JOIN players p ON p.id = "
-        "t.player"
-        " ORDER BY w.turn LIMIT ?"));
+        " JOIN matches m ON m.id = l.match JOIN players s ON s.id = l.starter"
+        " JOIN players p ON p.id = t.player ORDER BY w.turn LIMIT ?"));
     q.addBindValue(limit);
     if (!q.exec()) return done(false);
     QHash<qint64, qsizetype> byRow;

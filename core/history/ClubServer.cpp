@@ -17,8 +17,8 @@ namespace {
 const QList<QStringList> kMigrations = {
     // 1: the tables
     {
-        QStringLiteral("CREATE TABLE players (id BIGSERIAL PRIMARY KEY, name TEXT NOT NULL, folded TEXT NOT "
-                       "NULL UNIQUE)"),
+        QStringLiteral("CREATE TABLE players (id BIGSERIAL PRIMARY KEY, name TEXT NOT NULL,"
+                       " folded TEXT NOT NULL UNIQUE)"),
         QStringLiteral(
             "CREATE TABLE matches (id BIGSERIAL PRIMARY KEY, board TEXT NOT NULL, key TEXT NOT NULL,"
             " kind TEXT NOT NULL, start_score INTEGER NOT NULL, target INTEGER NOT NULL,"
@@ -216,12 +216,12 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
     QSqlQuery addTurn = prepared(
         "WITH t AS (INSERT INTO turns (board, leg, player, number, total, remaining_before, bust, thrown_at)"
         " VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (leg, player, number) DO NOTHING RETURNING id)"
-        " INSERT INTO darts (board, turn, slot, code, points) SELECT ?, t.id, d.slot, d.code, d.points FROM "
-        "t,"
-        " (VALUES (CAST(? AS int), CAST(? AS text), CAST(? AS int)), (CAST(? AS int), CAST(? AS text), "
-        "CAST(? AS int)),"
-        " (CAST(? AS int), CAST(? AS text), CAST(? AS int))) AS d (slot, code, points) WHERE d.slot IS NOT "
-        "NULL");
+        " INSERT INTO darts (board, turn, slot, code, points)"
+        " SELECT ?, t.id, d.slot, d.code, d.points FROM t, (VALUES"
+        " (CAST(? AS int), CAST(? AS text), CAST(? AS int)),"
+        " (CAST(? AS int), CAST(? AS text), CAST(? AS int)),"
+        " (CAST(? AS int), CAST(? AS text), CAST(? AS int))) AS d (slot, code, points)"
+        " WHERE d.slot IS NOT NULL");
     QSqlQuery endLeg = prepared("UPDATE legs SET winner = ?, darts = ? WHERE number = ? AND match ="
                                 " (SELECT id FROM matches WHERE board = ? AND key = ?)");
     QSqlQuery endMatch = prepared("UPDATE matches SET winner = ?, ended_at = ? WHERE board = ? AND key = ?");
