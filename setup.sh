@@ -36,7 +36,9 @@ test_packages=(poppler-utils cups printer-driver-cups-pdf xvfb xauth
                # the end-to-end club night: keys and clicks on the virtual screen, its screenshots
                xdotool imagemagick
                clang libclang-rt-14-dev
-               lintian devscripts)
+               lintian devscripts
+              # the club server's tests start a PostgreSQL of their own and reach it through Qt
+              postgresql libqt6sql6-psql)
 
 case "$what" in
   run) packages=("${run_packages[@]}") ;;

@@ -256,6 +256,60 @@ class SettingsDialogTest : public QObject {
         QCOMPARE(readFittedFactor(), storedAfter == "fit" ? fitFactor(QSize(1147, 652), room) : 1.0);
     }
 
+    // "Historie": the club server's fields are kept in the options file, the main window starts
+    // its sender and shows its status line (here of a server that is not there), and a board
+    // without a name is refused.
+    void historyPlace_data() {
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("plaats"); // in the options file after OK; empty: not written
+        QTest::addColumn<bool>("statusLine");
+        QTest::newRow("club server") << "Clubserver"
+                                     << "Bord 3"
+                                     << "clubserver" << true;
+        QTest::newRow("no board name") << "Clubserver"
+                                       << ""
+                                       << "" << false;
+        QTest::newRow("this computer") << "Deze computer"
+                                       << "Bord 3"
+                                       << "computer" << false;
+    }
+    void historyPlace() {
+        QFETCH(QString, pick);
+        QFETCH(QString, board);
+        QFETCH(QString, plaats);
+        QFETCH(bool, statusLine);
+        m_home->write("Vorlentix-opties.ini", "[Historie]\nserver=\"/geen-server-hier\"\ndatabase=club\n");
+        QString host;
+        bool stillOpen = false;
+        runDialog([&](SettingsDialog& form) {
+            form.show();
+            host = form.hostEdit->text();
+            form.historyChoice->setCurrentText(pick);
+            form.boardEdit->setText(board);
+            QTest::mouseClick(form.okButton, Qt::LeftButton);
+            stillOpen = form.isVisible();
+        });
+        QCOMPARE(host, QStringLiteral("/geen-server-hier"));
+        QCOMPARE(stillOpen, plaats.isEmpty());
+        const QByteArray options = m_home->read("Vorlentix-opties.ini");
+        QCOMPARE(options.contains("plaats=" + plaats.toLatin1() + '\n'), !plaats.isEmpty());
+        // Whatever is chosen, the server's fields stay for the next time.
+        QCOMPARE(options.contains("database=\"club\""), !plaats.isEmpty());
+        QLabel* status = m_main->findChild<QLabel*>(QStringLiteral("ClubStatus"));
+        QCOMPARE(status != nullptr, statusLine);
+        if (statusLine) {
+            QTRY_COMPARE(m_prompts->seen.size(), 1);
+            QCOMPARE(status->text(), QStringLiteral("Clubserver: niet bereikbaar"));
+            QVERIFY2(m_prompts->seen[0].text.startsWith(
+                         QStringLiteral("Clubserver \"/geen-server-hier\" is niet bereikbaar")),
+                     qPrintable(m_prompts->seen[0].text));
+        } else {
+            QCOMPARE(m_prompts->texts().filter(QStringLiteral("Geef dit bord een naam")).size(),
+                     plaats.isEmpty() ? 1 : 0);
+        }
+    }
+
     // Text the settings file cannot hold whole is refused at OK, and the dialog stays open.
     void unstorableFooterIsRefused_data() {
         QTest::addColumn<QString>("typed");

@@ -86,6 +86,56 @@
     </message>
 </context>
 <context>
+    <name>vx::ClubSender</name>
+    <message>
+        <source>1 beurt wacht</source>
+        <translation>1 turn waiting</translation>
+    </message>
+    <message>
+        <source>%1 beurten wachten</source>
+        <translation>%1 turns waiting</translation>
+    </message>
+    <message>
+        <source>Clubserver: niet bereikbaar</source>
+        <translation>Club server: not reachable</translation>
+    </message>
+    <message>
+        <source>Clubserver: niet bereikbaar — %1</source>
+        <translation>Club server: not reachable — %1</translation>
+    </message>
+    <message>
+        <source>Clubserver: bijgewerkt</source>
+        <translation>Club server: up to date</translation>
+    </message>
+    <message>
+        <source>Clubserver: verbonden — %1</source>
+        <translation>Club server: connected — %1</translation>
+    </message>
+</context>
+<context>
+    <name>vx::ClubServer</name>
+    <message>
+        <source>De clubserver kan niet worden gebruikt: het stuurprogramma voor PostgreSQL (libqt6sql6-psql) ontbreekt</source>
+        <translation>The club server cannot be used: the PostgreSQL driver (libqt6sql6-psql) is missing</translation>
+    </message>
+    <message>
+        <source>Clubserver &quot;%1&quot; is niet bereikbaar</source>
+        <translation>Club server &quot;%1&quot; is not reachable</translation>
+    </message>
+    <message>
+        <source>De historie op clubserver &quot;%1&quot; kan niet worden bijgewerkt</source>
+        <translation>The history on club server &quot;%1&quot; cannot be updated</translation>
+    </message>
+    <message>
+        <source>De historie op clubserver &quot;%1&quot; is van een nieuwere versie van het programma (schema %2, dit programma kent %3). De historie blijft op deze computer</source>
+        <translation>The history on club server &quot;%1&quot; is from a newer version of the program (schema %2, this program knows %3). The history stays on this computer</translation>
+    </message>
+    <message>
+        <source>Clubserver &quot;%1&quot; heeft de beurten niet aangenomen</source>
+        <translation>Club server &quot;%1&quot; did not accept the turns</translation>
+    </message>
+</context>
+<context>
     <name>vx::CsvExport</name>
     <message>
         <source>De scorelijst is niet geëxporteerd naar &quot;%1&quot;: %2.</source>
@@ -1733,6 +1783,46 @@ You can play on as usual.</translation>
     <message>
         <source>Weergave vanaf de volgende start</source>
         <translation>Display from the next start on</translation>
+    </message>
+    <message>
+        <source>Historie</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Deze computer</source>
+        <translation>This computer</translation>
+    </message>
+    <message>
+        <source>Clubserver</source>
+        <translation>Club server</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Poort</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Gebruiker</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Bord</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>De naam van dit bord op de clubserver, zoals &quot;Bord 1&quot;; het wachtwoord staat niet hier maar in ~/.pgpass van de gebruiker</source>
+        <translation>The name of this board on the club server, such as &quot;Board 1&quot;; the password is not kept here but in the user&apos;s ~/.pgpass</translation>
+    </message>
+    <message>
+        <source>Geef dit bord een naam, zoals &quot;Bord 1&quot;: de clubserver kent elke wedstrijd aan zijn bord.</source>
+        <translation>Give this board a name, such as &quot;Board 1&quot;: the club server knows every match by its board.</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,12 @@ IniKey FolderKey(SavedFile kind) {
 }
 const IniKey kScaleKey{"Opties", "weergave"};
 const IniKey kFittedKey{"Opties", "passend"};
+const IniKey kPlaceKey{"Historie", "plaats"};
+const IniKey kHostKey{"Historie", "server"};
+const IniKey kPortKey{"Historie", "poort"};
+const IniKey kDatabaseKey{"Historie", "database"};
+const IniKey kUserKey{"Historie", "gebruiker"};
+const IniKey kBoardKey{"Historie", "bord"};
 
 QByteArray GroupOf(const QByteArray& line) {
     const QByteArray text = line.trimmed();
@@ -258,6 +264,33 @@ double readFittedFactor() {
 
 bool writeFittedFactor(double factor, QString* error) {
     return WriteOption(kFittedKey, QByteArray::number(factor), error);
+}
+
+HistoryPlace readHistoryPlace() {
+    const auto text = [](const IniKey& key) { return UnquotedValue(ReadOption(key).value_or(QByteArray())); };
+    HistoryPlace place;
+    place.club = text(kPlaceKey) == QLatin1String("clubserver");
+    place.server.host = text(kHostKey);
+    bool ok = false;
+    const int port = text(kPortKey).toInt(&ok);
+    if (ok && port > 0 && port < 65536) place.server.port = port;
+    place.server.database = text(kDatabaseKey);
+    place.server.user = text(kUserKey);
+    if (const QString board = text(kBoardKey); !board.isEmpty()) place.server.board = board;
+    return place;
+}
+
+bool writeHistoryPlace(const HistoryPlace& place, QString* error) {
+    const ClubSettings& s = place.server;
+    const QList<std::pair<IniKey, QByteArray>> entries{{kPlaceKey, place.club ? "clubserver" : "computer"},
+                                                       {kHostKey, QuotedValue(s.host)},
+                                                       {kPortKey, QByteArray::number(s.port)},
+                                                       {kDatabaseKey, QuotedValue(s.database)},
+                                                       {kUserKey, QuotedValue(s.user)},
+                                                       {kBoardKey, QuotedValue(s.board)}};
+    for (const auto& [key, value] : entries)
+        if (!WriteOption(key, value, error)) return false;
+    return true;
 }
 
 } // namespace vx

@@ -5,6 +5,7 @@
 
 #include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
+#include "core/history/ClubServer.h"
 
 #include <QString>
 #include <optional>
@@ -52,6 +53,16 @@ bool writeDisplayScale(DisplayScale scale, QString* error = nullptr);
 // The factor last measured for "Passend", 1 before any was.
 double readFittedFactor();
 bool writeFittedFactor(double factor, QString* error = nullptr);
+
+// Where the history goes besides the board's own file: nowhere ("Deze computer", the default)
+// or a club server. The server's fields are kept while it is off, for the next time it is on.
+struct HistoryPlace {
+    bool club = false;
+    ClubSettings server;
+    bool operator==(const HistoryPlace&) const = default;
+};
+HistoryPlace readHistoryPlace();
+bool writeHistoryPlace(const HistoryPlace& place, QString* error = nullptr);
 
 // The files the program asks a place for, each remembering its own folder.
 enum class SavedFile { Pdf, Csv };

@@ -3,6 +3,7 @@
 
 #include "core/common/Services.h"
 #include "core/history/HistoryFigures.h"
+#include "core/history/ClubOutbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -124,6 +125,8 @@ const QList<QStringList> kMigrations = {
     {
         QStringLiteral("CREATE TABLE done_once (what TEXT PRIMARY KEY, at TEXT NOT NULL)"),
     },
+    // 6: what the club server has not had yet
+    ClubOutbox::schema(),
 };
 // The step after whose statements fillDoubles() runs.
 constexpr int kDoublesStep = 4;

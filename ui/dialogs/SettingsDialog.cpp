@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -23,7 +24,8 @@ namespace vx {
 SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(parent), m_main(main) {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(tr("Instellingen"));
-    sizeTwips(this, 6900, 3600);
+    // Below the language note: the history's place and the club server's fields.
+    sizeTwips(this, 6900, 5040);
     const QColor back(220, 220, 190);
     const QColor captionText(60, 60, 60);
     setBackColor(this, back);
@@ -103,6 +105,40 @@ SettingsDialog::SettingsDialog(MainWindow& main, QWidget* parent) : QDialog(pare
     connect(scaleChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::showNextStartNote);
     showNextStartNote();
 
+    historyLabel = new QLabel(tr("Historie"), this);
+    historyLabel->setObjectName(QStringLiteral("HistorieLabel"));
+    setForeColor(historyLabel, captionText);
+    placeTwips(historyLabel, 360, 3465);
+    historyChoice = new QComboBox(this);
+    historyChoice->setObjectName(QStringLiteral("HistorieKeuze"));
+    historyChoice->addItem(tr("Deze computer"), false);
+    historyChoice->addItem(tr("Clubserver"), true);
+    placeTwips(historyChoice, 1245, 3420, 1800, 315);
+    historyLabel->setBuddy(historyChoice);
+    // A caption on the left of each field, two fields a row.
+    const auto field = [&](const char* name, const QString& caption, int left, int editLeft, int top,
+                           int width) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QLatin1String(name) + QStringLiteral("Label"));
+        setForeColor(label, captionText);
+        placeTwips(label, left, top + 45);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name) + QStringLiteral("Edit"));
+        placeTwips(edit, editLeft, top, width, 315);
+        label->setBuddy(edit);
+        return edit;
+    };
+    hostEdit = field("Server", tr("Server"), 360, 1245, 3840, 2040);
+    portEdit = field("Poort", tr("Poort"), 3420, 4440, 3840, 900);
+    portEdit->setValidator(new QIntValidator(1, 65535, portEdit));
+    databaseEdit = field("Database", tr("Database"), 360, 1245, 4215, 2040);
+    userEdit = field("Gebruiker", tr("Gebruiker"), 3420, 4440, 4215, 2100);
+    boardEdit = field("Bord", tr("Bord"), 360, 1245, 4590, 2040);
+    boardEdit->setToolTip(tr("De naam van dit bord op de clubserver, zoals \"Bord 1\"; het wachtwoord staat"
+                             " niet hier maar in ~/.pgpass van de gebruiker"));
+    connect(historyChoice, &QComboBox::currentIndexChanged, this, &SettingsDialog::enableServerFields);
+    showHistoryPlace(readHistoryPlace());
+
     pictureLabel = new QLabel(this);
     pictureLabel->setObjectName(QStringLiteral("Image1"));
     pictureLabel->setPixmap(uiPicture(QStringLiteral("ConfigForm.png")));
@@ -140,6 +176,28 @@ void SettingsDialog::resetSettings() {
     callerCheck->setChecked(false);
     languageChoice->setCurrentIndex(languageChoice->findData(languageCode(Language::Dutch)));
     scaleChoice->setCurrentIndex(scaleChoice->findData(displayScaleCode(DisplayScale::Percent100)));
+    historyChoice->setCurrentIndex(0);
+}
+
+void SettingsDialog::showHistoryPlace(const HistoryPlace& place) {
+    hostEdit->setText(place.server.host);
+    portEdit->setText(QString::number(place.server.port));
+    databaseEdit->setText(place.server.database);
+    userEdit->setText(place.server.user);
+    boardEdit->setText(place.server.board);
+    historyChoice->setCurrentIndex(place.club ? 1 : 0);
+    enableServerFields();
+}
+
+void SettingsDialog::enableServerFields() {
+    for (QLineEdit* edit : {hostEdit, portEdit, databaseEdit, userEdit, boardEdit})
+        edit->setEnabled(historyChoice->currentData().toBool());
+}
+
+HistoryPlace SettingsDialog::chosenHistoryPlace() const {
+    return {historyChoice->currentData().toBool(),
+            {hostEdit->text().trimmed(), portEdit->text().toInt(), databaseEdit->text().trimmed(),
+             userEdit->text().trimmed(), boardEdit->text().trimmed()}};
 }
 
 DisplayScale SettingsDialog::chosenScale() const {
@@ -172,12 +230,23 @@ void SettingsDialog::storeFooter() {
         footerEdit->setFocus();
         return;
     }
+    // Every record on the server is known by its board: without a name it could not be.
+    if (chosenHistoryPlace().club && chosenHistoryPlace().server.board.isEmpty()) {
+        showMessage(
+            tr("Geef dit bord een naam, zoals \"Bord 1\": de clubserver kent elke wedstrijd aan zijn bord."));
+        boardEdit->setFocus();
+        return;
+    }
     m_main.session.footerText = footerEdit->text();
     if (callerCheck->isChecked() != m_main.isCallerOn()) m_main.setCallerOn(callerCheck->isChecked());
     if (QString why; chosenLanguage() != readLanguage() && !writeLanguage(chosenLanguage(), &why))
         showMessage(why);
     if (QString why; chosenScale() != readDisplayScale() && !writeDisplayScale(chosenScale(), &why))
         showMessage(why);
+    if (const HistoryPlace place = chosenHistoryPlace(); place != readHistoryPlace()) {
+        if (QString why; !writeHistoryPlace(place, &why)) showMessage(why);
+        m_main.setHistoryPlace(place);
+    }
     // Measured now, on the screen the main window is on, so that the next start fits already.
     if (const QScreen* screen = m_main.screen(); screen && chosenScale() == DisplayScale::Fit)
         writeFittedFactor(fitFactorOn(*screen));

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: the footer text of the printed pages and the numbering of the dart
-// buttons on the board, the caller on or off, and the language and scale of the program.
+// buttons on the board, the caller on or off, the language and scale of the program, and where
+// the match history goes.
 #pragma once
 
 #include "core/common/DisplayScale.h"
 #include "core/common/Language.h"
+#include "core/files/Settings.h"
 
 #include <QDialog>
 
@@ -34,6 +36,14 @@ class SettingsDialog : public QDialog {
     QLabel* languageNote = nullptr;      // shown while a choice is not the one in force
     QLabel* scaleLabel = nullptr;
     QComboBox* scaleChoice = nullptr; // 100 % to 200 % or Passend, kept in the options file
+    QLabel* historyLabel = nullptr;
+    QComboBox* historyChoice = nullptr; // Deze computer or Clubserver, kept in the options file
+    // The club server's fields, in use while it is chosen.
+    QLineEdit* hostEdit = nullptr;
+    QLineEdit* portEdit = nullptr;
+    QLineEdit* databaseEdit = nullptr;
+    QLineEdit* userEdit = nullptr;
+    QLineEdit* boardEdit = nullptr;
     QLabel* pictureLabel = nullptr;
     StyledButton* resetButton = nullptr;
     QLabel* resetLabel = nullptr;
@@ -42,11 +52,14 @@ class SettingsDialog : public QDialog {
 
     Language chosenLanguage() const;
     DisplayScale chosenScale() const;
+    HistoryPlace chosenHistoryPlace() const;
 
   private:
     void showNextStartNote();
     void resetSettings();
     void storeFooter();
+    void showHistoryPlace(const HistoryPlace& place);
+    void enableServerFields();
     MainWindow& m_main;
 };
 

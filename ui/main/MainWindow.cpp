@@ -66,6 +66,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     readSettingsFile();
     m_recovery = new RecoveryWriter(m_team, m_duo, scoreList, session, this);
     m_history = new HistoryRecorder(m_team, m_duo, session, historyFilePath(), this);
+    setHistoryPlace(readHistoryPlace());
     connectRecovery();
     connectMatch();
     connectShell();

@@ -21,6 +21,7 @@
 
 class QAction;
 class QDialog;
+class QLabel;
 
 namespace vx {
 
@@ -29,6 +30,8 @@ class DartBoardPanel;
 class Speech;
 class RecoveryWriter;
 class HistoryRecorder;
+class ClubSender;
+struct HistoryPlace;
 struct Recovery;
 class DuoPanel;
 class HelpPanel;
@@ -80,6 +83,9 @@ class MainWindow : public QMainWindow {
     // The recovery file is kept up to date by this while the window is open.
     RecoveryWriter& recoveryWriter() { return *m_recovery; }
     HistoryRecorder& historyRecorder() { return *m_history; }
+    // Starts or stops forwarding the history to a club server, with its status line
+    // (MainWindowClub.cpp).
+    void setHistoryPlace(const HistoryPlace& place);
 
     // The caller (MainWindowCaller.cpp): off by default, the choice kept between runs. Switched
     // on, it calls the match in play through the desktop's speech engine, or through what
@@ -216,6 +222,8 @@ class MainWindow : public QMainWindow {
     MainMenus* m_menus = nullptr;
     RecoveryWriter* m_recovery = nullptr;
     HistoryRecorder* m_history = nullptr;
+    ClubSender* m_club = nullptr;
+    QLabel* m_clubStatus = nullptr;
     void connectCaller();
     void switchCaller(bool on);
     Speech& speech();

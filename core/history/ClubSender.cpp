@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/history/ClubSender.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace vx {
+
+QString clubStatusText(const ClubStatus& status) {
+    const QString waiting =
+        status.waiting == 1
+            ? QCoreApplication::translate("vx::ClubSender", "1 beurt wacht")
+            : QCoreApplication::translate("vx::ClubSender", "%1 beurten wachten").arg(status.waiting);
+    if (!status.reachable)
+        return status.waiting == 0
+                   ? QCoreApplication::translate("vx::ClubSender", "Clubserver: niet bereikbaar")
+                   : QCoreApplication::translate("vx::ClubSender", "Clubserver: niet bereikbaar — %1")
+                         .arg(waiting);
+    return status.waiting == 0
+               ? QCoreApplication::translate("vx::ClubSender", "Clubserver: bijgewerkt")
+               : QCoreApplication::translate("vx::ClubSender", "Clubserver: verbonden — %1").arg(waiting);
+}
+
+ClubSender::ClubSender(ClubSettings settings, const QString& historyPath, ClubTiming timing, QObject* parent)
+    : QObject(parent), m_settings(std::move(settings)), m_path(historyPath), m_timing(timing) {
+    qRegisterMetaType<vx::ClubStatus>();
+    m_thread.reset(QThread::create([this] { run(); }));
+    m_thread->start();
+}
+
+ClubSender::~ClubSender() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_one();
+    m_thread->wait();
+}
+
+bool ClubSender::pause(int ms) {
+    std::unique_lock lock(m_mutex);
+    m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stopping; });
+    return !m_stopping;
+}
+
+void ClubSender::report(const ClubStatus& status) {
+    if (m_reported && status == m_last) return;
+    m_reported = true;
+    m_last = status;
+    emit statusChanged(status);
+}
+
+void ClubSender::run() {
+    ClubOutbox outbox(m_path);
+    ClubServer server(m_settings);
+    int retry = m_timing.firstRetryMs;
+    // After a failure: the next attempt waits longer, up to the limit.
+    const auto backOff = [&] {
+        const int wait = retry;
+        retry = std::min(retry * 2, m_timing.lastRetryMs);
+        return pause(wait);
+    };
+    for (;;) {
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_stopping) break;
+        }
+        // The recorder opens (and migrates) the file; until it has, there is nothing to send.
+        if (!outbox.open()) {
+            if (!backOff()) break;
+            continue;
+        }
+        if (!server.isConnected() && !server.connect()) {
+            report({false, outbox.waiting().value_or(m_last.waiting), server.error()});
+            if (!backOff()) break;
+            continue;
+        }
+        std::optional<ClubBatch> batch = outbox.next(m_timing.batch);
+        if (!batch) {
+            if (!backOff()) break;
+            continue;
+        }
+        if (!batch->isEmpty() && !server.send(*batch)) {
+            // Whatever broke, a new connection starts clean; what was sent counts once anyway.
+            server.disconnect();
+            report({false, outbox.waiting().value_or(m_last.waiting), server.error()});
+            if (!backOff()) break;
+            continue;
+        }
+        if (!batch->isEmpty() && !outbox.markSent(*batch)) {
+            if (!backOff()) break;
+            continue;
+        }
+        retry = m_timing.firstRetryMs;
+        report({true, outbox.waiting().value_or(m_last.waiting), {}});
+        const bool moved =
+            !batch->turns.isEmpty() || !batch->gone.isEmpty() ||
+            std::any_of(batch->ends.cbegin(), batch->ends.cend(), [](const ClubEnd& e) { return e.applied; });
+        if (!moved && !pause(m_timing.pollMs)) break;
+    }
+}
+
+} // namespace vx
