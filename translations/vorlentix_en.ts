@@ -559,6 +559,10 @@ of the players.</translation>
             <numerusform>%n score lists with %1 rows put into the history.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>De scorelijsten konden niet in de historie: %1</source>
+        <translation>The score lists could not be put into the history: %1</translation>
+    </message>
 </context>
 <context>
     <name>vx::HistoryRecorder</name>

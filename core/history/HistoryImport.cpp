@@ -215,6 +215,8 @@ HistoryImport importScoreLists(HistoryStore& store, const ImportProgress& progre
         if (!inTransaction) return true;
         inTransaction = false;
         if (!db.commit()) {
+            // The commit's error says why (a full disk, say); the rollback's own would hide it.
+            if (result.error.isEmpty()) result.error = db.lastError().text();
             db.rollback();
             return false;
         }
@@ -242,13 +244,10 @@ HistoryImport importScoreLists(HistoryStore& store, const ImportProgress& progre
         }
         ++pendingFiles;
         pendingRows += int(file.rows.size());
-        if (pendingRows >= kBatchRows && !commit()) {
-            result.error = db.lastError().text();
-            break;
-        }
+        if (pendingRows >= kBatchRows && !commit()) break;
     }
     // What was whole before a cancel or a failing file stays.
-    if (!commit() && result.error.isEmpty()) result.error = db.lastError().text();
+    (void)commit();
     if (progress && !result.cancelled && result.error.isEmpty()) progress(result.rows, total);
     return result;
 }

@@ -357,8 +357,9 @@ def step5_close(club):
 def step4_full_home(club):
     home = os.path.join(club.work, "full")
     os.makedirs(home)
+    # Room for what a start writes (the history's tables among them); the rest is filled below.
     mounted = os.geteuid() == 0 and subprocess.run(
-        ["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", home]).returncode == 0
+        ["mount", "-t", "tmpfs", "-o", "size=4m", "tmpfs", home]).returncode == 0
     try:
         shutil.copytree(os.path.join(club.home, "Teams"), os.path.join(home, "Teams"))
         path = os.path.join(home, "Teams", "Clubavond.lib")

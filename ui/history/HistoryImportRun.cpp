@@ -35,7 +35,9 @@ HistoryImport Run(QWidget* parent, bool firstStart) {
 void importHistory(QWidget* parent) {
     const HistoryImport result = Run(parent, false);
     if (!result.error.isEmpty())
-        showMessage(result.error);
+        showMessage(
+            QCoreApplication::translate("vx::HistoryImportRun", "De scorelijsten konden niet in de historie: %1")
+                .arg(result.error));
     else if (result.cancelled)
         showMessage(QCoreApplication::translate(
             "vx::HistoryImportRun",
@@ -48,8 +50,12 @@ void importHistory(QWidget* parent) {
                         .arg(result.rows));
 }
 
+// Nothing is shown at the start: a history that cannot be written is told once by the recorder,
+// and a message here would stand between the scorer and the evening. Not marked done, the import
+// is tried again at the next start; the menu entry says why it fails.
 void importHistoryAtFirstStart(QWidget* parent) {
-    if (const HistoryImport result = Run(parent, true); !result.error.isEmpty()) showMessage(result.error);
+    if (const HistoryImport result = Run(parent, true); !result.error.isEmpty())
+        qWarning("The score lists could not be put into the history: %s", qUtf8Printable(result.error));
 }
 
 } // namespace vx

@@ -9,7 +9,7 @@ namespace vx {
 
 // From the menu: what came of it is told.
 void importHistory(QWidget* parent);
-// At the first start with a history, once; only a failure is told. A cancel counts as done:
+// At the first start with a history, once; a failure only on stderr. A cancel counts as done:
 // the menu entry is there for the rest.
 void importHistoryAtFirstStart(QWidget* parent);
 
