@@ -50,18 +50,20 @@ QString lastOf(const QList<int>& turns) {
 }
 
 // The smallest part of `picture` that holds every pixel not wholly transparent: blending the
-// rest would change nothing and costs as much as the ink.
+// rest would change nothing and costs as much as the ink. Premultiplied, such a pixel is 0.
 QRect inkBounds(const QImage& picture) {
-    int top = picture.height(), bottom = -1, left = picture.width(), right = -1;
+    int top = -1, bottom = -1, left = picture.width(), right = -1;
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(line[x]) == 0) continue;
-            top = std::min(top, y);
-            bottom = y;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
+        const auto* end = line + picture.width();
+        const auto* first = std::find_if(line, end, [](QRgb pixel) { return pixel != 0; });
+        if (first == end) continue;
+        const auto last = std::find_if(std::reverse_iterator(end), std::reverse_iterator(first),
+                                        [](QRgb pixel) { return pixel != 0; });
+        if (top < 0) top = y;
+        bottom = y;
+        left = std::min(left, int(first - line));
+        right = std::max(right, int(last.base() - 1 - line));
     }
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
@@ -385,21 +387,24 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
 // drawn once per size and colour, and a score is a row of copies. Every score of a box has the
 // size that fits three digits, so the digits keep their size from 501 down to 0.
 void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour) {
-    const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
-    const int digitWidth = QFontMetrics(font).horizontalAdvance(u'0');
-    QList<DrawnText>& digits =
-        m_digits[quint64(font.pixelSize()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
-    for (int d = int(digits.size()); d <= 9; ++d) {
-        QImage digit(digitWidth, box.height(), QImage::Format_ARGB32_Premultiplied);
-        digit.fill(Qt::transparent);
-        QPainter dp(&digit);
-        dp.setFont(font);
-        dp.setPen(colour);
-        dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
-        dp.end();
-        const QRect ink = inkBounds(digit);
-        digits << DrawnText{digit.copy(ink), ink.topLeft()};
+    Digits& drawn = m_digits[quint64(box.width()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
+    QList<DrawnText>& digits = drawn.pictures;
+    if (digits.isEmpty()) {
+        const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
+        drawn.width = QFontMetrics(font).horizontalAdvance(u'0');
+        for (int d = 0; d <= 9; ++d) {
+            QImage digit(drawn.width, box.height(), QImage::Format_ARGB32_Premultiplied);
+            digit.fill(Qt::transparent);
+            QPainter dp(&digit);
+            dp.setFont(font);
+            dp.setPen(colour);
+            dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
+            dp.end();
+            const QRect ink = inkBounds(digit);
+            digits << DrawnText{digit.copy(ink), ink.topLeft()};
+        }
     }
+    const int digitWidth = drawn.width;
     int x = box.center().x() - digitWidth * int(score.size()) / 2;
     for (const QChar c : score) {
         const DrawnText& digit = digits.at(c.digitValue());
