@@ -68,6 +68,15 @@ QRect inkBounds(const QImage& picture) {
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// Clipped to a region, as a board painted in parts is, Qt hands a blend of more than about a
+// hundred lines to its thread pool and waits for it: waking those threads costs more than the
+// blend, and on a busy machine far more. Bands this low stay on the painting thread.
+void drawInBands(QPainter& p, const QPoint& at, const QImage& picture) {
+    constexpr int kBand = 32;
+    for (int y = 0; y < picture.height(); y += kBand)
+        p.drawImage(at + QPoint(0, y), picture, QRect(0, y, picture.width(), std::min(kBand, picture.height() - y)));
+}
+
 } // namespace
 
 ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
@@ -409,7 +418,7 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
     for (const QChar c : score) {
         const DrawnText& digit = digits.at(c.digitValue());
         const QPoint at = QPoint(x, box.top()) + digit.offset;
-        if (m_region.intersects(QRect(at, digit.picture.size()))) p.drawImage(at, digit.picture);
+        if (m_region.intersects(QRect(at, digit.picture.size()))) drawInBands(p, at, digit.picture);
         x += digitWidth;
     }
 }
@@ -441,7 +450,7 @@ void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& 
         const QRect ink = inkBounds(picture);
         it = m_texts.insert(key, {picture.copy(ink), bounds.topLeft() + ink.topLeft()});
     }
-    if (!it->picture.isNull()) p.drawImage(box.topLeft() + it->offset, it->picture);
+    if (!it->picture.isNull()) drawInBands(p, box.topLeft() + it->offset, it->picture);
 }
 
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {
