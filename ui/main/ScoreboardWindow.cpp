@@ -68,15 +68,6 @@ QRect inkBounds(const QImage& picture) {
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// Clipped to a region, as a board painted in parts is, Qt hands a blend of more than about a
-// hundred lines to its thread pool and waits for it: waking those threads costs more than the
-// blend, and on a busy machine far more. Bands this low stay on the painting thread.
-void drawInBands(QPainter& p, const QPoint& at, const QImage& picture) {
-    constexpr int kBand = 32;
-    for (int y = 0; y < picture.height(); y += kBand)
-        p.drawImage(at + QPoint(0, y), picture, QRect(0, y, picture.width(), std::min(kBand, picture.height() - y)));
-}
-
 } // namespace
 
 ScoreboardTexts scoreboardTexts(const DuoMatch& match) {
@@ -318,7 +309,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     // Every pixel asked for is filled once: the frames in their colour, the rest black.
     QRegion ground = m_region;
     for (int i = 0; i < t.sides.size() && i < l.sides.size(); ++i) ground -= l.sides.at(i).frame;
-    for (const QRect& r : ground) p.fillRect(r, kBackground);
+    fill(p, ground, kBackground);
 
     // Big digits are drawn as outlines, not from the glyph cache: only the parts asked for are.
     const auto wanted = [this](const QRect& r) { return m_region.intersects(r); };
@@ -331,7 +322,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (!wanted(box.frame)) continue;
         // The one at the throw stands out in the dart-box colour; the other stays dark.
         const bool atTheThrow = t.atTheThrow == i + 1;
-        for (const QRect& r : m_region & box.frame) p.fillRect(r, atTheThrow ? marked : kOtherSide);
+        fill(p, m_region & box.frame, atTheThrow ? marked : kOtherSide);
         const QColor text = atTheThrow ? kBackground : screen;
         p.setPen(text);
         drawFitted(p, box.name, atTheThrow ? QStringLiteral("\u25B6 ") + side.name : side.name,
@@ -341,7 +332,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (side.bust) {
             const QRect band = box.remaining.adjusted(0, box.remaining.height() / 4, 0,
                                                       -box.remaining.height() / 4);
-            p.fillRect(band, kBust);
+            fill(p, m_region & band, kBust);
             p.setPen(kDigits);
             drawFitted(p, band, bustText(), Qt::AlignCenter);
         }
@@ -379,7 +370,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (!t.checkout.isEmpty()) drawFitted(p, right, tr("Checkout %1").arg(t.checkout), Qt::AlignCenter);
     }
     if (const QRect box = bannerBox(); !t.banner.isEmpty() && wanted(box)) {
-        p.fillRect(box, marked);
+        fill(p, m_region & box, marked);
         p.setPen(QPen(kBackground, std::max(2, box.height() / 40)));
         p.drawRect(box.adjusted(box.height() / 40, box.height() / 40, -box.height() / 40, -box.height() / 40));
         const QRect inner = box.adjusted(box.width() / 20, box.height() / 12, -box.width() / 20, -box.height() / 12);
@@ -390,6 +381,26 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
                    t.banner.value(1), Qt::AlignCenter, 0.75);
     }
     m_painted = t;
+}
+
+// Painted in parts, the board is clipped to a region, and Qt fills or blends into a region
+// through its general path, which hands anything taller than about a hundred lines to its
+// thread pool and waits: waking those threads costs more than the work, on a busy machine far
+// more. Clipped to one rectangle at a time, a fill is a plain fill and a picture a direct blend.
+void ScoreboardWindow::fill(QPainter& p, const QRegion& area, const QColor& colour) {
+    for (const QRect& r : area) {
+        p.setClipRect(r);
+        p.fillRect(r, colour);
+    }
+    p.setClipping(false);
+}
+
+void ScoreboardWindow::drawPicture(QPainter& p, const QPoint& at, const QImage& picture) {
+    for (const QRect& r : m_region & QRect(at, picture.size())) {
+        p.setClipRect(r);
+        p.drawImage(at, picture);
+    }
+    p.setClipping(false);
 }
 
 // Text that tall is drawn from its outlines every time, not from the glyph cache: the digits are
@@ -418,7 +429,7 @@ void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& s
     for (const QChar c : score) {
         const DrawnText& digit = digits.at(c.digitValue());
         const QPoint at = QPoint(x, box.top()) + digit.offset;
-        if (m_region.intersects(QRect(at, digit.picture.size()))) drawInBands(p, at, digit.picture);
+        if (m_region.intersects(QRect(at, digit.picture.size()))) drawPicture(p, at, digit.picture);
         x += digitWidth;
     }
 }
@@ -450,7 +461,7 @@ void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& 
         const QRect ink = inkBounds(picture);
         it = m_texts.insert(key, {picture.copy(ink), bounds.topLeft() + ink.topLeft()});
     }
-    if (!it->picture.isNull()) drawInBands(p, box.topLeft() + it->offset, it->picture);
+    if (!it->picture.isNull()) drawPicture(p, box.topLeft() + it->offset, it->picture);
 }
 
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {

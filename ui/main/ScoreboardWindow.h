@@ -107,6 +107,9 @@ class ScoreboardWindow : public QWidget {
     // Where a text fitted to `box` may draw: its picture has a margin for strokes beyond the font.
     static QRect reach(const QRect& box);
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
+    // Within what the paint event in progress was asked to paint.
+    void fill(QPainter& p, const QRegion& area, const QColor& colour);
+    void drawPicture(QPainter& p, const QPoint& at, const QImage& picture);
     // `text` in the pen's colour, in the largest bold Arial that fits the box: `fill` of its
     // height, and its width.
     void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8);
