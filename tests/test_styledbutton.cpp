@@ -110,6 +110,8 @@ class StyledButtonTest : public QObject {
     void disabledLeavesTabOrder();
     void disabledParentDisablesLook();
     void reEnabledButtonIsNotHeld();
+    void changeAfterPaintIsShown_data();
+    void changeAfterPaintIsShown();
 
   private:
     enum Look { Normal, Hover, Pressed, Focused, Disabled };
@@ -714,6 +716,43 @@ void StyledButtonTest::reEnabledButtonIsNotHeld() {
     m_button->setEnabled(true);
     QCOMPARE(m_button->buttonState(), int(Normal));
     QCOMPARE(image().pixelColor(44, 14), QColor(255, 0, 0));
+}
+
+// Each look is drawn once and shown again: whatever changes after a paint must show as it
+// would on a button painted for the first time with it.
+void StyledButtonTest::changeAfterPaintIsShown_data() {
+    QTest::addColumn<int>("change");
+    QTest::newRow("caption") << 0;
+    QTest::newRow("caption colour") << 1;
+    QTest::newRow("font") << 2;
+    QTest::newRow("plain background colour") << 3;
+    QTest::newRow("size") << 4;
+}
+
+void StyledButtonTest::changeAfterPaintIsShown() {
+    QFETCH(int, change);
+    const auto make = [this] {
+        auto* button = new StyledButton(m_host);
+        button->setGeometry(40, 50, kWidth, kHeight);
+        button->setText(QStringLiteral("Zet"));
+        button->setNoBackground(true);
+        return button;
+    };
+    const auto apply = [change](StyledButton* button) {
+        if (change == 0) button->setText(QStringLiteral("Gooi"));
+        if (change == 1) button->setForeColor(QColor(200, 0, 0));
+        if (change == 2) button->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
+        if (change == 3) button->setBackColor(QColor(0, 90, 0));
+        if (change == 4) button->resize(kWidth + 10, kHeight + 6);
+    };
+    StyledButton* shown = make();
+    const QImage before = shown->grab().toImage();
+    apply(shown);
+    StyledButton* fresh = make();
+    apply(fresh);
+    const QImage after = shown->grab().toImage();
+    QVERIFY(after != before);
+    QCOMPARE(after, fresh->grab().toImage());
 }
 
 QTEST_MAIN(StyledButtonTest)

@@ -50,18 +50,20 @@ QString lastOf(const QList<int>& turns) {
 }
 
 // The smallest part of `picture` that holds every pixel not wholly transparent: blending the
-// rest would change nothing and costs as much as the ink.
+// rest would change nothing and costs as much as the ink. Premultiplied, such a pixel is 0.
 QRect inkBounds(const QImage& picture) {
-    int top = picture.height(), bottom = -1, left = picture.width(), right = -1;
+    int top = -1, bottom = -1, left = picture.width(), right = -1;
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(line[x]) == 0) continue;
-            top = std::min(top, y);
-            bottom = y;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
+        const auto* end = line + picture.width();
+        const auto* first = std::find_if(line, end, [](QRgb pixel) { return pixel != 0; });
+        if (first == end) continue;
+        const auto last = std::find_if(std::reverse_iterator(end), std::reverse_iterator(first),
+                                        [](QRgb pixel) { return pixel != 0; });
+        if (top < 0) top = y;
+        bottom = y;
+        left = std::min(left, int(first - line));
+        right = std::max(right, int(last.base() - 1 - line));
     }
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
@@ -307,7 +309,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     // Every pixel asked for is filled once: the frames in their colour, the rest black.
     QRegion ground = m_region;
     for (int i = 0; i < t.sides.size() && i < l.sides.size(); ++i) ground -= l.sides.at(i).frame;
-    for (const QRect& r : ground) p.fillRect(r, kBackground);
+    fill(p, ground, kBackground);
 
     // Big digits are drawn as outlines, not from the glyph cache: only the parts asked for are.
     const auto wanted = [this](const QRect& r) { return m_region.intersects(r); };
@@ -320,7 +322,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (!wanted(box.frame)) continue;
         // The one at the throw stands out in the dart-box colour; the other stays dark.
         const bool atTheThrow = t.atTheThrow == i + 1;
-        for (const QRect& r : m_region & box.frame) p.fillRect(r, atTheThrow ? marked : kOtherSide);
+        fill(p, m_region & box.frame, atTheThrow ? marked : kOtherSide);
         const QColor text = atTheThrow ? kBackground : screen;
         p.setPen(text);
         drawFitted(p, box.name, atTheThrow ? QStringLiteral("\u25B6 ") + side.name : side.name,
@@ -330,7 +332,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (side.bust) {
             const QRect band = box.remaining.adjusted(0, box.remaining.height() / 4, 0,
                                                       -box.remaining.height() / 4);
-            p.fillRect(band, kBust);
+            fill(p, m_region & band, kBust);
             p.setPen(kDigits);
             drawFitted(p, band, bustText(), Qt::AlignCenter);
         }
@@ -368,7 +370,7 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
         if (!t.checkout.isEmpty()) drawFitted(p, right, tr("Checkout %1").arg(t.checkout), Qt::AlignCenter);
     }
     if (const QRect box = bannerBox(); !t.banner.isEmpty() && wanted(box)) {
-        p.fillRect(box, marked);
+        fill(p, m_region & box, marked);
         p.setPen(QPen(kBackground, std::max(2, box.height() / 40)));
         p.drawRect(box.adjusted(box.height() / 40, box.height() / 40, -box.height() / 40, -box.height() / 40));
         const QRect inner = box.adjusted(box.width() / 20, box.height() / 12, -box.width() / 20, -box.height() / 12);
@@ -381,30 +383,53 @@ void ScoreboardWindow::paintEvent(QPaintEvent* event) {
     m_painted = t;
 }
 
+// Painted in parts, the board is clipped to a region, and Qt fills or blends into a region
+// through its general path, which hands anything taller than about a hundred lines to its
+// thread pool and waits: waking those threads costs more than the work, on a busy machine far
+// more. Clipped to one rectangle at a time, a fill is a plain fill and a picture a direct blend.
+void ScoreboardWindow::fill(QPainter& p, const QRegion& area, const QColor& colour) {
+    for (const QRect& r : area) {
+        p.setClipRect(r);
+        p.fillRect(r, colour);
+    }
+    p.setClipping(false);
+}
+
+void ScoreboardWindow::drawPicture(QPainter& p, const QPoint& at, const QImage& picture) {
+    for (const QRect& r : m_region & QRect(at, picture.size())) {
+        p.setClipRect(r);
+        p.drawImage(at, picture);
+    }
+    p.setClipping(false);
+}
+
 // Text that tall is drawn from its outlines every time, not from the glyph cache: the digits are
 // drawn once per size and colour, and a score is a row of copies. Every score of a box has the
 // size that fits three digits, so the digits keep their size from 501 down to 0.
 void ScoreboardWindow::drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour) {
-    const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
-    const int digitWidth = QFontMetrics(font).horizontalAdvance(u'0');
-    QList<DrawnText>& digits =
-        m_digits[quint64(font.pixelSize()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
-    for (int d = int(digits.size()); d <= 9; ++d) {
-        QImage digit(digitWidth, box.height(), QImage::Format_ARGB32_Premultiplied);
-        digit.fill(Qt::transparent);
-        QPainter dp(&digit);
-        dp.setFont(font);
-        dp.setPen(colour);
-        dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
-        dp.end();
-        const QRect ink = inkBounds(digit);
-        digits << DrawnText{digit.copy(ink), ink.topLeft()};
+    Digits& drawn = m_digits[quint64(box.width()) << 48 | quint64(box.height()) << 32 | colour.rgb()];
+    QList<DrawnText>& digits = drawn.pictures;
+    if (digits.isEmpty()) {
+        const QFont font = fittedFont(box, QStringLiteral("000"), 0.95);
+        drawn.width = QFontMetrics(font).horizontalAdvance(u'0');
+        for (int d = 0; d <= 9; ++d) {
+            QImage digit(drawn.width, box.height(), QImage::Format_ARGB32_Premultiplied);
+            digit.fill(Qt::transparent);
+            QPainter dp(&digit);
+            dp.setFont(font);
+            dp.setPen(colour);
+            dp.drawText(digit.rect(), Qt::AlignCenter, QString::number(d));
+            dp.end();
+            const QRect ink = inkBounds(digit);
+            digits << DrawnText{digit.copy(ink), ink.topLeft()};
+        }
     }
+    const int digitWidth = drawn.width;
     int x = box.center().x() - digitWidth * int(score.size()) / 2;
     for (const QChar c : score) {
         const DrawnText& digit = digits.at(c.digitValue());
         const QPoint at = QPoint(x, box.top()) + digit.offset;
-        if (m_region.intersects(QRect(at, digit.picture.size()))) p.drawImage(at, digit.picture);
+        if (m_region.intersects(QRect(at, digit.picture.size()))) drawPicture(p, at, digit.picture);
         x += digitWidth;
     }
 }
@@ -436,7 +461,7 @@ void ScoreboardWindow::drawFitted(QPainter& p, const QRect& box, const QString& 
         const QRect ink = inkBounds(picture);
         it = m_texts.insert(key, {picture.copy(ink), bounds.topLeft() + ink.topLeft()});
     }
-    if (!it->picture.isNull()) p.drawImage(box.topLeft() + it->offset, it->picture);
+    if (!it->picture.isNull()) drawPicture(p, box.topLeft() + it->offset, it->picture);
 }
 
 void ScoreboardWindow::resizeEvent(QResizeEvent* event) {

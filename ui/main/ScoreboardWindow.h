@@ -107,6 +107,9 @@ class ScoreboardWindow : public QWidget {
     // Where a text fitted to `box` may draw: its picture has a margin for strokes beyond the font.
     static QRect reach(const QRect& box);
     void drawScore(QPainter& p, const QRect& box, const QString& score, const QColor& colour);
+    // Within what the paint event in progress was asked to paint.
+    void fill(QPainter& p, const QRegion& area, const QColor& colour);
+    void drawPicture(QPainter& p, const QPoint& at, const QImage& picture);
     // `text` in the pen's colour, in the largest bold Arial that fits the box: `fill` of its
     // height, and its width.
     void drawFitted(QPainter& p, const QRect& box, const QString& text, int flags, double fill = 0.8);
@@ -122,8 +125,13 @@ class ScoreboardWindow : public QWidget {
         QImage picture; // just the ink
         QPoint offset;  // of the picture from the box's top left
     };
-    // The digits 0 to 9 by pixel size (bits 48 up), height (32 to 47) and colour (0 to 31).
-    QHash<quint64, QList<DrawnText>> m_digits;
+    // The digits 0 to 9 and their advance, by the box's width (bits 48 up) and height (32 to 47)
+    // and the colour (0 to 31): the font that fits a box is sought once.
+    struct Digits {
+        int width = 0;
+        QList<DrawnText> pictures;
+    };
+    QHash<quint64, Digits> m_digits;
     QStringList m_banner;
     QTimer* m_bannerTimer = nullptr;
     struct TextKey {

@@ -133,36 +133,36 @@ StyledButton::StyledButton(QWidget* parent) : QAbstractButton(parent) {
 
 void StyledButton::setForeColor(const QColor& color) {
     m_foreColor = color;
-    update();
+    restyle();
 }
 
 void StyledButton::setPicture(const QPixmap& picture) {
     m_picture = picture;
     preparePicture();
-    update();
+    restyle();
 }
 
 void StyledButton::setPictures(int count) {
     // A strip of no frames would have frames of infinite width; it is one frame, the whole picture.
     m_pictures = std::max(1, count);
-    update();
+    restyle();
 }
 
 void StyledButton::setUseMaskColor(bool use) {
     m_useMaskColor = use;
     preparePicture();
-    update();
+    restyle();
 }
 
 void StyledButton::setMaskColor(const QColor& color) {
     m_maskColor = color;
     preparePicture();
-    update();
+    restyle();
 }
 
 void StyledButton::setNoBackground(bool on) {
     m_noBackground = on;
-    update();
+    restyle();
 }
 
 QColor StyledButton::backColor() const {
@@ -172,6 +172,11 @@ QColor StyledButton::backColor() const {
 void StyledButton::setBackColor(const QColor& color) {
     m_backColor = color;
     update();
+}
+
+void StyledButton::setPictureOffset(int pixels) {
+    m_pictureOffset = pixels;
+    m_drawnLooks = {};
 }
 
 void StyledButton::setDefault(bool on) {
@@ -350,31 +355,51 @@ void StyledButton::resizeEvent(QResizeEvent* event) {
 }
 
 void StyledButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const int look = lookShown();
-    if (m_noBackground && (look == Normal || look == Focused || look == Disabled)) {
-        painter.fillRect(rect(), backColor());
-    } else {
-        // The face depends on the look and the size only, and a board of 60 equal buttons
-        // switches look all at once at the end of every leg: draw each face once and reuse it.
-        const qreal ratio = devicePixelRatioF();
-        // Looked up on every paint, so by number rather than by a name formatted each time.
-        static QHash<quint64, QPixmapCache::Key> faces;
-        QPixmapCache::Key& key = faces[quint64(look) << 56 | quint64(width() & 0xffff) << 40 |
-                                       quint64(height() & 0xffff) << 24 | quint64(qRound(ratio * 100) & 0xffffff)];
-        QPixmap face;
-        if (!QPixmapCache::find(key, &face)) {
-            face = QPixmap(size() * ratio);
-            face.setDevicePixelRatio(ratio);
-            face.fill(Qt::transparent);
-            QPainter facePainter(&face);
-            drawFace(facePainter, look);
-            facePainter.end();
-            key = QPixmapCache::insert(face);
-        }
-        painter.drawPixmap(0, 0, face);
+    const qreal ratio = devicePixelRatioF();
+    const DrawnFor now{text(), font(), backColor(), size(), ratio};
+    if (now != m_drawnFor) {
+        m_drawnLooks = {};
+        m_drawnFor = now;
     }
-    drawPictureAndCaption(painter);
+    const bool held = m_mouseIsDown && isEnabled();
+    const int look = lookShown();
+    QPixmap& drawn = m_drawnLooks[size_t(look * 4 + int(isEnabled()) * 2 + int(held))];
+    if (drawn.isNull()) {
+        // Opaque, so that showing it is a plain copy; the corners it fills are cut off by the mask.
+        drawn = QPixmap(size() * ratio);
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(backColor());
+        QPainter painter(&drawn);
+        painter.setFont(font());
+        if (!m_noBackground || look == Hover || look == Pressed) painter.drawPixmap(0, 0, face(look, ratio));
+        drawPictureAndCaption(painter);
+    }
+    QPainter(this).drawPixmap(0, 0, drawn);
+}
+
+QPixmap StyledButton::face(int look, qreal ratio) const {
+    // The face depends on the look and the size only, and a board of 60 equal buttons
+    // switches look all at once at the end of every leg: draw each face once and reuse it.
+    // Looked up by number rather than by a name formatted each time.
+    static QHash<quint64, QPixmapCache::Key> faces;
+    QPixmapCache::Key& key = faces[quint64(look) << 56 | quint64(width() & 0xffff) << 40 |
+                                   quint64(height() & 0xffff) << 24 | quint64(qRound(ratio * 100) & 0xffffff)];
+    QPixmap face;
+    if (!QPixmapCache::find(key, &face)) {
+        face = QPixmap(size() * ratio);
+        face.setDevicePixelRatio(ratio);
+        face.fill(Qt::transparent);
+        QPainter facePainter(&face);
+        drawFace(facePainter, look);
+        facePainter.end();
+        key = QPixmapCache::insert(face);
+    }
+    return face;
+}
+
+void StyledButton::restyle() {
+    m_drawnLooks = {};
+    update();
 }
 
 void StyledButton::drawFace(QPainter& p, int state) const {

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QStaticText>
 
+#include <array>
+
 class QPainter;
 class QTimer;
 
@@ -57,7 +59,7 @@ class StyledButton : public QAbstractButton {
 
     // How far the picture moves right and down while the button is held; no redraw of its own.
     int pictureOffset() const { return m_pictureOffset; }
-    void setPictureOffset(int pixels) { m_pictureOffset = pixels; }
+    void setPictureOffset(int pixels);
 
     int buttonState() const { return m_state; }
 
@@ -100,6 +102,8 @@ class StyledButton : public QAbstractButton {
     void paintLater();
     void preparePicture();
     int lookShown() const;
+    void restyle();
+    QPixmap face(int look, qreal ratio) const;
     void drawFace(QPainter& painter, int look) const;
     void drawPictureAndCaption(QPainter& painter) const;
 
@@ -123,6 +127,19 @@ class StyledButton : public QAbstractButton {
     QTimer* m_hoverTimer = nullptr;       // made on the first hover, so idle buttons cost nothing
     mutable QStaticText m_laidOutCaption; // a one-line caption, laid out once
     mutable QFont m_laidOutFont;
+    // Each look as last drawn whole (face, picture and caption), by look, enabled and held: a
+    // board of buttons changes look together at the end of every leg, to looks shown before.
+    // Kept while what they were drawn with stays; the setters of the rest let them go.
+    struct DrawnFor {
+        QString caption;
+        QFont font;
+        QColor back;
+        QSize size;
+        qreal ratio = 0;
+        bool operator==(const DrawnFor&) const = default;
+    };
+    DrawnFor m_drawnFor;
+    std::array<QPixmap, 20> m_drawnLooks;
 };
 
 } // namespace vx
