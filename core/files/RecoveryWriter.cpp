@@ -158,8 +158,17 @@ void RecoveryWriter::queue(std::optional<RowChange> change) {
         if (change) m_pending.changes.push_back(std::move(*change));
         if (snapshot) m_pending.recovery = std::move(snapshot);
         start = !waiting && (m_pending.recovery || !m_pending.changes.empty());
+        if (start) ++m_writing;
     }
-    if (start) m_pool.start([this] { writePending(); });
+    if (start)
+        m_pool.start([this] {
+            writePending();
+            {
+                std::lock_guard lock(m_mutex);
+                --m_writing;
+            }
+            m_written.notify_all();
+        });
 }
 
 // A failure is told once: the scorer can do nothing about it during play but should know the
@@ -238,7 +247,8 @@ void RecoveryWriter::apply(RowChange& change) {
 
 void RecoveryWriter::flush() {
     sendReset();
-    m_pool.waitForDone();
+    std::unique_lock lock(m_mutex);
+    m_written.wait(lock, [this] { return m_writing == 0; });
 }
 
 void RecoveryWriter::finish() {

@@ -29,6 +29,7 @@
 #include <QObject>
 #include <QThreadPool>
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -112,6 +113,10 @@ class RecoveryWriter : public QObject {
     QThreadPool m_pool;
     std::mutex m_mutex;
     Pending m_pending; // guarded by m_mutex
+    // Writes started and not yet done, guarded by m_mutex. A flush waits on it rather than on the
+    // pool, whose waitForDone() ends its thread: the next booked turn would start another.
+    int m_writing = 0;
+    std::condition_variable m_written;
     // A list replaced whole is sent only once it is known not to be a file's list.
     bool m_resetWaiting = false;
     std::atomic_bool m_failureTold = false;
