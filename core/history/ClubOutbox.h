@@ -20,7 +20,8 @@
 namespace vx {
 
 struct ClubTurn {
-    qint64 row = 0; // the turn's id in the board's file
+    qint64 row = 0; // the turn's id in the board's file; on the server, for a turn fetched
+    QString board;  // the board a turn fetched was played on
     int version = 0;
     HistoryMatch match;
     QString matchStartedAt;
