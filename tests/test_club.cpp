@@ -175,14 +175,15 @@ void ClubTest::sourceText_data() {
     QTest::addColumn<QString>("text");
     const QDateTime evening(QDate(2026, 12, 9), QTime(21, 14));
     QTest::newRow("up") << true << evening << QStringLiteral("Alle borden, bijgewerkt om 21:14");
-    QTest::newRow("up, nothing yet") << true << QDateTime() << QStringLiteral("Alle borden: worden opgehaald");
+    QTest::newRow("up, nothing yet") << true << QDateTime()
+                                     << QStringLiteral("Alle borden: worden opgehaald");
     QTest::newRow("down") << false << evening
                           << QStringLiteral("Clubserver niet bereikbaar: alleen wat om 21:14 is opgehaald");
     QTest::newRow("down since yesterday")
         << false << evening.addDays(-1)
         << QStringLiteral("Clubserver niet bereikbaar: alleen wat om 08-12-2026 21:14 is opgehaald");
-    QTest::newRow("down, nothing fetched") << false << QDateTime()
-                                           << QStringLiteral("Clubserver niet bereikbaar: alleen dit bord");
+    QTest::newRow("down, nothing fetched")
+        << false << QDateTime() << QStringLiteral("Clubserver niet bereikbaar: alleen dit bord");
 }
 
 void ClubTest::sourceText() {
@@ -324,7 +325,8 @@ void ClubTest::twoBoards() {
 void ClubTest::fetched() {
     QSqlDatabase db = freshDatabase();
     QTemporaryDir dir;
-    Board one(dir, QStringLiteral("een")), two(dir, QStringLiteral("twee")), both(dir, QStringLiteral("beide"));
+    Board one(dir, QStringLiteral("een")), two(dir, QStringLiteral("twee")),
+        both(dir, QStringLiteral("beide"));
     one.start(settings(QStringLiteral("Bord 1")));
     two.start(settings(QStringLiteral("Bord 2")));
     one.play(QStringLiteral("avond"), 1, 40);
@@ -334,8 +336,8 @@ void ClubTest::fetched() {
     const QSqlDatabase mine = one.store.database();
     const QString legsEnded = QStringLiteral("SELECT count(*) FROM legs WHERE winner IS NOT NULL");
     for (const Board* board : {&one, &two}) {
-        QTRY_COMPARE_WITH_TIMEOUT(One(board->store.database(), QStringLiteral("SELECT count(*) FROM turns")).toInt(),
-                                  90, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            One(board->store.database(), QStringLiteral("SELECT count(*) FROM turns")).toInt(), 90, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(One(board->store.database(), legsEnded).toInt(), 4, 20000);
     }
     const QString expected = League(both.store.database());

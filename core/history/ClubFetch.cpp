@@ -43,13 +43,14 @@ bool ClubFetch::fetch(ClubServer& server, int limit) {
         }
         if (batch->isEmpty()) return true;
         if (!write(*batch)) return false;
-        q.prepare(QStringLiteral("UPDATE club_fetched SET turns = max(turns, ?), ends = max(ends, ?), at = ?"));
+        q.prepare(
+            QStringLiteral("UPDATE club_fetched SET turns = max(turns, ?), ends = max(ends, ?), at = ?"));
+        // Legs' and matches' ends are counted alike: each change is a number of its own.
+        qint64 endsUpTo = 0;
+        for (const ClubEnd& end : batch->ends)
+            endsUpTo = std::max(endsUpTo, end.row);
         q.addBindValue(batch->turns.isEmpty() ? 0 : batch->turns.last().row);
-        q.addBindValue(batch->ends.isEmpty()
-                           ? 0
-                           : std::max_element(batch->ends.cbegin(), batch->ends.cend(),
-                                              [](const ClubEnd& a, const ClubEnd& b) { return a.row < b.row; })
-                                 ->row);
+        q.addBindValue(endsUpTo);
         q.addBindValue(historyTimeText(clock().now()));
         if (!q.exec()) {
             m_error = q.lastError().text();
@@ -62,16 +63,19 @@ bool ClubFetch::fetch(ClubServer& server, int limit) {
 bool ClubFetch::write(const ClubBatch& batch) {
     const auto at = [](const QString& text) { return QDateTime::fromString(text, Qt::ISODateWithMs); };
     for (const ClubTurn& turn : batch.turns) {
-        const HistoryTurn written{turn.player, turn.number, turn.total, turn.remainingBefore, at(turn.thrownAt),
-                                  turn.darts.isEmpty() ? std::nullopt : std::optional(turn.darts)};
+        const HistoryTurn written{
+            turn.player,       turn.number,
+            turn.total,        turn.remainingBefore,
+            at(turn.thrownAt), turn.darts.isEmpty() ? std::nullopt : std::optional(turn.darts)};
         if (!m_store.recordTurn(turn.match, turn.leg, written, turn.board)) {
             m_error = m_store.error();
             return false;
         }
     }
     for (const ClubEnd& end : batch.ends) {
-        const bool done = end.isLeg ? m_store.endLeg(end.matchKey, end.leg, end.winner, end.darts, at(end.endedAt))
-                                    : m_store.endMatch(end.matchKey, end.winner);
+        const bool done = end.isLeg
+                              ? m_store.endLeg(end.matchKey, end.leg, end.winner, end.darts, at(end.endedAt))
+                              : m_store.endMatch(end.matchKey, end.winner);
         if (!done) {
             m_error = m_store.error();
             return false;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/history/ClubOutbox.h"
 
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 namespace vx {
@@ -66,10 +66,37 @@ QStringList ClubOutbox::schema() {
             " AND (SELECT board FROM matches WHERE id = new.match) IS NULL"
             " BEGIN INSERT INTO club_ends (kind, row) VALUES ('leg', new.id)"
             " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
-        QStringLiteral("CREATE TRIGGER club_match_ended AFTER UPDATE OF winner, ended_at ON matches"
-                       " WHEN new.board IS NULL BEGIN INSERT INTO club_ends (kind, row) VALUES ('match', new.id)"
-                       " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
+        QStringLiteral(
+            "CREATE TRIGGER club_match_ended AFTER UPDATE OF winner, ended_at ON matches"
+            " WHEN new.board IS NULL BEGIN INSERT INTO club_ends (kind, row) VALUES ('match', new.id)"
+            " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
     };
+}
+
+ClubTurn ClubTurn::read(const QSqlQuery& q) {
+    ClubTurn turn;
+    turn.row = q.value(0).toLongLong();
+    turn.match = {q.value(2).toString(), q.value(3).toString(), q.value(4).toInt(), q.value(5).toInt(),
+                  q.value(6).toString()};
+    turn.matchStartedAt = q.value(7).toString();
+    turn.leg = {q.value(8).toInt(), q.value(9).toInt(), q.value(10).toString()};
+    turn.player = q.value(11).toString();
+    turn.number = q.value(12).toInt();
+    turn.total = q.value(13).toInt();
+    turn.remainingBefore = q.value(14).toInt();
+    turn.bust = q.value(15).toInt();
+    turn.thrownAt = q.value(16).toString();
+    return turn;
+}
+
+void ClubBatch::addDarts(QSqlQuery& q) {
+    while (q.next()) {
+        const qint64 row = q.value(0).toLongLong();
+        const auto at = std::lower_bound(turns.begin(), turns.end(), row,
+                                         [](const ClubTurn& turn, qint64 r) { return turn.row < r; });
+        if (at != turns.end() && at->row == row)
+            at->darts.append({q.value(1).toInt(), q.value(2).toString(), q.value(3).toInt()});
+    }
 }
 
 ClubOutbox::ClubOutbox(QString path) : m_path(std::move(path)) {
@@ -149,22 +176,9 @@ std::optional<ClubBatch> ClubOutbox::next(int limit) {
         " JOIN players p ON p.id = t.player ORDER BY w.turn LIMIT ?"));
     q.addBindValue(limit);
     if (!q.exec()) return done(false);
-    QHash<qint64, qsizetype> byRow;
     while (q.next()) {
-        ClubTurn turn;
-        turn.row = q.value(0).toLongLong();
+        ClubTurn turn = ClubTurn::read(q);
         turn.version = q.value(1).toInt();
-        turn.match = {q.value(2).toString(), q.value(3).toString(), q.value(4).toInt(), q.value(5).toInt(),
-                      q.value(6).toString()};
-        turn.matchStartedAt = q.value(7).toString();
-        turn.leg = {q.value(8).toInt(), q.value(9).toInt(), q.value(10).toString()};
-        turn.player = q.value(11).toString();
-        turn.number = q.value(12).toInt();
-        turn.total = q.value(13).toInt();
-        turn.remainingBefore = q.value(14).toInt();
-        turn.bust = q.value(15).toInt();
-        turn.thrownAt = q.value(16).toString();
-        byRow.insert(turn.row, batch.turns.size());
         batch.turns.append(std::move(turn));
     }
     if (!batch.turns.isEmpty()) {
@@ -173,10 +187,7 @@ std::optional<ClubBatch> ClubOutbox::next(int limit) {
         q.addBindValue(batch.turns.first().row);
         q.addBindValue(batch.turns.last().row);
         if (!q.exec()) return done(false);
-        while (q.next())
-            if (const auto at = byRow.constFind(q.value(0).toLongLong()); at != byRow.cend())
-                batch.turns[*at].darts.append(
-                    {q.value(1).toInt(), q.value(2).toString(), q.value(3).toInt()});
+        batch.addDarts(q);
     }
     if (!q.exec(QStringLiteral("SELECT e.row, e.version, m.key, l.number, p.name, l.darts FROM club_ends e"
                                " JOIN legs l ON l.id = e.row JOIN matches m ON m.id = l.match"

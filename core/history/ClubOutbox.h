@@ -33,6 +33,11 @@ struct ClubTurn {
     int bust = 0;
     QString thrownAt;
     QList<HistoryDart> darts;
+
+    // From a query's columns: the row, one the caller reads itself, then the match's key, kind,
+    // start score, target, file and start, the leg's number, set and starter, the player, and the
+    // turn's number, total, score left before it, bust and time.
+    static ClubTurn read(const QSqlQuery& q);
 };
 
 // A turn (or, without a player, a whole leg) the server has and should not have any more.
@@ -62,6 +67,8 @@ struct ClubBatch {
     QList<ClubTurn> turns;
     QList<ClubEnd> ends;
     bool isEmpty() const { return gone.isEmpty() && turns.isEmpty() && ends.isEmpty(); }
+    // Each dart a query read (turn, slot, code, points) to its turn; the turns are in row order.
+    void addDarts(QSqlQuery& q);
 };
 
 class ClubOutbox {

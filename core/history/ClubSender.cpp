@@ -31,8 +31,8 @@ QString clubSourceText(bool reachable, const QDateTime& fetched, const QDate& to
                          : QCoreApplication::translate("vx::ClubSender",
                                                        "Clubserver niet bereikbaar: alleen dit bord");
     return reachable ? QCoreApplication::translate("vx::ClubSender", "Alle borden, bijgewerkt om %1").arg(at)
-                     : QCoreApplication::translate("vx::ClubSender",
-                                                   "Clubserver niet bereikbaar: alleen wat om %1 is opgehaald")
+                     : QCoreApplication::translate(
+                           "vx::ClubSender", "Clubserver niet bereikbaar: alleen wat om %1 is opgehaald")
                            .arg(at);
 }
 

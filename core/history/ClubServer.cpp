@@ -243,10 +243,12 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
         " (CAST(? AS int), CAST(? AS text), CAST(? AS int)),"
         " (CAST(? AS int), CAST(? AS text), CAST(? AS int))) AS d (slot, code, points)"
         " WHERE d.slot IS NOT NULL");
-    QSqlQuery endLeg = prepared("UPDATE legs SET winner = ?, darts = ?, change = nextval('club_change')"
-                                " WHERE number = ? AND match = (SELECT id FROM matches WHERE board = ? AND key = ?)");
-    QSqlQuery endMatch = prepared("UPDATE matches SET winner = ?, ended_at = ?, change = nextval('club_change')"
-                                  " WHERE board = ? AND key = ?");
+    QSqlQuery endLeg =
+        prepared("UPDATE legs SET winner = ?, darts = ?, change = nextval('club_change')"
+                 " WHERE number = ? AND match = (SELECT id FROM matches WHERE board = ? AND key = ?)");
+    QSqlQuery endMatch =
+        prepared("UPDATE matches SET winner = ?, ended_at = ?, change = nextval('club_change')"
+                 " WHERE board = ? AND key = ?");
 
     QSqlError error;
     const auto exec = [&](QSqlQuery& q, const QVariantList& values) {
@@ -358,31 +360,19 @@ std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, 
     if (!db.transaction() || !q.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ")))
         return failed();
     ClubBatch batch;
-    if (!exec(QStringLiteral("SELECT t.id, %1, m.kind, m.start_score, m.target, m.file, m.started_at, l.number,"
-                             " l.set_number, s.name, p.name, t.number, t.total, t.remaining_before, t.bust,"
-                             " t.thrown_at, m.board FROM turns t JOIN legs l ON l.id = t.leg"
-                             " JOIN matches m ON m.id = l.match JOIN players s ON s.id = l.starter"
-                             " JOIN players p ON p.id = t.player WHERE t.id > ? AND t.board <> ?"
-                             " ORDER BY t.id LIMIT ?")
+    if (!exec(QStringLiteral(
+                  "SELECT t.id, m.board, %1, m.kind, m.start_score, m.target, m.file, m.started_at, l.number,"
+                  " l.set_number, s.name, p.name, t.number, t.total, t.remaining_before, t.bust,"
+                  " t.thrown_at FROM turns t JOIN legs l ON l.id = t.leg"
+                  " JOIN matches m ON m.id = l.match JOIN players s ON s.id = l.starter"
+                  " JOIN players p ON p.id = t.player WHERE t.id > ? AND t.board <> ?"
+                  " ORDER BY t.id LIMIT ?")
                   .arg(QLatin1String(kFetchedKey)),
               {turnsAfter, m_settings.board, limit}))
         return failed();
-    QHash<qint64, qsizetype> byRow;
     while (q.next()) {
-        ClubTurn turn;
-        turn.row = q.value(0).toLongLong();
-        turn.match = {q.value(1).toString(), q.value(2).toString(), q.value(3).toInt(), q.value(4).toInt(),
-                      q.value(5).toString()};
-        turn.matchStartedAt = q.value(6).toString();
-        turn.leg = {q.value(7).toInt(), q.value(8).toInt(), q.value(9).toString()};
-        turn.player = q.value(10).toString();
-        turn.number = q.value(11).toInt();
-        turn.total = q.value(12).toInt();
-        turn.remainingBefore = q.value(13).toInt();
-        turn.bust = q.value(14).toInt();
-        turn.thrownAt = q.value(15).toString();
-        turn.board = q.value(16).toString();
-        byRow.insert(turn.row, batch.turns.size());
+        ClubTurn turn = ClubTurn::read(q);
+        turn.board = q.value(1).toString();
         batch.turns.append(std::move(turn));
     }
     if (!batch.turns.isEmpty()) {
@@ -390,9 +380,7 @@ std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, 
                                  " AND board <> ? ORDER BY turn, slot"),
                   {batch.turns.first().row, batch.turns.last().row, m_settings.board}))
             return failed();
-        while (q.next())
-            if (const auto at = byRow.constFind(q.value(0).toLongLong()); at != byRow.cend())
-                batch.turns[*at].darts.append({q.value(1).toInt(), q.value(2).toString(), q.value(3).toInt()});
+        batch.addDarts(q);
     }
     // Ends only once every turn is in: the next fetch goes on where this one stopped.
     if (batch.turns.size() < limit) {
@@ -413,8 +401,8 @@ std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, 
                   {endsAfter, m_settings.board}))
             return failed();
         while (q.next())
-            batch.ends.append({false, q.value(0).toLongLong(), 0, q.value(1).toString(), 0, q.value(2).toString(),
-                               0, q.value(3).toString()});
+            batch.ends.append({false, q.value(0).toLongLong(), 0, q.value(1).toString(), 0,
+                               q.value(2).toString(), 0, q.value(3).toString()});
     }
     if (!db.commit()) return failed();
     return batch;
