@@ -2,7 +2,9 @@
 // The history on a club server, against a real PostgreSQL started for the test alone: what a
 // board's file says is waiting, the server's schema moving forward, and boards whose every turn
 // arrives exactly once however the server or the connection comes and goes.
+#include "core/history/ClubFetch.h"
 #include "core/history/ClubSender.h"
+#include "core/history/HistoryFigures.h"
 #include "pgserver.h"
 #include "testsupport.h"
 
@@ -64,6 +66,24 @@ struct Board {
     QList<ClubStatus> seen;
 };
 
+// The league table as it reads, one line a player.
+QString League(const QSqlDatabase& db) {
+    QStringList lines;
+    for (const LeagueRow& r : leagueTable(db, QStringLiteral("De Pijlen")))
+        lines << QStringLiteral("%1 %2/%3 %4 %5 %6 %7/%8 %9 %10")
+                     .arg(r.player)
+                     .arg(r.legsWon)
+                     .arg(r.legs)
+                     .arg(r.average, 0, 'f', 2)
+                     .arg(r.firstNine, 0, 'f', 2)
+                     .arg(r.oneEighties)
+                     .arg(r.checkouts)
+                     .arg(r.dartsAtDouble)
+                     .arg(r.bestLeg)
+                     .arg(r.highestFinish);
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 class ClubTest : public QObject {
@@ -72,11 +92,14 @@ class ClubTest : public QObject {
     void initTestCase();
     void statusText_data();
     void statusText();
+    void sourceText_data();
+    void sourceText();
     void account_data();
     void account();
     void schema_data();
     void schema();
     void twoBoards();
+    void fetched();
     void serverStopped();
     void connectionCut();
     void wrongPassword();
@@ -144,6 +167,30 @@ void ClubTest::statusText() {
     QFETCH(int, waiting);
     QFETCH(QString, text);
     QCOMPARE(clubStatusText({reachable, waiting, {}}), text);
+}
+
+void ClubTest::sourceText_data() {
+    QTest::addColumn<bool>("reachable");
+    QTest::addColumn<QDateTime>("fetched");
+    QTest::addColumn<QString>("text");
+    const QDateTime evening(QDate(2026, 12, 9), QTime(21, 14));
+    QTest::newRow("up") << true << evening << QStringLiteral("Alle borden, bijgewerkt om 21:14");
+    QTest::newRow("up, nothing yet") << true << QDateTime()
+                                     << QStringLiteral("Alle borden: worden opgehaald");
+    QTest::newRow("down") << false << evening
+                          << QStringLiteral("Clubserver niet bereikbaar: alleen wat om 21:14 is opgehaald");
+    QTest::newRow("down since yesterday")
+        << false << evening.addDays(-1)
+        << QStringLiteral("Clubserver niet bereikbaar: alleen wat om 08-12-2026 21:14 is opgehaald");
+    QTest::newRow("down, nothing fetched")
+        << false << QDateTime() << QStringLiteral("Clubserver niet bereikbaar: alleen dit bord");
+}
+
+void ClubTest::sourceText() {
+    QFETCH(bool, reachable);
+    QFETCH(QDateTime, fetched);
+    QFETCH(QString, text);
+    QCOMPARE(clubSourceText(reachable, fetched, QDate(2026, 12, 9)), text);
 }
 
 // The account in the board's file alone: what waits, and what the server must give up again.
@@ -235,7 +282,7 @@ void ClubTest::schema() {
     if (connects) {
         QCOMPARE(One(db, QStringLiteral("SELECT count(*) FROM club_schema")).toInt(), 1);
         // The last step's index is there whether the server was new or one step behind.
-        QCOMPARE(One(db, QStringLiteral("SELECT count(*) FROM pg_indexes WHERE indexname = 'turns_by_time'"))
+        QCOMPARE(One(db, QStringLiteral("SELECT count(*) FROM pg_indexes WHERE indexname = 'legs_by_change'"))
                      .toInt(),
                  1);
     } else {
@@ -270,6 +317,61 @@ void ClubTest::twoBoards() {
                                " FROM legs l JOIN players p ON p.id = l.winner GROUP BY p.name) AS w")),
         QVariant(QStringLiteral("Anna:10")));
     QTRY_COMPARE(one.last(), (ClubStatus{true, 0, {}}));
+}
+
+// Two boards fetch each other's evening: a board's league table is that of one file holding both
+// boards' legs, nothing fetched goes back, a fetch done again counts nothing twice, and a board
+// cut off from the server keeps what it fetched.
+void ClubTest::fetched() {
+    QSqlDatabase db = freshDatabase();
+    QTemporaryDir dir;
+    Board one(dir, QStringLiteral("een")), two(dir, QStringLiteral("twee")),
+        both(dir, QStringLiteral("beide"));
+    one.start(settings(QStringLiteral("Bord 1")));
+    two.start(settings(QStringLiteral("Bord 2")));
+    one.play(QStringLiteral("avond"), 1, 40);
+    two.play(QStringLiteral("avond"), 1, 50);
+    both.play(QStringLiteral("een"), 1, 40);
+    both.play(QStringLiteral("twee"), 1, 50);
+    const QSqlDatabase mine = one.store.database();
+    const QString legsEnded = QStringLiteral("SELECT count(*) FROM legs WHERE winner IS NOT NULL");
+    for (const Board* board : {&one, &two}) {
+        QTRY_COMPARE_WITH_TIMEOUT(
+            One(board->store.database(), QStringLiteral("SELECT count(*) FROM turns")).toInt(), 90, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(One(board->store.database(), legsEnded).toInt(), 4, 20000);
+    }
+    const QString expected = League(both.store.database());
+    QVERIFY(expected.startsWith(QStringLiteral("Anna 4/5 ")));
+    QCOMPARE(League(mine), expected);
+    QCOMPARE(League(two.store.database()), expected);
+    QCOMPARE(One(mine, QStringLiteral("SELECT count(*) FROM matches WHERE board = 'Bord 2'")).toInt(), 1);
+
+    ClubOutbox outbox(mine.databaseName());
+    QVERIFY(outbox.open());
+    QCOMPARE(outbox.waiting(), std::optional<int>(0));
+    QCOMPARE(One(mine, QStringLiteral("SELECT count(*) FROM club_ends")).toInt(), 0);
+    QCOMPARE(One(db, QStringLiteral("SELECT count(*) FROM turns")).toInt(), 90);
+    QCOMPARE(One(db, QStringLiteral("SELECT count(*) FROM matches")).toInt(), 2);
+
+    // Everything fetched again from the start.
+    QSqlQuery q(mine);
+    QVERIFY(q.exec(QStringLiteral("UPDATE club_fetched SET turns = 0, ends = 0")));
+    QTRY_VERIFY_WITH_TIMEOUT(One(mine, QStringLiteral("SELECT turns FROM club_fetched")).toInt() > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(One(mine, QStringLiteral("SELECT ends FROM club_fetched")).toInt() > 0, 20000);
+    QCOMPARE(League(mine), expected);
+    QCOMPARE(One(mine, QStringLiteral("SELECT count(*) FROM turns")).toInt(), 90);
+
+    const QDateTime fetchedAt = clubFetchedAt(mine);
+    QVERIFY(fetchedAt.isValid());
+    db.close();
+    QVERIFY2(m_server->stop(), qPrintable(m_server->error()));
+    one.play(QStringLiteral("avond"), 41, 60);
+    QTRY_VERIFY_WITH_TIMEOUT(!one.last().reachable, 10000);
+    QCOMPARE(clubFetchedAt(mine), fetchedAt);
+    both.play(QStringLiteral("een"), 41, 60);
+    QCOMPARE(League(mine), League(both.store.database()));
+    QVERIFY2(m_server->start(), qPrintable(m_server->error()));
+    QVERIFY(db.open());
 }
 
 // The server stopped in the middle of the evening and started again: every turn arrives once,

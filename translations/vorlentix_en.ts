@@ -111,6 +111,22 @@
         <source>Clubserver: verbonden — %1</source>
         <translation>Club server: connected — %1</translation>
     </message>
+    <message>
+        <source>Alle borden: worden opgehaald</source>
+        <translation>All boards: being fetched</translation>
+    </message>
+    <message>
+        <source>Clubserver niet bereikbaar: alleen dit bord</source>
+        <translation>Club server not reachable: this board only</translation>
+    </message>
+    <message>
+        <source>Alle borden, bijgewerkt om %1</source>
+        <translation>All boards, updated at %1</translation>
+    </message>
+    <message>
+        <source>Clubserver niet bereikbaar: alleen wat om %1 is opgehaald</source>
+        <translation>Club server not reachable: only what was fetched at %1</translation>
+    </message>
 </context>
 <context>
     <name>vx::ClubServer</name>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/history/ClubOutbox.h"
 
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 namespace vx {
@@ -18,7 +18,17 @@ QStringList ClubOutbox::schema() {
                        " DELETE FROM club_sent WHERE turn = %1;");
     const QString waits = QStringLiteral("INSERT INTO club_waiting (turn) VALUES (%1) ON CONFLICT (turn) DO "
                                          "UPDATE SET version = version + 1;");
+    // Only this board's own play goes to the server: what was fetched from it (a match with a
+    // board) came from there.
+    const QString ownLeg = QStringLiteral(
+        "(SELECT board FROM matches WHERE id = (SELECT match FROM legs WHERE id = %1)) IS NULL");
     return {
+        // The board a match was fetched from; NULL for this board's own.
+        QStringLiteral("ALTER TABLE matches ADD COLUMN board TEXT"),
+        // How far the other boards' play has been fetched: the server's ids of turns and of
+        // ends, and when something last came in.
+        QStringLiteral("CREATE TABLE club_fetched (turns INTEGER NOT NULL, ends INTEGER NOT NULL, at TEXT)"),
+        QStringLiteral("INSERT INTO club_fetched VALUES (0, 0, NULL)"),
         QStringLiteral(
             "CREATE TABLE club_waiting (turn INTEGER PRIMARY KEY, version INTEGER NOT NULL DEFAULT 0)"),
         QStringLiteral("CREATE TABLE club_sent (turn INTEGER PRIMARY KEY, match_key TEXT NOT NULL,"
@@ -33,29 +43,60 @@ QStringList ClubOutbox::schema() {
             "INSERT INTO club_ends (kind, row) SELECT 'leg', id FROM legs WHERE winner IS NOT NULL"),
         QStringLiteral("INSERT INTO club_ends (kind, row) SELECT 'match', id FROM matches"
                        " WHERE ended_at IS NOT NULL OR winner IS NOT NULL"),
-        QStringLiteral("CREATE TRIGGER club_turn_added AFTER INSERT ON turns BEGIN %1 END")
-            .arg(waits.arg(QLatin1String("new.id"))),
+        QStringLiteral("CREATE TRIGGER club_turn_added AFTER INSERT ON turns WHEN %1 BEGIN %2 END")
+            .arg(ownLeg.arg(QLatin1String("new.leg")), waits.arg(QLatin1String("new.id"))),
         QStringLiteral(
             "CREATE TRIGGER club_turn_changed AFTER UPDATE OF total, remaining_before, thrown_at ON turns"
-            " BEGIN %1 %2 END")
-            .arg(waits.arg(QLatin1String("new.id")), serverCopyStale.arg(QLatin1String("old.id"))),
-        QStringLiteral("CREATE TRIGGER club_darts_added AFTER INSERT ON darts BEGIN %1 %2 END")
-            .arg(waits.arg(QLatin1String("new.turn")), serverCopyStale.arg(QLatin1String("new.turn"))),
+            " WHEN %1 BEGIN %2 %3 END")
+            .arg(ownLeg.arg(QLatin1String("new.leg")), waits.arg(QLatin1String("new.id")),
+                 serverCopyStale.arg(QLatin1String("old.id"))),
+        QStringLiteral("CREATE TRIGGER club_darts_added AFTER INSERT ON darts WHEN %1 BEGIN %2 %3 END")
+            .arg(ownLeg.arg(QLatin1String("(SELECT leg FROM turns WHERE id = new.turn)")),
+                 waits.arg(QLatin1String("new.turn")), serverCopyStale.arg(QLatin1String("new.turn"))),
         QStringLiteral("CREATE TRIGGER club_turn_removed AFTER DELETE ON turns"
                        " BEGIN DELETE FROM club_waiting WHERE turn = old.id; %1 END")
             .arg(serverCopyStale.arg(QLatin1String("old.id"))),
-        QStringLiteral("CREATE TRIGGER club_leg_removed AFTER DELETE ON legs BEGIN"
+        QStringLiteral("CREATE TRIGGER club_leg_removed AFTER DELETE ON legs"
+                       " WHEN (SELECT board FROM matches WHERE id = old.match) IS NULL BEGIN"
                        " DELETE FROM club_ends WHERE kind = 'leg' AND row = old.id;"
                        " INSERT INTO club_gone (match_key, leg)"
                        " SELECT key, old.number FROM matches WHERE id = old.match; END"),
         QStringLiteral(
             "CREATE TRIGGER club_leg_ended AFTER UPDATE OF winner, darts ON legs WHEN new.winner IS NOT NULL"
+            " AND (SELECT board FROM matches WHERE id = new.match) IS NULL"
             " BEGIN INSERT INTO club_ends (kind, row) VALUES ('leg', new.id)"
             " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
-        QStringLiteral("CREATE TRIGGER club_match_ended AFTER UPDATE OF winner, ended_at ON matches"
-                       " BEGIN INSERT INTO club_ends (kind, row) VALUES ('match', new.id)"
-                       " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
+        QStringLiteral(
+            "CREATE TRIGGER club_match_ended AFTER UPDATE OF winner, ended_at ON matches"
+            " WHEN new.board IS NULL BEGIN INSERT INTO club_ends (kind, row) VALUES ('match', new.id)"
+            " ON CONFLICT (kind, row) DO UPDATE SET version = version + 1; END"),
     };
+}
+
+ClubTurn ClubTurn::read(const QSqlQuery& q) {
+    ClubTurn turn;
+    turn.row = q.value(0).toLongLong();
+    turn.match = {q.value(2).toString(), q.value(3).toString(), q.value(4).toInt(), q.value(5).toInt(),
+                  q.value(6).toString()};
+    turn.matchStartedAt = q.value(7).toString();
+    turn.leg = {q.value(8).toInt(), q.value(9).toInt(), q.value(10).toString()};
+    turn.player = q.value(11).toString();
+    turn.number = q.value(12).toInt();
+    turn.total = q.value(13).toInt();
+    turn.remainingBefore = q.value(14).toInt();
+    turn.bust = q.value(15).toInt();
+    turn.thrownAt = q.value(16).toString();
+    return turn;
+}
+
+void ClubBatch::addDarts(QSqlQuery& q) {
+    while (q.next()) {
+        const qint64 row = q.value(0).toLongLong();
+        const auto at = std::lower_bound(turns.begin(), turns.end(), row,
+                                         [](const ClubTurn& turn, qint64 r) { return turn.row < r; });
+        if (at != turns.end() && at->row == row)
+            at->darts.append({q.value(1).toInt(), q.value(2).toString(), q.value(3).toInt()});
+    }
 }
 
 ClubOutbox::ClubOutbox(QString path) : m_path(std::move(path)) {
@@ -135,22 +176,9 @@ std::optional<ClubBatch> ClubOutbox::next(int limit) {
         " JOIN players p ON p.id = t.player ORDER BY w.turn LIMIT ?"));
     q.addBindValue(limit);
     if (!q.exec()) return done(false);
-    QHash<qint64, qsizetype> byRow;
     while (q.next()) {
-        ClubTurn turn;
-        turn.row = q.value(0).toLongLong();
+        ClubTurn turn = ClubTurn::read(q);
         turn.version = q.value(1).toInt();
-        turn.match = {q.value(2).toString(), q.value(3).toString(), q.value(4).toInt(), q.value(5).toInt(),
-                      q.value(6).toString()};
-        turn.matchStartedAt = q.value(7).toString();
-        turn.leg = {q.value(8).toInt(), q.value(9).toInt(), q.value(10).toString()};
-        turn.player = q.value(11).toString();
-        turn.number = q.value(12).toInt();
-        turn.total = q.value(13).toInt();
-        turn.remainingBefore = q.value(14).toInt();
-        turn.bust = q.value(15).toInt();
-        turn.thrownAt = q.value(16).toString();
-        byRow.insert(turn.row, batch.turns.size());
         batch.turns.append(std::move(turn));
     }
     if (!batch.turns.isEmpty()) {
@@ -159,10 +187,7 @@ std::optional<ClubBatch> ClubOutbox::next(int limit) {
         q.addBindValue(batch.turns.first().row);
         q.addBindValue(batch.turns.last().row);
         if (!q.exec()) return done(false);
-        while (q.next())
-            if (const auto at = byRow.constFind(q.value(0).toLongLong()); at != byRow.cend())
-                batch.turns[*at].darts.append(
-                    {q.value(1).toInt(), q.value(2).toString(), q.value(3).toInt()});
+        batch.addDarts(q);
     }
     if (!q.exec(QStringLiteral("SELECT e.row, e.version, m.key, l.number, p.name, l.darts FROM club_ends e"
                                " JOIN legs l ON l.id = e.row JOIN matches m ON m.id = l.match"

@@ -20,7 +20,8 @@
 namespace vx {
 
 struct ClubTurn {
-    qint64 row = 0; // the turn's id in the board's file
+    qint64 row = 0; // the turn's id in the board's file; on the server, for a turn fetched
+    QString board;  // the board a turn fetched was played on
     int version = 0;
     HistoryMatch match;
     QString matchStartedAt;
@@ -32,6 +33,11 @@ struct ClubTurn {
     int bust = 0;
     QString thrownAt;
     QList<HistoryDart> darts;
+
+    // From a query's columns: the row, one the caller reads itself, then the match's key, kind,
+    // start score, target, file and start, the leg's number, set and starter, the player, and the
+    // turn's number, total, score left before it, bust and time.
+    static ClubTurn read(const QSqlQuery& q);
 };
 
 // A turn (or, without a player, a whole leg) the server has and should not have any more.
@@ -61,6 +67,8 @@ struct ClubBatch {
     QList<ClubTurn> turns;
     QList<ClubEnd> ends;
     bool isEmpty() const { return gone.isEmpty() && turns.isEmpty() && ends.isEmpty(); }
+    // Each dart a query read (turn, slot, code, points) to its turn; the turns are in row order.
+    void addDarts(QSqlQuery& q);
 };
 
 class ClubOutbox {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/history/ClubSender.h"
 
+#include "core/history/ClubFetch.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 
@@ -19,6 +21,19 @@ QString clubStatusText(const ClubStatus& status) {
     return status.waiting == 0
                ? QCoreApplication::translate("vx::ClubSender", "Clubserver: bijgewerkt")
                : QCoreApplication::translate("vx::ClubSender", "Clubserver: verbonden — %1").arg(waiting);
+}
+
+QString clubSourceText(bool reachable, const QDateTime& fetched, const QDate& today) {
+    const QString at = fetched.toString(fetched.date() == today ? QStringLiteral("HH:mm")
+                                                                : QStringLiteral("dd-MM-yyyy HH:mm"));
+    if (!fetched.isValid())
+        return reachable ? QCoreApplication::translate("vx::ClubSender", "Alle borden: worden opgehaald")
+                         : QCoreApplication::translate("vx::ClubSender",
+                                                       "Clubserver niet bereikbaar: alleen dit bord");
+    return reachable ? QCoreApplication::translate("vx::ClubSender", "Alle borden, bijgewerkt om %1").arg(at)
+                     : QCoreApplication::translate(
+                           "vx::ClubSender", "Clubserver niet bereikbaar: alleen wat om %1 is opgehaald")
+                           .arg(at);
 }
 
 ClubSender::ClubSender(ClubSettings settings, const QString& historyPath, ClubTiming timing, QObject* parent)
@@ -52,6 +67,7 @@ void ClubSender::report(const ClubStatus& status) {
 
 void ClubSender::run() {
     ClubOutbox outbox(m_path);
+    ClubFetch fetch(m_path);
     ClubServer server(m_settings);
     int retry = m_timing.firstRetryMs;
     // After a failure: the next attempt waits longer, up to the limit.
@@ -88,6 +104,13 @@ void ClubSender::run() {
             continue;
         }
         if (!batch->isEmpty() && !outbox.markSent(*batch)) {
+            if (!backOff()) break;
+            continue;
+        }
+        // The other boards' play comes in once this board's own has gone out.
+        if (!fetch.open() || !fetch.fetch(server, m_timing.batch)) {
+            server.disconnect();
+            report({false, outbox.waiting().value_or(m_last.waiting), fetch.error()});
             if (!backOff()) break;
             continue;
         }

@@ -28,6 +28,11 @@ struct ClubStatus {
 // "Clubserver: niet bereikbaar — 12 beurten wachten", "Clubserver: bijgewerkt", ...
 QString clubStatusText(const ClubStatus& status);
 
+// Where the history window's figures come from with a club server chosen: "Alle borden,
+// bijgewerkt om 21:14", or only this board and what it last fetched (clubFetchedAt()) while the
+// server cannot be reached. The day is told for a time not of `today`.
+QString clubSourceText(bool reachable, const QDateTime& fetched, const QDate& today);
+
 struct ClubTiming {
     int pollMs = 1000;      // how often a reachable server is given what was written since
     int firstRetryMs = 500; // after the first failure; doubled after each next one

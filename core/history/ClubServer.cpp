@@ -49,10 +49,26 @@ const QList<QStringList> kMigrations = {
     {
         QStringLiteral("CREATE INDEX turns_by_time ON turns (thrown_at)"),
     },
+    // 4: boards fetch each other's leg and match ends by when they came, counted in club_change
+    {
+        QStringLiteral("CREATE SEQUENCE club_change"),
+        QStringLiteral("ALTER TABLE legs ADD COLUMN change BIGINT"),
+        QStringLiteral("ALTER TABLE matches ADD COLUMN change BIGINT"),
+        QStringLiteral("UPDATE legs SET change = nextval('club_change') WHERE winner IS NOT NULL"),
+        QStringLiteral("UPDATE matches SET change = nextval('club_change') WHERE winner IS NOT NULL"),
+        QStringLiteral("CREATE INDEX legs_by_change ON legs (change)"),
+        QStringLiteral("CREATE INDEX matches_by_change ON matches (change)"),
+    },
 };
 
 // Boards connecting at the same moment to a new server take turns at creating its tables.
 constexpr qint64 kSchemaLock = 0x56584c55'42534348;
+// Sends take turns too: the server's ids and changes then become visible in the order they were
+// given out, so a board that fetched up to one of them has everything before it.
+constexpr qint64 kSendLock = kSchemaLock + 1;
+
+// A fetched match's key in the board's file: a match key is only unique on its own board.
+constexpr const char* kFetchedKey = "m.board || '/' || m.key";
 
 } // namespace
 
@@ -172,7 +188,12 @@ bool ClubServer::send(ClubBatch& batch) {
         return fail(QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" is niet bereikbaar")
                         .arg(m_settings.host),
                     db.lastError().text());
-    const bool done = sendTurns(batch);
+    QSqlQuery lock(db);
+    bool done = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSendLock));
+    if (done)
+        done = sendTurns(batch);
+    else
+        m_error = lock.lastError().text();
     if (done && db.commit()) return true;
     const QString why = m_error.isEmpty() ? db.lastError().text() : m_error;
     db.rollback();
@@ -222,9 +243,12 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
         " (CAST(? AS int), CAST(? AS text), CAST(? AS int)),"
         " (CAST(? AS int), CAST(? AS text), CAST(? AS int))) AS d (slot, code, points)"
         " WHERE d.slot IS NOT NULL");
-    QSqlQuery endLeg = prepared("UPDATE legs SET winner = ?, darts = ? WHERE number = ? AND match ="
-                                " (SELECT id FROM matches WHERE board = ? AND key = ?)");
-    QSqlQuery endMatch = prepared("UPDATE matches SET winner = ?, ended_at = ? WHERE board = ? AND key = ?");
+    QSqlQuery endLeg =
+        prepared("UPDATE legs SET winner = ?, darts = ?, change = nextval('club_change')"
+                 " WHERE number = ? AND match = (SELECT id FROM matches WHERE board = ? AND key = ?)");
+    QSqlQuery endMatch =
+        prepared("UPDATE matches SET winner = ?, ended_at = ?, change = nextval('club_change')"
+                 " WHERE board = ? AND key = ?");
 
     QSqlError error;
     const auto exec = [&](QSqlQuery& q, const QVariantList& values) {
@@ -313,6 +337,75 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
         end.applied = q.numRowsAffected() > 0;
     }
     return true;
+}
+
+std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, int limit) {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const auto failed = [&]() -> std::optional<ClubBatch> {
+        fail(QCoreApplication::translate("vx::ClubServer", "Clubserver \"%1\" is niet bereikbaar")
+                 .arg(m_settings.host),
+             q.lastError().text());
+        db.rollback();
+        return std::nullopt;
+    };
+    const auto exec = [&](const QString& sql, const QVariantList& values) {
+        q.prepare(sql);
+        for (const QVariant& v : values)
+            q.addBindValue(v);
+        return q.exec();
+    };
+    // The turns and the ends as of one moment: an end read is never of a leg whose turns are not.
+    if (!db.transaction() || !q.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ")))
+        return failed();
+    ClubBatch batch;
+    if (!exec(QStringLiteral(
+                  "SELECT t.id, m.board, %1, m.kind, m.start_score, m.target, m.file, m.started_at, l.number,"
+                  " l.set_number, s.name, p.name, t.number, t.total, t.remaining_before, t.bust,"
+                  " t.thrown_at FROM turns t JOIN legs l ON l.id = t.leg"
+                  " JOIN matches m ON m.id = l.match JOIN players s ON s.id = l.starter"
+                  " JOIN players p ON p.id = t.player WHERE t.id > ? AND t.board <> ?"
+                  " ORDER BY t.id LIMIT ?")
+                  .arg(QLatin1String(kFetchedKey)),
+              {turnsAfter, m_settings.board, limit}))
+        return failed();
+    while (q.next()) {
+        ClubTurn turn = ClubTurn::read(q);
+        turn.board = q.value(1).toString();
+        batch.turns.append(std::move(turn));
+    }
+    if (!batch.turns.isEmpty()) {
+        if (!exec(QStringLiteral("SELECT turn, slot, code, points FROM darts WHERE turn BETWEEN ? AND ?"
+                                 " AND board <> ? ORDER BY turn, slot"),
+                  {batch.turns.first().row, batch.turns.last().row, m_settings.board}))
+            return failed();
+        batch.addDarts(q);
+    }
+    // Ends only once every turn is in: the next fetch goes on where this one stopped.
+    if (batch.turns.size() < limit) {
+        if (!exec(QStringLiteral("SELECT l.change, %1, l.number, p.name, l.darts,"
+                                 " (SELECT max(thrown_at) FROM turns WHERE leg = l.id) FROM legs l"
+                                 " JOIN matches m ON m.id = l.match JOIN players p ON p.id = l.winner"
+                                 " WHERE l.change > ? AND l.board <> ? ORDER BY l.change")
+                      .arg(QLatin1String(kFetchedKey)),
+                  {endsAfter, m_settings.board}))
+            return failed();
+        while (q.next())
+            batch.ends.append({true, q.value(0).toLongLong(), 0, q.value(1).toString(), q.value(2).toInt(),
+                               q.value(3).toString(), q.value(4).toInt(), q.value(5).toString()});
+        if (!exec(QStringLiteral("SELECT m.change, %1, p.name, m.ended_at FROM matches m"
+                                 " JOIN players p ON p.id = m.winner WHERE m.change > ? AND m.board <> ?"
+                                 " ORDER BY m.change")
+                      .arg(QLatin1String(kFetchedKey)),
+                  {endsAfter, m_settings.board}))
+            return failed();
+        while (q.next())
+            batch.ends.append({false, q.value(0).toLongLong(), 0, q.value(1).toString(), 0,
+                               q.value(2).toString(), 0, q.value(3).toString()});
+    }
+    if (!db.commit()) return failed();
+    return batch;
 }
 
 } // namespace vx

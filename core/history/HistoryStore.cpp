@@ -333,14 +333,18 @@ std::optional<qint64> HistoryStore::legId(const QString& matchKey, int leg) {
     return q.value(0).toLongLong();
 }
 
-bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn) {
+bool HistoryStore::recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn,
+                              const QString& board) {
     return transaction([&] {
         QSqlQuery q(database());
-        q.prepare(QStringLiteral("INSERT INTO matches (key, kind, start_score, target, file, started_at)"
-                                 " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (key) DO NOTHING"));
-        for (const QVariant& v : {QVariant(match.key), QVariant(match.kind), QVariant(match.startScore),
-                                  QVariant(match.target), QVariant(match.file.isNull() ? QStringLiteral("") : match.file),
-                                  QVariant(historyTimeText(turn.at))})
+        q.prepare(
+            QStringLiteral("INSERT INTO matches (key, kind, start_score, target, file, started_at, board)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (key) DO NOTHING"));
+        for (const QVariant& v :
+             {QVariant(match.key), QVariant(match.kind), QVariant(match.startScore), QVariant(match.target),
+              QVariant(match.file.isNull() ? QStringLiteral("") : match.file),
+              QVariant(historyTimeText(turn.at)),
+              board.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(board)})
             q.addBindValue(v);
         if (!run(q)) return false;
         const std::optional<qint64> starter = playerId(leg.starter);

@@ -93,7 +93,10 @@ class HistoryStore {
 
     // Each of these is one transaction; false with error() when it did not happen at all.
     // A turn already there with the same total is left as it is (only darts it lacked added).
-    bool recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn);
+    // `board` is the club board a match fetched from the club server was played on; a match is
+    // marked with it when it is first written, and is never sent back.
+    bool recordTurn(const HistoryMatch& match, const HistoryLeg& leg, const HistoryTurn& turn,
+                    const QString& board = {});
     bool removeTurn(const QString& matchKey, int leg, const QString& player, int number);
     // A resumed leg: the player's turns after the first `count` are not booked any more; a leg
     // left without turns goes.

@@ -2,6 +2,8 @@
 #include "ui/history/HistoryWindow.h"
 
 #include "core/common/Services.h"
+#include "core/history/ClubFetch.h"
+#include "core/history/ClubSender.h"
 #include "core/history/HistoryStore.h"
 #include "ui/dialogs/SelectedRow.h"
 #include "ui/history/HistoryDrawing.h"
@@ -81,6 +83,9 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         top->addWidget(edit);
     }
     top->addStretch();
+    source = new QLabel(this);
+    source->setObjectName(QStringLiteral("HistorieBron"));
+    top->addWidget(source);
 
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("HistorieTabs"));
@@ -156,6 +161,8 @@ HistoryWindow::HistoryWindow(MainWindow& main, QWidget* parent)
         opponentBox->setCurrentIndex(playerBox->currentIndex() == 0 && players.size() > 1 ? 1 : 0);
         teamBox->addItems(historyTeams(db));
         if (!main.isDuoMatch()) SelectText(teamBox, main.teamMatch().setup().team);
+        if (const std::optional<bool> reachable = main.clubReachable())
+            source->setText(clubSourceText(*reachable, clubFetchedAt(db), clock().now().date()));
     } else {
         notes[Checkout]->setText(m_store->error());
     }

@@ -56,6 +56,8 @@ class HistoryWindow : public QDialog {
     QListWidget* eveningList = nullptr;
     std::array<QTableWidget*, kViews> tables{};
     std::array<QLabel*, kViews> notes{};
+    // Where the figures come from, with a club server chosen.
+    QLabel* source = nullptr;
 
   private:
     HistoryPeriod period() const;

@@ -18,6 +18,7 @@
 #include <QSet>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow {
     // Starts or stops forwarding the history to a club server, with its status line
     // (MainWindowClub.cpp).
     void setHistoryPlace(const HistoryPlace& place);
+    // Whether the club server answered at the last try; none without a club server chosen.
+    std::optional<bool> clubReachable() const;
 
     // The caller (MainWindowCaller.cpp): off by default, the choice kept between runs. Switched
     // on, it calls the match in play through the desktop's speech engine, or through what
@@ -224,6 +227,7 @@ class MainWindow : public QMainWindow {
     HistoryRecorder* m_history = nullptr;
     ClubSender* m_club = nullptr;
     QLabel* m_clubStatus = nullptr;
+    bool m_clubReachable = false;
     void connectCaller();
     void switchCaller(bool on);
     Speech& speech();

@@ -16,6 +16,7 @@ void MainWindow::setHistoryPlace(const HistoryPlace& place) {
     // Stops after the send under way; what it had not sent waits in the file.
     delete m_club;
     m_club = nullptr;
+    m_clubReachable = false;
     if (!place.club) {
         if (m_clubStatus) {
             // The status line was added below the stage: the window gives its height back.
@@ -35,6 +36,7 @@ void MainWindow::setHistoryPlace(const HistoryPlace& place) {
     m_clubStatus->setText(clubStatusText({false, 0, {}}));
     m_club = new ClubSender(place.server, historyFilePath(), ClubTiming(), this);
     connect(m_club, &ClubSender::statusChanged, this, [this, first = true](const ClubStatus& status) mutable {
+        m_clubReachable = status.reachable;
         m_clubStatus->setText(clubStatusText(status));
         m_clubStatus->setToolTip(status.why);
         // Not reached at the first try, a server just chosen is most likely set up wrongly (a
@@ -43,6 +45,10 @@ void MainWindow::setHistoryPlace(const HistoryPlace& place) {
         if (!status.reachable && std::exchange(first, false)) showMessage(status.why);
         first = false;
     });
+}
+
+std::optional<bool> MainWindow::clubReachable() const {
+    return m_club ? std::optional(m_clubReachable) : std::nullopt;
 }
 
 } // namespace vx
