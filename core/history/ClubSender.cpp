@@ -40,7 +40,8 @@ ClubSender::ClubSender(ClubSettings settings, const QString& historyPath, ClubTi
     : QObject(parent), m_settings(std::move(settings)), m_path(historyPath), m_timing(timing) {
     qRegisterMetaType<vx::ClubStatus>();
     m_thread.reset(QThread::create([this] { run(); }));
-    m_thread->start();
+    // Like the history's own writer: never at the cost of the window thread during play.
+    m_thread->start(QThread::IdlePriority);
 }
 
 ClubSender::~ClubSender() {
