@@ -125,8 +125,6 @@ StyledButton::StyledButton(QWidget* parent) : QAbstractButton(parent) {
     setFont(captionFont);
     // Moves without a button held are what start the hover look.
     setMouseTracking(true);
-    // Every pixel inside the shape is painted, so Qt need not clear it first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // Before clicked(): its handler may open a dialog, which must see the button as usual.
     connect(this, &QAbstractButton::released, this, &StyledButton::paintLater);
 }
@@ -254,12 +252,13 @@ void StyledButton::leaveEvent(QEvent* event) {
 }
 
 void StyledButton::mousePressEvent(QMouseEvent* event) {
+    if (!hitButton(event->position().toPoint())) return event->ignore(); // for the window behind
     buttonDown();
     QAbstractButton::mousePressEvent(event);
 }
 
 void StyledButton::mouseMoveEvent(QMouseEvent* event) {
-    if (rect().contains(event->position().toPoint())) {
+    if (hitButton(event->position().toPoint())) {
         emit mouseIn();
         const int before = m_state;
         setState(m_mouseIsDown ? Pressed : Hover);
@@ -274,7 +273,7 @@ void StyledButton::mouseMoveEvent(QMouseEvent* event) {
 void StyledButton::mouseReleaseEvent(QMouseEvent* event) {
     // The state settles before the base class raises clicked(), whose handler may open a
     // dialog or even delete this button.
-    buttonUp(rect().contains(event->position().toPoint()));
+    buttonUp(hitButton(event->position().toPoint()));
     releaseWithoutEarlyPaint([&] { QAbstractButton::mouseReleaseEvent(event); });
 }
 
@@ -344,14 +343,14 @@ void StyledButton::alignTabStop() {
     }
 }
 
-void StyledButton::resizeEvent(QResizeEvent* event) {
-    const int w = width();
-    const int h = height();
-    QRegion shape(rect());
-    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
-        shape -= QRegion(corner.x(), corner.y(), 1, 1);
-    setMask(shape);
-    QAbstractButton::resizeEvent(event);
+// The four corner pixels are not part of the button: a click there is not a click on it, and
+// the window behind shows through them. Done without a window mask, which would make Qt keep
+// three rectangles per button in every region it repaints: a board of buttons whose enabled
+// state flips at once then spends more time merging regions than painting.
+bool StyledButton::hitButton(const QPoint& pos) const {
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    return rect().contains(pos) && !((pos.x() == 0 || pos.x() == right) && (pos.y() == 0 || pos.y() == bottom));
 }
 
 void StyledButton::paintEvent(QPaintEvent*) {
@@ -365,7 +364,7 @@ void StyledButton::paintEvent(QPaintEvent*) {
     const int look = lookShown();
     QPixmap& drawn = m_drawnLooks[size_t(look * 4 + int(isEnabled()) * 2 + int(held))];
     if (drawn.isNull()) {
-        // Opaque, so that showing it is a plain copy; the corners it fills are cut off by the mask.
+        // Opaque, so that showing it is a plain copy; the corners it fills are left out below.
         drawn = QPixmap(size() * ratio);
         drawn.setDevicePixelRatio(ratio);
         drawn.fill(backColor());
@@ -374,7 +373,16 @@ void StyledButton::paintEvent(QPaintEvent*) {
         if (!m_noBackground || look == Hover || look == Pressed) painter.drawPixmap(0, 0, face(look, ratio));
         drawPictureAndCaption(painter);
     }
-    QPainter(this).drawPixmap(0, 0, drawn);
+    // In three strips that leave out the corner pixels: plain copies, with no blending.
+    const int w = width();
+    const int h = height();
+    QPainter painter(this);
+    const auto strip = [&](const QRect& r) {
+        painter.drawPixmap(r, drawn, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    };
+    strip(QRect(1, 0, w - 2, 1));
+    strip(QRect(0, 1, w, h - 2));
+    strip(QRect(1, h - 1, w - 2, 1));
 }
 
 QPixmap StyledButton::face(int look, qreal ratio) const {
