@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One press of the scorer repaints each widget at most once, with the scoreboard open: a booked
 // turn and a leg end in team and duo play. A score list that grows by a leg leaves the rows it
-// already showed unpainted.
+// already showed unpainted, and its scroll bars, shown from a kept picture, look as the style
+// draws them.
 #include "playsupport.h"
 #include "testsupport.h"
 #include "ui/main/ScoreboardWindow.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <map>
@@ -139,6 +141,58 @@ class PaintOnceTest : public QObject {
         main->scoreList.removeRowAt(0); // every row moves up: all are drawn anew
         settle();
         QVERIFY(counter.painted.contains(shown.center()));
+    }
+
+    // Each bar of the list beside a plain scroll bar of the same window, size and position: the
+    // picture kept must be what the style draws now, also after the slider moved and came back
+    // and after rows were added that do not move it by a pixel.
+    void scrollBarsLookAsTheStyleDraws_data() {
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("at"); // share of the range
+        QTest::newRow("vertical, top") << Qt::Vertical << 300 << 0.0;
+        QTest::newRow("vertical, middle") << Qt::Vertical << 300 << 0.5;
+        QTest::newRow("vertical, bottom") << Qt::Vertical << 300 << 1.0;
+        QTest::newRow("vertical, a few rows more than shown") << Qt::Vertical << 20 << 1.0;
+        QTest::newRow("horizontal, left") << Qt::Horizontal << 2 << 0.0;
+        QTest::newRow("horizontal, right") << Qt::Horizontal << 2 << 1.0;
+    }
+    void scrollBarsLookAsTheStyleDraws() {
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(int, rows);
+        QFETCH(double, at);
+        showWindows(MatchKind::Duo);
+        QTableView* grid = main->scoreListPanel()->table();
+        QScrollBar* bar = orientation == Qt::Vertical ? grid->verticalScrollBar() : grid->horizontalScrollBar();
+        ScoreListModel::Row row;
+        row.fill(QStringLiteral("-"));
+        for (int i = 0; i < rows; ++i)
+            main->scoreList.appendRow(row);
+        settle();
+        QVERIFY(bar->isVisible());
+        QScrollBar plain(orientation, bar->parentWidget());
+        plain.setGeometry(bar->geometry());
+        const auto same = [&] {
+            plain.setRange(bar->minimum(), bar->maximum());
+            plain.setPageStep(bar->pageStep());
+            plain.setValue(bar->value());
+            return bar->grab().toImage() == plain.grab().toImage();
+        };
+        const int value = bar->minimum() + qRound(at * (bar->maximum() - bar->minimum()));
+        const int other = value == bar->maximum() ? bar->minimum() : bar->maximum();
+        bar->setValue(value);
+        QVERIFY(same());
+        if (other != value) {
+            const QImage before = bar->grab().toImage();
+            bar->setValue(other);
+            QVERIFY(bar->grab().toImage() != before); // the slider moved
+            QVERIFY(same());
+            bar->setValue(value);
+            QVERIFY(same());
+        }
+        main->scoreList.appendRow(row);
+        settle();
+        QVERIFY(same());
     }
 };
 

@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStaticText>
+#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <algorithm>
@@ -106,12 +108,67 @@ class ScoreTable final : public QTableView {
     int m_firstAppended = std::numeric_limits<int>::max();
 };
 
+// The list's scroll bars, shown from a picture of their last look. The view lays its scroll
+// bars out again after every change of its rows, and Qt then raises each of the two above the
+// other, which repaints both even when the slider has not moved by a pixel. The style paints
+// them in gradients that Qt hands to its thread pool and waits for: at a leg end that wait was
+// about half the time.
+class ScoreScrollBar final : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        // Under the mouse its parts light up and press in: drawn as they are, every time.
+        if (underMouse() || isSliderDown()) {
+            m_picture = {};
+            return QScrollBar::paintEvent(event);
+        }
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_All;
+        option.activeSubControls = QStyle::SC_None;
+        const Look now{option.rect.size(),
+                       style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this),
+                       int(option.state),
+                       value() == minimum(),
+                       value() == maximum(),
+                       palette().cacheKey(),
+                       devicePixelRatioF()};
+        if (m_picture.isNull() || !(now == m_look)) {
+            m_look = now;
+            m_picture = QPixmap(size() * now.ratio);
+            m_picture.setDevicePixelRatio(now.ratio);
+            m_picture.fill(palette().color(backgroundRole()));
+            QPainter painter(&m_picture);
+            style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+        }
+        QPainter(this).drawPixmap(0, 0, m_picture);
+    }
+
+  private:
+    struct Look {
+        QSize size;
+        QRect slider;
+        int state = 0;
+        bool atMinimum = false; // the arrows at an end look disabled
+        bool atMaximum = false;
+        qint64 palette = 0;
+        qreal ratio = 1;
+        bool operator==(const Look&) const = default;
+    };
+    Look m_look;
+    QPixmap m_picture;
+};
+
 } // namespace
 
 ScoreListPanel::ScoreListPanel(QWidget* parent, ScoreListModel& list) : QFrame(parent), m_list(list) {
     setObjectName(QStringLiteral("Frame2"));
     m_table = MakeControl<ScoreTable>(this, QStringLiteral("ListView1"));
     m_table->setModel(&list);
+    m_table->setVerticalScrollBar(new ScoreScrollBar(Qt::Vertical));
+    m_table->setHorizontalScrollBar(new ScoreScrollBar(Qt::Horizontal));
     m_table->setItemDelegate(new PlainCellPainter(m_table));
     m_rowCountLabel = MakeControl<QLabel>(parent, QStringLiteral("Label19"));
     // The counter follows the list itself, so no way rows come or go (a leg, a load, the
