@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
@@ -117,6 +118,10 @@ class PaintOnceTest : public QObject {
         QCOMPARE(main->scoreList.count(), rows + rowsAdded);
         QVERIFY(counter.paints.count(main->scoreboard()));
         QVERIFY2(counter.paintedTwice().isEmpty(), qPrintable(counter.paintedTwice().join(QStringLiteral(", "))));
+        // What the step painted over the last picture is what painting the window anew gives.
+        const QImage shown = main->screen()->grabWindow(main->winId()).toImage();
+        const QImage anew = main->grab().toImage();
+        QCOMPARE(shown.convertToFormat(anew.format()), anew);
     }
 
     void appendedRowsLeaveTheOthersUnpainted() {

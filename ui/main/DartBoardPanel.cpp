@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <algorithm>
 
 namespace vx {
@@ -67,6 +68,8 @@ DartBoardPanel::DartBoardPanel(QWidget* parent) : QFrame(parent) {
 void DartBoardPanel::compose(const QColor& screen, const QColor& dartBox) {
     placeTwips(this, 150, 60, 11400, 3000);
     setBackColor(this, screen);
+    // Painted by paintEvent instead: see setDartButtonsEnabled.
+    setAutoFillBackground(false);
     const std::array<QColor, 3> rowColour = {QColor(90, 0, 0), QColor(0, 90, 0), QColor(0, 0, 90)};
     const std::array<int, 3> rowTop = {300, 840, 1380};
     for (int i = 1; i <= 20; ++i) {
@@ -149,13 +152,25 @@ void DartBoardPanel::showTyped(const QString& text, bool valid) {
     setForeColor(m_typedDartLabel, valid ? QColor(0, 0, 0) : QColor(200, 0, 0));
 }
 
+// Qt keeps what it repaints as a list of rectangles, and merging the 63 buttons' rectangles one
+// by one cost more than painting them. The panel's own rectangle over all of them, marked first,
+// takes each button's in at once. Such a mark on a panel that fills its background itself
+// (autoFillBackground) would make Qt paint the panel with its buttons separately from the
+// buttons' own marks, so twice: the panel paints its background in paintEvent instead.
 void DartBoardPanel::setDartButtonsEnabled(bool enable) {
+    if (m_missButton->isEnabled() != enable)
+        update(m_rows[0][0]->geometry().united(m_rows[2][19]->geometry()).united(m_missButton->geometry()));
     for (const auto& row : m_rows)
         for (StyledButton* button : row)
             button->setEnabled(enable);
     m_outerBullButton->setEnabled(enable);
     m_bullsEyeButton->setEnabled(enable);
     m_missButton->setEnabled(enable);
+}
+
+void DartBoardPanel::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(rect(), palette().window());
+    QFrame::paintEvent(event);
 }
 
 void DartBoardPanel::numberDartButtons(int singleStep, int doubleStep, int trebleStep) {

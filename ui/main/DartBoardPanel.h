@@ -54,6 +54,9 @@ class DartBoardPanel : public QFrame {
     void correctionPressed();
     void addPressed();
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     std::array<std::array<StyledButton*, 20>, 3> m_rows{}; // single, double, treble; segment - 1
     StyledButton* m_outerBullButton = nullptr;
