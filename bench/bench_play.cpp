@@ -29,8 +29,11 @@
 // kept, as at a club night, so that their work is timed with every step. Paint events are
 // counted per step and per widget class, and a widget painted twice in one step is reported.
 //
-// Usage: bench_play [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
-//        bench_play --short                            (8 legs; 1000 and 10000 rows)
+// Usage: bench_play [--club] [legs per size [list sizes...]]   (default 40 legs; 0, 1000, 10000 rows)
+//        bench_play [--club] --short                            (8 legs; 1000 and 10000 rows)
+// --club: the history goes to a club server as well, a PostgreSQL of the bench's own (as the
+// tests start one), so that its sender works beside the timed steps; without it the history is
+// kept on this computer only.
 // Each action also prints a line `growth <action> <ratio>`: its time at the largest size over
 // that at the smallest list that is not empty (the lower quartiles), for a check that only
 // looks at growth.
@@ -40,12 +43,14 @@
 #include "core/files/RecoveryFile.h"
 #include "core/files/RecoveryWriter.h"
 #include "core/files/ScoreListFiles.h"
+#include "core/files/Settings.h"
 #include "core/scorelist/LegRows.h"
 #include "ui/dialogs/DuoSetupDialog.h"
 #include "ui/dialogs/TeamSetupDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ScoreboardWindow.h"
 #include "ui/widgets/StyledButton.h"
+#include "pgserver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -464,14 +469,16 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
-    const bool brief = argc > 1 && QByteArray(argv[1]) == "--short";
-    const int legs = brief ? 8 : argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 40;
+    QStringList args = QCoreApplication::arguments().mid(1);
+    const bool club = args.removeAll(QStringLiteral("--club")) > 0;
+    const bool brief = !args.isEmpty() && args[0] == QLatin1String("--short");
+    const int legs = brief ? 8 : !args.isEmpty() ? std::max(1, args[0].toInt()) : 40;
     if (brief) {
         g_sizes = {1000, 10000};
-    } else if (argc > 2) {
+    } else if (args.size() > 1) {
         g_sizes.clear();
-        for (int i = 2; i < argc; ++i)
-            g_sizes.push_back(std::max(0, QString::fromLocal8Bit(argv[i]).toInt()));
+        for (const QString& size : args.mid(1))
+            g_sizes.push_back(std::max(0, size.toInt()));
         std::sort(g_sizes.begin(), g_sizes.end());
         g_sizes.erase(std::unique(g_sizes.begin(), g_sizes.end()), g_sizes.end());
     }
@@ -479,6 +486,26 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     vx::setFolders(vx::foldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
+    std::unique_ptr<vxtest::PgServer> server;
+    if (club) {
+        server = std::make_unique<vxtest::PgServer>();
+        if (!server->ok()) qFatal("no club server: %s", qPrintable(server->error()));
+        // The password as a board finds it: libpq reads the pgpass file by itself.
+        using vxtest::PgServer;
+        const QString pgpass = home.filePath(QStringLiteral("pgpass"));
+        QFile file(pgpass);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(QByteArray("*:*:*:") + PgServer::kUser + ':' + PgServer::kPassword + '\n') < 0)
+            qFatal("cannot write %s", qPrintable(pgpass));
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        qputenv("PGPASSFILE", pgpass.toLocal8Bit());
+        vx::HistoryPlace place;
+        place.club = true;
+        place.server = {server->socketDir(), PgServer::kPort, QStringLiteral("postgres"),
+                        QString::fromLatin1(PgServer::kUser), QStringLiteral("Bord 1")};
+        if (!vx::writeHistoryPlace(place)) qFatal("cannot write the options file");
+    }
     SilentPrompts prompts;
     vx::setPrompts(&prompts);
     PaintCounter counter;
@@ -487,8 +514,9 @@ int main(int argc, char* argv[]) {
     total.start();
     TeamBench(legs, counter);
     DuoBench(legs, counter);
-    std::printf("platform: %s, legs per size: %d, scoreboard open, recovery file kept, run took %.1f s\n",
-                qPrintable(QGuiApplication::platformName()), legs, total.nsecsElapsed() / 1e9);
+    std::printf("platform: %s, legs per size: %d, scoreboard open, recovery file kept, history %s, run took %.1f s\n",
+                qPrintable(QGuiApplication::platformName()), legs,
+                club ? "on this computer and a club server" : "on this computer", total.nsecsElapsed() / 1e9);
     Report();
     vx::setPrompts(nullptr);
     return 0;
