@@ -101,6 +101,7 @@ class ClubTest : public QObject {
     void twoBoards();
     void fetched();
     void serverStopped();
+    void fileSetAside();
     void connectionCut();
     void wrongPassword();
 
@@ -399,6 +400,23 @@ void ClubTest::serverStopped() {
                     " JOIN legs l ON l.id = t.leg WHERE l.number = 1 AND p.name = 'Anna' AND t.number = 10")),
         QVariant(0));
     QCOMPARE(One(db, QStringLiteral("SELECT sum(total) FROM turns")).toInt(), 41 * 60);
+}
+
+// The recorder sets a damaged history aside and starts a new file under the same name: the
+// sender goes on with the new file without a restart.
+void ClubTest::fileSetAside() {
+    QSqlDatabase db = freshDatabase();
+    QTemporaryDir dir;
+    Board board(dir, QStringLiteral("bord"));
+    board.start(settings(QStringLiteral("Bord 1")));
+    board.play(QStringLiteral("avond"), 1, 10);
+    QTRY_COMPARE_WITH_TIMEOUT(One(db, QStringLiteral("SELECT count(*) FROM turns")).toInt(), 10, 20000);
+    const QString path = board.store.database().databaseName();
+    board.store.database().close();
+    QVERIFY(QFile::rename(path, path + QStringLiteral(".beschadigd")));
+    Board started(dir, QStringLiteral("bord")); // the new file, written on by the recorder
+    started.play(QStringLiteral("avond2"), 1, 5);
+    QTRY_COMPARE_WITH_TIMEOUT(One(db, QStringLiteral("SELECT count(*) FROM turns")).toInt(), 15, 20000);
 }
 
 // The connection cut while a large backlog is on its way: the transaction under way is lost as

@@ -4,7 +4,11 @@
 #include "core/history/ClubFetch.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 namespace vx {
 
@@ -66,9 +70,22 @@ void ClubSender::report(const ClubStatus& status) {
     emit statusChanged(status);
 }
 
+namespace {
+
+// Which file a name stands for: the recorder sets a damaged history aside and starts a new one
+// under the same name.
+std::pair<dev_t, ino_t> FileIdentity(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    return {info.st_dev, info.st_ino};
+}
+
+} // namespace
+
 void ClubSender::run() {
-    ClubOutbox outbox(m_path);
-    ClubFetch fetch(m_path);
+    std::optional<ClubOutbox> outbox;
+    std::optional<ClubFetch> fetch;
+    std::pair<dev_t, ino_t> opened;
     ClubServer server(m_settings);
     int retry = m_timing.firstRetryMs;
     // After a failure: the next attempt waits longer, up to the limit.
@@ -82,17 +99,25 @@ void ClubSender::run() {
             std::lock_guard lock(m_mutex);
             if (m_stopping) break;
         }
+        // Connections to a file set aside would go on reading what nobody writes any more.
+        if (const auto now = FileIdentity(m_path); !outbox || now != opened) {
+            fetch.reset();
+            outbox.reset();
+            outbox.emplace(m_path);
+            fetch.emplace(m_path);
+            opened = now;
+        }
         // The recorder opens (and migrates) the file; until it has, there is nothing to send.
-        if (!outbox.open()) {
+        if (!outbox->open()) {
             if (!backOff()) break;
             continue;
         }
         if (!server.isConnected() && !server.connect()) {
-            report({false, outbox.waiting().value_or(m_last.waiting), server.error()});
+            report({false, outbox->waiting().value_or(m_last.waiting), server.error()});
             if (!backOff()) break;
             continue;
         }
-        std::optional<ClubBatch> batch = outbox.next(m_timing.batch);
+        std::optional<ClubBatch> batch = outbox->next(m_timing.batch);
         if (!batch) {
             if (!backOff()) break;
             continue;
@@ -100,23 +125,23 @@ void ClubSender::run() {
         if (!batch->isEmpty() && !server.send(*batch)) {
             // Whatever broke, a new connection starts clean; what was sent counts once anyway.
             server.disconnect();
-            report({false, outbox.waiting().value_or(m_last.waiting), server.error()});
+            report({false, outbox->waiting().value_or(m_last.waiting), server.error()});
             if (!backOff()) break;
             continue;
         }
-        if (!batch->isEmpty() && !outbox.markSent(*batch)) {
+        if (!batch->isEmpty() && !outbox->markSent(*batch)) {
             if (!backOff()) break;
             continue;
         }
         // The other boards' play comes in once this board's own has gone out.
-        if (!fetch.open() || !fetch.fetch(server, m_timing.batch)) {
+        if (!fetch->open() || !fetch->fetch(server, m_timing.batch)) {
             server.disconnect();
-            report({false, outbox.waiting().value_or(m_last.waiting), fetch.error()});
+            report({false, outbox->waiting().value_or(m_last.waiting), fetch->error()});
             if (!backOff()) break;
             continue;
         }
         retry = m_timing.firstRetryMs;
-        report({true, outbox.waiting().value_or(m_last.waiting), {}});
+        report({true, outbox->waiting().value_or(m_last.waiting), {}});
         const bool moved =
             !batch->turns.isEmpty() || !batch->gone.isEmpty() ||
             std::any_of(batch->ends.cbegin(), batch->ends.cend(), [](const ClubEnd& e) { return e.applied; });
