@@ -29,14 +29,15 @@ bool ClubFetch::open() {
 bool ClubFetch::fetch(ClubServer& server, int limit) {
     for (;;) {
         QSqlQuery q(m_store.database());
-        if (!q.exec(QStringLiteral("SELECT turns, ends FROM club_fetched")) || !q.next()) {
+        if (!q.exec(QStringLiteral("SELECT turns, ends, gone FROM club_fetched")) || !q.next()) {
             m_error = q.lastError().text();
             return false;
         }
         const qint64 turns = q.value(0).toLongLong();
         const qint64 ends = q.value(1).toLongLong();
+        const qint64 gone = q.value(2).toLongLong();
         q.finish();
-        const std::optional<ClubBatch> batch = server.fetch(turns, ends, limit);
+        const std::optional<ClubBatch> batch = server.fetch(turns, ends, gone, limit);
         if (!batch) {
             m_error = server.error();
             return false;
@@ -44,13 +45,15 @@ bool ClubFetch::fetch(ClubServer& server, int limit) {
         if (batch->isEmpty()) return true;
         if (!write(*batch)) return false;
         q.prepare(
-            QStringLiteral("UPDATE club_fetched SET turns = max(turns, ?), ends = max(ends, ?), at = ?"));
+            QStringLiteral("UPDATE club_fetched SET turns = max(turns, ?), ends = max(ends, ?),"
+                           " gone = max(gone, ?), at = ?"));
         // Legs' and matches' ends are counted alike: each change is a number of its own.
         qint64 endsUpTo = 0;
         for (const ClubEnd& end : batch->ends)
             endsUpTo = std::max(endsUpTo, end.row);
         q.addBindValue(batch->turns.isEmpty() ? 0 : batch->turns.last().row);
         q.addBindValue(endsUpTo);
+        q.addBindValue(batch->lastGone);
         q.addBindValue(historyTimeText(clock().now()));
         if (!q.exec()) {
             m_error = q.lastError().text();
@@ -62,6 +65,11 @@ bool ClubFetch::fetch(ClubServer& server, int limit) {
 
 bool ClubFetch::write(const ClubBatch& batch) {
     const auto at = [](const QString& text) { return QDateTime::fromString(text, Qt::ISODateWithMs); };
+    for (const ClubGone& gone : batch.gone)
+        if (!m_store.removeTurn(gone.matchKey, gone.leg, gone.player, gone.number)) {
+            m_error = m_store.error();
+            return false;
+        }
     for (const ClubTurn& turn : batch.turns) {
         const HistoryTurn written{
             turn.player,       turn.number,

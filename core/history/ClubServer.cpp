@@ -59,6 +59,12 @@ const QList<QStringList> kMigrations = {
         QStringLiteral("CREATE INDEX legs_by_change ON legs (change)"),
         QStringLiteral("CREATE INDEX matches_by_change ON matches (change)"),
     },
+    // 5: the turns a board took back after sending them, for the boards that fetched them
+    {
+        QStringLiteral("CREATE TABLE gone (id BIGSERIAL PRIMARY KEY, board TEXT NOT NULL,"
+                       " match_key TEXT NOT NULL, leg INTEGER NOT NULL, player TEXT NOT NULL,"
+                       " number INTEGER NOT NULL)"),
+    },
 };
 
 // Boards connecting at the same moment to a new server take turns at creating its tables.
@@ -221,6 +227,8 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
         prepared("DELETE FROM turns WHERE number = ? AND player = (SELECT id FROM players WHERE folded = ?)"
                  " AND leg = (SELECT l.id FROM legs l JOIN matches m ON m.id = l.match"
                  " WHERE m.board = ? AND m.key = ? AND l.number = ?)");
+    QSqlQuery recordGone =
+        prepared("INSERT INTO gone (board, match_key, leg, player, number) VALUES (?, ?, ?, ?, ?)");
     QSqlQuery addPlayer =
         prepared("INSERT INTO players (name, folded) VALUES (?, ?) ON CONFLICT (folded) DO NOTHING");
     QSqlQuery findPlayer = prepared("SELECT id FROM players WHERE folded = ?");
@@ -283,10 +291,16 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
     };
 
     for (const ClubGone& gone : batch.gone) {
-        const bool ok = gone.player.isEmpty()
-                            ? exec(goneLeg, {gone.leg, board, gone.matchKey})
-                            : exec(goneTurn, {gone.number, gone.player, board, gone.matchKey, gone.leg});
-        if (!ok) return failed();
+        if (gone.player.isEmpty()) {
+            if (!exec(goneLeg, {gone.leg, board, gone.matchKey})) return failed();
+            continue;
+        }
+        if (!exec(goneTurn, {gone.number, gone.player, board, gone.matchKey, gone.leg})) return failed();
+        // Other boards may have fetched it: they take it back when they fetch this. (A leg goes
+        // only once its turns have gone, each with its own record.)
+        if (goneTurn.numRowsAffected() > 0 &&
+            !exec(recordGone, {board, gone.matchKey, gone.leg, gone.player, gone.number}))
+            return failed();
     }
     for (const ClubTurn& turn : batch.turns) {
         const std::optional<qint64> player = playerId(turn.player);
@@ -339,7 +353,7 @@ bool ClubServer::sendTurns(ClubBatch& batch) {
     return true;
 }
 
-std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, int limit) {
+std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, qint64 goneAfter, int limit) {
     QSqlDatabase db = database();
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -360,6 +374,15 @@ std::optional<ClubBatch> ClubServer::fetch(qint64 turnsAfter, qint64 endsAfter, 
     if (!db.transaction() || !q.exec(QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ")))
         return failed();
     ClubBatch batch;
+    // Taken back before the turns are written: a turn taken back and thrown again comes after.
+    if (!exec(QStringLiteral("SELECT id, board || '/' || match_key, leg, player, number FROM gone"
+                             " WHERE id > ? AND board <> ? ORDER BY id"),
+              {goneAfter, m_settings.board}))
+        return failed();
+    while (q.next()) {
+        batch.lastGone = q.value(0).toLongLong();
+        batch.gone.append({q.value(1).toString(), q.value(2).toInt(), q.value(3).toString(), q.value(4).toInt()});
+    }
     if (!exec(QStringLiteral(
                   "SELECT t.id, m.board, %1, m.kind, m.start_score, m.target, m.file, m.started_at, l.number,"
                   " l.set_number, s.name, p.name, t.number, t.total, t.remaining_before, t.bust,"

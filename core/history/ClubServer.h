@@ -52,11 +52,12 @@ class ClubServer {
     // (each marked applied when its leg or match was there to end).
     bool send(ClubBatch& batch);
 
-    // What the other boards have that is newer than the server's ids given (those of turns, and
-    // of the changes that ended legs and matches), as of one moment: up to `limit` turns in the
-    // order they came, each with its board and a match key made unique in the board's file, and
-    // the ends only when every turn was in (each end's row is its change).
-    std::optional<ClubBatch> fetch(qint64 turnsAfter, qint64 endsAfter, int limit);
+    // What the other boards have that is newer than the server's ids given (those of turns, of
+    // the changes that ended legs and matches, and of turns taken back), as of one moment: every
+    // turn taken back, up to `limit` turns in the order they came, each with its board and a
+    // match key made unique in the board's file, and the ends only when every turn was in (each
+    // end's row is its change).
+    std::optional<ClubBatch> fetch(qint64 turnsAfter, qint64 endsAfter, qint64 goneAfter, int limit);
 
   private:
     bool migrate(int upTo);

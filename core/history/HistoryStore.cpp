@@ -127,6 +127,10 @@ const QList<QStringList> kMigrations = {
     },
     // 6: what the club server has not had yet
     ClubOutbox::schema(),
+    // 7: how far the turns other boards took back have been fetched (the server's ids)
+    {
+        QStringLiteral("ALTER TABLE club_fetched ADD COLUMN gone INTEGER NOT NULL DEFAULT 0"),
+    },
 };
 // The step after whose statements fillDoubles() runs.
 constexpr int kDoublesStep = 4;
