@@ -22,7 +22,7 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from vxdrive import Failure, PrintQueue, Program, Screen, pdf_red_ink, px, read, wait_for  # noqa: E402
+from vxdrive import Failure, PrintQueue, Program, Screen, missing_tool, pdf_red_ink, px, read, wait_for  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TITLE = "Vorlentix"
@@ -400,10 +400,9 @@ def main():
     parser.add_argument("--deb")
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
-    for tool in ["Xvfb", "xdotool", "import"]:
-        if not shutil.which(tool):
-            print(f"SKIP {tool} is not installed (./setup.sh test installs it)")
-            return 77
+    if missing := missing_tool():
+        print(f"SKIP {missing} is not installed (./setup.sh test installs it)")
+        return 77
     work = tempfile.mkdtemp(prefix="vx-e2e-")
     exe = args.program
     if args.deb:

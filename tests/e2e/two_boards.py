@@ -21,8 +21,8 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from club_night import NEXT_BUTTON, TEAM_FORM, TEAM_SCREEN, Club  # noqa: E402
-from vxdrive import Failure, wait_for  # noqa: E402
+from club_night import NEXT_BUTTON, TEAM_FORM, Club  # noqa: E402
+from vxdrive import Failure, missing_tool, wait_for  # noqa: E402
 
 USER, PASSWORD, PORT, DATABASE = "vx", "pijl-180", 5432, "club"
 # Every player's leg of 301 is their own, so that a row in the wrong place shows.
@@ -133,10 +133,9 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
-    for tool in ["Xvfb", "xdotool", "import"]:
-        if not shutil.which(tool):
-            print(f"SKIP {tool} is not installed (./setup.sh test installs it)")
-            return 77
+    if missing := missing_tool():
+        print(f"SKIP {missing} is not installed (./setup.sh test installs it)")
+        return 77
     work = tempfile.mkdtemp(prefix="vx-boards-")
     try:
         server = Server(work)
@@ -177,7 +176,7 @@ def main():
         wait_for("every turn on the server", lambda: server.turns() == 4 * TURNS_A_LEG, timeout=30)
         time.sleep(3)  # each board's next round fetches the other's legs
         legs = server.psql("SELECT board || ':' || count(*) FROM legs GROUP BY board ORDER BY board")
-        print(f"  legs on the server per board: {legs.split()}")
+        print(f"  legs on the server per board: {', '.join(legs.splitlines())}")
 
         step = "4 the same league table on both boards"
         tables = []

@@ -20,6 +20,11 @@ class Failure(Exception):
     pass
 
 
+def missing_tool():
+    """The first tool of the virtual screen that is not installed, or None."""
+    return next((tool for tool in ["Xvfb", "xdotool", "import"] if not shutil.which(tool)), None)
+
+
 def px(twips):
     return round(twips / TWIPS_PER_PIXEL)
 
