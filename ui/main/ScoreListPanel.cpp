@@ -128,7 +128,8 @@ class ScoreScrollBar final : public QScrollBar {
         initStyleOption(&option);
         option.subControls = QStyle::SC_All;
         option.activeSubControls = QStyle::SC_None;
-        const Look now{option.rect.size(),
+        const Look now{style(),
+                       option.rect.size(),
                        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this),
                        int(option.state),
                        value() == minimum(),
@@ -148,6 +149,7 @@ class ScoreScrollBar final : public QScrollBar {
 
   private:
     struct Look {
+        const QStyle* style = nullptr;
         QSize size;
         QRect slider;
         int state = 0;
