@@ -486,12 +486,12 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     vx::setFolders(vx::foldersForExecutable(
         QCoreApplication::applicationDirPath() + QStringLiteral("/../bin"), home.path()));
-    std::unique_ptr<vxtest::PgServer> server;
+    using vxtest::PgServer;
+    std::unique_ptr<PgServer> server;
     if (club) {
-        server = std::make_unique<vxtest::PgServer>();
+        server = std::make_unique<PgServer>();
         if (!server->ok()) qFatal("no club server: %s", qPrintable(server->error()));
         // The password as a board finds it: libpq reads the pgpass file by itself.
-        using vxtest::PgServer;
         const QString pgpass = home.filePath(QStringLiteral("pgpass"));
         QFile file(pgpass);
         if (!file.open(QIODevice::WriteOnly) ||
